@@ -1,0 +1,139 @@
+#include "Programme.h"
+#include "FrmPrincipal.h"
+#include "Reglages.h"
+#include "base/Codec.h"
+#include "base/Fichiers.h"
+#include "base/LecteurValeurs.h"
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QStringListModel>
+
+Programme::Programme(Plateforme& p)
+    : plateforme(p), politique(p), fen(std::make_unique<FrmPrincipal>(collation)), bases(*this), recherche(*this),
+      fiche(*this), sorties(*this), fenetres(*this)
+{
+    bases.brancher();
+    recherche.brancher();
+    fiche.brancher();
+    sorties.brancher();
+    fenetres.brancher();
+}
+
+Programme::~Programme() = default;
+
+void Programme::Main()
+{
+    politique.etape([&] {
+        fen->definirLignesRecettes({});
+        fen->ListTmp.clear();
+    });
+    if (etat.EtatDemarrage != 1) {
+        etat.EtatDemarrage = 0;
+        etat.FermetureEnCours = 0;
+        politique.etape([&] { fixerCheminAppli(); });
+        LireIni();
+        bases.ChargerBase();
+        politique.etape([&] { fen->ComboTeste->setCurrentIndex(0); });
+        recherche.RemplirListesRech();
+    }
+    etat.MajSousCatSeule = 0;
+    recherche.ActualiserListesRech();
+    recherche.Rechercher();
+    fiche.NouvelleFiche();
+    if (etat.EtatDemarrage == 0) {
+        etat.EtatDemarrage = 1;
+        fen->show();
+    }
+}
+
+void Programme::fixerCheminAppli()
+{
+    // The folder is taken once; a folder that already ends with the separator
+    // (a drive's root) is taken again each time, as the flag stays at 0.
+    const QString separateur = QDir::separator();
+    if (etat.CheminAppliFixe == 0)
+        etat.CheminAppli = QDir::toNativeSeparators(QDir::currentPath());
+    if (!etat.CheminAppli.endsWith(separateur) && etat.CheminAppliFixe == 0) {
+        etat.CheminAppli += separateur;
+        etat.CheminAppliFixe = 1;
+    }
+}
+
+void Programme::LireIni()
+{
+    const QString chemin = etat.CheminAppli + Reglages::NomFichier;
+    if (!Fichiers::existe(chemin)) {
+        // First start: the program's own defaults, without a word.
+        etat.OptionNotes = 0;
+        etat.OptionInfoBulles = 1;
+        etat.CheminBase = etat.CheminAppli + Reglages::BaseParDefaut;
+        placerFenetre(true);
+        return;
+    }
+    std::unique_ptr<LecteurValeurs> lecteur;
+    politique.etape([&] { lecteur = std::make_unique<LecteurValeurs>(Codec::decoder(Fichiers::lire(chemin))); });
+    if (!lecteur)
+        lecteur = std::make_unique<LecteurValeurs>(QString());
+    politique.etape([&] { etat.OptionNotes = static_cast<int>(lecteur->lireNombre()); });
+    politique.etape([&] { etat.OptionInfoBulles = static_cast<float>(lecteur->lireNombre()); });
+    politique.etape([&] { etat.FenHaut = static_cast<float>(lecteur->lireNombre()); });
+    politique.etape([&] { etat.FenGauche = static_cast<float>(lecteur->lireNombre()); });
+    // Line 5 is read whole: a path may hold commas.
+    politique.etape([&] { etat.CheminBase = lecteur->lireLigne().trimmed(); });
+    if (etat.CheminBase == QLatin1String("*"))
+        etat.CheminBase = etat.CheminAppli + Reglages::BaseParDefaut;
+    if (etat.OptionNotes == 1) {
+        // Checking the box would toggle the option through its handler; the
+        // option is 1 afterwards either way.
+        const QSignalBlocker bloque(fen->CheckNotes);
+        fen->CheckNotes->setChecked(true);
+        etat.OptionNotes = 1;
+    }
+    placerFenetre(false);
+    if (etat.OptionInfoBulles != 1.0f)
+        fenetres.BasculerInfoBulles();
+}
+
+void Programme::placerFenetre(bool premierDemarrage)
+{
+    const QScreen* ecran = fen->screen() ? fen->screen() : QGuiApplication::primaryScreen();
+    const double dpi = ecran ? ecran->logicalDotsPerInch() : 96.0;
+    if (premierDemarrage && ecran) {
+        const QRect zone = ecran->availableGeometry();
+        QRect cadre(QPoint(), fen->size());
+        cadre.moveCenter(zone.center());
+        fen->move(cadre.topLeft());
+        etat.FenHaut = static_cast<float>(Reglages::pixelsVersTwips(cadre.top(), dpi));
+        etat.FenGauche = static_cast<float>(Reglages::pixelsVersTwips(cadre.left(), dpi));
+        return;
+    }
+    fen->move(Reglages::twipsVersPixels(etat.FenGauche, dpi), Reglages::twipsVersPixels(etat.FenHaut, dpi));
+}
+
+void Programme::EcrireIni()
+{
+    const Reglages::Valeurs v{etat.OptionNotes, etat.OptionInfoBulles, etat.FenHaut, etat.FenGauche, etat.CheminBase};
+    const QString texte = Reglages::ecrire(v);
+    bool remplace = false;
+    const QByteArray octets = Codec::encoder(texte, &remplace);
+    if (remplace)
+        plateforme.message(QStringLiteral("Zuta!"),
+                           QStringLiteral("Le chemin de la base « ") + etat.CheminBase
+                               + QStringLiteral(" » contient des caractères que le fichier « Zuta.ini » ne peut pas "
+                                                "enregistrer : ils y sont remplacés par « ? ».\nLa base ne sera pas "
+                                                "rouverte automatiquement au prochain démarrage."),
+                           Plateforme::Boutons::OK, Plateforme::Icone::Information);
+    politique.etape([&] { Fichiers::ecrireSur(etat.CheminAppli + Reglages::NomFichier, octets); });
+}
+
+void Programme::AfficherTitre()
+{
+    QString titre = QStringLiteral("Zuta! v1.2b");
+    const qsizetype p = std::max(etat.CheminBase.lastIndexOf(QDir::separator()), etat.CheminBase.lastIndexOf(QLatin1Char('/')));
+    if (p >= 0)
+        titre += QStringLiteral("   (base : ") + etat.CheminBase.mid(p + 1) + QLatin1Char(')');
+    fen->setWindowTitle(titre);
+}

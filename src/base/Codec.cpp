@@ -1,0 +1,67 @@
+#include "Codec.h"
+#include <array>
+
+namespace {
+// Bytes 0x80..0x9F of Windows-1252. The five bytes Windows leaves undefined
+// map to the control characters of the same code, as Windows itself does.
+constexpr std::array<char16_t, 32> haut = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+int octetPour(char16_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return c;
+    for (int i = 0; i < 32; ++i)
+        if (haut[i] == c)
+            return 0x80 + i;
+    return -1;
+}
+} // namespace
+
+namespace Codec {
+
+QString decoder(const QByteArray& octets)
+{
+    QString texte(octets.size(), Qt::Uninitialized);
+    QChar* sortie = texte.data();
+    for (qsizetype i = 0; i < octets.size(); ++i) {
+        const auto o = static_cast<unsigned char>(octets[i]);
+        sortie[i] = (o >= 0x80 && o < 0xA0) ? QChar(haut[o - 0x80]) : QChar(o);
+    }
+    return texte;
+}
+
+bool representable(const QString& texte)
+{
+    return premierNonRepresentable(texte).isNull();
+}
+
+QChar premierNonRepresentable(const QString& texte)
+{
+    for (QChar c : texte)
+        if (octetPour(c.unicode()) < 0)
+            return c.isNull() ? QChar(0xFFFD) : c;
+    return QChar();
+}
+
+QByteArray encoder(const QString& texte, bool* remplace)
+{
+    QByteArray octets(texte.size(), Qt::Uninitialized);
+    char* sortie = octets.data();
+    bool substitution = false;
+    for (qsizetype i = 0; i < texte.size(); ++i) {
+        int o = octetPour(texte[i].unicode());
+        if (o < 0) {
+            o = '?';
+            substitution = true;
+        }
+        sortie[i] = static_cast<char>(o);
+    }
+    if (remplace)
+        *remplace = substitution;
+    return octets;
+}
+
+} // namespace Codec

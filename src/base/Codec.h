@@ -1,0 +1,21 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+
+// Every file the program reads or writes is Windows-1252 with CR LF line ends.
+// These helpers are the only place where bytes become text and back.
+namespace Codec {
+
+QString decoder(const QByteArray& octets);
+
+// True when every character of the text has a Windows-1252 byte.
+bool representable(const QString& texte);
+// The first character of the text that has no Windows-1252 byte, or a null
+// QChar when there is none.
+QChar premierNonRepresentable(const QString& texte);
+
+// Encodes the text. A character without a Windows-1252 byte becomes "?" and
+// sets *remplace, so that it never reaches a file as a stray byte.
+QByteArray encoder(const QString& texte, bool* remplace = nullptr);
+
+} // namespace Codec

@@ -1,0 +1,24 @@
+#pragma once
+#include <QCollator>
+#include <QString>
+
+// The one order of every sorted list: French, case-insensitive, a leading
+// blank first, ties broken by the exact text so that the order never depends
+// on the order of adding.
+class Collation {
+public:
+    Collation();
+    // <0, 0, >0 as a before, equal to, after b.
+    int comparer(const QString& a, const QString& b) const;
+    // For sorting many texts: keys computed once, compared many times.
+    // Compare two keys with comparerCles, which applies the same rules.
+    struct Cle {
+        QCollatorSortKey cle;
+        bool blanc = false;
+    };
+    Cle cle(const QString& texte) const;
+    static int comparerCles(const Cle& a, const QString& texteA, const Cle& b, const QString& texteB);
+
+private:
+    QCollator m_collator;
+};

@@ -1,0 +1,41 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+
+struct Tables;
+class PolitiqueErreurs;
+
+// The base file: the tables written out value by value, one value per line.
+namespace FichierBase {
+
+inline const QString Etiquette = QStringLiteral("v1.2b");
+
+struct ResultatLecture {
+    bool erreurs = false;     // at least one value could not be read
+    bool interrompue = false; // the user ended the reading (Cancel)
+};
+
+// Reads the text of a base file (current layout) into the tables, which the
+// caller has emptied. Each value is a step of the error policy; when a value
+// cannot be read, one "Erreur !" box asks: Retry reads it again, Cancel ends
+// the reading, and the tables are then brought in line with what was read so
+// that counts and counters agree.
+// sauterEntete: false for the oldest layout, which has no header lines.
+ResultatLecture lire(const QString& texte, Tables& tables, PolitiqueErreurs& politique, bool sauterEntete = true);
+
+// The whole file in the current layout. A name holding a comma or a line
+// break is written quoted, which the reading rules read back whole; a double
+// quote never reaches the file (it becomes an apostrophe).
+QString ecrire(const Tables& tables);
+
+// The first two values of a base file: the current layout starts with -1 and
+// any tag other than "v1.2".
+struct Entete {
+    bool lisible = false; // both values could be read
+    long long premier = 0;
+    QString second;
+    bool courante() const { return lisible && premier == -1 && second != QLatin1String("v1.2"); }
+};
+Entete lireEntete(const QString& texte);
+
+} // namespace FichierBase

@@ -1,0 +1,79 @@
+#include "Fichiers.h"
+#include "platform/ErreurExecution.h"
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace Fichiers {
+
+namespace {
+QString cause(QFileDevice::FileError erreur, const QString& chemin)
+{
+    switch (erreur) {
+    case QFileDevice::PermissionsError: return Erreurs::PermissionRefusee;
+    case QFileDevice::ResourceError: return Erreurs::DisquePlein;
+    case QFileDevice::OpenError:
+        if (!QFileInfo(chemin).absoluteDir().exists())
+            return Erreurs::ErreurAccesChemin;
+        return QFileInfo(chemin).isDir() ? Erreurs::ErreurAccesChemin : Erreurs::PermissionRefusee;
+    default: return Erreurs::ErreurEntreeSortie;
+    }
+}
+
+QString nomAffiche(const QString& chemin)
+{
+    return QDir::toNativeSeparators(chemin);
+}
+
+[[noreturn]] void echecEcriture(const QString& description, const QString& chemin)
+{
+    throw ErreurExecution(description + QStringLiteral("\n\nLe fichier « ") + nomAffiche(chemin)
+                          + QStringLiteral(" » n'a pas pu être écrit ; son contenu précédent est intact."));
+}
+} // namespace
+
+QByteArray lire(const QString& chemin)
+{
+    QFile f(chemin);
+    if (!f.exists())
+        throw ErreurExecution(Erreurs::FichierIntrouvable + QStringLiteral(" : ") + nomAffiche(chemin));
+    if (QFileInfo(chemin).isDir() || !f.open(QIODevice::ReadOnly))
+        throw ErreurExecution(Erreurs::PermissionRefusee + QStringLiteral(" : ") + nomAffiche(chemin));
+    QByteArray octets = f.readAll();
+    if (f.error() != QFileDevice::NoError)
+        throw ErreurExecution(Erreurs::ErreurEntreeSortie + QStringLiteral(" : ") + nomAffiche(chemin));
+    return octets;
+}
+
+void ecrireVers(QIODevice& sortie, const QByteArray& octets, const QString& chemin)
+{
+    qsizetype ecrits = 0;
+    while (ecrits < octets.size()) {
+        const qint64 n = sortie.write(octets.constData() + ecrits, octets.size() - ecrits);
+        if (n <= 0) {
+            const auto* f = qobject_cast<QFileDevice*>(&sortie);
+            echecEcriture(f ? cause(f->error(), chemin) : Erreurs::DisquePlein, chemin);
+        }
+        ecrits += n;
+    }
+}
+
+void ecrireSur(const QString& chemin, const QByteArray& octets)
+{
+    if (QFileInfo(chemin).isDir())
+        echecEcriture(Erreurs::ErreurAccesChemin, chemin);
+    QSaveFile f(chemin);
+    if (!f.open(QIODevice::WriteOnly))
+        echecEcriture(cause(f.error(), chemin), chemin);
+    ecrireVers(f, octets, chemin);
+    if (!f.commit())
+        echecEcriture(cause(f.error(), chemin), chemin);
+}
+
+bool existe(const QString& chemin)
+{
+    return QFileInfo::exists(chemin);
+}
+
+} // namespace Fichiers

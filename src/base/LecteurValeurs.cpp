@@ -1,0 +1,91 @@
+#include "LecteurValeurs.h"
+#include "platform/ErreurExecution.h"
+
+namespace {
+bool blanc(QChar c)
+{
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
+bool finDeLigne(QChar c)
+{
+    return c == QLatin1Char('\r') || c == QLatin1Char('\n');
+}
+} // namespace
+
+qsizetype LecteurValeurs::apresFinDeLigne(qsizetype i) const
+{
+    if (i < m_texte.size() && m_texte[i] == QLatin1Char('\r'))
+        ++i;
+    if (i < m_texte.size() && m_texte[i] == QLatin1Char('\n'))
+        ++i;
+    return i;
+}
+
+LecteurValeurs::Brut LecteurValeurs::brut() const
+{
+    const qsizetype n = m_texte.size();
+    qsizetype i = m_pos;
+    if (i >= n)
+        throw ErreurExecution(Erreurs::FinDeFichier);
+    while (i < n && blanc(m_texte[i]))
+        ++i;
+    Brut b;
+    if (i < n && m_texte[i] == QLatin1Char('"')) {
+        const qsizetype fermante = m_texte.indexOf(QLatin1Char('"'), i + 1);
+        const qsizetype finTexte = fermante < 0 ? n : fermante;
+        b.texte = m_texte.mid(i + 1, finTexte - i - 1);
+        b.cite = true;
+        i = fermante < 0 ? n : fermante + 1;
+        // Whatever stands between the closing quote and the end of the value
+        // is passed over.
+        while (i < n && m_texte[i] != QLatin1Char(',') && !finDeLigne(m_texte[i]))
+            ++i;
+    } else {
+        const qsizetype debut = i;
+        while (i < n && m_texte[i] != QLatin1Char(',') && !finDeLigne(m_texte[i]))
+            ++i;
+        b.texte = m_texte.mid(debut, i - debut);
+    }
+    b.suivant = (i < n && m_texte[i] == QLatin1Char(',')) ? i + 1 : apresFinDeLigne(i);
+    return b;
+}
+
+long long LecteurValeurs::lireNombre()
+{
+    const Brut b = brut();
+    const QString chiffres = b.texte.trimmed();
+    bool ok = false;
+    const long long n = chiffres.toLongLong(&ok);
+    if (!ok || b.cite) {
+        // Digits too many for a number are an overflow, anything else a type error.
+        bool seulementChiffres = !chiffres.isEmpty();
+        for (qsizetype i = 0; i < chiffres.size(); ++i)
+            seulementChiffres &= chiffres[i].isDigit() || (i == 0 && chiffres[i] == QLatin1Char('-'));
+        throw ErreurExecution(seulementChiffres && !b.cite ? Erreurs::DepassementCapacite : Erreurs::IncompatibiliteType);
+    }
+    m_pos = b.suivant;
+    return n;
+}
+
+QString LecteurValeurs::lireTexte()
+{
+    Brut b = brut();
+    m_pos = b.suivant;
+    return b.texte;
+}
+
+QString LecteurValeurs::lireLigne()
+{
+    const qsizetype n = m_texte.size();
+    if (m_pos >= n)
+        throw ErreurExecution(Erreurs::FinDeFichier);
+    qsizetype i = m_pos;
+    while (i < n && blanc(m_texte[i]))
+        ++i;
+    const qsizetype debut = i;
+    while (i < n && !finDeLigne(m_texte[i]))
+        ++i;
+    QString ligne = m_texte.mid(debut, i - debut);
+    m_pos = apresFinDeLigne(i);
+    return ligne;
+}

@@ -1,0 +1,39 @@
+#pragma once
+#include <QString>
+
+// The reading rules of the program's text files: values are taken one after
+// the other; a value ends at a comma or at the end of its line, and the line
+// end after it is consumed. A value that begins with a double quote is the
+// text up to the next double quote, commas and line breaks included.
+//
+// A value that cannot be read throws ErreurExecution and leaves the position
+// where it was, so that a retried step reads the same value again.
+class LecteurValeurs {
+public:
+    explicit LecteurValeurs(QString texte) : m_texte(std::move(texte)) {}
+
+    // A whole number, blanks around it ignored.
+    long long lireNombre();
+    // A name: from its first non-blank character up to the first comma or the
+    // end of the line; a quoted value gives the text between the quotes.
+    QString lireTexte();
+    // The rest of the current line from its first non-blank character, commas
+    // included (a path in the settings file).
+    QString lireLigne();
+
+    bool fin() const { return m_pos >= m_texte.size(); }
+    qsizetype position() const { return m_pos; }
+
+private:
+    // The raw value at the position and where the next value begins.
+    struct Brut {
+        QString texte;
+        bool cite = false;
+        qsizetype suivant = 0;
+    };
+    Brut brut() const;
+    qsizetype apresFinDeLigne(qsizetype i) const;
+
+    QString m_texte;
+    qsizetype m_pos = 0;
+};

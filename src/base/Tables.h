@@ -1,0 +1,83 @@
+#pragma once
+#include "platform/ErreurExecution.h"
+#include <QString>
+#include <vector>
+
+// A table of the base with fixed bounds 0..N-1. Every index is checked: an
+// index outside the table is a run-time error of the running routine.
+template <class T, int N>
+class Table {
+public:
+    Table() : m_v(N) {}
+    static constexpr int taille = N;
+    T& operator()(long long i) { return m_v[verifier(i)]; }
+    const T& operator()(long long i) const { return m_v[verifier(i)]; }
+
+private:
+    static std::size_t verifier(long long i)
+    {
+        if (i < 0 || i >= N)
+            throw ErreurExecution(Erreurs::IndiceHorsSelection);
+        return static_cast<std::size_t>(i);
+    }
+    std::vector<T> m_v;
+};
+
+// A table with two indexes, 0..N-1 and 0..M-1.
+template <class T, int N, int M>
+class Table2 {
+public:
+    Table2() : m_v(static_cast<std::size_t>(N) * M) {}
+    T& operator()(long long i, long long j) { return m_v[verifier(i, j)]; }
+    const T& operator()(long long i, long long j) const { return m_v[verifier(i, j)]; }
+
+private:
+    static std::size_t verifier(long long i, long long j)
+    {
+        if (i < 0 || i >= N || j < 0 || j >= M)
+            throw ErreurExecution(Erreurs::IndiceHorsSelection);
+        return static_cast<std::size_t>(i) * M + static_cast<std::size_t>(j);
+    }
+    std::vector<T> m_v;
+};
+
+// The whole recipe base in memory. Index 0 of every table is never part of the
+// base. A counter at 0 marks an unused name, which keeps its slot until a new
+// name takes it.
+struct Tables {
+    static constexpr int MaxCat = 200;
+    static constexpr int MaxSousCat = 500;
+    static constexpr int MaxMag = 500;
+    static constexpr int MaxRecett = 33000;
+
+    int NbCat = 0;
+    int NbMag = 0;
+    int NbRecett = 0;
+
+    Table<QString, MaxCat + 1> Cat;
+    Table<int, MaxCat + 1> CatNbRecett;
+    Table<int, MaxCat + 1> NbSousCat;
+    Table2<QString, MaxCat + 1, MaxSousCat + 1> SousCat;
+    Table2<int, MaxCat + 1, MaxSousCat + 1> SousCatNbRecett;
+    Table<QString, MaxMag + 1> Mag;
+    Table<int, MaxMag + 1> MagNbRecett;
+    // Fields: 0 issue number, 1 page(s), 2 notes, 3 name.
+    Table2<QString, MaxRecett + 1, 4> RecettTexte;
+    // Fields: 0 category, 1 sub-category, 2 magazine, 3 tested (0 or 1).
+    Table2<int, MaxRecett + 1, 4> RecettVal;
+
+    // Counts and counters to 0; names and recipe fields are left as they are,
+    // whatever lies beyond the counts being ignored.
+    void ViderCompteurs();
+
+    // Makes the tables consistent after a reading that was cut short: counts
+    // within their bounds, value fields pointing inside the tables (else 0),
+    // and every counter recounted from the recipes.
+    void remettreEnCoherence();
+
+    // Recounts from the recipes; used by the checks of the conversion and the
+    // tests of the counters.
+    int compterCat(int c) const;
+    int compterSousCat(int c, int s) const;
+    int compterMag(int m) const;
+};

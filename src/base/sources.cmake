@@ -1,0 +1,8 @@
+target_sources(zuta_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/Codec.h ${CMAKE_CURRENT_LIST_DIR}/Codec.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Collation.h ${CMAKE_CURRENT_LIST_DIR}/Collation.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FichierBase.h ${CMAKE_CURRENT_LIST_DIR}/FichierBase.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Fichiers.h ${CMAKE_CURRENT_LIST_DIR}/Fichiers.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FormatNombres.h ${CMAKE_CURRENT_LIST_DIR}/FormatNombres.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/LecteurValeurs.h ${CMAKE_CURRENT_LIST_DIR}/LecteurValeurs.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Tables.h ${CMAKE_CURRENT_LIST_DIR}/Tables.cpp)

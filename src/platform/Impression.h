@@ -1,0 +1,23 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+// The printing layer: lines written one below the other from the top left of
+// the printable area. Only the size and three attributes are ever set.
+class Impression {
+public:
+    virtual ~Impression() = default;
+    virtual void taille(int points) = 0;
+    virtual void gras(bool actif) = 0;
+    virtual void italique(bool actif) = 0;
+    virtual void souligne(bool actif) = 0;
+    // Prints the texts one after the other; finLigne false leaves the line
+    // open for the texts of the next call. Line breaks inside a text start
+    // new lines.
+    virtual void imprimer(const QStringList& textes, bool finLigne = true) = 0;
+    // An empty line, ending the open line if any.
+    virtual void ligneVide() = 0;
+    // Sends the pages. Each operation throws ErreurExecution when the
+    // printer reports an error.
+    virtual void finDocument() = 0;
+};

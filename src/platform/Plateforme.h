@@ -1,0 +1,38 @@
+#pragma once
+#include <QDateTime>
+#include <QString>
+#include <memory>
+#include <optional>
+
+class Impression;
+
+// The desktop services the program uses: message boxes, file and printer
+// dialogs, the desktop's "open" and the clock. One implementation shows real
+// Qt dialogs; the scripted one answers from queues for the tests.
+class Plateforme {
+public:
+    enum class Boutons { OK, OuiNon, ReessayerAnnuler };
+    enum class Icone { Aucune, Question, Exclamation, Information };
+    enum class Reponse { OK, Oui, Non, Reessayer, Annuler };
+
+    struct DialogueFichier {
+        QString titre;
+        QString dossierInitial;
+        QString filtre;           // "Bases Zuta! (*.don) | *.don"
+        QString extensionDefaut;  // "*.don"
+    };
+
+    virtual ~Plateforme() = default;
+
+    virtual Reponse message(const QString& titre, const QString& texte, Boutons boutons, Icone icone) = 0;
+    // The chosen full path, or nothing when the user cancels.
+    virtual std::optional<QString> dialogueOuvrir(const DialogueFichier& d) = 0;
+    virtual std::optional<QString> dialogueEnregistrer(const DialogueFichier& d) = 0;
+    // The printer dialog with its title; nothing when it is cancelled or
+    // cannot be shown. The printing layer writes to the chosen printer.
+    virtual std::unique_ptr<Impression> choisirImprimante(const QString& titre) = 0;
+    // The desktop's "open" for a file path or an address (mailto:, http:).
+    // Its result is not looked at.
+    virtual void ouvrir(const QString& cible) = 0;
+    virtual QDateTime maintenant() = 0;
+};

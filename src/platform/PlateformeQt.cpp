@@ -1,0 +1,83 @@
+#include "PlateformeQt.h"
+#include "Impression.h"
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace {
+QMessageBox::Icon iconeQt(Plateforme::Icone icone)
+{
+    switch (icone) {
+    case Plateforme::Icone::Question: return QMessageBox::Question;
+    case Plateforme::Icone::Exclamation: return QMessageBox::Warning;
+    case Plateforme::Icone::Information: return QMessageBox::Information;
+    case Plateforme::Icone::Aucune: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// "Bases Zuta! (*.don) | *.don" names its pattern twice; Qt wants "Name (*.don)".
+QString filtreQt(const QString& filtre)
+{
+    const qsizetype barre = filtre.indexOf(QLatin1Char('|'));
+    return (barre < 0 ? filtre : filtre.left(barre)).trimmed();
+}
+
+QString avecExtension(QString chemin, const QString& extensionDefaut)
+{
+    const QString extension = QString(extensionDefaut).remove(QLatin1Char('*'));
+    if (!extension.isEmpty() && QFileInfo(chemin).suffix().isEmpty())
+        chemin += extension;
+    return chemin;
+}
+} // namespace
+
+Plateforme::Reponse PlateformeQt::message(const QString& titre, const QString& texte, Boutons boutons, Icone icone)
+{
+    QMessageBox boite(iconeQt(icone), titre, texte, QMessageBox::NoButton, m_parent);
+    switch (boutons) {
+    case Boutons::OK: boite.setStandardButtons(QMessageBox::Ok); break;
+    case Boutons::OuiNon: boite.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case Boutons::ReessayerAnnuler: boite.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel); break;
+    }
+    switch (boite.exec()) {
+    case QMessageBox::Yes: return Reponse::Oui;
+    case QMessageBox::No: return Reponse::Non;
+    case QMessageBox::Retry: return Reponse::Reessayer;
+    case QMessageBox::Ok: return Reponse::OK;
+    default: break;
+    }
+    // Closing the box with Escape or its close button.
+    return boutons == Boutons::OuiNon ? Reponse::Non : boutons == Boutons::OK ? Reponse::OK : Reponse::Annuler;
+}
+
+std::optional<QString> PlateformeQt::dialogueOuvrir(const DialogueFichier& d)
+{
+    const QString chemin = QFileDialog::getOpenFileName(m_parent, d.titre, d.dossierInitial, filtreQt(d.filtre));
+    if (chemin.isEmpty())
+        return std::nullopt;
+    return chemin;
+}
+
+std::optional<QString> PlateformeQt::dialogueEnregistrer(const DialogueFichier& d)
+{
+    // The program asks its own overwrite question.
+    const QString chemin = QFileDialog::getSaveFileName(m_parent, d.titre, d.dossierInitial, filtreQt(d.filtre),
+                                                        nullptr, QFileDialog::DontConfirmOverwrite);
+    if (chemin.isEmpty())
+        return std::nullopt;
+    return avecExtension(chemin, d.extensionDefaut);
+}
+
+std::unique_ptr<Impression> PlateformeQt::choisirImprimante(const QString&)
+{
+    return nullptr;
+}
+
+void PlateformeQt::ouvrir(const QString& cible)
+{
+    const bool adresse = cible.startsWith(QLatin1String("mailto:")) || cible.contains(QLatin1String("://"));
+    QDesktopServices::openUrl(adresse ? QUrl(cible) : QUrl::fromLocalFile(cible));
+}

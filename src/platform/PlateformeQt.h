@@ -1,0 +1,22 @@
+#pragma once
+#include "Plateforme.h"
+
+class QWidget;
+
+// The real desktop: Qt's message boxes, file and printer dialogs, and the
+// desktop services for "open".
+class PlateformeQt : public Plateforme {
+public:
+    // The window the boxes and dialogs belong to (may change at run time).
+    void setParent(QWidget* parent) { m_parent = parent; }
+
+    Reponse message(const QString& titre, const QString& texte, Boutons boutons, Icone icone) override;
+    std::optional<QString> dialogueOuvrir(const DialogueFichier& d) override;
+    std::optional<QString> dialogueEnregistrer(const DialogueFichier& d) override;
+    std::unique_ptr<Impression> choisirImprimante(const QString& titre) override;
+    void ouvrir(const QString& cible) override;
+    QDateTime maintenant() override { return QDateTime::currentDateTime(); }
+
+private:
+    QWidget* m_parent = nullptr;
+};

@@ -1,0 +1,11 @@
+target_sources(zuta_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/ErreurExecution.h
+  ${CMAKE_CURRENT_LIST_DIR}/Plateforme.h
+  ${CMAKE_CURRENT_LIST_DIR}/Impression.h
+  ${CMAKE_CURRENT_LIST_DIR}/PolitiqueErreurs.h
+  ${CMAKE_CURRENT_LIST_DIR}/PolitiqueErreurs.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PlateformeScriptee.h
+  ${CMAKE_CURRENT_LIST_DIR}/PlateformeScriptee.cpp)
+target_sources(zuta_gui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/PlateformeQt.h
+  ${CMAKE_CURRENT_LIST_DIR}/PlateformeQt.cpp)

@@ -1,0 +1,4 @@
+#include "RoutinesFenetres.h"
+
+void RoutinesFenetres::brancher() {}
+void RoutinesFenetres::BasculerInfoBulles() {}

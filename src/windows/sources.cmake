@@ -1,0 +1,3 @@
+target_sources(zuta_gui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/RoutinesFenetres.h
+  ${CMAKE_CURRENT_LIST_DIR}/RoutinesFenetres.cpp)
