@@ -13,10 +13,11 @@
 
 Programme::Programme(Plateforme& p)
     : plateforme(p), politique(p), fen(std::make_unique<FrmPrincipal>(collation)), bases(*this), recherche(*this),
-      fiche(*this), sorties(*this), fenetres(*this)
+      interrupteurs(*this), fiche(*this), sorties(*this), fenetres(*this)
 {
     bases.brancher();
     recherche.brancher();
+    interrupteurs.brancher();
     fiche.brancher();
     sorties.brancher();
     fenetres.brancher();

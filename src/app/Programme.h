@@ -6,6 +6,7 @@
 #include "card/RoutinesFiche.h"
 #include "output/RoutinesSorties.h"
 #include "platform/PolitiqueErreurs.h"
+#include "search/Interrupteurs.h"
 #include "search/RoutinesRecherche.h"
 #include "windows/RoutinesFenetres.h"
 #include <memory>
@@ -36,6 +37,7 @@ public:
 
     RoutinesBases bases;
     RoutinesRecherche recherche;
+    RoutinesInterrupteurs interrupteurs;
     RoutinesFiche fiche;
     RoutinesSorties sorties;
     RoutinesFenetres fenetres;

@@ -1,0 +1,3 @@
+#include "Interrupteurs.h"
+
+void RoutinesInterrupteurs::brancher() {}
