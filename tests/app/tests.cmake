@@ -1,0 +1,1 @@
+zuta_test(tst_demarrage GUI SOURCES app/tst_demarrage.cpp)

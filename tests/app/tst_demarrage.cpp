@@ -1,0 +1,217 @@
+#include "Banc.h"
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+QByteArray baseVide()
+{
+    return QByteArray("-1 \r\nv1.2b\r\n 0 \r\n 0 \r\n 0 \r\n");
+}
+QString uneRecette()
+{
+    return baseTexte({"-1 ", "v1.2b", " 1 ", "Desserts", " 1 ", " 1 ", "Tartes", " 1 ", " 1 ", "Cuisine", " 1 ",
+                      " 1 ", "\"81\"", "1", "\"12\"", "1", "\"\"", "1", "\"Tarte aux pommes\"", "1"});
+}
+} // namespace
+
+class TstDemarrage : public QObject {
+    Q_OBJECT
+private slots:
+    void premierDemarrage_sansReglages_baseParDefautCreeeSansUnMot()
+    {
+        Banc b;
+        b.demarrer();
+        QCOMPARE(b.boites(), QStringList());
+        QCOMPARE(b.lire(QStringLiteral("Zuta2005.don")), baseVide());
+        QCOMPARE(b.p().etat.CheminAppli, b.dossier());
+        QCOMPARE(b.p().etat.CheminBase, b.chemin(QStringLiteral("Zuta2005.don")));
+        QCOMPARE(b.p().etat.OptionInfoBulles, 1.0f);
+        QCOMPARE(b.p().etat.OptionNotes, 0);
+        QCOMPARE(b.fen().windowTitle(), QStringLiteral("Zuta! v1.2b   (base : Zuta2005.don)"));
+        QVERIFY(b.fen().isVisible());
+        QCOMPARE(b.p().etat.EtatDemarrage, 1);
+    }
+
+    void reglagesEtoile_baseParDefautPuisCheminCompletEcrit()
+    {
+        Banc b;
+        b.reglages(QStringLiteral("*"), 1, 0);
+        b.ecrire(QStringLiteral("Zuta2005.don"), uneRecette());
+        b.demarrer();
+        QCOMPARE(b.p().base.NbRecett, 1);
+        QCOMPARE(b.p().base.RecettTexte(1, 3), QStringLiteral("Tarte aux pommes"));
+        QVERIFY(b.fen().CheckNotes->isChecked());
+        QCOMPARE(b.p().etat.OptionNotes, 1);
+        b.p().EcrireIni();
+        const QString attendu = QStringLiteral(" 1 \r\n 0 \r\n 1500 \r\n 1500 \r\n") + b.chemin(QStringLiteral("Zuta2005.don"))
+            + QStringLiteral("\r\n");
+        QCOMPARE(b.lire(QStringLiteral("Zuta.ini")), Codec::encoder(attendu));
+    }
+
+    void ligne5AvecVirgule_lueEntiere()
+    {
+        Banc b;
+        const QString base = b.chemin(QStringLiteral("Mes recettes, été.don"));
+        b.reglages(base);
+        b.ecrire(QStringLiteral("Mes recettes, été.don"), uneRecette());
+        b.demarrer();
+        QCOMPARE(b.p().etat.CheminBase, base);
+        QCOMPARE(b.p().base.NbRecett, 1);
+        QCOMPARE(b.fen().windowTitle(), QStringLiteral("Zuta! v1.2b   (base : Mes recettes, été.don)"));
+        QCOMPARE(b.boites(), QStringList());
+    }
+
+    void titreSansSeparateur_sansNomDeBase()
+    {
+        Banc b;
+        b.demarrer();
+        b.p().etat.CheminBase = QStringLiteral("base.don");
+        b.p().AfficherTitre();
+        QCOMPARE(b.fen().windowTitle(), QStringLiteral("Zuta! v1.2b"));
+    }
+
+    void mainRappele_unSeulSeparateurAjoute()
+    {
+        Banc b;
+        b.demarrer();
+        b.p().etat.EtatDemarrage = 0;
+        b.p().Main();
+        QCOMPARE(b.p().etat.CheminAppli, b.dossier());
+        QCOMPARE(b.p().etat.CheminAppliFixe, 1);
+    }
+
+    void reglagesIllisibles_quelquesBoitesEtDemarrage()
+    {
+        Banc b;
+        b.ecrire(QStringLiteral("Zuta.ini"), QStringLiteral("oui\r\n"));
+        b.demarrer();
+        const QStringList boites = b.boites();
+        QVERIFY(!boites.isEmpty());
+        QVERIFY(boites.size() <= 5);
+        for (const QString& t : boites)
+            QVERIFY(t.startsWith(QStringLiteral("Erreur ! | ")));
+        QVERIFY(b.fen().isVisible());
+    }
+
+    void baseIllisible_laisseeTelleQuelleEtSignalee()
+    {
+        Banc b;
+        b.reglages();
+        const QByteArray dechets("\x89PNG\r\n\x1a\n garbage", 17);
+        b.ecrireOctets(QStringLiteral("Zuta2005.don"), dechets);
+        b.demarrer();
+        const QStringList boites = b.boites();
+        QCOMPARE(boites.size(), 1);
+        QVERIFY(boites[0].contains(b.chemin(QStringLiteral("Zuta2005.don"))));
+        QCOMPARE(b.lire(QStringLiteral("Zuta2005.don")), dechets);
+        QCOMPARE(b.p().base.NbRecett, 0);
+    }
+
+    void controles_nomsLegendesBullesEtElements()
+    {
+        Banc b;
+        FrmPrincipal& f = b.demarrer();
+        struct Attendu {
+            const char* nom;
+            const char* legende;
+            const char* bulle;
+        };
+        const Attendu attendus[] = {
+            {"CommandNouvelle", "Nouvelle", "Créer une nouvelle base de données"},
+            {"CommandCharger", "Charger", "Charger une autre base de données"},
+            {"CommandIndex", "Créer Index", "Indexer la liste des recettes"},
+            {"CommandImpr", "Imprimer", "Imprimer la liste des recettes"},
+            {"CheckNotes", "avec Notes", "Inclure les notes pour l'impression"},
+            {"CommandAide", "Aide", "Afficher l'aide"},
+            {"CommandQuitter", "Quitter", "A bientôt !"},
+            {"CommandRechValider", "Actualiser", "Lancer la recherche selon les critères sélectionnés"},
+            {"CheckRecettTeste", "Testée", "Recette testée ?"},
+            {"CommandRecettNouvelle", "Nouvelle", "Créer une nouvelle recette"},
+            {"CommandRecettValider", "Valider", "Enregistrer la recette"},
+            {"CommandRecettSuppr", "Supprimer", "Effacer la recette"},
+            {"CommandRecettImpr", "Imprimer", "Imprimer la recette"},
+            {"CheckSaisie", "Saisie en chaine", "Supprimer l'actualisation entre 2 saisies (gain de temps)"},
+        };
+        for (const Attendu& a : attendus) {
+            auto* bouton = f.findChild<QAbstractButton*>(QLatin1String(a.nom));
+            QVERIFY2(bouton, a.nom);
+            QCOMPARE(bouton->text(), QString::fromUtf8(a.legende));
+            QCOMPARE(bouton->toolTip(), QString::fromUtf8(a.bulle));
+            QCOMPARE(bouton->accessibleName(), QString::fromUtf8(a.legende));
+            QCOMPARE(bouton->accessibleDescription(), QString::fromUtf8(a.bulle));
+        }
+        const Attendu champs[] = {
+            {"ComboRechCat", "Catégorie", "Catégorie à rechercher"},
+            {"ComboRechSousCat", "Sous-catégorie", "Sous-catégorie à rechercher"},
+            {"ComboRechMag", "Magazine", "Magazine à rechercher"},
+            {"ComboTeste", "Recette testée ?", "La recette à rechercher doit-elle avoir été testée ?"},
+            {"TextRech", "Texte à rechercher", "Texte à rechercher (dans Nom, N°, Pages et Notes)"},
+            {"ListRecettes", "Nom des recettes", "Liste des recettes trouvées selon les critères de recherche"},
+            {"TextRecettNom", "Nom", "Nom de la recette."},
+            {"ComboRecettCat", "Catégorie", "Catégorie de la recette."},
+            {"ComboRecettSousCat", "Sous-catégorie", "Sous-catégorie de la catégorie sélectionée."},
+            {"ComboRecettMag", "Magazine", "Nom du magazine."},
+            {"TextRecettNumero", "N°", "N° du magazine. Caractères alphabétiques acceptés."},
+            {"TextRecettPage", "Pages", "Page(s) du magazine. Caractères alphabétiques acceptés."},
+            {"TextRecettComment", "Notes", "Commentaires, recette détaillée..."},
+        };
+        for (const Attendu& a : champs) {
+            auto* w = f.findChild<QWidget*>(QLatin1String(a.nom));
+            QVERIFY2(w, a.nom);
+            QCOMPARE(w->accessibleName(), QString::fromUtf8(a.legende));
+            QCOMPARE(w->toolTip(), QString::fromUtf8(a.bulle));
+        }
+        QCOMPARE(f.ComboRecettCat->lineEdit()->toolTip(), QStringLiteral("Catégorie de la recette."));
+        QCOMPARE(f.FrameRech->title(), QStringLiteral("Recherche"));
+        QCOMPARE(f.FrameFiche->title(), QStringLiteral("Recette (nouvelle)"));
+        QCOMPARE(f.ComboTeste->count(), 3);
+        QCOMPARE(f.ComboTeste->itemText(0), QStringLiteral("Peu importe"));
+        QCOMPARE(f.ComboTeste->itemText(1), QStringLiteral("Testée"));
+        QCOMPARE(f.ComboTeste->itemText(2), QStringLiteral("Non-testée"));
+        QVERIFY(!f.ComboRechCat->isEditable());
+        QVERIFY(!f.ComboTeste->isEditable());
+        QVERIFY(f.ComboRecettCat->isEditable());
+        QVERIFY(f.ComboRecettMag->isEditable());
+        QVERIFY(f.LabelTotalrecett->accessibleName().isEmpty());
+        QVERIFY(f.LabelNbRecettList->accessibleName().isEmpty());
+        QVERIFY(f.Image1->isVisible());
+        QVERIFY(!f.Image2->isVisible());
+    }
+
+    void listesTriees_ordreFrancaisSansCasseBlancDeTeteDAbord()
+    {
+        Banc b;
+        FrmPrincipal& f = b.demarrer();
+        QComboBox liste;
+        for (const char* t : {"tartes", "Éclairs", "Entrées", " --> TOUTES", "abricots", "Tartelettes", "Zeste"})
+            f.ajouterTrie(&liste, QString::fromUtf8(t));
+        QStringList ordre;
+        for (int i = 0; i < liste.count(); ++i)
+            ordre << liste.itemText(i);
+        QCOMPARE(ordre, QStringList({" --> TOUTES", "abricots", "Éclairs", "Entrées", "Tartelettes", "tartes", "Zeste"}));
+    }
+
+    void redimensionnement_laListeEtLesNotesSuivent()
+    {
+        Banc b;
+        FrmPrincipal& f = b.demarrer();
+        f.resize(800, 600);
+        QCoreApplication::processEvents();
+        const QSize liste = f.ListRecettes->size();
+        const QSize notes = f.TextRecettComment->size();
+        f.resize(1200, 900);
+        QCoreApplication::processEvents();
+        QVERIFY(f.ListRecettes->height() > liste.height());
+        QVERIFY(f.TextRecettComment->height() > notes.height());
+        QVERIFY(f.TextRecettComment->width() > notes.width());
+    }
+};
+
+QTEST_MAIN(TstDemarrage)
+#include "tst_demarrage.moc"

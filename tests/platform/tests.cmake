@@ -1,0 +1,1 @@
+zuta_test(tst_politique SOURCES platform/tst_politique.cpp)
