@@ -3,7 +3,6 @@
 #include "Reglages.h"
 #include "base/Codec.h"
 #include "base/Fichiers.h"
-#include "base/LecteurValeurs.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -74,17 +73,17 @@ void Programme::LireIni()
         placerFenetre(true);
         return;
     }
-    std::unique_ptr<LecteurValeurs> lecteur;
-    politique.etape([&] { lecteur = std::make_unique<LecteurValeurs>(Codec::decoder(Fichiers::lire(chemin))); });
-    if (!lecteur)
-        lecteur = std::make_unique<LecteurValeurs>(QString());
-    politique.etape([&] { etat.OptionNotes = static_cast<int>(lecteur->lireNombre()); });
-    politique.etape([&] { etat.OptionInfoBulles = static_cast<float>(lecteur->lireNombre()); });
-    politique.etape([&] { etat.FenHaut = static_cast<float>(lecteur->lireNombre()); });
-    politique.etape([&] { etat.FenGauche = static_cast<float>(lecteur->lireNombre()); });
-    // Line 5 is read whole: a path may hold commas.
-    politique.etape([&] { etat.CheminBase = lecteur->lireLigne().trimmed(); });
-    if (etat.CheminBase == QLatin1String("*"))
+    QString texte;
+    Reglages::Valeurs v{etat.OptionNotes, etat.OptionInfoBulles, etat.FenHaut, etat.FenGauche, etat.CheminBase};
+    if (politique.etape([&] { texte = Codec::decoder(Fichiers::lire(chemin)); }))
+        Reglages::lire(texte, v, politique);
+    etat.OptionNotes = v.OptionNotes;
+    etat.OptionInfoBulles = v.OptionInfoBulles;
+    etat.FenHaut = v.FenHaut;
+    etat.FenGauche = v.FenGauche;
+    etat.CheminBase = v.CheminBase;
+    // "*" names the default base; so does a settings file that named none.
+    if (etat.CheminBase == QLatin1String("*") || etat.CheminBase.isEmpty())
         etat.CheminBase = etat.CheminAppli + Reglages::BaseParDefaut;
     if (etat.OptionNotes == 1) {
         // Checking the box would toggle the option through its handler; the

@@ -1,5 +1,7 @@
 #include "Reglages.h"
 #include "base/FormatNombres.h"
+#include "base/LecteurValeurs.h"
+#include "platform/PolitiqueErreurs.h"
 #include <cmath>
 
 namespace Reglages {
@@ -12,6 +14,25 @@ QString ecrire(const Valeurs& v)
         + FormatNombres::ligne(std::llround(v.FenHaut)) + fin
         + FormatNombres::ligne(std::llround(v.FenGauche)) + fin
         + v.CheminBase + fin;
+}
+
+void lire(const QString& texte, Valeurs& v, PolitiqueErreurs& politique)
+{
+    LecteurValeurs lecteur(texte);
+    // A line the user skips is passed over, so that the next value is read
+    // from its own line; once the end of the file is met, one box is enough.
+    bool fini = false;
+    auto ligne = [&](auto&& lireValeur) {
+        if (fini || politique.etape(lireValeur))
+            return;
+        lecteur.passer();
+        fini = lecteur.fin();
+    };
+    ligne([&] { v.OptionNotes = static_cast<int>(lecteur.lireNombre()); });
+    ligne([&] { v.OptionInfoBulles = static_cast<float>(lecteur.lireNombre()); });
+    ligne([&] { v.FenHaut = static_cast<float>(lecteur.lireNombre()); });
+    ligne([&] { v.FenGauche = static_cast<float>(lecteur.lireNombre()); });
+    ligne([&] { v.CheminBase = lecteur.lireLigne().trimmed(); });
 }
 
 int twipsVersPixels(double twips, double dpi)

@@ -1,6 +1,8 @@
 #pragma once
 #include <QString>
 
+class PolitiqueErreurs;
+
 // The settings file "Zuta.ini": five lines, one value each.
 namespace Reglages {
 
@@ -17,6 +19,11 @@ struct Valeurs {
 
 // The file's text: number lines in print style, then the path unchanged.
 QString ecrire(const Valeurs& v);
+
+// Reads the five lines into v, each line a step of the error policy: a value
+// that cannot be read keeps what v held. Line 5 is read whole, from its first
+// non-blank character, so that a path holding a comma stays whole.
+void lire(const QString& texte, Valeurs& v, PolitiqueErreurs& politique);
 
 // Twips and pixels: 15 twips per pixel at 96 dpi.
 int twipsVersPixels(double twips, double dpi);

@@ -74,6 +74,12 @@ QString LecteurValeurs::lireTexte()
     return b.texte;
 }
 
+void LecteurValeurs::passer()
+{
+    if (!fin())
+        m_pos = brut().suivant;
+}
+
 QString LecteurValeurs::lireLigne()
 {
     const qsizetype n = m_texte.size();

@@ -21,6 +21,10 @@ public:
     // included (a path in the settings file).
     QString lireLigne();
 
+    // Passes over the value at the position, whatever it holds (after a
+    // value the user chose to skip).
+    void passer();
+
     bool fin() const { return m_pos >= m_texte.size(); }
     qsizetype position() const { return m_pos; }
 

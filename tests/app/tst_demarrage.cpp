@@ -92,10 +92,8 @@ private slots:
         b.ecrire(QStringLiteral("Zuta.ini"), QStringLiteral("oui\r\n"));
         b.demarrer();
         const QStringList boites = b.boites();
-        QVERIFY(!boites.isEmpty());
-        QVERIFY(boites.size() <= 5);
-        for (const QString& t : boites)
-            QVERIFY(t.startsWith(QStringLiteral("Erreur ! | ")));
+        QCOMPARE(boites, QStringList{QStringLiteral("Erreur ! | Incompatibilité de type")});
+        QCOMPARE(b.p().etat.CheminBase, b.chemin(QStringLiteral("Zuta2005.don")));
         QVERIFY(b.fen().isVisible());
     }
 
