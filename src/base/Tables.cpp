@@ -6,14 +6,10 @@ void Tables::ViderCompteurs()
     NbCat = 0;
     NbMag = 0;
     NbRecett = 0;
-    for (int c = 0; c <= MaxCat; ++c) {
-        NbSousCat(c) = 0;
-        CatNbRecett(c) = 0;
-        for (int s = 0; s <= MaxSousCat; ++s)
-            SousCatNbRecett(c, s) = 0;
-    }
-    for (int m = 0; m <= MaxMag; ++m)
-        MagNbRecett(m) = 0;
+    NbSousCat.remplir(0);
+    CatNbRecett.remplir(0);
+    SousCatNbRecett.remplir(0);
+    MagNbRecett.remplir(0);
 }
 
 void Tables::remettreEnCoherence()
@@ -21,14 +17,11 @@ void Tables::remettreEnCoherence()
     NbCat = std::clamp(NbCat, 0, MaxCat);
     NbMag = std::clamp(NbMag, 0, MaxMag);
     NbRecett = std::clamp(NbRecett, 0, MaxRecett);
-    for (int c = 0; c <= MaxCat; ++c) {
+    for (int c = 0; c <= MaxCat; ++c)
         NbSousCat(c) = c == 0 || c > NbCat ? 0 : std::clamp(NbSousCat(c), 0, MaxSousCat);
-        CatNbRecett(c) = 0;
-        for (int s = 0; s <= MaxSousCat; ++s)
-            SousCatNbRecett(c, s) = 0;
-    }
-    for (int m = 0; m <= MaxMag; ++m)
-        MagNbRecett(m) = 0;
+    CatNbRecett.remplir(0);
+    SousCatNbRecett.remplir(0);
+    MagNbRecett.remplir(0);
     for (int r = 1; r <= NbRecett; ++r) {
         int& c = RecettVal(r, 0);
         int& s = RecettVal(r, 1);

@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/ErreurExecution.h"
 #include <QString>
+#include <algorithm>
 #include <vector>
 
 // A table of the base with fixed bounds 0..N-1. Every index is checked: an
@@ -12,6 +13,7 @@ public:
     static constexpr int taille = N;
     T& operator()(long long i) { return m_v[verifier(i)]; }
     const T& operator()(long long i) const { return m_v[verifier(i)]; }
+    void remplir(const T& valeur) { std::fill(m_v.begin(), m_v.end(), valeur); }
 
 private:
     static std::size_t verifier(long long i)
@@ -30,6 +32,7 @@ public:
     Table2() : m_v(static_cast<std::size_t>(N) * M) {}
     T& operator()(long long i, long long j) { return m_v[verifier(i, j)]; }
     const T& operator()(long long i, long long j) const { return m_v[verifier(i, j)]; }
+    void remplir(const T& valeur) { std::fill(m_v.begin(), m_v.end(), valeur); }
 
 private:
     static std::size_t verifier(long long i, long long j)

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang and runs each for a while:
+#   fuzz.sh [SECONDS per target, default 30] [TARGET...]
+# New inputs found go to a scratch copy of the seed corpus, never into tests/.
+set -euo pipefail
+racine=$(cd "$(dirname "$0")/.." && pwd)
+secondes=${1:-30}
+shift || true
+"$racine/scripts/installer.sh" clang libclang-rt-14-dev
+CC=clang CXX=clang++ "$racine/scripts/construire.sh" "$racine/build-fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DZUTA_FUZZ=ON -DZUTA_TESTS=OFF
+cibles=("$@")
+if ((${#cibles[@]} == 0)); then
+  mapfile -t cibles < <(find "$racine/build-fuzz/tests/fuzz" -maxdepth 1 -type f -executable -name 'fuzz_*' -printf '%f\n' | sort)
+fi
+export ASAN_OPTIONS=detect_leaks=1
+export LSAN_OPTIONS=suppressions=$racine/tests/lsan.supp:print_suppressions=0
+for cible in "${cibles[@]}"; do
+  corpus=$(mktemp -d)
+  cp -r "$racine/tests/fuzz/corpus/${cible#fuzz_}/." "$corpus/" 2>/dev/null || true
+  echo "== $cible ($secondes s)"
+  journal=$(mktemp)
+  if ! "$racine/build-fuzz/tests/fuzz/$cible" -max_total_time="$secondes" -timeout=10 -rss_limit_mb=2048 \
+    -print_final_stats=1 -artifact_prefix="$corpus/" "$corpus" >"$journal" 2>&1; then
+    tail -n 60 "$journal"
+    echo "$cible: FAILED (inputs kept in $corpus)"
+    exit 1
+  fi
+  grep -E '^stat::(number_of_executed_units|peak_rss_mb)' "$journal"
+  rm -rf "$corpus" "$journal"
+done
