@@ -1,0 +1,36 @@
+#pragma once
+#include "base/Collation.h"
+#include <optional>
+#include <vector>
+
+struct Tables;
+
+// The order of the found list for every recipe of the base: by name with the
+// program's collation, then, for equal names, by the text of the slot number
+// (" 12" before " 3"). A search only filters this order, so it never sorts.
+//
+// The order keeps each slot's name and collation key. Before each use it
+// compares every name with the one it was built from: a name changed by the
+// card, a recipe added or deleted, or a whole new base is noticed on its own
+// and only the changed slots are placed again. Nobody needs to tell it.
+class OrdreRecettes {
+public:
+    // Slots 1..NbRecett in the found list's order.
+    const std::vector<int>& ordre(const Tables& base, const Collation& collation);
+
+    // true when slot a comes before slot b.
+    bool avant(int a, int b) const;
+
+private:
+    struct Entree {
+        QString nom;
+        std::optional<Collation::Cle> cle; // none until the slot is first seen
+    };
+    std::vector<int> relever(const Tables& base, const Collation& collation, int nb);
+    void trierTout(int nb);
+    void replacer(const std::vector<int>& changees, int nb);
+
+    std::vector<Entree> m_entrees; // by slot; index 0 unused
+    std::vector<int> m_ordre;
+    int m_nb = 0;
+};
