@@ -1,25 +1,25 @@
 #include "FiltreRecherche.h"
+#include "IndexTexte.h"
 #include "base/Tables.h"
+#include <algorithm>
 
 FiltreRecherche::FiltreRecherche(const CriteresRecherche& criteres)
     : m_criteres(criteres), m_texteActif(!criteres.texte.trimmed().isEmpty()),
-      m_texte(criteres.texte, Qt::CaseInsensitive)
+      m_texte(IndexTexte::plier(criteres.texte), Qt::CaseSensitive)
 {
 }
 
-// Name, issue number, notes, pages: the text anywhere in one of them, blanks
-// included, whatever the case.
-bool FiltreRecherche::texteTrouve(const Tables& base, int r) const
+bool FiltreRecherche::sansCritere() const
 {
-    for (const int champ : {3, 0, 2, 1})
-        if (m_texte.indexIn(base.RecettTexte(r, champ)) >= 0)
-            return true;
-    return false;
+    return !m_texteActif && !m_criteres.magazine && !m_criteres.categorie && m_criteres.teste == 0;
 }
 
-bool FiltreRecherche::garde(const Tables& base, int r) const
+// The text anywhere in the name, issue number, notes or pages, blanks
+// included, whatever the case; then magazine, category, sub-category by their
+// exact names; then the tested state.
+bool FiltreRecherche::garde(const Tables& base, const IndexTexte& index, int r) const
 {
-    if (m_texteActif && !texteTrouve(base, r))
+    if (m_texteActif && m_texte.indexIn(index.texte(r)) < 0)
         return false;
     if (m_criteres.magazine && base.Mag(base.RecettVal(r, 2)) != *m_criteres.magazine)
         return false;
@@ -40,14 +40,19 @@ bool FiltreRecherche::garde(const Tables& base, int r) const
     }
 }
 
-FiltreRecherche::Resultat FiltreRecherche::filtrer(const Tables& base, const std::vector<int>& ordre) const
+FiltreRecherche::Resultat FiltreRecherche::filtrer(const Tables& base, IndexTexte& index) const
 {
+    const int nb = std::clamp(base.NbRecett, 0, Tables::MaxRecett);
+    if (m_texteActif)
+        index.mettreAJour(base);
     Resultat resultat;
-    resultat.trouvees.reserve(ordre.size());
-    for (const int r : ordre) {
+    resultat.gardees.assign(static_cast<std::size_t>(nb) + 1, 0);
+    for (int r = 1; r <= nb; ++r) {
         try {
-            if (garde(base, r))
-                resultat.trouvees.push_back(r);
+            if (garde(base, index, r)) {
+                resultat.gardees[static_cast<std::size_t>(r)] = 1;
+                ++resultat.nbTrouvees;
+            }
         } catch (const ErreurExecution& e) {
             if (!resultat.erreur)
                 resultat.erreur = e;

@@ -6,6 +6,7 @@
 #include <vector>
 
 struct Tables;
+class IndexTexte;
 
 // The criteria of a search, as chosen in the search frame. A criterion left
 // empty (std::nullopt) restricts nothing.
@@ -17,29 +18,29 @@ struct CriteresRecherche {
     int teste = 0;                    // 0 any, 1 tested only, 2 not tested only
 };
 
-// Keeps the recipes that meet every criterion, in the order given.
+// Tells which recipes meet every criterion.
 class FiltreRecherche {
 public:
     explicit FiltreRecherche(const CriteresRecherche& criteres);
 
-    // true when slot r meets every criterion. A value field pointing outside
-    // its table fails with "L'indice n'appartient pas à la sélection".
-    bool garde(const Tables& base, int r) const;
+    // No criterion at all: every recipe is kept.
+    bool sansCritere() const;
 
     struct Resultat {
-        std::vector<int> trouvees;
+        std::vector<char> gardees; // by slot, 0..NbRecett: 1 when found
+        int nbTrouvees = 0;
         // The first failure met, if any: the recipes that failed are left out.
         std::optional<ErreurExecution> erreur;
         int nbEnErreur = 0;
     };
-    // Filters the slots in the order given; a recipe whose fields cannot be
-    // looked up is left out and the search goes on with the next one.
-    Resultat filtrer(const Tables& base, const std::vector<int>& ordre) const;
+    // Goes through slots 1..NbRecett. A recipe whose value fields point
+    // outside their tables is left out and the search goes on with the next.
+    Resultat filtrer(const Tables& base, IndexTexte& index) const;
 
 private:
-    bool texteTrouve(const Tables& base, int r) const;
+    bool garde(const Tables& base, const IndexTexte& index, int r) const;
 
     const CriteresRecherche& m_criteres;
     bool m_texteActif;
-    QStringMatcher m_texte;
+    QStringMatcher m_texte; // on the folded text
 };

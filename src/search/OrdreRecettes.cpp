@@ -1,4 +1,5 @@
 #include "OrdreRecettes.h"
+#include "ListeTrouvee.h"
 #include "base/Tables.h"
 #include <algorithm>
 #include <charconv>
@@ -30,18 +31,33 @@ bool OrdreRecettes::avant(int a, int b) const
     return comparerNumerosEnTexte(a, b) < 0;
 }
 
-const std::vector<int>& OrdreRecettes::ordre(const Tables& base, const Collation& collation)
+void OrdreRecettes::mettreAJour(const Tables& base, const Collation& collation)
 {
     const int nb = std::clamp(base.NbRecett, 0, Tables::MaxRecett);
     const std::vector<int> changees = relever(base, collation, nb);
     if (changees.empty() && nb == m_nb)
-        return m_ordre;
+        return;
     if (changees.size() > MaxReplacees || m_ordre.empty())
         trierTout(nb);
     else
         replacer(changees, nb);
     m_nb = nb;
-    return m_ordre;
+    rangerLignes();
+}
+
+// The lines and names in the order's positions, shared with the slots'
+// texts: a search that keeps everything hands these lists over whole.
+void OrdreRecettes::rangerLignes()
+{
+    m_lignes.clear();
+    m_noms.clear();
+    m_lignes.reserve(static_cast<qsizetype>(m_ordre.size()));
+    m_noms.reserve(static_cast<qsizetype>(m_ordre.size()));
+    for (const int r : m_ordre) {
+        const Entree& e = m_entrees[static_cast<std::size_t>(r)];
+        m_lignes << e.ligne;
+        m_noms << e.nom;
+    }
 }
 
 // Takes the name of every slot in use; returns the slots whose name is new.
@@ -57,6 +73,7 @@ std::vector<int> OrdreRecettes::relever(const Tables& base, const Collation& col
             continue;
         e.nom = nom;
         e.cle = collation.cle(nom);
+        e.ligne = ligneTrouvee(nom, r);
         changees.push_back(r);
     }
     return changees;

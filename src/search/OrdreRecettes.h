@@ -1,5 +1,6 @@
 #pragma once
 #include "base/Collation.h"
+#include <QStringList>
 #include <optional>
 #include <vector>
 
@@ -15,8 +16,14 @@ struct Tables;
 // and only the changed slots are placed again. Nobody needs to tell it.
 class OrdreRecettes {
 public:
-    // Slots 1..NbRecett in the found list's order.
-    const std::vector<int>& ordre(const Tables& base, const Collation& collation);
+    // Brings the order in line with the base.
+    void mettreAJour(const Tables& base, const Collation& collation);
+
+    // Slots 1..NbRecett in the found list's order, with, at the same
+    // positions, their lines of the hidden found list and their names.
+    const std::vector<int>& ordre() const { return m_ordre; }
+    const QStringList& lignes() const { return m_lignes; }
+    const QStringList& noms() const { return m_noms; }
 
     // true when slot a comes before slot b.
     bool avant(int a, int b) const;
@@ -24,13 +31,17 @@ public:
 private:
     struct Entree {
         QString nom;
+        QString ligne;
         std::optional<Collation::Cle> cle; // none until the slot is first seen
     };
     std::vector<int> relever(const Tables& base, const Collation& collation, int nb);
     void trierTout(int nb);
     void replacer(const std::vector<int>& changees, int nb);
+    void rangerLignes();
 
     std::vector<Entree> m_entrees; // by slot; index 0 unused
     std::vector<int> m_ordre;
+    QStringList m_lignes;
+    QStringList m_noms;
     int m_nb = 0;
 };

@@ -249,39 +249,48 @@ CriteresRecherche RoutinesRecherche::lireCriteres() const
 void RoutinesRecherche::Rechercher()
 {
     const CriteresRecherche criteres = lireCriteres();
-    std::vector<int> trouvees;
+    const FiltreRecherche filtre(criteres);
+    FiltreRecherche::Resultat resultat;
     // One step for the whole base: a recipe whose fields point outside the
     // tables is left out, and the user hears of it once per search, not
     // once per recipe.
     p.politique.etape([&] {
-        FiltreRecherche::Resultat resultat;
         {
             const CurseurAttente attente;
-            resultat = FiltreRecherche(criteres).filtrer(p.base, m_ordre.ordre(p.base, p.collation));
+            m_ordre.mettreAJour(p.base, p.collation);
+            resultat = filtre.filtrer(p.base, m_index);
         }
-        trouvees = std::move(resultat.trouvees);
         if (resultat.erreur)
             throw *resultat.erreur;
     });
     p.politique.etape([&] {
         const CurseurAttente attente;
-        afficherTrouvees(trouvees);
+        afficherTrouvees(resultat, filtre.sansCritere());
     });
     afficherCompteurs();
 }
 
-// Both lists get one line per recipe found, in the same order. The callers
-// empty them first.
-void RoutinesRecherche::afficherTrouvees(const std::vector<int>& trouvees)
+// Both lists get one line per recipe found, in the order kept for the whole
+// base. The callers empty them first.
+void RoutinesRecherche::afficherTrouvees(const FiltreRecherche::Resultat& resultat, bool tout)
 {
     FrmPrincipal& f = *p.fen;
+    const bool vides = f.ListTmp.isEmpty() && f.lignesRecettes().isEmpty();
+    if (tout && vides) {
+        // Every recipe: the kept lists are handed over whole.
+        f.ListTmp = m_ordre.lignes();
+        f.definirLignesRecettes(m_ordre.noms());
+        return;
+    }
     QStringList noms = f.lignesRecettes();
-    f.ListTmp.reserve(f.ListTmp.size() + static_cast<qsizetype>(trouvees.size()));
-    noms.reserve(noms.size() + static_cast<qsizetype>(trouvees.size()));
-    for (const int r : trouvees) {
-        const QString& nom = p.base.RecettTexte(r, 3);
-        f.ListTmp << ligneTrouvee(nom, r);
-        noms << nom;
+    f.ListTmp.reserve(f.ListTmp.size() + resultat.nbTrouvees);
+    noms.reserve(noms.size() + resultat.nbTrouvees);
+    const std::vector<int>& ordre = m_ordre.ordre();
+    for (std::size_t i = 0; i < ordre.size(); ++i) {
+        if (resultat.gardees[static_cast<std::size_t>(ordre[i])]) {
+            f.ListTmp << m_ordre.lignes()[static_cast<qsizetype>(i)];
+            noms << m_ordre.noms()[static_cast<qsizetype>(i)];
+        }
     }
     f.definirLignesRecettes(noms);
 }

@@ -1,4 +1,6 @@
 #pragma once
+#include "FiltreRecherche.h"
+#include "IndexTexte.h"
 #include "OrdreRecettes.h"
 #include <QStringList>
 #include <vector>
@@ -7,7 +9,6 @@ class Programme;
 class FiltreFocus;
 class QComboBox;
 class QObject;
-struct CriteresRecherche;
 
 // The search criteria lists, the search with the found list and its counters.
 class RoutinesRecherche {
@@ -49,9 +50,10 @@ private:
     QStringList sousCategoriesUtilisees(int c) const;
     int categorieChoisie() const;
     CriteresRecherche lireCriteres() const;
-    void afficherTrouvees(const std::vector<int>& trouvees);
+    void afficherTrouvees(const FiltreRecherche::Resultat& resultat, bool tout);
     void afficherCompteurs();
 
     Programme& p;
     OrdreRecettes m_ordre;
+    IndexTexte m_index;
 };

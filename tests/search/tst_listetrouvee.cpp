@@ -3,6 +3,7 @@
 #include "base/Collation.h"
 #include "base/Tables.h"
 #include "search/FiltreRecherche.h"
+#include "search/IndexTexte.h"
 #include "search/ListeTrouvee.h"
 #include "search/OrdreRecettes.h"
 #include <QRandomGenerator>
@@ -104,13 +105,16 @@ void TestListeTrouvee::ordre_nomsPuisNumerosEnTexte()
     const auto base = baseDeNoms(noms);
     const Collation collation;
     OrdreRecettes ordre;
+    ordre.mettreAJour(*base, collation);
     const QStringList attendus{QStringLiteral("Crêpes/12"), QStringLiteral("Crêpes/3"),
                                QStringLiteral("Eclair/6"), QStringLiteral("éclair/5"),
                                QStringLiteral("Tarte/4"), QStringLiteral("Tarte aux pommes/2"),
                                QStringLiteral("Tartelette/1"), QStringLiteral("Zèbre/10"),
                                QStringLiteral("Zèbre/11"), QStringLiteral("Zèbre/7"),
                                QStringLiteral("Zèbre/8"), QStringLiteral("Zèbre/9")};
-    QCOMPARE(nomsDansOrdre(*base, ordre.ordre(*base, collation)), attendus);
+    QCOMPARE(nomsDansOrdre(*base, ordre.ordre()), attendus);
+    QCOMPARE(ordre.lignes()[0], QStringLiteral("Crêpes\u00FF 12"));
+    QCOMPARE(ordre.noms()[4], QStringLiteral("Tarte"));
 }
 
 void TestListeTrouvee::ordre_suitLesNomsChangesAjoutsEtSuppressions()
@@ -132,7 +136,7 @@ void TestListeTrouvee::ordre_suitLesNomsChangesAjoutsEtSuppressions()
     const auto base = baseDeNoms(noms);
     const Collation collation;
     OrdreRecettes garde;
-    garde.ordre(*base, collation);
+    garde.mettreAJour(*base, collation);
     for (int tour = 0; tour < 30; ++tour) {
         const int changes = tour % 5 == 4 ? 900 : hasard.bounded(1, 6);
         for (int i = 0; i < changes; ++i)
@@ -144,7 +148,11 @@ void TestListeTrouvee::ordre_suitLesNomsChangesAjoutsEtSuppressions()
                 base->RecettTexte(++base->NbRecett, 3) = nomAuHasard();
         }
         OrdreRecettes neuf;
-        QCOMPARE(garde.ordre(*base, collation), neuf.ordre(*base, collation));
+        garde.mettreAJour(*base, collation);
+        neuf.mettreAJour(*base, collation);
+        QCOMPARE(garde.ordre(), neuf.ordre());
+        QCOMPARE(garde.lignes(), neuf.lignes());
+        QCOMPARE(garde.noms(), neuf.noms());
     }
 }
 
@@ -157,13 +165,15 @@ void TestListeTrouvee::filtre_champHorsTable_recetteEcarteeUneErreurRetenue()
         base->RecettVal(r, 2) = 1;
     base->RecettVal(2, 2) = 600;
     base->RecettVal(3, 2) = 700;
+    IndexTexte index;
     CriteresRecherche criteres;
-    const auto tous = FiltreRecherche(criteres).filtrer(*base, {1, 2, 3});
-    QCOMPARE(tous.trouvees, (std::vector<int>{1, 2, 3}));
+    const auto tous = FiltreRecherche(criteres).filtrer(*base, index);
+    QCOMPARE(tous.gardees, (std::vector<char>{0, 1, 1, 1}));
     QVERIFY(!tous.erreur);
     criteres.magazine = QStringLiteral("Elle");
-    const auto elle = FiltreRecherche(criteres).filtrer(*base, {1, 2, 3});
-    QCOMPARE(elle.trouvees, std::vector<int>{1});
+    const auto elle = FiltreRecherche(criteres).filtrer(*base, index);
+    QCOMPARE(elle.gardees, (std::vector<char>{0, 1, 0, 0}));
+    QCOMPARE(elle.nbTrouvees, 1);
     QVERIFY(elle.erreur);
     QCOMPARE(elle.erreur->description(), QStringLiteral("L'indice n'appartient pas à la sélection"));
     QCOMPARE(elle.nbEnErreur, 2);
