@@ -1,7 +1,6 @@
 #include "RoutinesRecherche.h"
 #include "FiltreFocus.h"
 #include "FiltreRecherche.h"
-#include "ListeTrouvee.h"
 #include "app/FrmPrincipal.h"
 #include "app/Programme.h"
 #include "base/FormatNombres.h"

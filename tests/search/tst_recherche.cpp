@@ -196,6 +196,7 @@ void TestRecherche::texte_sansCasseBlancsGardes_data()
     QTest::newRow("notes en capitales") << u("CANNELLE") << QStringList{u("Tarte aux pommes")};
     QTest::newRow("pages") << u("34") << QStringList{u("Tarte aux pommes")};
     QTest::newRow("virgule et accents") << u("SABLÉE, CR") << QStringList{u("Gâteau basque")};
+    QTest::newRow("jamais a cheval sur deux champs") << u("1234") << QStringList{};
 }
 
 void TestRecherche::texte_sansCasseBlancsGardes()
@@ -311,6 +312,16 @@ void TestRecherche::nomChange_ordreSuit()
     actualiser();
     QCOMPARE(trouvees().first(), u("Abricots rôtis"));
     QCOMPARE(trouvees().last(), u("Zabaglione"));
+    QCOMPARE(fen().ListTmp.first(), u("Abricots rôtis\u00FF 8"));
+    // Notes changed between two text searches are searched as they are now.
+    taper(fen().TextRech, u("cannelle"));
+    actualiser();
+    QCOMPARE(trouvees(), QStringList{u("Tarte aux pommes")});
+    t.RecettTexte(1, 2).clear();
+    t.RecettTexte(7, 2) = u("Cannelle en poudre");
+    actualiser();
+    QCOMPARE(trouvees(), QStringList{u("Glace vanille")});
+    taper(fen().TextRech, QString());
     // The last recipe goes, as a deletion leaves the base.
     t.NbRecett = 12;
     t.remettreEnCoherence();
