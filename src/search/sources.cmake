@@ -4,3 +4,10 @@ target_sources(zuta_gui PRIVATE
 target_sources(zuta_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Interrupteurs.h
   ${CMAKE_CURRENT_LIST_DIR}/Interrupteurs.cpp)
+target_sources(zuta_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/ListeTrouvee.h ${CMAKE_CURRENT_LIST_DIR}/ListeTrouvee.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/OrdreRecettes.h ${CMAKE_CURRENT_LIST_DIR}/OrdreRecettes.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FiltreRecherche.h ${CMAKE_CURRENT_LIST_DIR}/FiltreRecherche.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/IndexTexte.h ${CMAKE_CURRENT_LIST_DIR}/IndexTexte.cpp)
+target_sources(zuta_gui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/FiltreFocus.h ${CMAKE_CURRENT_LIST_DIR}/FiltreFocus.cpp)

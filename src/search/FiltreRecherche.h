@@ -1,0 +1,46 @@
+#pragma once
+#include "platform/ErreurExecution.h"
+#include <QString>
+#include <QStringMatcher>
+#include <optional>
+#include <vector>
+
+struct Tables;
+class IndexTexte;
+
+// The criteria of a search, as chosen in the search frame. A criterion left
+// empty (std::nullopt) restricts nothing.
+struct CriteresRecherche {
+    QString texte;                    // searched as typed; only blanks = no criterion
+    std::optional<QString> magazine;  // exact name
+    std::optional<QString> categorie; // exact name
+    std::optional<QString> sousCategorie; // exact name, only with a category
+    int teste = 0;                    // 0 any, 1 tested only, 2 not tested only
+};
+
+// Tells which recipes meet every criterion.
+class FiltreRecherche {
+public:
+    explicit FiltreRecherche(const CriteresRecherche& criteres);
+
+    // No criterion at all: every recipe is kept.
+    bool sansCritere() const;
+
+    struct Resultat {
+        std::vector<char> gardees; // by slot, 0..NbRecett: 1 when found
+        int nbTrouvees = 0;
+        // The first failure met, if any: the recipes that failed are left out.
+        std::optional<ErreurExecution> erreur;
+        int nbEnErreur = 0;
+    };
+    // Goes through slots 1..NbRecett. A recipe whose value fields point
+    // outside their tables is left out and the search goes on with the next.
+    Resultat filtrer(const Tables& base, IndexTexte& index) const;
+
+private:
+    bool garde(const Tables& base, const IndexTexte& index, int r) const;
+
+    const CriteresRecherche& m_criteres;
+    bool m_texteActif;
+    QStringMatcher m_texte; // on the folded text
+};

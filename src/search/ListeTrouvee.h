@@ -1,0 +1,21 @@
+#pragma once
+#include <QChar>
+#include <QString>
+
+// The lines of the hidden found list ListTmp: the recipe name, the separator
+// "ÿ", a blank and the slot number. The card, the index and the printouts
+// find the recipe behind a line of the found list through these functions.
+
+// The separator between the name and the slot number (code 255).
+inline constexpr QChar SeparateurListeTrouvee = QChar(0xFF);
+
+// "Tarte aux pommesÿ 12" for slot 12.
+QString ligneTrouvee(const QString& nom, int numero);
+
+// The slot number of a line, read after its last separator, so that a name
+// holding "ÿ" itself still gives the right slot. A line without a readable
+// number fails with "Incompatibilité de type".
+int numeroDeLigne(const QString& ligneTmp);
+
+// The recipe name of a line: everything before its last separator.
+QString nomDeLigne(const QString& ligneTmp);

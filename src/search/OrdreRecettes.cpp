@@ -1,0 +1,102 @@
+#include "OrdreRecettes.h"
+#include "ListeTrouvee.h"
+#include "base/Tables.h"
+#include <algorithm>
+#include <charconv>
+#include <string_view>
+
+namespace {
+// Above this many changed slots, sorting everything again is cheaper than
+// placing each one.
+constexpr std::size_t MaxReplacees = 512;
+
+// The slot numbers compared as the texts written in the found list.
+int comparerNumerosEnTexte(int a, int b)
+{
+    char ta[12];
+    char tb[12];
+    const auto fa = std::to_chars(ta, ta + sizeof ta, a).ptr;
+    const auto fb = std::to_chars(tb, tb + sizeof tb, b).ptr;
+    return std::string_view(ta, static_cast<std::size_t>(fa - ta))
+        .compare(std::string_view(tb, static_cast<std::size_t>(fb - tb)));
+}
+} // namespace
+
+bool OrdreRecettes::avant(int a, int b) const
+{
+    const Entree& ea = m_entrees[static_cast<std::size_t>(a)];
+    const Entree& eb = m_entrees[static_cast<std::size_t>(b)];
+    if (const int c = Collation::comparerCles(*ea.cle, ea.nom, *eb.cle, eb.nom))
+        return c < 0;
+    return comparerNumerosEnTexte(a, b) < 0;
+}
+
+void OrdreRecettes::mettreAJour(const Tables& base, const Collation& collation)
+{
+    const int nb = std::clamp(base.NbRecett, 0, Tables::MaxRecett);
+    const std::vector<int> changees = relever(base, collation, nb);
+    if (changees.empty() && nb == m_nb)
+        return;
+    if (changees.size() > MaxReplacees || m_ordre.empty())
+        trierTout(nb);
+    else
+        replacer(changees, nb);
+    m_nb = nb;
+    rangerLignes();
+}
+
+// The lines and names in the order's positions, shared with the slots'
+// texts: a search that keeps everything hands these lists over whole.
+void OrdreRecettes::rangerLignes()
+{
+    m_lignes.clear();
+    m_noms.clear();
+    m_lignes.reserve(static_cast<qsizetype>(m_ordre.size()));
+    m_noms.reserve(static_cast<qsizetype>(m_ordre.size()));
+    for (const int r : m_ordre) {
+        const Entree& e = m_entrees[static_cast<std::size_t>(r)];
+        m_lignes << e.ligne;
+        m_noms << e.nom;
+    }
+}
+
+// Takes the name of every slot in use; returns the slots whose name is new.
+std::vector<int> OrdreRecettes::relever(const Tables& base, const Collation& collation, int nb)
+{
+    if (m_entrees.size() < static_cast<std::size_t>(nb) + 1)
+        m_entrees.resize(static_cast<std::size_t>(nb) + 1);
+    std::vector<int> changees;
+    for (int r = 1; r <= nb; ++r) {
+        const QString& nom = base.RecettTexte(r, 3);
+        Entree& e = m_entrees[static_cast<std::size_t>(r)];
+        if (e.cle && e.nom == nom && r <= m_nb)
+            continue;
+        e.nom = nom;
+        e.cle = collation.cle(nom);
+        e.ligne = ligneTrouvee(nom, r);
+        changees.push_back(r);
+    }
+    return changees;
+}
+
+void OrdreRecettes::trierTout(int nb)
+{
+    m_ordre.resize(static_cast<std::size_t>(nb));
+    for (int r = 1; r <= nb; ++r)
+        m_ordre[static_cast<std::size_t>(r - 1)] = r;
+    std::sort(m_ordre.begin(), m_ordre.end(), [this](int a, int b) { return avant(a, b); });
+}
+
+// Takes out the changed slots and those beyond the count, then puts each
+// changed slot back at its place.
+void OrdreRecettes::replacer(const std::vector<int>& changees, int nb)
+{
+    std::vector<bool> aReplacer(m_entrees.size(), false);
+    for (const int r : changees)
+        aReplacer[static_cast<std::size_t>(r)] = true;
+    std::erase_if(m_ordre, [&](int r) { return r > nb || aReplacer[static_cast<std::size_t>(r)]; });
+    for (const int r : changees) {
+        const auto place = std::lower_bound(m_ordre.begin(), m_ordre.end(), r, [this](int a, int b) { return avant(a, b); });
+        m_ordre.insert(place, r);
+    }
+}

@@ -1,0 +1,47 @@
+#pragma once
+#include "base/Collation.h"
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+struct Tables;
+
+// The order of the found list for every recipe of the base: by name with the
+// program's collation, then, for equal names, by the text of the slot number
+// (" 12" before " 3"). A search only filters this order, so it never sorts.
+//
+// The order keeps each slot's name and collation key. Before each use it
+// compares every name with the one it was built from: a name changed by the
+// card, a recipe added or deleted, or a whole new base is noticed on its own
+// and only the changed slots are placed again. Nobody needs to tell it.
+class OrdreRecettes {
+public:
+    // Brings the order in line with the base.
+    void mettreAJour(const Tables& base, const Collation& collation);
+
+    // Slots 1..NbRecett in the found list's order, with, at the same
+    // positions, their lines of the hidden found list and their names.
+    const std::vector<int>& ordre() const { return m_ordre; }
+    const QStringList& lignes() const { return m_lignes; }
+    const QStringList& noms() const { return m_noms; }
+
+    // true when slot a comes before slot b.
+    bool avant(int a, int b) const;
+
+private:
+    struct Entree {
+        QString nom;
+        QString ligne;
+        std::optional<Collation::Cle> cle; // none until the slot is first seen
+    };
+    std::vector<int> relever(const Tables& base, const Collation& collation, int nb);
+    void trierTout(int nb);
+    void replacer(const std::vector<int>& changees, int nb);
+    void rangerLignes();
+
+    std::vector<Entree> m_entrees; // by slot; index 0 unused
+    std::vector<int> m_ordre;
+    QStringList m_lignes;
+    QStringList m_noms;
+    int m_nb = 0;
+};

@@ -1,0 +1,183 @@
+// The found list's line format, the slot numbers read back from it, and the
+// order kept for every recipe.
+#include "base/Collation.h"
+#include "base/Tables.h"
+#include "search/FiltreRecherche.h"
+#include "search/IndexTexte.h"
+#include "search/ListeTrouvee.h"
+#include "search/OrdreRecettes.h"
+#include <QRandomGenerator>
+#include <QTest>
+#include <memory>
+
+class TestListeTrouvee : public QObject {
+    Q_OBJECT
+private slots:
+    void ligneTrouvee_nomSeparateurBlancNumero();
+    void numeroDeLigne_litApresLeDernierSeparateur_data();
+    void numeroDeLigne_litApresLeDernierSeparateur();
+    void numeroDeLigne_sansNumero_incompatibiliteType_data();
+    void numeroDeLigne_sansNumero_incompatibiliteType();
+    void ordre_nomsPuisNumerosEnTexte();
+    void ordre_suitLesNomsChangesAjoutsEtSuppressions();
+    void filtre_champHorsTable_recetteEcarteeUneErreurRetenue();
+};
+
+void TestListeTrouvee::ligneTrouvee_nomSeparateurBlancNumero()
+{
+    QCOMPARE(ligneTrouvee(QStringLiteral("Tarte aux pommes"), 12), QStringLiteral("Tarte aux pommes\u00FF 12"));
+    QCOMPARE(ligneTrouvee(QString(), 33000), QStringLiteral("\u00FF 33000"));
+    QCOMPARE(nomDeLigne(QStringLiteral("Crème \u00FF fraîche\u00FF 7")), QStringLiteral("Crème \u00FF fraîche"));
+}
+
+void TestListeTrouvee::numeroDeLigne_litApresLeDernierSeparateur_data()
+{
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<int>("numero");
+    for (const int n : {1, 12, 345, 6789, 33000}) {
+        QTest::addRow("tarte %d", n) << QStringLiteral("Tarte") << n;
+        QTest::addRow("separateur dans le nom %d", n) << QStringLiteral("Cr\u00FFme \u00FF 12") << n;
+    }
+    QTest::newRow("separateur en fin de nom") << QStringLiteral("Tarte\u00FF") << 5;
+    QTest::newRow("nom vide") << QString() << 9;
+}
+
+void TestListeTrouvee::numeroDeLigne_litApresLeDernierSeparateur()
+{
+    QFETCH(QString, nom);
+    QFETCH(int, numero);
+    QCOMPARE(numeroDeLigne(ligneTrouvee(nom, numero)), numero);
+    QCOMPARE(nomDeLigne(ligneTrouvee(nom, numero)), nom);
+}
+
+void TestListeTrouvee::numeroDeLigne_sansNumero_incompatibiliteType_data()
+{
+    QTest::addColumn<QString>("ligne");
+    QTest::newRow("sans separateur") << QStringLiteral("Tarte 12");
+    QTest::newRow("rien apres") << QStringLiteral("Tarte\u00FF ");
+    QTest::newRow("lettres") << QStringLiteral("Tarte\u00FF 12a");
+    QTest::newRow("negatif") << QStringLiteral("Tarte\u00FF -3");
+    QTest::newRow("trop long") << QStringLiteral("Tarte\u00FF 12345678901");
+    QTest::newRow("vide") << QString();
+}
+
+void TestListeTrouvee::numeroDeLigne_sansNumero_incompatibiliteType()
+{
+    QFETCH(QString, ligne);
+    try {
+        numeroDeLigne(ligne);
+        QFAIL("a number was read");
+    } catch (const ErreurExecution& e) {
+        QCOMPARE(e.description(), QStringLiteral("Incompatibilité de type"));
+    }
+}
+
+namespace {
+std::unique_ptr<Tables> baseDeNoms(const QStringList& noms)
+{
+    auto base = std::make_unique<Tables>();
+    base->NbRecett = static_cast<int>(noms.size());
+    for (int r = 1; r <= base->NbRecett; ++r)
+        base->RecettTexte(r, 3) = noms[r - 1];
+    return base;
+}
+
+QStringList nomsDansOrdre(const Tables& base, const std::vector<int>& ordre)
+{
+    QStringList noms;
+    for (const int r : ordre)
+        noms << base.RecettTexte(r, 3) + QLatin1Char('/') + QString::number(r);
+    return noms;
+}
+} // namespace
+
+void TestListeTrouvee::ordre_nomsPuisNumerosEnTexte()
+{
+    // Twelve slots so that slot 12 can bear the same name as slot 3.
+    QStringList noms(12, QStringLiteral("Zèbre"));
+    noms[0] = QStringLiteral("Tartelette");
+    noms[1] = QStringLiteral("Tarte aux pommes");
+    noms[2] = QStringLiteral("Crêpes");
+    noms[3] = QStringLiteral("Tarte");
+    noms[4] = QStringLiteral("éclair");
+    noms[5] = QStringLiteral("Eclair");
+    noms[11] = QStringLiteral("Crêpes");
+    const auto base = baseDeNoms(noms);
+    const Collation collation;
+    OrdreRecettes ordre;
+    ordre.mettreAJour(*base, collation);
+    const QStringList attendus{QStringLiteral("Crêpes/12"), QStringLiteral("Crêpes/3"),
+                               QStringLiteral("Eclair/6"), QStringLiteral("éclair/5"),
+                               QStringLiteral("Tarte/4"), QStringLiteral("Tarte aux pommes/2"),
+                               QStringLiteral("Tartelette/1"), QStringLiteral("Zèbre/10"),
+                               QStringLiteral("Zèbre/11"), QStringLiteral("Zèbre/7"),
+                               QStringLiteral("Zèbre/8"), QStringLiteral("Zèbre/9")};
+    QCOMPARE(nomsDansOrdre(*base, ordre.ordre()), attendus);
+    QCOMPARE(ordre.lignes()[0], QStringLiteral("Crêpes\u00FF 12"));
+    QCOMPARE(ordre.noms()[4], QStringLiteral("Tarte"));
+}
+
+void TestListeTrouvee::ordre_suitLesNomsChangesAjoutsEtSuppressions()
+{
+    // The order kept from search to search must always be the one a fresh
+    // sort gives, whatever changed in between.
+    const QStringList syllabes{QStringLiteral("ta"), QStringLiteral("Tar"), QStringLiteral("te"), QStringLiteral("é"),
+                               QStringLiteral(" "), QStringLiteral("lette"), QStringLiteral("Crè"), QStringLiteral("me")};
+    QRandomGenerator hasard(20260611);
+    auto nomAuHasard = [&] {
+        QString nom;
+        for (int i = hasard.bounded(1, 4); i > 0; --i)
+            nom += syllabes[hasard.bounded(static_cast<int>(syllabes.size()))];
+        return nom;
+    };
+    QStringList noms;
+    for (int i = 0; i < 2000; ++i)
+        noms << nomAuHasard();
+    const auto base = baseDeNoms(noms);
+    const Collation collation;
+    OrdreRecettes garde;
+    garde.mettreAJour(*base, collation);
+    for (int tour = 0; tour < 30; ++tour) {
+        const int changes = tour % 5 == 4 ? 900 : hasard.bounded(1, 6);
+        for (int i = 0; i < changes; ++i)
+            base->RecettTexte(hasard.bounded(1, base->NbRecett + 1), 3) = nomAuHasard();
+        if (tour % 3 == 1)
+            base->NbRecett -= hasard.bounded(0, 20);
+        if (tour % 3 == 2) {
+            for (int i = 0; i < 7; ++i)
+                base->RecettTexte(++base->NbRecett, 3) = nomAuHasard();
+        }
+        OrdreRecettes neuf;
+        garde.mettreAJour(*base, collation);
+        neuf.mettreAJour(*base, collation);
+        QCOMPARE(garde.ordre(), neuf.ordre());
+        QCOMPARE(garde.lignes(), neuf.lignes());
+        QCOMPARE(garde.noms(), neuf.noms());
+    }
+}
+
+void TestListeTrouvee::filtre_champHorsTable_recetteEcarteeUneErreurRetenue()
+{
+    auto base = baseDeNoms({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")});
+    base->NbMag = 1;
+    base->Mag(1) = QStringLiteral("Elle");
+    for (int r = 1; r <= 3; ++r)
+        base->RecettVal(r, 2) = 1;
+    base->RecettVal(2, 2) = 600;
+    base->RecettVal(3, 2) = 700;
+    IndexTexte index;
+    CriteresRecherche criteres;
+    const auto tous = FiltreRecherche(criteres).filtrer(*base, index);
+    QCOMPARE(tous.gardees, (std::vector<char>{0, 1, 1, 1}));
+    QVERIFY(!tous.erreur);
+    criteres.magazine = QStringLiteral("Elle");
+    const auto elle = FiltreRecherche(criteres).filtrer(*base, index);
+    QCOMPARE(elle.gardees, (std::vector<char>{0, 1, 0, 0}));
+    QCOMPARE(elle.nbTrouvees, 1);
+    QVERIFY(elle.erreur);
+    QCOMPARE(elle.erreur->description(), QStringLiteral("L'indice n'appartient pas à la sélection"));
+    QCOMPARE(elle.nbEnErreur, 2);
+}
+
+QTEST_APPLESS_MAIN(TestListeTrouvee)
+#include "tst_listetrouvee.moc"
