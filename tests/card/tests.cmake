@@ -1,0 +1,1 @@
+zuta_test(TstNomsFiche SOURCES card/tst_nomsfiche.cpp)
