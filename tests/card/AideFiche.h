@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
+#include <QStringListModel>
 #include <algorithm>
 
 namespace AideFiche {
