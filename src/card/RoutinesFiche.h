@@ -1,5 +1,8 @@
 #pragma once
+#include <QString>
 
+class ChampsFiche;
+class FrmPrincipal;
 class Programme;
 
 // The recipe card: display, validation and storage, deletion, entry fields.
@@ -16,6 +19,22 @@ public:
     void EnregistrerRecette();
     void SupprimerRecette();
 
+    // Handlers of the card's buttons and of the found list.
+    void CommandRecettNouvelle_Click();
+    void CommandRecettValider_Click();
+    void CommandRecettSuppr_Click();
+    void ListRecettes_Click();
+
+    // The notes as the base keeps them (CR LF line breaks), read from the box.
+    static QString notesDuChamp(const FrmPrincipal& fen);
+
 private:
+    void lireChamps();
+    bool refuser(const QString& message);
+    void stockerNomsEtRetirerAnciens();
+    void retirerDesCompteurs(int categorie, int sousCategorie, int magazine);
+    void decalerVersLeBas(int depuis);
+
     Programme& p;
+    ChampsFiche* m_champs = nullptr;
 };

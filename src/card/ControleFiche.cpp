@@ -1,0 +1,97 @@
+#include "ControleFiche.h"
+#include "ListeNoms.h"
+#include "TexteFiche.h"
+#include "base/Tables.h"
+#include <QList>
+
+namespace {
+
+struct Champ {
+    const char* libelle;
+    const QString* texte;
+};
+
+QString code(const QString& caractere)
+{
+    return QStringLiteral("U+%1").arg(caractere.toUcs4().value(0), 4, 16, QLatin1Char('0')).toUpper();
+}
+
+QString caracteresIllisibles(const SaisieFiche& s)
+{
+    const Champ champs[] = {{"Nom", &s.nom},           {"Catégorie", &s.categorie}, {"Sous-catégorie", &s.sousCategorie},
+                            {"Magazine", &s.magazine}, {"N°", &s.numero},           {"Pages", &s.page},
+                            {"Notes", &s.notes}};
+    for (const Champ& c : champs) {
+        const QString caractere = TexteFiche::caractereNonRepresentable(*c.texte);
+        if (!caractere.isEmpty())
+            return QStringLiteral("Le champ « %1 » contient le caractère « %2 » (%3), que la base ne peut pas "
+                                  "enregistrer.\nRemplacez-le ou supprimez-le avant de valider.")
+                .arg(QString::fromUtf8(c.libelle), caractere, code(caractere));
+    }
+    return {};
+}
+
+// Category, sub-category and magazine names are written bare, one per line:
+// a comma or a line break would put the rest of the file out of step.
+QString nomsMalFormes(const SaisieFiche& s)
+{
+    const Champ champs[] = {{"Catégorie", &s.categorie}, {"Sous-catégorie", &s.sousCategorie}, {"Magazine", &s.magazine}};
+    for (const Champ& c : champs) {
+        if (c.texte->contains(QLatin1Char(',')))
+            return QStringLiteral("Le champ « %1 » ne peut pas contenir de virgule : « %2 ».\nSupprimez la virgule "
+                                  "avant de valider.")
+                .arg(QString::fromUtf8(c.libelle), *c.texte);
+        if (c.texte->contains(QLatin1Char('\n')) || c.texte->contains(QLatin1Char('\r')))
+            return QStringLiteral("Le champ « %1 » ne peut pas contenir de retour à la ligne.")
+                .arg(QString::fromUtf8(c.libelle));
+    }
+    // The found list separates the name from its slot number with "ÿ".
+    if (s.nom.contains(QChar(0xFF)))
+        return QStringLiteral("Le nom de la recette ne peut pas contenir le caractère « ÿ ».\nSupprimez-le avant "
+                              "de valider.");
+    return {};
+}
+
+QString tablesPleines(Tables& t, const SaisieFiche& s)
+{
+    if (s.nouvelle && t.NbRecett >= Tables::MaxRecett)
+        return QStringLiteral("La base est pleine : elle ne peut pas contenir plus de %1 recettes.\nLa recette "
+                              "n'est pas enregistrée.")
+            .arg(Tables::MaxRecett);
+    const QString categorie = TexteFiche::nomNormalise(s.categorie, true);
+    const ListeNoms::Place placeCat = ListeNoms::categories(t).chercherPlace(categorie);
+    if (placeCat.pleine)
+        return QStringLiteral("La base ne peut pas contenir plus de %1 catégories : la catégorie « %2 » ne peut "
+                              "pas être ajoutée.\nChoisissez une catégorie existante.")
+            .arg(Tables::MaxCat)
+            .arg(categorie);
+    if (placeCat.numero > 0) {
+        const QString sousCategorie = TexteFiche::nomNormalise(s.sousCategorie, true);
+        if (ListeNoms::sousCategories(t, placeCat.numero).chercherPlace(sousCategorie).pleine)
+            return QStringLiteral("La catégorie « %1 » ne peut pas contenir plus de %2 sous-catégories : la "
+                                  "sous-catégorie « %3 » ne peut pas être ajoutée.\nChoisissez une sous-catégorie "
+                                  "existante.")
+                .arg(t.Cat(placeCat.numero))
+                .arg(Tables::MaxSousCat)
+                .arg(sousCategorie);
+    }
+    const QString magazine = TexteFiche::nomNormalise(s.magazine, false);
+    if (ListeNoms::magazines(t).chercherPlace(magazine).pleine)
+        return QStringLiteral("La base ne peut pas contenir plus de %1 magazines : le magazine « %2 » ne peut pas "
+                              "être ajouté.\nChoisissez un magazine existant.")
+            .arg(Tables::MaxMag)
+            .arg(magazine);
+    return {};
+}
+
+} // namespace
+
+QString motifDeRefus(Tables& t, const SaisieFiche& s)
+{
+    QString motif = caracteresIllisibles(s);
+    if (motif.isEmpty())
+        motif = nomsMalFormes(s);
+    if (motif.isEmpty())
+        motif = tablesPleines(t, s);
+    return motif;
+}

@@ -1,0 +1,17 @@
+#pragma once
+#include <QString>
+
+struct Tables;
+
+// What the card holds when it is validated, tidied (trimmed) but not yet
+// normalised.
+struct SaisieFiche {
+    QString nom, categorie, sousCategorie, magazine, numero, page, notes;
+    bool nouvelle = true;  // a new recipe takes a new slot
+};
+
+// Why the card cannot be stored although it has a name and a description:
+// a character the base file cannot hold, a name that would break the file or
+// the found list, or a full table. An empty text when it can be stored.
+// Nothing is changed.
+QString motifDeRefus(Tables& t, const SaisieFiche& s);

@@ -1,0 +1,71 @@
+#include "TexteFiche.h"
+#include "base/Codec.h"
+
+namespace TexteFiche {
+
+QString sansBlancs(const QString& texte)
+{
+    qsizetype debut = 0;
+    qsizetype fin = texte.size();
+    while (debut < fin && texte[debut] == QLatin1Char(' '))
+        ++debut;
+    while (fin > debut && texte[fin - 1] == QLatin1Char(' '))
+        --fin;
+    return texte.mid(debut, fin - debut);
+}
+
+QString premiereMajuscule(const QString& texte)
+{
+    if (texte.isEmpty())
+        return texte;
+    QString resultat = texte;
+    const QChar majuscule = resultat[0].toUpper();
+    if (Codec::representable(QString(majuscule)))
+        resultat[0] = majuscule;
+    return resultat;
+}
+
+QString sansGuillemets(QString texte)
+{
+    return texte.replace(QLatin1Char('"'), QLatin1Char('\''));
+}
+
+QString nomNormalise(const QString& texte, bool minuscules)
+{
+    QString t = sansGuillemets(sansBlancs(texte));
+    if (minuscules)
+        t = t.toLower();
+    return premiereMajuscule(t);
+}
+
+QString notesPourAffichage(const QString& notesBase)
+{
+    QString t = notesBase;
+    return t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+QString notesPourBase(const QString& notesAffichees)
+{
+    QString t = notesAffichees;
+    // The box may hold paragraph or line separators of its own.
+    t.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    t.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return t.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+}
+
+QString caractereNonRepresentable(const QString& texte)
+{
+    if (Codec::representable(texte))
+        return {};
+    for (qsizetype i = 0; i < texte.size(); ++i) {
+        const qsizetype longueur = texte[i].isHighSurrogate() && i + 1 < texte.size() ? 2 : 1;
+        const QString caractere = texte.mid(i, longueur);
+        if (!Codec::representable(caractere))
+            return caractere;
+        i += longueur - 1;
+    }
+    return {};
+}
+
+} // namespace TexteFiche
