@@ -73,9 +73,10 @@ private:
 
     int compte(int min, int max, const QString& quoi)
     {
+        const qsizetype avant = m_lecteur.position();
         const long long n = nombre(quoi);
         if (n < min || n > max)
-            rompre(quoi);
+            rompreA(quoi, avant);
         return static_cast<int>(n);
     }
 
@@ -104,9 +105,10 @@ private:
 
     int valeur()
     {
+        const qsizetype avant = m_lecteur.position();
         const long long n = nombre(QStringLiteral("valeur de recette"));
         if (n < INT_MIN || n > INT_MAX)
-            rompre(QStringLiteral("valeur de recette"));
+            rompreA(QStringLiteral("valeur de recette"), avant);
         return static_cast<int>(n);
     }
 
