@@ -54,7 +54,7 @@ void FrmSauvegarde::preparer(const QString& titre, const QString& texte)
     Label1->setText(texte);
     setAccessibleName(titre);
     Label1->setAccessibleName(texte);
-    setFixedSize(std::max(300, sizeHint().width()), sizeHint().height());
+    resize(std::max(300, sizeHint().width()), sizeHint().height());
 }
 
 void FrmSauvegarde::centrerSur(const QRect& cadre)
@@ -65,7 +65,6 @@ void FrmSauvegarde::centrerSur(const QRect& cadre)
 void FrmSauvegarde::montrer()
 {
     show();
-    raise();
     repaint();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }

@@ -1,0 +1,2 @@
+# Tests of the application shell through the real window.
+zuta_test(TestBases GUI SOURCES app/tst_bases.cpp)
