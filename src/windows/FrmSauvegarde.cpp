@@ -41,6 +41,8 @@ FrmSauvegarde::FrmSauvegarde(QWidget* parent)
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
     auto* disposition = new QHBoxLayout(this);
+    // The window is sized once per text; no size hints to pass on.
+    disposition->setSizeConstraint(QLayout::SetNoConstraint);
     disposition->setContentsMargins(16, 12, 24, 12);
     disposition->setSpacing(14);
     disposition->addWidget(Image1);

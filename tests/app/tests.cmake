@@ -1,2 +1,3 @@
 # Tests of the application shell through the real window.
 zuta_test(TestBases GUI SOURCES app/tst_bases.cpp)
+zuta_test(TestConversionFenetre GUI SOURCES app/tst_conversion_fenetre.cpp)
