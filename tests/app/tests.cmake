@@ -1,3 +1,4 @@
 # Tests of the application shell through the real window.
 zuta_test(TestBases GUI SOURCES app/tst_bases.cpp)
 zuta_test(TestConversionFenetre GUI SOURCES app/tst_conversion_fenetre.cpp)
+zuta_test(TestQuitter GUI SOURCES app/tst_quitter.cpp)
