@@ -2,3 +2,4 @@
 zuta_test(TestBases GUI SOURCES app/tst_bases.cpp)
 zuta_test(TestConversionFenetre GUI SOURCES app/tst_conversion_fenetre.cpp)
 zuta_test(TestQuitter GUI SOURCES app/tst_quitter.cpp)
+zuta_test(TestBasesCoupure SOURCES app/tst_bases_coupure.cpp)
