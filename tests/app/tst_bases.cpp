@@ -98,6 +98,9 @@ private slots:
                               QStringLiteral("Zuta! / Chargement base / Lecture des données en cours...")}));
         QVERIFY(f.isVisible());
         QVERIFY(f.isEnabled());
+        // Centred on the main window.
+        const QPoint ecart = b.p().bases.progressions.first().cadre.center() - f.frameGeometry().center();
+        QVERIFY(ecart.manhattanLength() <= 4);
     }
 
     void nouvelleSurFichierExistant_refusLaisseFichierEtBase()
