@@ -1,19 +1,77 @@
 #pragma once
+#include "base/Conversion.h"
+#include <QByteArray>
+#include <QList>
+#include <QRect>
+#include <QString>
+#include <functional>
+#include <memory>
 
 class Programme;
+class FrmSauvegarde;
 
 // Loading, saving and creating bases: the file routines wrapped in the
-// progress window, and the "Charger" and "Nouvelle" buttons.
+// progress window, the conversion of older bases, the "Charger" and
+// "Nouvelle" buttons, and the end of the program.
 class RoutinesBases {
 public:
-    explicit RoutinesBases(Programme& p) : p(p) {}
+    explicit RoutinesBases(Programme& p);
+    ~RoutinesBases();
     void brancher();
 
     void ChargerBase();
     void SauverBase();
     void LireBase();
-    void EcrireBase();
+    // True when the file was written.
+    bool EcrireBase();
+
+    // "Enregistrer les modifications / dans la base de données ?": true
+    // unless the answer is No.
+    bool DemanderSauvegarde();
+
+    void CommandCharger_Click();
+    void CommandNouvelle_Click();
+    void CommandQuitter_Click();
+
+    // Closing the main window by any way: records its normal position, then
+    // asks to save, writes the settings and ends the program.
+    void FrmPrincipal_Unload();
+    void TerminerProgramme();
+
+    // The progress window: created and placed when first shown, then only
+    // retitled until it is closed. Centred on the main window, or on the
+    // rectangle the main window left while the program is ending.
+    void montrerProgression(const QString& titre, const QString& texte);
+    void fermerProgression();
+
+    // Ends the process; tests replace it to run the whole closing sequence.
+    std::function<void()> finProgramme;
+
+    // Every showing of the progress window, for the tests of its texts and
+    // place.
+    struct Progression {
+        QString titre;
+        QString texte;
+        QRect cadre;
+    };
+    QList<Progression> progressions;
+
+    // The name under which a base read with errors is kept before it is
+    // replaced: "Nom-ERREURS.don", or "Nom-ERREURS-2.don" and so on when
+    // that name is taken.
+    static QString cheminErreurs(const QString& cheminBase);
 
 private:
+    void ConvertirBase(const QString& texte, const QByteArray& octets, Conversion::Genre genre);
+    void creerBaseManquante();
+    void baseIllisible(const QString& explication);
+    bool confirmerEcrasementIllisible();
+    bool garderBaseAvecErreurs();
+    void memoriserPositionNormale();
+    QRect cadreNormal() const;
+    double dpi() const;
+
     Programme& p;
+    std::unique_ptr<FrmSauvegarde> m_progression;
+    QString m_raisonIllisible;
 };

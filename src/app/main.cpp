@@ -11,6 +11,9 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zuta"));
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    // The program ends through its own closing sequence (save question,
+    // settings), never because a window happened to be the last one shown.
+    QApplication::setQuitOnLastWindowClosed(false);
 
     // Qt's own buttons and dialogs speak French too.
     QTranslator traductionQt;

@@ -1,0 +1,23 @@
+#pragma once
+#include <QWidget>
+
+class QLabel;
+
+// The small progress window shown while a long operation runs without giving
+// the event loop back (loading, saving, converting a base, writing the index).
+// Each caller sets its title and its label.
+class FrmSauvegarde : public QWidget {
+    Q_OBJECT
+public:
+    explicit FrmSauvegarde(QWidget* parent = nullptr);
+
+    QLabel* Image1;
+    QLabel* Label1;
+
+    void preparer(const QString& titre, const QString& texte);
+    // Centres the window on a rectangle of the screen (pixels, frame included).
+    void centrerSur(const QRect& cadre);
+    // Shows it without modality and lets it paint once; user input stays
+    // queued until the operation ends.
+    void montrer();
+};
