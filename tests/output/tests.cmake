@@ -1,0 +1,1 @@
+zuta_test(TestMiseEnPageIndex SOURCES output/tst_miseenpageindex.cpp)
