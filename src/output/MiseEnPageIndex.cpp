@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <numeric>
 #include <tuple>
+#include <vector>
 
 namespace MiseEnPageIndex {
 
@@ -37,129 +38,161 @@ QString blancs(qsizetype n)
     return QString(n, QLatin1Char(' '));
 }
 
-bool queDesBlancs(const QString& texte)
+bool queDesBlancs(QStringView texte)
 {
-    return sansBlancs(texte).isEmpty();
+    for (QChar c : texte)
+        if (c != QLatin1Char(' '))
+            return false;
+    return true;
 }
 
-QString aligneADroite(const QString& texte, qsizetype largeur)
-{
-    return blancs(largeur - texte.size()) + texte;
-}
+// The distinct texts of one column of the index, each with its rank in the
+// collation's order. Magazines, issue numbers and pages repeat a lot: each
+// distinct text is normalised and given a collation key only once.
+class Colonne {
+public:
+    using Forme = QString (*)(const QString&);
 
-// A found recipe with its issue number and page in their column form.
-struct Ligne {
-    QString magazine;
-    QString numero;
-    QString page;
-    QString nom;
-    int rangMagazine = 0;
-    int rangNumero = 0;
-    int rangPage = 0;
+    // The id of the text in its column form.
+    int ajouter(const QString& brut, Forme forme)
+    {
+        auto it = m_bruts.constFind(brut);
+        if (it != m_bruts.constEnd())
+            return *it;
+        const QString texte = forme(brut);
+        auto id = m_ids.constFind(texte);
+        if (id == m_ids.constEnd()) {
+            id = m_ids.insert(texte, int(m_textes.size()));
+            m_textes.append(texte);
+        }
+        m_bruts.insert(brut, *id);
+        return *id;
+    }
+
+    qsizetype largeurMax() const
+    {
+        qsizetype l = 0;
+        for (const QString& t : m_textes)
+            l = std::max(l, t.size());
+        return l;
+    }
+
+    // Right-aligns every text in the width; distinct texts stay distinct.
+    void aligner(qsizetype largeur)
+    {
+        for (QString& t : m_textes)
+            t = blancs(largeur - t.size()) + t;
+    }
+
+    // Orders the texts; afterwards ids are ranks.
+    QList<int> classer(const Collation& collation)
+    {
+        QList<Collation::Cle> cles;
+        cles.reserve(m_textes.size());
+        for (const QString& t : m_textes)
+            cles.append(collation.cle(t));
+        QList<int> ordre(m_textes.size());
+        std::iota(ordre.begin(), ordre.end(), 0);
+        std::sort(ordre.begin(), ordre.end(), [&](int a, int b) {
+            return Collation::comparerCles(cles[a], m_textes[a], cles[b], m_textes[b]) < 0;
+        });
+        QList<int> rangDe(m_textes.size());
+        QStringList classes;
+        classes.reserve(m_textes.size());
+        for (qsizetype r = 0; r < ordre.size(); ++r) {
+            rangDe[ordre[r]] = int(r);
+            classes.append(m_textes[ordre[r]]);
+        }
+        m_textes = classes;
+        return rangDe;
+    }
+
+    const QString& texte(int rang) const { return m_textes[rang]; }
+
+private:
+    QHash<QString, int> m_bruts;
+    QHash<QString, int> m_ids;
+    QStringList m_textes;
 };
 
-// The rank of each text in the collation's order; equal texts share a rank.
-// Keys are computed once per distinct text: magazines, issue numbers and
-// pages repeat a lot, so this stays cheap on a full base.
-QList<int> rangs(const QStringList& textes, const Collation& collation)
+QString telQuel(const QString& t)
 {
-    QHash<QString, int> distincts;
-    QStringList valeurs;
-    QList<int> numeros(textes.size());
-    for (qsizetype i = 0; i < textes.size(); ++i) {
-        auto it = distincts.constFind(textes[i]);
-        if (it == distincts.constEnd()) {
-            it = distincts.insert(textes[i], int(valeurs.size()));
-            valeurs.append(textes[i]);
-        }
-        numeros[i] = *it;
-    }
-    QList<Collation::Cle> cles;
-    cles.reserve(valeurs.size());
-    for (const QString& v : valeurs)
-        cles.append(collation.cle(v));
-    QList<int> ordre(valeurs.size());
-    std::iota(ordre.begin(), ordre.end(), 0);
-    std::sort(ordre.begin(), ordre.end(), [&](int a, int b) {
-        return Collation::comparerCles(cles[a], valeurs[a], cles[b], valeurs[b]) < 0;
-    });
-    QList<int> rangDe(valeurs.size());
-    for (qsizetype r = 0; r < ordre.size(); ++r)
-        rangDe[ordre[r]] = int(r);
-    QList<int> resultat(textes.size());
-    for (qsizetype i = 0; i < textes.size(); ++i)
-        resultat[i] = rangDe[numeros[i]];
-    return resultat;
+    return t;
 }
+
+QString majusculesSansBlancs(const QString& t)
+{
+    return sansBlancs(t.toUpper());
+}
+
+// A found recipe by the ranks of its columns.
+struct Ligne {
+    int magazine;
+    int numero;
+    int page;
+    int entree;
+};
 
 bool memePlace(const Ligne& a, const Ligne& b)
 {
-    return a.rangMagazine == b.rangMagazine && a.rangNumero == b.rangNumero && a.rangPage == b.rangPage;
+    return a.magazine == b.magazine && a.numero == b.numero && a.page == b.page;
 }
 
 // Recipes of one magazine, issue and page are few: their names are compared
 // only there, so that a full base does not pay for 33,000 name keys.
-void trierNomsDUnePlace(QList<Ligne>::iterator debut, QList<Ligne>::iterator fin, const Collation& collation)
+void trierNomsDUnePlace(QList<Ligne>::iterator debut, QList<Ligne>::iterator fin, const QList<Entree>& entrees,
+                        const Collation& collation)
 {
-    QList<Collation::Cle> cles;
+    struct AvecCle {
+        Ligne ligne;
+        Collation::Cle cle;
+    };
+    std::vector<AvecCle> groupe;
     for (auto it = debut; it != fin; ++it)
-        cles.append(collation.cle(it->nom));
-    QList<int> ordre(cles.size());
-    std::iota(ordre.begin(), ordre.end(), 0);
-    std::stable_sort(ordre.begin(), ordre.end(), [&](int a, int b) {
-        return Collation::comparerCles(cles[a], debut[a].nom, cles[b], debut[b].nom) < 0;
+        groupe.push_back({*it, collation.cle(entrees[it->entree].nom)});
+    std::sort(groupe.begin(), groupe.end(), [&](const AvecCle& a, const AvecCle& b) {
+        const QString& nomA = entrees[a.ligne.entree].nom;
+        const QString& nomB = entrees[b.ligne.entree].nom;
+        if (const int c = Collation::comparerCles(a.cle, nomA, b.cle, nomB))
+            return c < 0;
+        return a.ligne.entree < b.ligne.entree;
     });
-    QList<Ligne> triees;
-    for (int i : ordre)
-        triees.append(debut[i]);
-    std::move(triees.begin(), triees.end(), debut);
+    for (const AvecCle& a : groupe)
+        *debut++ = a.ligne;
 }
 
-QList<Ligne> lignesTriees(const QList<Entree>& entrees, const Collation& collation)
+struct Colonnes {
+    Colonne magazines, numeros, pages;
+};
+
+QList<Ligne> lignesTriees(const QList<Entree>& entrees, Colonnes& c, const Collation& collation)
 {
-    qsizetype largeurNumero = 0;
-    qsizetype largeurPage = 0;
-    for (const Entree& e : entrees) {
-        largeurNumero = std::max(largeurNumero, sansBlancs(e.numero.toUpper()).size());
-        largeurPage = std::max(largeurPage, sansBlancs(e.page.toUpper()).size());
-    }
     QList<Ligne> lignes;
     lignes.reserve(entrees.size());
-    QStringList magazines, numeros, pages;
-    for (const Entree& e : entrees) {
-        Ligne l;
-        l.magazine = e.magazine;
-        l.numero = aligneADroite(sansBlancs(e.numero.toUpper()), largeurNumero);
-        l.page = aligneADroite(sansBlancs(e.page.toUpper()), largeurPage);
-        l.nom = e.nom;
-        magazines.append(l.magazine);
-        numeros.append(l.numero);
-        pages.append(l.page);
-        lignes.append(l);
+    for (qsizetype i = 0; i < entrees.size(); ++i) {
+        const Entree& e = entrees[i];
+        lignes.append({c.magazines.ajouter(e.magazine, telQuel), c.numeros.ajouter(e.numero, majusculesSansBlancs),
+                       c.pages.ajouter(e.page, majusculesSansBlancs), int(i)});
     }
-    const QList<int> rM = rangs(magazines, collation);
-    const QList<int> rN = rangs(numeros, collation);
-    const QList<int> rP = rangs(pages, collation);
-    for (qsizetype i = 0; i < lignes.size(); ++i) {
-        lignes[i].rangMagazine = rM[i];
-        lignes[i].rangNumero = rN[i];
-        lignes[i].rangPage = rP[i];
-    }
-    std::stable_sort(lignes.begin(), lignes.end(), [](const Ligne& a, const Ligne& b) {
-        return std::tie(a.rangMagazine, a.rangNumero, a.rangPage) < std::tie(b.rangMagazine, b.rangNumero, b.rangPage);
+    c.numeros.aligner(c.numeros.largeurMax());
+    c.pages.aligner(c.pages.largeurMax());
+    const QList<int> rM = c.magazines.classer(collation);
+    const QList<int> rN = c.numeros.classer(collation);
+    const QList<int> rP = c.pages.classer(collation);
+    for (Ligne& l : lignes)
+        l = {rM[l.magazine], rN[l.numero], rP[l.page], l.entree};
+    std::sort(lignes.begin(), lignes.end(), [](const Ligne& a, const Ligne& b) {
+        return std::tie(a.magazine, a.numero, a.page, a.entree) < std::tie(b.magazine, b.numero, b.page, b.entree);
     });
     for (auto debut = lignes.begin(); debut != lignes.end();) {
-        auto fin = std::find_if(debut, lignes.end(), [&](const Ligne& l) { return !memePlace(l, *debut); });
+        auto fin = debut + 1;
+        while (fin != lignes.end() && memePlace(*fin, *debut))
+            ++fin;
         if (fin - debut > 1)
-            trierNomsDUnePlace(debut, fin, collation);
+            trierNomsDUnePlace(debut, fin, entrees, collation);
         debut = fin;
     }
     return lignes;
-}
-
-QString cle(const Ligne& l)
-{
-    return l.magazine + Separateur + l.numero + Separateur + l.page + Separateur + l.nom;
 }
 
 QString ligneCategorie(const Criteres& c)
@@ -172,12 +205,13 @@ QString ligneCategorie(const Criteres& c)
 
 class Redaction {
 public:
-    void ligne(const QString& l)
+    explicit Redaction(qsizetype taille) { m_texte.reserve(taille); }
+    void ligne(QStringView l)
     {
         m_texte += l;
         m_texte += QLatin1String("\r\n");
     }
-    QString texte() const { return m_texte; }
+    QString& texte() { return m_texte; }
 
 private:
     QString m_texte;
@@ -194,7 +228,7 @@ void ecrireEnTete(Redaction& r, const Criteres& c, const QDateTime& quand, qsize
         r.ligne(c.teste == QStringLiteral("Testée") ? QStringLiteral("Recettes testées uniquement")
                                                     : QStringLiteral("Recettes non-testées uniquement"));
     if (!queDesBlancs(c.texte))
-        r.ligne(QStringLiteral("Nom des recettes contenant le texte : ") + c.texte);
+        r.ligne(QString(QStringLiteral("Nom des recettes contenant le texte : ") + c.texte));
     r.ligne({});
     r.ligne(texteNombre(nombre));
     r.ligne({});
@@ -203,29 +237,54 @@ void ecrireEnTete(Redaction& r, const Criteres& c, const QDateTime& quand, qsize
 
 // Magazine, issue and page are written once per run: a column equal to the
 // line above (magazine first) is left blank.
-void ecrireRecettes(Redaction& r, const QList<Ligne>& lignes)
+void ecrireRecettes(Redaction& r, const QList<Ligne>& lignes, const Colonnes& c, const QList<Entree>& entrees)
 {
+    const QString vide = blancs(std::max({c.magazines.largeurMax(), c.numeros.largeurMax(), c.pages.largeurMax()}));
+    const auto blancsDe = [&](qsizetype n) { return QStringView(vide).left(n); };
+    QString& t = r.texte();
     QString magazineAvant, numeroAvant, pageAvant;
     for (const Ligne& l : lignes) {
-        const bool memeMagazine = l.magazine == magazineAvant;
-        const bool memeNumero = memeMagazine && l.numero == numeroAvant;
-        const bool memePage = memeNumero && l.page == pageAvant;
-        const QString magazine = memeMagazine ? blancs(l.magazine.size()) : l.magazine;
-        const QString numero = memeNumero ? blancs(l.numero.size()) : l.numero;
-        const QString page = memePage ? blancs(l.page.size()) : l.page;
-        const QString ligne = magazine + (queDesBlancs(numero) ? QStringLiteral("   ") : QStringLiteral(" n°")) + numero
-                              + (queDesBlancs(page) ? QStringLiteral("       ") : QStringLiteral("  page ")) + page
-                              + QStringLiteral("  -") + l.nom;
+        const QString& magazine = c.magazines.texte(l.magazine);
+        const QString& numero = c.numeros.texte(l.numero);
+        const QString& page = c.pages.texte(l.page);
+        const bool memeMagazine = magazine == magazineAvant;
+        const bool memeNumero = memeMagazine && numero == numeroAvant;
+        const bool memePage = memeNumero && page == pageAvant;
         if (!memeMagazine)
-            r.ligne({});
-        r.ligne(ligne);
+            t += QLatin1String("\r\n");
+        t += memeMagazine ? blancsDe(magazine.size()) : QStringView(magazine);
+        t += memeNumero || queDesBlancs(numero) ? QStringView(u"   ") : QStringView(u" n°");
+        t += memeNumero ? blancsDe(numero.size()) : QStringView(numero);
+        t += memePage || queDesBlancs(page) ? QStringView(u"       ") : QStringView(u"  page ");
+        t += memePage ? blancsDe(page.size()) : QStringView(page);
+        t += QLatin1String("  -");
+        t += entrees[l.entree].nom;
+        t += QLatin1String("\r\n");
         if (!memeMagazine)
-            magazineAvant = l.magazine;
+            magazineAvant = magazine;
         if (!memeNumero)
-            numeroAvant = l.numero;
+            numeroAvant = numero;
         if (!memePage)
-            pageAvant = l.page;
+            pageAvant = page;
     }
+}
+
+QString cle(const Ligne& l, const Colonnes& c, const QList<Entree>& entrees)
+{
+    const QString& magazine = c.magazines.texte(l.magazine);
+    const QString& numero = c.numeros.texte(l.numero);
+    const QString& page = c.pages.texte(l.page);
+    const QString& nom = entrees[l.entree].nom;
+    QString k;
+    k.reserve(magazine.size() + numero.size() + page.size() + nom.size() + 3);
+    k += magazine;
+    k += Separateur;
+    k += numero;
+    k += Separateur;
+    k += page;
+    k += Separateur;
+    k += nom;
+    return k;
 }
 
 } // namespace
@@ -233,15 +292,19 @@ void ecrireRecettes(Redaction& r, const QList<Ligne>& lignes)
 Index composer(const Criteres& criteres, const QDateTime& quand, const QList<Entree>& entrees,
                const Collation& collation)
 {
-    const QList<Ligne> lignes = lignesTriees(entrees, collation);
+    Colonnes colonnes;
+    const QList<Ligne> lignes = lignesTriees(entrees, colonnes, collation);
     Index index;
     index.cles.reserve(lignes.size());
-    for (const Ligne& l : lignes)
-        index.cles.append(cle(l));
-    Redaction r;
+    qsizetype taille = 1000;
+    for (const Ligne& l : lignes) {
+        index.cles.append(cle(l, colonnes, entrees));
+        taille += index.cles.last().size() + 20;
+    }
+    Redaction r(taille);
     ecrireEnTete(r, criteres, quand, entrees.size());
-    ecrireRecettes(r, lignes);
-    index.texte = r.texte();
+    ecrireRecettes(r, lignes, colonnes, entrees);
+    index.texte = std::move(r.texte());
     return index;
 }
 

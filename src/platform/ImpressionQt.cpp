@@ -67,6 +67,7 @@ void ImpressionQt::terminerLigne()
     if (!m_ligneOuverte)
         placerDebutLigne();
     m_y += std::max(m_hauteur, hauteurLigne());
+    ++m_lignes;
     m_ligneOuverte = false;
     m_x = 0;
     m_hauteur = 0;
@@ -86,6 +87,8 @@ qsizetype ImpressionQt::longueurQuiTient(const QString& texte, qreal largeur) co
         else
             haut = milieu - 1;
     }
+    if (bas == texte.size())
+        return bas;
     const qsizetype blanc = texte.left(bas + 1).lastIndexOf(QLatin1Char(' '));
     return blanc >= 0 && blanc < bas ? blanc + 1 : bas;
 }

@@ -26,6 +26,8 @@ public:
     void ligneVide() override;
     void finDocument() override;
 
+    // Lines and pages used so far (a wrapped line counts each of its lines).
+    int lignes() const { return m_lignes; }
     int pages() const { return m_pages; }
 
 private:
@@ -45,5 +47,6 @@ private:
     qreal m_hauteur = 0;    // height of the open line so far
     bool m_ligneOuverte = false;
     bool m_termine = false;
+    int m_lignes = 0;
     int m_pages = 1;
 };

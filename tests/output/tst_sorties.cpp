@@ -137,6 +137,18 @@ private slots:
         QVERIFY(banc.boites().isEmpty());
     }
 
+    void boutonIndex_rafraichitPuisEcritEtOuvre()
+    {
+        Banc banc;
+        FrmPrincipal& f = banc.demarrer();
+        f.ListIndex << "ancienne";
+        QTest::mouseClick(f.CommandIndex, Qt::LeftButton);
+        // The new default base holds no recipe.
+        QVERIFY(banc.lire("Index.txt").endsWith("\r\nAucune recette\r\n\r\n\r\n"));
+        QVERIFY(f.ListIndex.isEmpty());
+        QCOMPARE(banc.plateforme.ouverts, QStringList(banc.chemin("Index.txt")));
+    }
+
     void creerIndex_fichierImpossibleAEcrire_messageNommantLeFichier()
     {
         Banc banc;
@@ -339,11 +351,18 @@ private slots:
         ImpressionQt imp(chemin);
         imp.taille(12);
         imp.imprimer({"Zuta! v1.2b"});
+        imp.imprimer({"Elle", " n°12", " page 45"}, false);
+        imp.imprimer({" (Desserts / Crèmes)"});
+        imp.imprimer({"Première ligne\r\nDeuxième ligne\nTroisième"});
+        imp.ligneVide();
+        QCOMPARE(imp.lignes(), 6);
+        QCOMPARE(imp.pages(), 1);
         // One line far wider than the paper: wrapped, it fills several pages.
         QString longue;
         for (int i = 0; i < 3000; ++i)
             longue += QStringLiteral("mot%1 ").arg(i);
         imp.imprimer({longue});
+        QVERIFY(imp.lignes() > 100);
         QVERIFY(imp.pages() >= 2);
         imp.finDocument();
         QFile f(chemin);
