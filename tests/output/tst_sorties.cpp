@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPrinter>
+#include <QPushButton>
 
 namespace {
 using L = LigneImprimee;
