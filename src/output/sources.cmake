@@ -1,3 +1,7 @@
+target_sources(zuta_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/ImpressionSousPolitique.h
+  ${CMAKE_CURRENT_LIST_DIR}/MiseEnPageIndex.h
+  ${CMAKE_CURRENT_LIST_DIR}/MiseEnPageIndex.cpp)
 target_sources(zuta_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/RoutinesSorties.h
   ${CMAKE_CURRENT_LIST_DIR}/RoutinesSorties.cpp)

@@ -1,9 +1,12 @@
 #include "PlateformeQt.h"
 #include "Impression.h"
+#include "ImpressionQt.h"
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QUrl>
 
 namespace {
@@ -71,9 +74,15 @@ std::optional<QString> PlateformeQt::dialogueEnregistrer(const DialogueFichier& 
     return avecExtension(chemin, d.extensionDefaut);
 }
 
-std::unique_ptr<Impression> PlateformeQt::choisirImprimante(const QString&)
+std::unique_ptr<Impression> PlateformeQt::choisirImprimante(const QString& titre)
 {
-    return nullptr;
+    // Choosing "print to file" in the dialog makes the printer write a PDF.
+    auto imprimante = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrintDialog dialogue(imprimante.get(), m_parent);
+    dialogue.setWindowTitle(titre);
+    if (dialogue.exec() != QDialog::Accepted)
+        return nullptr;
+    return std::make_unique<ImpressionQt>(std::move(imprimante));
 }
 
 void PlateformeQt::ouvrir(const QString& cible)

@@ -9,3 +9,6 @@ target_sources(zuta_core PRIVATE
 target_sources(zuta_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/PlateformeQt.h
   ${CMAKE_CURRENT_LIST_DIR}/PlateformeQt.cpp)
+target_sources(zuta_gui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/ImpressionQt.h
+  ${CMAKE_CURRENT_LIST_DIR}/ImpressionQt.cpp)

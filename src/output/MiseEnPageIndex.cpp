@@ -1,0 +1,311 @@
+#include "MiseEnPageIndex.h"
+#include "base/Collation.h"
+#include <QHash>
+#include <algorithm>
+#include <numeric>
+#include <tuple>
+#include <vector>
+
+namespace MiseEnPageIndex {
+
+QString sansBlancs(const QString& texte)
+{
+    qsizetype debut = 0;
+    qsizetype fin = texte.size();
+    while (debut < fin && texte.at(debut) == QLatin1Char(' '))
+        ++debut;
+    while (fin > debut && texte.at(fin - 1) == QLatin1Char(' '))
+        --fin;
+    return texte.mid(debut, fin - debut);
+}
+
+QString texteNombre(qsizetype n)
+{
+    if (n == 0)
+        return QStringLiteral("Aucune recette");
+    if (n == 1)
+        return QStringLiteral("1 recette");
+    return QString::number(n) + QStringLiteral(" recettes");
+}
+
+namespace {
+
+const QString Toutes = QStringLiteral(" --> TOUTES");
+const QString Tous = QStringLiteral(" --> TOUS");
+
+QString blancs(qsizetype n)
+{
+    return QString(n, QLatin1Char(' '));
+}
+
+bool queDesBlancs(QStringView texte)
+{
+    for (QChar c : texte)
+        if (c != QLatin1Char(' '))
+            return false;
+    return true;
+}
+
+// The distinct texts of one column of the index, each with its rank in the
+// collation's order. Magazines, issue numbers and pages repeat a lot: each
+// distinct text is normalised and given a collation key only once.
+class Colonne {
+public:
+    using Forme = QString (*)(const QString&);
+
+    // The id of the text in its column form.
+    int ajouter(const QString& brut, Forme forme)
+    {
+        auto it = m_bruts.constFind(brut);
+        if (it != m_bruts.constEnd())
+            return *it;
+        const QString texte = forme(brut);
+        auto id = m_ids.constFind(texte);
+        if (id == m_ids.constEnd()) {
+            id = m_ids.insert(texte, int(m_textes.size()));
+            m_textes.append(texte);
+        }
+        m_bruts.insert(brut, *id);
+        return *id;
+    }
+
+    qsizetype largeurMax() const
+    {
+        qsizetype l = 0;
+        for (const QString& t : m_textes)
+            l = std::max(l, t.size());
+        return l;
+    }
+
+    // Right-aligns every text in the width; distinct texts stay distinct.
+    void aligner(qsizetype largeur)
+    {
+        for (QString& t : m_textes)
+            t = blancs(largeur - t.size()) + t;
+    }
+
+    // Orders the texts; afterwards ids are ranks.
+    QList<int> classer(const Collation& collation)
+    {
+        QList<Collation::Cle> cles;
+        cles.reserve(m_textes.size());
+        for (const QString& t : m_textes)
+            cles.append(collation.cle(t));
+        QList<int> ordre(m_textes.size());
+        std::iota(ordre.begin(), ordre.end(), 0);
+        std::sort(ordre.begin(), ordre.end(), [&](int a, int b) {
+            return Collation::comparerCles(cles[a], m_textes[a], cles[b], m_textes[b]) < 0;
+        });
+        QList<int> rangDe(m_textes.size());
+        QStringList classes;
+        classes.reserve(m_textes.size());
+        for (qsizetype r = 0; r < ordre.size(); ++r) {
+            rangDe[ordre[r]] = int(r);
+            classes.append(m_textes[ordre[r]]);
+        }
+        m_textes = classes;
+        return rangDe;
+    }
+
+    const QString& texte(int rang) const { return m_textes[rang]; }
+
+private:
+    QHash<QString, int> m_bruts;
+    QHash<QString, int> m_ids;
+    QStringList m_textes;
+};
+
+QString telQuel(const QString& t)
+{
+    return t;
+}
+
+QString majusculesSansBlancs(const QString& t)
+{
+    return sansBlancs(t.toUpper());
+}
+
+// A found recipe by the ranks of its columns.
+struct Ligne {
+    int magazine;
+    int numero;
+    int page;
+    int entree;
+};
+
+bool memePlace(const Ligne& a, const Ligne& b)
+{
+    return a.magazine == b.magazine && a.numero == b.numero && a.page == b.page;
+}
+
+// Recipes of one magazine, issue and page are few: their names are compared
+// only there, so that a full base does not pay for 33,000 name keys.
+void trierNomsDUnePlace(QList<Ligne>::iterator debut, QList<Ligne>::iterator fin, const QList<Entree>& entrees,
+                        const Collation& collation)
+{
+    struct AvecCle {
+        Ligne ligne;
+        Collation::Cle cle;
+    };
+    std::vector<AvecCle> groupe;
+    for (auto it = debut; it != fin; ++it)
+        groupe.push_back({*it, collation.cle(entrees[it->entree].nom)});
+    std::sort(groupe.begin(), groupe.end(), [&](const AvecCle& a, const AvecCle& b) {
+        const QString& nomA = entrees[a.ligne.entree].nom;
+        const QString& nomB = entrees[b.ligne.entree].nom;
+        if (const int c = Collation::comparerCles(a.cle, nomA, b.cle, nomB))
+            return c < 0;
+        return a.ligne.entree < b.ligne.entree;
+    });
+    for (const AvecCle& a : groupe)
+        *debut++ = a.ligne;
+}
+
+struct Colonnes {
+    Colonne magazines, numeros, pages;
+};
+
+QList<Ligne> lignesTriees(const QList<Entree>& entrees, Colonnes& c, const Collation& collation)
+{
+    QList<Ligne> lignes;
+    lignes.reserve(entrees.size());
+    for (qsizetype i = 0; i < entrees.size(); ++i) {
+        const Entree& e = entrees[i];
+        lignes.append({c.magazines.ajouter(e.magazine, telQuel), c.numeros.ajouter(e.numero, majusculesSansBlancs),
+                       c.pages.ajouter(e.page, majusculesSansBlancs), int(i)});
+    }
+    c.numeros.aligner(c.numeros.largeurMax());
+    c.pages.aligner(c.pages.largeurMax());
+    const QList<int> rM = c.magazines.classer(collation);
+    const QList<int> rN = c.numeros.classer(collation);
+    const QList<int> rP = c.pages.classer(collation);
+    for (Ligne& l : lignes)
+        l = {rM[l.magazine], rN[l.numero], rP[l.page], l.entree};
+    std::sort(lignes.begin(), lignes.end(), [](const Ligne& a, const Ligne& b) {
+        return std::tie(a.magazine, a.numero, a.page, a.entree) < std::tie(b.magazine, b.numero, b.page, b.entree);
+    });
+    for (auto debut = lignes.begin(); debut != lignes.end();) {
+        auto fin = debut + 1;
+        while (fin != lignes.end() && memePlace(*fin, *debut))
+            ++fin;
+        if (fin - debut > 1)
+            trierNomsDUnePlace(debut, fin, entrees, collation);
+        debut = fin;
+    }
+    return lignes;
+}
+
+QString ligneCategorie(const Criteres& c)
+{
+    QString texte = c.categorie == Toutes ? QStringLiteral("Toutes") : c.categorie;
+    if (c.sousCategorie != Toutes)
+        texte += QStringLiteral(" (") + c.sousCategorie + QStringLiteral(" uniquement)");
+    return QStringLiteral("Catégorie : ") + texte;
+}
+
+class Redaction {
+public:
+    explicit Redaction(qsizetype taille) { m_texte.reserve(taille); }
+    void ligne(QStringView l)
+    {
+        m_texte += l;
+        m_texte += QLatin1String("\r\n");
+    }
+    QString& texte() { return m_texte; }
+
+private:
+    QString m_texte;
+};
+
+void ecrireEnTete(Redaction& r, const Criteres& c, const QDateTime& quand, qsizetype nombre)
+{
+    r.ligne(QStringLiteral("Zuta! v1.2b - Index créé le ") + quand.date().toString(QStringLiteral("dd/MM/yyyy"))
+            + QStringLiteral(" à ") + quand.time().toString(QStringLiteral("HH:mm:ss")));
+    r.ligne({});
+    r.ligne(ligneCategorie(c));
+    r.ligne(QStringLiteral("Magazine : ") + (c.magazine == Tous ? QStringLiteral("Tous") : c.magazine));
+    if (c.teste != QLatin1String("Peu importe"))
+        r.ligne(c.teste == QStringLiteral("Testée") ? QStringLiteral("Recettes testées uniquement")
+                                                    : QStringLiteral("Recettes non-testées uniquement"));
+    if (!queDesBlancs(c.texte))
+        r.ligne(QString(QStringLiteral("Nom des recettes contenant le texte : ") + c.texte));
+    r.ligne({});
+    r.ligne(texteNombre(nombre));
+    r.ligne({});
+    r.ligne({});
+}
+
+// Magazine, issue and page are written once per run: a column equal to the
+// line above (magazine first) is left blank.
+void ecrireRecettes(Redaction& r, const QList<Ligne>& lignes, const Colonnes& c, const QList<Entree>& entrees)
+{
+    const QString vide = blancs(std::max({c.magazines.largeurMax(), c.numeros.largeurMax(), c.pages.largeurMax()}));
+    const auto blancsDe = [&](qsizetype n) { return QStringView(vide).left(n); };
+    QString& t = r.texte();
+    QString magazineAvant, numeroAvant, pageAvant;
+    for (const Ligne& l : lignes) {
+        const QString& magazine = c.magazines.texte(l.magazine);
+        const QString& numero = c.numeros.texte(l.numero);
+        const QString& page = c.pages.texte(l.page);
+        const bool memeMagazine = magazine == magazineAvant;
+        const bool memeNumero = memeMagazine && numero == numeroAvant;
+        const bool memePage = memeNumero && page == pageAvant;
+        if (!memeMagazine)
+            t += QLatin1String("\r\n");
+        t += memeMagazine ? blancsDe(magazine.size()) : QStringView(magazine);
+        t += memeNumero || queDesBlancs(numero) ? QStringView(u"   ") : QStringView(u" n°");
+        t += memeNumero ? blancsDe(numero.size()) : QStringView(numero);
+        t += memePage || queDesBlancs(page) ? QStringView(u"       ") : QStringView(u"  page ");
+        t += memePage ? blancsDe(page.size()) : QStringView(page);
+        t += QLatin1String("  -");
+        t += entrees[l.entree].nom;
+        t += QLatin1String("\r\n");
+        if (!memeMagazine)
+            magazineAvant = magazine;
+        if (!memeNumero)
+            numeroAvant = numero;
+        if (!memePage)
+            pageAvant = page;
+    }
+}
+
+QString cle(const Ligne& l, const Colonnes& c, const QList<Entree>& entrees)
+{
+    const QString& magazine = c.magazines.texte(l.magazine);
+    const QString& numero = c.numeros.texte(l.numero);
+    const QString& page = c.pages.texte(l.page);
+    const QString& nom = entrees[l.entree].nom;
+    QString k;
+    k.reserve(magazine.size() + numero.size() + page.size() + nom.size() + 3);
+    k += magazine;
+    k += Separateur;
+    k += numero;
+    k += Separateur;
+    k += page;
+    k += Separateur;
+    k += nom;
+    return k;
+}
+
+} // namespace
+
+Index composer(const Criteres& criteres, const QDateTime& quand, const QList<Entree>& entrees,
+               const Collation& collation)
+{
+    Colonnes colonnes;
+    const QList<Ligne> lignes = lignesTriees(entrees, colonnes, collation);
+    Index index;
+    index.cles.reserve(lignes.size());
+    qsizetype taille = 1000;
+    for (const Ligne& l : lignes) {
+        index.cles.append(cle(l, colonnes, entrees));
+        taille += index.cles.last().size() + 20;
+    }
+    Redaction r(taille);
+    ecrireEnTete(r, criteres, quand, entrees.size());
+    ecrireRecettes(r, lignes, colonnes, entrees);
+    index.texte = std::move(r.texte());
+    return index;
+}
+
+} // namespace MiseEnPageIndex

@@ -1,0 +1,53 @@
+#pragma once
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class Collation;
+
+// The layout of "Index.txt": the criteria rows, the count row and the recipes
+// grouped by magazine, issue number and page. Pure text work, no file.
+namespace MiseEnPageIndex {
+
+// The search criteria as shown in the search frame.
+struct Criteres {
+    QString categorie;      // chosen entry of the category list
+    QString sousCategorie;  // chosen entry of the sub-category list
+    QString magazine;       // chosen entry of the magazine list
+    QString teste;          // chosen entry of the tested list
+    QString texte;          // the free text, as typed
+};
+
+// One found recipe, its texts as stored.
+struct Entree {
+    QString magazine;
+    QString numero;
+    QString page;
+    QString nom;
+};
+
+struct Index {
+    // The key lines of the working list, in the order of the index.
+    QStringList cles;
+    // The whole file as text, CR LF line ends.
+    QString texte;
+};
+
+// The text with its leading and trailing blanks removed (blanks only, as
+// the program's "trimmed" always means).
+QString sansBlancs(const QString& texte);
+
+// "Aucune recette", "1 recette", "12 recettes": the count of the index and
+// of the list printout.
+QString texteNombre(qsizetype n);
+
+// The separator of the key lines (Ð).
+inline constexpr QChar Separateur = QChar(0xD0);
+
+// Orders the entries by magazine, then padded issue number, then padded
+// page, then name, each with the collation, and lays the file out.
+Index composer(const Criteres& criteres, const QDateTime& quand, const QList<Entree>& entrees,
+               const Collation& collation);
+
+} // namespace MiseEnPageIndex
