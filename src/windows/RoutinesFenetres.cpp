@@ -29,9 +29,11 @@ const char* const Tag = "Tag";
 
 void centrerSur(QWidget& fenetre, const QWidget& principale)
 {
+    // A window gets its frame only once shown: take the main window's frame
+    // margins for it, so that the frames are centred on each other.
     const QRect cadre = principale.frameGeometry();
-    fenetre.move(cadre.x() + (cadre.width() - fenetre.width()) / 2,
-                 cadre.y() + (cadre.height() - fenetre.height()) / 2);
+    const QSize taille = fenetre.size() + (cadre.size() - principale.size());
+    fenetre.move(cadre.x() + (cadre.width() - taille.width()) / 2, cadre.y() + (cadre.height() - taille.height()) / 2);
 }
 
 void definirBulle(QWidget& controle, const QString& bulle)
