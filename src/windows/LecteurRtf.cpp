@@ -61,6 +61,7 @@ bool estSoulignement(const QByteArray& nom)
 struct EtatGroupe {
     PassageRtf format;  // the character format, without text
     AlignementRtf alignement = AlignementRtf::Gauche;
+    EspacementRtf espacement;
     int uc = 1;           // how many fallback characters follow \uN
     bool ignore = false;  // inside a skipped destination
 };
@@ -229,8 +230,19 @@ private:
             m_etat.format.demiPoints = aParametre ? std::clamp(valeur, 2, 2000) : 24;
         else if (nom == "plain")
             m_etat.format = PassageRtf();
-        else if (nom == "pard" || nom == "ql")
+        else if (nom == "pard") {
             m_etat.alignement = AlignementRtf::Gauche;
+            m_etat.espacement = EspacementRtf();
+        } else if (nom == "ql")
+            m_etat.alignement = AlignementRtf::Gauche;
+        else if (nom == "sb")
+            m_etat.espacement.avant = twips(valeur);
+        else if (nom == "sa")
+            m_etat.espacement.apres = twips(valeur);
+        else if (nom == "li")
+            m_etat.espacement.retraitGauche = twips(valeur);
+        else if (nom == "fi")
+            m_etat.espacement.retraitPremiere = twips(valeur);
         else if (nom == "qc")
             m_etat.alignement = AlignementRtf::Centre;
         else if (nom == "qr")
@@ -239,6 +251,9 @@ private:
             m_etat.alignement = AlignementRtf::Justifie;
         // Every other control word is formatting this viewer does not keep.
     }
+
+    // Distances beyond a page's width are not meant: they are kept within one.
+    static int twips(int valeur) { return std::clamp(valeur, -15000, 15000); }
 
     void unicode(int valeur)
     {
@@ -279,8 +294,9 @@ private:
 
     void finirParagraphe()
     {
-        // A paragraph takes the alignment in force when it ends.
+        // A paragraph takes the alignment and spacing in force when it ends.
         m_para.alignement = m_etat.alignement;
+        m_para.espacement = m_etat.espacement;
         m_doc.paragraphes.append(m_para);
         m_para = ParagrapheRtf();
     }

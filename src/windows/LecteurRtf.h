@@ -23,8 +23,18 @@ struct PassageRtf {
 
 enum class AlignementRtf { Gauche, Centre, Droite, Justifie };
 
+// Spacing and indents in twips (1/1440 inch), as RTF writes them.
+struct EspacementRtf {
+    int avant = 0;            // \sb
+    int apres = 0;            // \sa
+    int retraitGauche = 0;    // \li
+    int retraitPremiere = 0;  // \fi, relative to the left indent
+    bool operator==(const EspacementRtf&) const = default;
+};
+
 struct ParagrapheRtf {
     AlignementRtf alignement = AlignementRtf::Gauche;
+    EspacementRtf espacement;
     QList<PassageRtf> passages;
 
     QString texte() const;

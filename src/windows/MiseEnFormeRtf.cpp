@@ -3,6 +3,8 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextOption>
+#include <algorithm>
 
 namespace {
 Qt::Alignment alignementQt(AlignementRtf a)
@@ -14,6 +16,26 @@ Qt::Alignment alignementQt(AlignementRtf a)
     case AlignementRtf::Gauche: break;
     }
     return Qt::AlignLeft;
+}
+
+// Twips to the document's pixels (15 twips a pixel at 96 dpi).
+qreal pixels(int twips)
+{
+    return twips / 15.0;
+}
+
+QTextBlockFormat blocQt(const ParagrapheRtf& p)
+{
+    QTextBlockFormat bloc;
+    bloc.setAlignment(alignementQt(p.alignement));
+    bloc.setTopMargin(pixels(p.espacement.avant));
+    bloc.setBottomMargin(pixels(p.espacement.apres));
+    bloc.setLeftMargin(pixels(std::max(0, p.espacement.retraitGauche)));
+    bloc.setTextIndent(pixels(p.espacement.retraitPremiere));
+    // A hanging first line (a bullet, then a tab) reaches the text at the left indent.
+    if (p.espacement.retraitPremiere < 0)
+        bloc.setTabPositions({QTextOption::Tab(pixels(-p.espacement.retraitPremiere), QTextOption::LeftTab)});
+    return bloc;
 }
 
 QTextCharFormat formatQt(const PassageRtf& p)
@@ -36,8 +58,7 @@ void remplir(QTextDocument& document, const DocumentRtf& rtf)
     curseur.beginEditBlock();
     bool premier = true;
     for (const ParagrapheRtf& paragraphe : rtf.paragraphes) {
-        QTextBlockFormat bloc;
-        bloc.setAlignment(alignementQt(paragraphe.alignement));
+        const QTextBlockFormat bloc = blocQt(paragraphe);
         if (premier)
             curseur.setBlockFormat(bloc);
         else

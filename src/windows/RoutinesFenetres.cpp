@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QTimer>
 #include <QVariant>
 
@@ -157,6 +158,7 @@ void RoutinesFenetres::chargerAide(FrmAide& f)
     QString probleme;
     try {
         MiseEnFormeRtf::remplir(*f.RichTextBox1->document(), LecteurRtf::lire(Fichiers::lire(chemin)));
+        f.RichTextBox1->moveCursor(QTextCursor::Start);  // the manual opens at its beginning
     } catch (const ErreurExecution&) {
         probleme = QFileInfo::exists(chemin) ? QStringLiteral("ne peut pas être lu") : QStringLiteral("est introuvable");
     }

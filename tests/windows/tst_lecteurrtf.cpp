@@ -64,6 +64,11 @@ void TestLecteurRtf::wordpad_keepsTextFormatsAndAlignment()
     QCOMPARE(doc.paragraphes[1].alignement, AlignementRtf::Gauche);
     QCOMPARE(doc.paragraphes[3].alignement, AlignementRtf::Droite);
     QCOMPARE(doc.paragraphes[4].alignement, AlignementRtf::Gauche);
+    // \pard brings the spacing back to nothing; \plain leaves it.
+    QCOMPARE(doc.paragraphes[0].espacement, (EspacementRtf{0, 200, 0, 0}));
+    QCOMPARE(doc.paragraphes[4].espacement, EspacementRtf());
+    QCOMPARE(LecteurRtf::lire("{\\rtf1\\li568\\fi-284\\sb99999999 x\\par}").paragraphes[0].espacement,
+             (EspacementRtf{15000, 0, 568, -284}));
 
     const PassageRtf* titre = passage(doc, QStringLiteral("Noël"));
     QVERIFY(titre && titre->gras && !titre->italique && titre->demiPoints == 32);
