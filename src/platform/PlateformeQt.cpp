@@ -1,4 +1,5 @@
 #include "PlateformeQt.h"
+#include "RaccourciInternet.h"
 #include "Impression.h"
 #include "ImpressionQt.h"
 #include <QDesktopServices>
@@ -87,6 +88,14 @@ std::unique_ptr<Impression> PlateformeQt::choisirImprimante(const QString& titre
 
 void PlateformeQt::ouvrir(const QString& cible)
 {
+    if (RaccourciInternet::estRaccourci(cible)) {
+        // Linux desktops do not open internet shortcuts: open the address the
+        // shortcut names. A missing or unreadable shortcut shows nothing.
+        const QString adresse = RaccourciInternet::adresseDuFichier(cible);
+        if (RaccourciInternet::adresseSure(adresse))
+            QDesktopServices::openUrl(QUrl(adresse));
+        return;
+    }
     const bool adresse = cible.startsWith(QLatin1String("mailto:")) || cible.contains(QLatin1String("://"));
     QDesktopServices::openUrl(adresse ? QUrl(cible) : QUrl::fromLocalFile(cible));
 }

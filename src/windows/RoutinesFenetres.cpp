@@ -1,4 +1,173 @@
 #include "RoutinesFenetres.h"
+#include "Dessins.h"
+#include "FiltreClic.h"
+#include "FrmAide.h"
+#include "FrmApropos.h"
+#include "LecteurRtf.h"
+#include "MiseEnFormeRtf.h"
+#include "app/FrmPrincipal.h"
+#include "app/Programme.h"
+#include "base/Fichiers.h"
+#include "platform/ErreurExecution.h"
+#include "platform/Plateforme.h"
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QTextCursor>
+#include <QTimer>
+#include <QVariant>
 
-void RoutinesFenetres::brancher() {}
-void RoutinesFenetres::BasculerInfoBulles() {}
+const QString RoutinesFenetres::NomAide = QStringLiteral("Zuta.rtf");
+const QString RoutinesFenetres::NomRaccourci = QStringLiteral("Tavernix.url");
+
+namespace {
+// The per-control storage that stands for the tag of the original controls.
+const char* const Tag = "Tag";
+
+void centrerSur(QWidget& fenetre, const QWidget& principale)
+{
+    // A window gets its frame only once shown: take the main window's frame
+    // margins for it, so that the frames are centred on each other.
+    const QRect cadre = principale.frameGeometry();
+    const QSize taille = fenetre.size() + (cadre.size() - principale.size());
+    fenetre.move(cadre.x() + (cadre.width() - taille.width()) / 2, cadre.y() + (cadre.height() - taille.height()) / 2);
+}
+
+void definirBulle(QWidget& controle, const QString& bulle)
+{
+    controle.setToolTip(bulle);
+    controle.setAccessibleDescription(bulle);
+    if (auto* liste = qobject_cast<QComboBox*>(&controle); liste && liste->lineEdit())
+        liste->lineEdit()->setToolTip(bulle);
+}
+} // namespace
+
+void RoutinesFenetres::brancher()
+{
+    FrmPrincipal& fen = *p.fen;
+    fen.Image1->setPixmap(Dessins::toque(40));
+    fen.Image2->setPixmap(Dessins::cuillere(40));
+    fen.Image1->setCursor(Dessins::curseurCuillere());
+    fen.Image2->setCursor(Dessins::curseurFouet());
+    new FiltreClic(fen.Image1, [this] { Image1_Click(); });
+    new FiltreClic(fen.Image2, [this] { Image2_Click(); });
+    QObject::connect(fen.Timer1, &QTimer::timeout, fen.Timer1, [this] { Timer1_Timer(); });
+    fen.Timer1->start();
+    QObject::connect(fen.CommandAide, &QPushButton::clicked, fen.CommandAide, [this] { CommandAide_Click(); });
+}
+
+// Each control keeps its design tooltip either as its tooltip (shown) or in
+// its tag (hidden), and each call swaps the two. A plain swap would let the
+// tooltips drift from the option whenever the settings are read again (after
+// loading or creating a base the start-up reads them anew and calls this once
+// more): so the swap is made only on controls whose state differs from what
+// OptionInfoBulles asks. A control without a tooltip ends unchanged, and
+// nothing here reports an error.
+void RoutinesFenetres::BasculerInfoBulles()
+{
+    const bool visibles = p.etat.OptionInfoBulles == 1.0f;
+    for (QWidget* controle : p.fen->controles()) {
+        if (!controle)
+            continue;
+        const QString tag = controle->property(Tag).toString();
+        const bool masquee = !tag.isEmpty();
+        if (masquee != visibles)
+            continue;
+        controle->setProperty(Tag, controle->toolTip());
+        definirBulle(*controle, tag);
+    }
+}
+
+FrmAide* RoutinesFenetres::aide() const
+{
+    return m_aide;
+}
+
+void RoutinesFenetres::Timer1_Timer()
+{
+    FrmPrincipal& fen = *p.fen;
+    // Visibility as the window sets it, so that it holds while the window is hidden too.
+    const bool premiere = !fen.Image1->isHidden();
+    fen.Image1->setHidden(premiere);
+    fen.Image2->setHidden(!premiere);
+}
+
+void RoutinesFenetres::afficherApropos()
+{
+    FrmApropos f(p.fen.get());
+    QObject::connect(f.CheckInfoBulles, &QCheckBox::toggled, &f, [this, &f] { CheckInfoBulles_Click(f); });
+    new FiltreClic(f.LabelUrl, [this] { LabelUrl_Click(); });
+    new FiltreClic(f.Label3, [this] { Label3_Click(); });
+    Apropos_Load(f);
+    f.exec();
+}
+
+void RoutinesFenetres::Apropos_Load(FrmApropos& f)
+{
+    f.adjustSize();
+    centrerSur(f, *p.fen);
+    // The box shows the state the tooltips are really in: shown only when the
+    // option is exactly 1, as the start-up reads it.
+    p.etat.ChargementApropos = 1;
+    f.CheckInfoBulles->setChecked(p.etat.OptionInfoBulles == 1.0f);
+    p.etat.ChargementApropos = 0;
+}
+
+void RoutinesFenetres::CheckInfoBulles_Click(const FrmApropos& f)
+{
+    if (p.etat.ChargementApropos == 1)
+        return;
+    p.etat.OptionInfoBulles = f.CheckInfoBulles->isChecked() ? 1.0f : 0.0f;
+    BasculerInfoBulles();
+    p.EcrireIni();
+}
+
+void RoutinesFenetres::LabelUrl_Click()
+{
+    p.plateforme.ouvrir(p.etat.CheminAppli + NomRaccourci);
+}
+
+void RoutinesFenetres::Label3_Click()
+{
+    p.plateforme.ouvrir(QStringLiteral("mailto:") + FrmApropos::AdresseMail);
+}
+
+void RoutinesFenetres::CommandAide_Click()
+{
+    if (m_aide) {
+        // Already open: the same window comes to the front, the manual is not read again.
+        if (m_aide->isMinimized())
+            m_aide->showNormal();
+        else
+            m_aide->show();
+        m_aide->raise();
+        m_aide->activateWindow();
+        return;
+    }
+    m_aide = new FrmAide(p.fen.get());
+    chargerAide(*m_aide);
+}
+
+void RoutinesFenetres::chargerAide(FrmAide& f)
+{
+    const QString chemin = p.etat.CheminAppli + NomAide;
+    QString probleme;
+    try {
+        MiseEnFormeRtf::remplir(*f.RichTextBox1->document(), LecteurRtf::lire(Fichiers::lire(chemin)));
+        f.RichTextBox1->moveCursor(QTextCursor::Start);  // the manual opens at its beginning
+    } catch (const ErreurExecution&) {
+        probleme = QFileInfo::exists(chemin) ? QStringLiteral("ne peut pas être lu") : QStringLiteral("est introuvable");
+    }
+    centrerSur(f, *p.fen);
+    f.show();
+    // The window stays open, empty, behind the message.
+    if (!probleme.isEmpty())
+        p.plateforme.message(QStringLiteral("Zuta! / Aide"),
+                             QStringLiteral("Le fichier d'aide « ") + chemin + QStringLiteral(" » ") + probleme
+                                 + QStringLiteral(" : l'aide ne peut pas être affichée."),
+                             Plateforme::Boutons::OK, Plateforme::Icone::Exclamation);
+}
