@@ -1,4 +1,5 @@
 #include "ChampsFiche.h"
+#include "search/ListeTrouvee.h"
 #include "RoutinesFiche.h"
 #include "TexteFiche.h"
 #include "app/FrmPrincipal.h"
@@ -15,7 +16,7 @@ namespace {
 // Commas would cut a bare name of the base file; double quotes would end a
 // quoted text; "ÿ" separates a name from its slot in the found list.
 const QString VirguleEtGuillemet = QStringLiteral(",\"");
-const QString GuillemetEtSeparateur = QStringLiteral("\"") + QChar(0xFF);
+const QString GuillemetEtSeparateur = QStringLiteral("\"") + SeparateurListeTrouvee;
 const QString Guillemet = QStringLiteral("\"");
 
 bool contientUnDe(const QString& texte, const QString& caracteres)

@@ -1,4 +1,5 @@
 #include "ControleFiche.h"
+#include "search/ListeTrouvee.h"
 #include "ListeNoms.h"
 #include "TexteFiche.h"
 #include "base/Tables.h"
@@ -46,7 +47,7 @@ QString nomsMalFormes(const SaisieFiche& s)
                 .arg(QString::fromUtf8(c.libelle));
     }
     // The found list separates the name from its slot number with "ÿ".
-    if (s.nom.contains(QChar(0xFF)))
+    if (s.nom.contains(SeparateurListeTrouvee))
         return QStringLiteral("Le nom de la recette ne peut pas contenir le caractère « ÿ ».\nSupprimez-le avant "
                               "de valider.");
     return {};

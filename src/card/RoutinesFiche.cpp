@@ -6,6 +6,7 @@
 #include "app/FrmPrincipal.h"
 #include "app/Programme.h"
 #include "platform/Plateforme.h"
+#include "search/ListeTrouvee.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -14,29 +15,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
-
-namespace {
-const QChar Separateur(0xFF);
-
-// A line of the found list's working list: the name, "ÿ", a blank and the
-// slot number. The number is read after the last separator, so a name that
-// holds "ÿ" itself still gives the right slot.
-QString nomDeLigne(const QString& ligne)
-{
-    const qsizetype s = ligne.lastIndexOf(Separateur);
-    return s < 0 ? ligne : ligne.left(s);
-}
-
-int numeroDeLigne(const QString& ligne)
-{
-    const qsizetype s = ligne.lastIndexOf(Separateur);
-    bool ok = false;
-    const int numero = s < 0 ? 0 : ligne.mid(s + 1).trimmed().toInt(&ok);
-    if (!ok)
-        throw ErreurExecution(Erreurs::IncompatibiliteType);
-    return numero;
-}
-} // namespace
 
 void RoutinesFiche::brancher()
 {

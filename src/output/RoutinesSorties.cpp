@@ -6,6 +6,7 @@
 #include "base/Codec.h"
 #include "base/Fichiers.h"
 #include "platform/Impression.h"
+#include "search/ListeTrouvee.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -39,8 +40,10 @@ void RoutinesSorties::CommandIndex_Click()
 
 void RoutinesSorties::avecFenetreProgression(const std::function<void()>& travail)
 {
-    // Title "Zuta! / Création Index", label "Ecriture des données en cours...".
+    p.bases.montrerProgression(QStringLiteral("Zuta! / Création Index"),
+                               QStringLiteral("Ecriture des données en cours..."));
     travail();
+    p.bases.fermerProgression();
 }
 
 int RoutinesSorties::numeroDeLigne(int k) const
@@ -48,14 +51,7 @@ int RoutinesSorties::numeroDeLigne(int k) const
     const QStringList& lignes = p.fen->ListTmp;
     if (k < 0 || k >= lignes.size())
         throw ErreurExecution(Erreurs::IndiceHorsSelection);
-    const QString& ligne = lignes[k];
-    // The name itself may hold "ÿ": the slot follows the last one.
-    const qsizetype separateur = ligne.lastIndexOf(QChar(0xFF));
-    bool ok = false;
-    const int r = separateur < 0 ? 0 : ligne.mid(separateur + 1).trimmed().toInt(&ok);
-    if (!ok)
-        throw ErreurExecution(Erreurs::IncompatibiliteType);
-    return r;
+    return ::numeroDeLigne(lignes[k]);
 }
 
 void RoutinesSorties::CreerIndex()

@@ -12,3 +12,5 @@ target_sources(zuta_gui PRIVATE
 target_sources(zuta_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/ImpressionQt.h
   ${CMAKE_CURRENT_LIST_DIR}/ImpressionQt.cpp)
+target_sources(zuta_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/RaccourciInternet.h ${CMAKE_CURRENT_LIST_DIR}/RaccourciInternet.cpp)

@@ -15,7 +15,3 @@ target_sources(zuta_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/FrmApropos.h ${CMAKE_CURRENT_LIST_DIR}/FrmApropos.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FrmAide.h ${CMAKE_CURRENT_LIST_DIR}/FrmAide.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MiseEnFormeRtf.h ${CMAKE_CURRENT_LIST_DIR}/MiseEnFormeRtf.cpp)
-# The internet shortcut reader lives with the platform layer, which opens it.
-target_sources(zuta_core PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/../platform/RaccourciInternet.h
-  ${CMAKE_CURRENT_LIST_DIR}/../platform/RaccourciInternet.cpp)
