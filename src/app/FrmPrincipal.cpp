@@ -325,8 +325,11 @@ void FrmPrincipal::choisirLigne(int k)
 void FrmPrincipal::keyPressEvent(QKeyEvent* event)
 {
     // Enter presses the default button, as in a dialog. Fields that use Enter
-    // themselves (the notes) never pass it on.
+    // themselves (the notes) never pass it on; on the found list it only shows
+    // the recipe of the line, which a refresh would take away at once.
     const bool entree = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (entree && focusWidget() == ListRecettes)
+        return;
     if (entree && m_boutonParDefaut && m_boutonParDefaut->isEnabled() && m_boutonParDefaut->isVisible()) {
         m_boutonParDefaut->click();
         return;

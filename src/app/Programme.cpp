@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QScreen>
 #include <QStringListModel>
 
@@ -46,6 +47,10 @@ void Programme::Main()
     if (etat.EtatDemarrage == 0) {
         etat.EtatDemarrage = 1;
         fen->show();
+        // Loading disabled the window, which lost its focus: the keyboard
+        // starts again in the empty card, ready for a name.
+        if (!fen->focusWidget())
+            fen->TextRecettNom->setFocus();
     }
 }
 

@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
@@ -31,6 +32,9 @@ void RoutinesFiche::brancher()
     QObject::connect(f.CommandRecettSuppr, &QPushButton::clicked, &f, [this] { CommandRecettSuppr_Click(); });
     QObject::connect(f.ListRecettes, &QListView::clicked, &f, [this] { ListRecettes_Click(); });
     QObject::connect(f.ListRecettes, &QListView::activated, &f, [this] { ListRecettes_Click(); });
+    // Moving through the list with the keyboard shows each recipe in turn, as a click does.
+    QObject::connect(f.ListRecettes->selectionModel(), &QItemSelectionModel::currentChanged, &f,
+                     [this] { ListRecettes_Click(); });
 }
 
 void RoutinesFiche::CommandRecettNouvelle_Click()

@@ -5,6 +5,7 @@
 #include "app/Programme.h"
 #include "base/FormatNombres.h"
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -67,6 +68,12 @@ void RoutinesRecherche::rendreActualiserParDefaut()
 void RoutinesRecherche::ComboRechCat_Click()
 {
     rendreActualiserParDefaut();
+    suivreCategorie();
+}
+
+// The sub-category list follows the chosen category.
+void RoutinesRecherche::suivreCategorie()
+{
     p.etat.MajSousCatSeule = 1;
     RemplirListesRech();
 }
@@ -84,13 +91,8 @@ void RoutinesRecherche::CommandRechValider_Click() { p.Main(); }
 void RoutinesRecherche::choisir(QComboBox* liste, int position)
 {
     liste->setCurrentIndex(position);
-    const FrmPrincipal& f = *p.fen;
-    if (liste == f.ComboRechCat)
-        ComboRechCat_Click();
-    else if (liste == f.ComboRechSousCat)
-        ComboRechSousCat_Click();
-    else if (liste == f.ComboRechMag)
-        ComboRechMag_Click();
+    if (liste == p.fen->ComboRechCat)
+        suivreCategorie();
 }
 
 // The first entry whose text is exactly the one given (case counts) is
@@ -188,7 +190,8 @@ void RoutinesRecherche::RemplirListesRech()
         f.ComboRechSousCat->setEnabled(false);
         return;
     }
-    f.ComboRechSousCat->setEnabled(true);
+    // Chained entry keeps every search control disabled, whatever refresh runs meanwhile.
+    f.ComboRechSousCat->setEnabled(!f.CheckSaisie->isChecked());
     int c = 0;
     p.politique.etape([&] { c = categorieChoisie(); });
     p.politique.etape([&] { remplirTrie(f.ComboRechSousCat, sousCategoriesUtilisees(c) << Toutes); });

@@ -40,9 +40,12 @@ public:
 private:
     void rendreActualiserParDefaut();
     void surEvenement(QObject* controle);
-    // Chooses a position by program and raises the list's click, as a
-    // user's choice does, whether or not the position changes.
+    // Chooses a position by program and does what the list's click does to
+    // the lists, whether or not the position changes. Only the user's own
+    // choices move the default button: a refresh run from the card leaves
+    // Enter to "Valider".
     void choisir(QComboBox* liste, int position);
+    void suivreCategorie();
     void choisirTexte(QComboBox* liste, const QString& texte);
     void remplirTrie(QComboBox* liste, QStringList noms) const;
     QStringList categoriesUtilisees() const;

@@ -5,3 +5,5 @@ zuta_test(TestBases GUI SOURCES app/tst_bases.cpp)
 zuta_test(TestConversionFenetre GUI SOURCES app/tst_conversion_fenetre.cpp)
 zuta_test(TestQuitter GUI SOURCES app/tst_quitter.cpp)
 zuta_test(TestBasesCoupure SOURCES app/tst_bases_coupure.cpp)
+# Whole journeys of a user through the real window.
+zuta_test(TestParcours GUI SOURCES app/tst_parcours.cpp)

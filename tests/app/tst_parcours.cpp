@@ -1,0 +1,555 @@
+// Whole journeys through the real window, as a user makes them: the refresh
+// after each change of the base, chained entry, another base loaded or
+// created, the outputs on it, the Enter key and the keyboard.
+#include "card/AideFiche.h"
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+using namespace AideFiche;
+
+namespace {
+QString u(const char* texte)
+{
+    return QString::fromUtf8(texte);
+}
+
+// Eight lines per recipe: issue, category, page, sub-category, notes,
+// magazine, name, tested.
+QStringList recette(const char* numero, int c, const char* page, int s, const char* notes, int m, const char* nom,
+                     int teste)
+{
+    const auto cite = [](const char* t) { return QLatin1Char('"') + u(t) + QLatin1Char('"'); };
+    return {cite(numero), QString::number(c), cite(page), QString::number(s), cite(notes), QString::number(m),
+            cite(nom),    QString::number(teste)};
+}
+
+// Five recipes whose slots are not in the order of their names.
+QString petiteBase()
+{
+    QStringList l{QStringLiteral("-1 "), QStringLiteral("v1.2b"), QStringLiteral(" 2 "),
+                  u("Desserts"),         QStringLiteral(" 3 "),    QStringLiteral(" 2 "),
+                  u("Tartes"),           QStringLiteral(" 2 "),    u("Gâteaux"),
+                  QStringLiteral(" 1 "), u("Plats"),               QStringLiteral(" 2 "),
+                  QStringLiteral(" 1 "), u("Viandes"),             QStringLiteral(" 2 "),
+                  QStringLiteral(" 2 "), u("Elle à table"),        QStringLiteral(" 3 "),
+                  u("Cuisine actuelle"), QStringLiteral(" 2 "),    QStringLiteral(" 5 ")};
+    l << recette("81", 1, "12", 1, "", 1, "Tarte aux pommes", 1);
+    l << recette("12", 2, "40", 1, "Mijoter 3 h", 2, "Boeuf bourguignon", 0);
+    l << recette("82", 1, "7", 2, "", 1, "Gâteau au chocolat", 1);
+    l << recette("81", 1, "14", 1, "", 1, "Tarte fine", 0);
+    l << recette("13", 2, "22", 1, "", 2, "Blanquette", 0);
+    return baseTexte(l);
+}
+
+QStringList entrees(const QComboBox* liste)
+{
+    QStringList textes;
+    for (int i = 0; i < liste->count(); ++i)
+        textes << liste->itemText(i);
+    return textes;
+}
+
+// A choice in a search list with the keyboard, as the user makes it.
+void choisirAuClavier(QComboBox* liste, const QString& texte)
+{
+    const int cible = liste->findText(texte, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    QVERIFY2(cible >= 0, qPrintable(texte));
+    liste->setFocus(Qt::TabFocusReason);
+    while (liste->currentIndex() < cible)
+        QTest::keyClick(liste, Qt::Key_Down);
+    while (liste->currentIndex() > cible)
+        QTest::keyClick(liste, Qt::Key_Up);
+}
+
+// Presses Enter where the focus is.
+void entree()
+{
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+}
+} // namespace
+
+class TstParcours : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void validation_rafraichitListesFicheEtRecherche();
+    void saisieEnChaine_allumeePuisEteinte_nouvellesRecettesListees();
+    void clicApresTri_puisSuppression_bonnesRecettes();
+    void boutonParDefaut_suitLaZoneDeTravail();
+    void listeAuClavier_montreLaRecetteSansRafraichir();
+    void chargerAutreBase_rechercherValiderImprimerIndexer();
+    void nouvelleBase_saisieIndexEtEnregistrement();
+    void index_apresRechercheAvecCriteres_choixGardes();
+    void impressionListe_critereChangeSansActualiser_ancienneListe();
+    void bullesMasquees_restentMasqueesApresChargement();
+    void tabulation_ordreDeLaFenetre();
+    void redimensionnement_rienNeSeChevauche();
+
+private:
+    FrmPrincipal& demarrer(const QString& base = petiteBase());
+    QStringList trouvees() const { return banc->fen().lignesRecettes(); }
+    std::unique_ptr<Banc> banc;
+};
+
+void TstParcours::init()
+{
+    banc = std::make_unique<Banc>();
+}
+
+void TstParcours::cleanup()
+{
+    banc.reset();
+}
+
+FrmPrincipal& TstParcours::demarrer(const QString& base)
+{
+    banc->ecrire(QStringLiteral("Recettes.don"), base);
+    banc->reglages(banc->chemin(QStringLiteral("Recettes.don")));
+    FrmPrincipal& f = banc->demarrer();
+    activer(f);
+    banc->boites();
+    return f;
+}
+
+void TstParcours::validation_rafraichitListesFicheEtRecherche()
+{
+    FrmPrincipal& f = demarrer();
+    QCOMPARE(entrees(f.ComboRecettCat), (QStringList{u("Desserts"), u("Plats")}));
+    saisir(f.TextRecettNom, u("soupe à l'oignon"));
+    saisir(f.ComboRecettCat, u("entrées"));
+    saisir(f.ComboRecettSousCat, u("soupes"));
+    saisir(f.ComboRecettMag, u("Maxi cuisine"));
+    saisir(f.TextRecettPage, u("3"));
+    entree();
+    QVERIFY(banc->boites().isEmpty());
+
+    // The refresh: new names everywhere, the new recipe found, an empty card.
+    QCOMPARE(entrees(f.ComboRecettCat), (QStringList{u("Desserts"), u("Entrées"), u("Plats")}));
+    QCOMPARE(entrees(f.ComboRecettMag), (QStringList{u("Cuisine actuelle"), u("Elle à table"), u("Maxi cuisine")}));
+    QCOMPARE(entrees(f.ComboRechCat), (QStringList{u(" --> TOUTES"), u("Desserts"), u("Entrées"), u("Plats")}));
+    QCOMPARE(f.ComboRecettSousCat->count(), 0);
+    QCOMPARE(trouvees(), (QStringList{u("Blanquette"), u("Boeuf bourguignon"), u("Gâteau au chocolat"),
+                                      u("Soupe à l'oignon"), u("Tarte aux pommes"), u("Tarte fine")}));
+    QCOMPARE(f.LabelTotalrecett->text(), u("Recettes totales : 6"));
+    QCOMPARE(f.LabelNbRecettList->text(), u("Recettes trouvées : 6"));
+    QCOMPARE(f.FrameFiche->title(), u("Recette (nouvelle)"));
+    QCOMPARE(f.TextRecettNom->text(), QString());
+    QCOMPARE(f.ComboRecettCat->currentText(), QString());
+    QCOMPARE(QApplication::focusWidget(), f.TextRecettNom);
+
+    // The new recipe's card shows its new sub-category in the card's list.
+    cliquerLigne(f, 3);
+    QCOMPARE(f.TextRecettNom->text(), u("Soupe à l'oignon"));
+    QCOMPARE(f.ComboRecettCat->currentText(), u("Entrées"));
+    QCOMPARE(f.ComboRecettSousCat->currentText(), u("Soupes"));
+    QCOMPARE(entrees(f.ComboRecettSousCat), QStringList{u("Soupes")});
+    QCOMPARE(incoherence(banc->p().base), QString());
+}
+
+void TstParcours::saisieEnChaine_allumeePuisEteinte_nouvellesRecettesListees()
+{
+    FrmPrincipal& f = demarrer();
+    choisirAuClavier(f.ComboRechCat, u("Desserts"));
+    choisirAuClavier(f.ComboRechSousCat, u("Tartes"));
+    entree();
+    QCOMPARE(trouvees(), (QStringList{u("Tarte aux pommes"), u("Tarte fine")}));
+
+    f.CheckSaisie->setFocus();
+    QTest::keyClick(f.CheckSaisie, Qt::Key_Space);
+    QVERIFY(f.CheckSaisie->isChecked());
+    for (QWidget* w : {static_cast<QWidget*>(f.ListRecettes), static_cast<QWidget*>(f.ComboRechCat),
+                       static_cast<QWidget*>(f.ComboRechSousCat), static_cast<QWidget*>(f.ComboRechMag),
+                       static_cast<QWidget*>(f.ComboTeste), static_cast<QWidget*>(f.TextRech),
+                       static_cast<QWidget*>(f.CommandRechValider), static_cast<QWidget*>(f.CommandRecettSuppr),
+                       static_cast<QWidget*>(f.CommandRecettImpr)})
+        QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
+    QCOMPARE(QApplication::focusWidget(), f.TextRecettNom);
+
+    // Two recipes typed one after the other, each validated with Enter.
+    taper(f.TextRecettNom, u("tarte au citron"));
+    saisir(f.ComboRecettCat, u("Desserts"));
+    saisir(f.ComboRecettSousCat, u("Tartes"));
+    saisir(f.TextRecettPage, u("9"));
+    entree();
+    QVERIFY(banc->boites().isEmpty());
+    QCOMPARE(QApplication::focusWidget(), f.TextRecettNom);
+    QCOMPARE(f.TextRecettNom->text(), QString());
+    taper(f.TextRecettNom, u("tarte tatin"));
+    saisir(f.ComboRecettCat, u("Desserts"));
+    saisir(f.ComboRecettSousCat, u("Tartes renversées"));
+    saisir(f.ComboRecettMag, u("Saveurs"));
+    entree();
+    QVERIFY(banc->boites().isEmpty());
+    QCOMPARE(banc->p().base.NbRecett, 7);
+    // Nothing of it is listed yet.
+    QCOMPARE(trouvees(), (QStringList{u("Tarte aux pommes"), u("Tarte fine")}));
+    QCOMPARE(f.ComboRechMag->findText(u("Saveurs")), -1);
+    // The index's refresh keeps the sub-category list disabled with the rest.
+    QTest::mouseClick(f.CommandIndex, Qt::LeftButton);
+    activer(f);  // the progress window had the hand for a moment
+    QCOMPARE(f.ComboRechSousCat->currentText(), u("Tartes"));
+    QVERIFY(!f.ComboRechSousCat->isEnabled());
+
+    QTest::mouseClick(f.CheckSaisie, Qt::LeftButton, {}, QPoint(6, f.CheckSaisie->height() / 2));
+    QVERIFY(!f.CheckSaisie->isChecked());
+    QVERIFY(f.ComboRechCat->isEnabled() && f.ComboRechSousCat->isEnabled() && f.ListRecettes->isEnabled());
+    QVERIFY(!f.CommandRecettSuppr->isEnabled());
+    QCOMPARE(f.ComboRechCat->currentText(), u("Desserts"));
+    QCOMPARE(f.ComboRechSousCat->currentText(), u("Tartes"));
+    QCOMPARE(entrees(f.ComboRechSousCat), (QStringList{u(" --> TOUTES"), u("Gâteaux"), u("Tartes"),
+                                                       u("Tartes renversées")}));
+    QCOMPARE(entrees(f.ComboRechMag), (QStringList{u(" --> TOUS"), u("Cuisine actuelle"), u("Elle à table"),
+                                                   u("Saveurs")}));
+    QCOMPARE(trouvees(), (QStringList{u("Tarte au citron"), u("Tarte aux pommes"), u("Tarte fine")}));
+    QCOMPARE(f.LabelTotalrecett->text(), u("Recettes totales : 7"));
+    QCOMPARE(f.LabelNbRecettList->text(), u("Recettes trouvées : 3"));
+
+    // Ordinary entry again: a validation refreshes.
+    cliquerLigne(f, 0);
+    QCOMPARE(f.TextRecettNom->text(), u("Tarte au citron"));
+    saisir(f.TextRecettNumero, u("hs 2"));
+    entree();
+    QCOMPARE(f.FrameFiche->title(), u("Recette (nouvelle)"));
+    QCOMPARE(trouvees(), (QStringList{u("Tarte au citron"), u("Tarte aux pommes"), u("Tarte fine")}));
+    QCOMPARE(banc->p().base.RecettTexte(6, 0), u("hs 2"));
+    QCOMPARE(incoherence(banc->p().base), QString());
+}
+
+void TstParcours::clicApresTri_puisSuppression_bonnesRecettes()
+{
+    FrmPrincipal& f = demarrer();
+    QCOMPARE(trouvees(), (QStringList{u("Blanquette"), u("Boeuf bourguignon"), u("Gâteau au chocolat"),
+                                      u("Tarte aux pommes"), u("Tarte fine")}));
+    cliquerLigne(f, 1);
+    QCOMPARE(f.TextRecettNom->text(), u("Boeuf bourguignon"));
+    QCOMPARE(f.TextRecettComment->toPlainText(), u("Mijoter 3 h"));
+    QCOMPARE(f.ComboRecettMag->currentText(), u("Cuisine actuelle"));
+    QCOMPARE(banc->p().etat.RecettCourante, 2);
+
+    // Unvalidated changes do not matter to the deletion.
+    saisir(f.ComboRecettCat, u("Desserts"));
+    QTest::mouseClick(f.CommandRecettSuppr, Qt::LeftButton);
+    QCOMPARE(trouvees(), (QStringList{u("Blanquette"), u("Gâteau au chocolat"), u("Tarte aux pommes"),
+                                      u("Tarte fine")}));
+    QCOMPARE(f.LabelTotalrecett->text(), u("Recettes totales : 4"));
+    QCOMPARE(f.FrameFiche->title(), u("Recette (nouvelle)"));
+    QVERIFY(!f.CommandRecettSuppr->isEnabled());
+    QCOMPARE(incoherence(banc->p().base), QString());
+
+    // Every slot moved down: each line still shows its own recipe.
+    const QStringList pages{u("22"), u("7"), u("12"), u("14")};
+    for (int k = 0; k < 4; ++k) {
+        cliquerLigne(f, k);
+        QCOMPARE(f.TextRecettNom->text(), trouvees()[k]);
+        QCOMPARE(f.TextRecettPage->text(), pages[k]);
+    }
+    // The last recipe of a sub-category gone: it leaves the card's list.
+    cliquerLigne(f, 0);
+    QTest::mouseClick(f.CommandRecettSuppr, Qt::LeftButton);
+    QCOMPARE(entrees(f.ComboRecettCat), QStringList{u("Desserts")});
+    QCOMPARE(entrees(f.ComboRechMag), (QStringList{u(" --> TOUS"), u("Elle à table")}));
+    QCOMPARE(incoherence(banc->p().base), QString());
+}
+
+void TstParcours::boutonParDefaut_suitLaZoneDeTravail()
+{
+    FrmPrincipal& f = demarrer();
+    // Enter from the search text runs the refresh.
+    cliquerDans(f.TextRech);
+    QCOMPARE(f.boutonParDefaut(), f.CommandRechValider);
+    QVERIFY(f.CommandRechValider->isDefault());
+    taper(f.TextRech, u("tarte"));
+    entree();
+    QCOMPARE(trouvees(), (QStringList{u("Tarte aux pommes"), u("Tarte fine")}));
+
+    // Enter from the card validates it.
+    saisir(f.TextRecettNom, u("crumble"));
+    QCOMPARE(f.boutonParDefaut(), f.CommandRecettValider);
+    QVERIFY(f.CommandRecettValider->isDefault());
+    QVERIFY(!f.CommandRechValider->isDefault());
+    saisir(f.TextRecettComment, u("pommes\npoires"));
+    QCOMPARE(f.boutonParDefaut(), nullptr);
+    QCOMPARE(f.TextRecettComment->toPlainText(), u("pommes\npoires"));
+    QCOMPARE(banc->p().base.NbRecett, 5);
+    // Leaving the notes gives Enter back to "Valider".
+    QTest::keyClick(f.TextRecettComment, Qt::Key_Tab);
+    QCOMPARE(f.boutonParDefaut(), f.CommandRecettValider);
+    entree();
+    QCOMPARE(banc->p().base.NbRecett, 6);
+    QCOMPARE(banc->p().base.RecettTexte(6, 2), u("pommes\r\npoires"));
+
+    // After the refresh the focus is in the name: the user types the next
+    // recipe, and Enter validates it instead of emptying the card.
+    QCOMPARE(QApplication::focusWidget(), f.TextRecettNom);
+    taper(f.TextRecettNom, u("flan"));
+    entree();
+    QCOMPARE(banc->boites(), QStringList{u("Validation impossible ! | La recette doit comporter un minimum de "
+                                           "description !")});
+    QCOMPARE(f.TextRecettNom->text(), u("flan"));
+    QTest::keyClick(f.TextRecettNom, Qt::Key_Tab);
+    taper(QApplication::focusWidget(), u("Desserts"));
+    entree();
+    QVERIFY(banc->boites().isEmpty());
+    QCOMPARE(banc->p().base.NbRecett, 7);
+    QCOMPARE(banc->p().base.RecettTexte(7, 3), u("Flan"));
+
+    // A search list takes Enter back.
+    choisirAuClavier(f.ComboRechMag, u("Elle à table"));
+    QCOMPARE(f.boutonParDefaut(), f.CommandRechValider);
+    entree();
+    QCOMPARE(trouvees(), (QStringList{u("Tarte aux pommes"), u("Tarte fine")}));
+    // "Testée" makes Enter validate.
+    QTest::mouseClick(f.CheckRecettTeste, Qt::LeftButton, {}, QPoint(6, f.CheckRecettTeste->height() / 2));
+    QCOMPARE(f.boutonParDefaut(), f.CommandRecettValider);
+}
+
+void TstParcours::listeAuClavier_montreLaRecetteSansRafraichir()
+{
+    FrmPrincipal& f = demarrer();
+    cliquerDans(f.TextRech);  // Enter would now refresh
+    f.ListRecettes->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(f.ListRecettes, Qt::Key_Down);
+    QTest::keyClick(f.ListRecettes, Qt::Key_Down);
+    QCOMPARE(f.ligneChoisie(), 1);
+    QCOMPARE(f.TextRecettNom->text(), u("Boeuf bourguignon"));
+    QTest::keyClick(f.ListRecettes, Qt::Key_Return);
+    // The card still shows the recipe: Enter in the list did not refresh.
+    QCOMPARE(f.FrameFiche->title(), u("Recette (existante)"));
+    QCOMPARE(f.TextRecettNom->text(), u("Boeuf bourguignon"));
+    QCOMPARE(f.ligneChoisie(), 1);
+}
+
+void TstParcours::chargerAutreBase_rechercherValiderImprimerIndexer()
+{
+    FrmPrincipal& f = demarrer();
+    banc->ecrire(QStringLiteral("Autre.don"),
+                 baseTexte(QStringList{QStringLiteral("-1 "), QStringLiteral("v1.2b"), QStringLiteral(" 1 "),
+                                       u("Soupes"), QStringLiteral(" 1 "), QStringLiteral(" 0 "),
+                                       QStringLiteral(" 1 "), u("Régal"), QStringLiteral(" 1 "), QStringLiteral(" 1 ")}
+                           + recette("4", 1, "30", 0, "", 1, "Velouté", 0)));
+    const QByteArray avant = banc->lire(QStringLiteral("Recettes.don"));
+    banc->plateforme.reponses.enqueue(Plateforme::Reponse::Non);
+    banc->plateforme.fichiers.enqueue(banc->chemin(QStringLiteral("Autre.don")));
+    QTest::mouseClick(f.CommandCharger, Qt::LeftButton);
+    QCOMPARE(banc->boites(), QStringList{u("Confirmation de sauvegarde | Enregistrer les modifications\ndans la base "
+                                           "de données ?")});
+    QCOMPARE(banc->lire(QStringLiteral("Recettes.don")), avant);
+    QVERIFY(f.isVisible());
+    QVERIFY(f.isEnabled());
+    activer(f);
+    QCOMPARE(QApplication::focusWidget(), f.TextRecettNom);
+    QCOMPARE(f.windowTitle(), u("Zuta! v1.2b   (base : Autre.don)"));
+    QVERIFY(banc->lire(QStringLiteral("Zuta.ini")).endsWith(
+        Codec::encoder(banc->chemin(QStringLiteral("Autre.don")) + QStringLiteral("\r\n"))));
+    QCOMPARE(trouvees(), QStringList{u("Velouté")});
+    QCOMPARE(entrees(f.ComboRechCat), (QStringList{u(" --> TOUTES"), u("Soupes")}));
+    QCOMPARE(entrees(f.ComboRecettCat), QStringList{u("Soupes")});
+    QCOMPARE(f.LabelTotalrecett->text(), u("Recettes totales : 1"));
+
+    // The new base is the one worked on.
+    cliquerLigne(f, 0);
+    QCOMPARE(f.TextRecettPage->text(), u("30"));
+    QCOMPARE(f.ComboRecettMag->currentText(), u("Régal"));
+    banc->plateforme.imprimantes << true;
+    QTest::mouseClick(f.CommandRecettImpr, Qt::LeftButton);
+    QCOMPARE(banc->plateforme.impressions.size(), 1);
+    QCOMPARE(banc->plateforme.impressions[0]->lignes[3].texte, u("Velouté"));
+    QTest::mouseClick(f.CommandRecettNouvelle, Qt::LeftButton);
+    saisir(f.TextRecettNom, u("soupe de potiron"));
+    saisir(f.ComboRecettCat, u("soupes"));
+    saisir(f.ComboRecettSousCat, u("potages"));
+    entree();
+    QCOMPARE(trouvees(), (QStringList{u("Soupe de potiron"), u("Velouté")}));
+    QCOMPARE(entrees(f.ComboRecettCat), QStringList{u("Soupes")});
+    QCOMPARE(incoherence(banc->p().base), QString());
+
+    QTest::mouseClick(f.CommandIndex, Qt::LeftButton);
+    const QString index = Codec::decoder(banc->lire(QStringLiteral("Index.txt")));
+    // The new recipe has no magazine: its run comes first, without an empty line before it.
+    QVERIFY2(index.endsWith(u("2 recettes\r\n\r\n\r\n               -Soupe de potiron\r\n"
+                              "\r\nRégal n°4  page 30  -Velouté\r\n")),
+             qPrintable(index));
+
+    // Saved on the way out, in the new base's file.
+    banc->plateforme.reponses.enqueue(Plateforme::Reponse::Oui);
+    banc->p().bases.finProgramme = [] {};
+    f.close();
+    const QString sauvee = Codec::decoder(banc->lire(QStringLiteral("Autre.don")));
+    QVERIFY(sauvee.contains(u("\"Soupe de potiron\"")));
+    QVERIFY(sauvee.contains(u("Potages\r\n 1 \r\n")));
+    QCOMPARE(banc->lire(QStringLiteral("Recettes.don")), avant);
+}
+
+void TstParcours::nouvelleBase_saisieIndexEtEnregistrement()
+{
+    FrmPrincipal& f = demarrer();
+    cliquerLigne(f, 0);
+    banc->plateforme.reponses.enqueue(Plateforme::Reponse::Oui);
+    banc->plateforme.fichiers.enqueue(banc->chemin(QStringLiteral("Neuve.don")));
+    QTest::mouseClick(f.CommandNouvelle, Qt::LeftButton);
+    QCOMPARE(banc->boites().size(), 1);
+    QCOMPARE(banc->lire(QStringLiteral("Neuve.don")), QByteArray("-1 \r\nv1.2b\r\n 0 \r\n 0 \r\n 0 \r\n"));
+    activer(f);
+    QCOMPARE(QApplication::focusWidget(), f.TextRecettNom);
+    QCOMPARE(f.windowTitle(), u("Zuta! v1.2b   (base : Neuve.don)"));
+    QCOMPARE(trouvees(), QStringList());
+    QCOMPARE(f.ComboRecettCat->count(), 0);
+    QCOMPARE(f.ComboRecettMag->count(), 0);
+    QCOMPARE(entrees(f.ComboRechCat), QStringList{u(" --> TOUTES")});
+    QVERIFY(!f.ComboRechSousCat->isEnabled());
+    QCOMPARE(f.FrameFiche->title(), u("Recette (nouvelle)"));
+    QCOMPARE(f.TextRecettNom->text(), QString());
+    QCOMPARE(f.LabelNbRecettList->text(), u("Recettes trouvées : 0"));
+
+    saisir(f.TextRecettNom, u("pâté en croûte"));
+    saisir(f.ComboRecettCat, u("Entrées"));
+    saisir(f.ComboRecettMag, u("Régal"));
+    saisir(f.TextRecettNumero, u("5"));
+    entree();
+    QCOMPARE(trouvees(), QStringList{u("Pâté en croûte")});
+    QTest::mouseClick(f.CommandIndex, Qt::LeftButton);
+    QCOMPARE(banc->plateforme.ouverts.last(), banc->chemin(QStringLiteral("Index.txt")));
+    QVERIFY(Codec::decoder(banc->lire(QStringLiteral("Index.txt")))
+                .endsWith(u("\r\nRégal n°5         -Pâté en croûte\r\n")));
+
+    banc->plateforme.imprimantes << true;
+    QTest::mouseClick(f.CommandImpr, Qt::LeftButton);
+    const auto& lignes = banc->plateforme.impressions.last()->lignes;
+    QCOMPARE(lignes[3].texte, u("1 recette"));
+    QCOMPARE(lignes[5].texte, u("- Pâté en croûte"));
+    QCOMPARE(lignes[6].texte, u("Régal n°5 (Entrées / )"));
+
+    banc->plateforme.reponses.enqueue(Plateforme::Reponse::Oui);
+    banc->p().bases.finProgramme = [] {};
+    f.close();
+    QVERIFY(Codec::decoder(banc->lire(QStringLiteral("Neuve.don"))).contains(u("\"Pâté en croûte\"")));
+    QVERIFY(banc->lire(QStringLiteral("Zuta.ini")).endsWith(QByteArray("Neuve.don\r\n")));
+}
+
+void TstParcours::index_apresRechercheAvecCriteres_choixGardes()
+{
+    FrmPrincipal& f = demarrer();
+    choisirAuClavier(f.ComboRechCat, u("Desserts"));
+    choisirAuClavier(f.ComboRechSousCat, u("Tartes"));
+    choisirAuClavier(f.ComboTeste, u("Non-testée"));
+    // No refresh: "Créer Index" runs it with the choices as they stand.
+    QTest::mouseClick(f.CommandIndex, Qt::LeftButton);
+    QCOMPARE(f.ComboRechCat->currentText(), u("Desserts"));
+    QCOMPARE(f.ComboRechSousCat->currentText(), u("Tartes"));
+    QCOMPARE(f.ComboTeste->currentText(), u("Non-testée"));
+    QCOMPARE(trouvees(), QStringList{u("Tarte fine")});
+    QCOMPARE(Codec::decoder(banc->lire(QStringLiteral("Index.txt"))),
+             u("Zuta! v1.2b - Index créé le 06/12/2026 à 14:05:09\r\n\r\n"
+               "Catégorie : Desserts (Tartes uniquement)\r\nMagazine : Tous\r\n"
+               "Recettes non-testées uniquement\r\n\r\n1 recette\r\n\r\n\r\n\r\n"
+               "Elle à table n°81  page 14  -Tarte fine\r\n"));
+    QCOMPARE(banc->p().bases.progressions.last().titre, u("Zuta! / Création Index"));
+}
+
+void TstParcours::impressionListe_critereChangeSansActualiser_ancienneListe()
+{
+    FrmPrincipal& f = demarrer();
+    choisirAuClavier(f.ComboRechMag, u("Cuisine actuelle"));
+    entree();
+    QCOMPARE(trouvees(), (QStringList{u("Blanquette"), u("Boeuf bourguignon")}));
+    choisirAuClavier(f.ComboRechMag, u("Elle à table"));
+    f.CheckNotes->click();
+    banc->plateforme.imprimantes << true;
+    QTest::mouseClick(f.CommandImpr, Qt::LeftButton);
+    QCOMPARE(banc->plateforme.titresImpression, QStringList{u("Imprimer la liste des recettes")});
+    QStringList textes;
+    for (const LigneImprimee& l : banc->plateforme.impressions[0]->lignes)
+        textes << l.texte;
+    QCOMPARE(textes, (QStringList{u("Zuta! v1.2b"), QString(), QString(), u("2 recettes"), QString(),
+                                  u("- Blanquette"), u("Cuisine actuelle n°13 page 22 (Plats / Viandes)"), QString(),
+                                  u("- Boeuf bourguignon"), u("Cuisine actuelle n°12 page 40 (Plats / Viandes)"),
+                                  u("Notes:"), u("Mijoter 3 h"), QString()}));
+}
+
+void TstParcours::bullesMasquees_restentMasqueesApresChargement()
+{
+    banc->ecrire(QStringLiteral("Recettes.don"), petiteBase());
+    banc->reglages(banc->chemin(QStringLiteral("Recettes.don")), 0, 0);
+    FrmPrincipal& f = banc->demarrer();
+    activer(f);
+    QCOMPARE(f.CommandCharger->toolTip(), QString());
+    QCOMPARE(f.TextRecettNom->toolTip(), QString());
+    for (int fois = 0; fois < 2; ++fois) {
+        banc->plateforme.reponses.enqueue(Plateforme::Reponse::Non);
+        banc->plateforme.fichiers.enqueue(banc->chemin(QStringLiteral("Recettes.don")));
+        QTest::mouseClick(f.CommandCharger, Qt::LeftButton);
+        for (QWidget* w : f.controles())
+            QVERIFY2(w->toolTip().isEmpty(), qPrintable(w->objectName()));
+    }
+    // Created bases go through the same start-up.
+    banc->plateforme.reponses.enqueue(Plateforme::Reponse::Non);
+    banc->plateforme.fichiers.enqueue(banc->chemin(QStringLiteral("Neuve.don")));
+    QTest::mouseClick(f.CommandNouvelle, Qt::LeftButton);
+    for (QWidget* w : f.controles())
+        QVERIFY2(w->toolTip().isEmpty(), qPrintable(w->objectName()));
+    QVERIFY(banc->lire(QStringLiteral("Zuta.ini")).startsWith(" 0 \r\n 0 \r\n"));
+}
+
+void TstParcours::tabulation_ordreDeLaFenetre()
+{
+    FrmPrincipal& f = demarrer();
+    const QList<QWidget*> attendu{f.ComboRechCat,     f.ComboRechMag,      f.ComboTeste,
+                                  f.TextRech,         f.CommandRechValider, f.ListRecettes,
+                                  f.TextRecettNom,    f.ComboRecettCat,    f.ComboRecettSousCat,
+                                  f.ComboRecettMag,   f.TextRecettNumero,  f.TextRecettPage,
+                                  f.TextRecettComment, f.CheckRecettTeste,  f.CommandRecettNouvelle,
+                                  f.CommandRecettValider, f.CheckSaisie};
+    // The disabled sub-category list and card buttons are passed by.
+    f.ComboRechCat->setFocus(Qt::TabFocusReason);
+    QList<QWidget*> vus{QApplication::focusWidget()};
+    for (int i = 1; i < attendu.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* w = QApplication::focusWidget();
+        // An editable list's own line edit stands for the list.
+        if (w && qobject_cast<QComboBox*>(w->parentWidget()))
+            w = w->parentWidget();
+        vus << w;
+    }
+    QStringList noms;
+    for (QWidget* w : vus)
+        noms << (w ? w->objectName() : QStringLiteral("-"));
+    QStringList nomsAttendus;
+    for (QWidget* w : attendu)
+        nomsAttendus << w->objectName();
+    QCOMPARE(noms, nomsAttendus);
+}
+
+void TstParcours::redimensionnement_rienNeSeChevauche()
+{
+    FrmPrincipal& f = demarrer();
+    const auto verifier = [&] {
+        const QList<QWidget*> cadres{f.FrameRech, f.ListRecettes, f.FrameFiche, f.CommandQuitter};
+        for (QWidget* w : f.controles())
+            QVERIFY2(w->isHidden() || w->width() > 0, qPrintable(w->objectName()));
+        QVERIFY(!f.FrameRech->geometry().intersects(f.FrameFiche->geometry()));
+        QVERIFY(f.ListRecettes->height() >= 60);
+        QVERIFY(f.TextRecettComment->height() >= 40);
+        // The labels of the card are wide enough to show their text.
+        for (QLabel* l : f.FrameFiche->findChildren<QLabel*>())
+            QVERIFY2(l->width() >= l->sizeHint().width(), qPrintable(l->objectName()));
+        for (QPushButton* b : f.findChildren<QPushButton*>())
+            QVERIFY2(b->width() >= b->minimumSizeHint().width(), qPrintable(b->objectName()));
+    };
+    f.resize(f.minimumSizeHint());
+    QApplication::processEvents();
+    verifier();
+    const int listeAvant = f.ListRecettes->height();
+    const int ficheAvant = f.FrameFiche->width();
+    f.resize(1400, 1000);
+    QApplication::processEvents();
+    verifier();
+    QVERIFY(f.ListRecettes->height() > listeAvant);
+    QVERIFY(f.FrameFiche->width() > ficheAvant);
+}
+
+QTEST_MAIN(TstParcours)
+#include "tst_parcours.moc"
