@@ -330,6 +330,11 @@ void FrmPrincipal::keyPressEvent(QKeyEvent* event)
     const bool entree = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (entree && focusWidget() == ListRecettes)
         return;
+    // A button reached with the keyboard is the one Enter presses.
+    if (auto* bouton = qobject_cast<QPushButton*>(focusWidget()); entree && bouton) {
+        bouton->click();
+        return;
+    }
     if (entree && m_boutonParDefaut && m_boutonParDefaut->isEnabled() && m_boutonParDefaut->isVisible()) {
         m_boutonParDefaut->click();
         return;

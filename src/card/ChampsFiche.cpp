@@ -123,9 +123,11 @@ void ChampsFiche::validerParDefaut()
 void ChampsFiche::entree(QObject* champ)
 {
     FrmPrincipal& f = *p.fen;
+    // Entering any other field of the card, with the mouse or the keyboard,
+    // makes Enter validate the card, as entering a search field makes it search.
     if (champ == f.TextRecettComment)
         f.definirBoutonParDefaut(nullptr);  // Enter makes a new line in the notes
-    else if (champ == f.ComboRecettCat || champ == f.ComboRecettSousCat || champ == f.ComboRecettMag)
+    else
         validerParDefaut();
 }
 

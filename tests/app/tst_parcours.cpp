@@ -297,6 +297,20 @@ void TstParcours::boutonParDefaut_suitLaZoneDeTravail()
     QCOMPARE(banc->p().base.NbRecett, 7);
     QCOMPARE(banc->p().base.RecettTexte(7, 3), u("Flan"));
 
+    // Reached with Tab, a field of the card gives Enter to "Valider"; a
+    // button reached with Tab is the one Enter presses.
+    cliquerDans(f.TextRech);
+    f.ListRecettes->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(f.ListRecettes, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), f.TextRecettNom);
+    QCOMPARE(f.boutonParDefaut(), f.CommandRecettValider);
+    taper(f.TextRecettNom, u("riz"));
+    f.CommandRecettNouvelle->setFocus(Qt::TabFocusReason);
+    entree();
+    QVERIFY(banc->boites().isEmpty());
+    QCOMPARE(f.TextRecettNom->text(), QString());
+    QCOMPARE(banc->p().base.NbRecett, 7);
+
     // A search list takes Enter back.
     choisirAuClavier(f.ComboRechMag, u("Elle à table"));
     QCOMPARE(f.boutonParDefaut(), f.CommandRechValider);
