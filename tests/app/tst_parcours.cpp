@@ -505,6 +505,7 @@ void TstParcours::bullesMasquees_restentMasqueesApresChargement()
     QTest::mouseClick(f.CommandNouvelle, Qt::LeftButton);
     for (QWidget* w : f.controles())
         QVERIFY2(w->toolTip().isEmpty(), qPrintable(w->objectName()));
+    QCOMPARE(f.ComboRecettCat->lineEdit()->toolTip(), QString());
     QVERIFY(banc->lire(QStringLiteral("Zuta.ini")).startsWith(" 0 \r\n 0 \r\n"));
 }
 
