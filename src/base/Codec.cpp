@@ -36,7 +36,8 @@ QString decoder(const QByteArray& octets)
     QString texte(octets.size(), Qt::Uninitialized);
     char16_t* sortie = reinterpret_cast<char16_t*>(texte.data());
     const auto* entree = reinterpret_cast<const unsigned char*>(octets.constData());
-    for (qsizetype i = 0; i < octets.size(); ++i)
+    const qsizetype n = octets.size();
+    for (qsizetype i = 0; i < n; ++i)
         sortie[i] = caracteres[entree[i]];
     return texte;
 }
@@ -59,8 +60,9 @@ QByteArray encoder(const QString& texte, bool* remplace)
     QByteArray octets(texte.size(), Qt::Uninitialized);
     char* sortie = octets.data();
     const char16_t* entree = reinterpret_cast<const char16_t*>(texte.constData());
+    const qsizetype n = texte.size();
     bool substitution = false;
-    for (qsizetype i = 0; i < texte.size(); ++i) {
+    for (qsizetype i = 0; i < n; ++i) {
         const char16_t c = entree[i];
         if (c < 0x80) { // the common case first: plain ASCII
             sortie[i] = static_cast<char>(c);

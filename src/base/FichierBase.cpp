@@ -217,8 +217,12 @@ public:
     {
         *m_p++ = QLatin1Char('"');
         // A double quote never reaches the file: it becomes an apostrophe.
-        for (QChar c : texte)
-            *m_p++ = c == QLatin1Char('"') ? QLatin1Char('\'') : c;
+        const auto* source = reinterpret_cast<const char16_t*>(texte.constData());
+        auto* cible = reinterpret_cast<char16_t*>(m_p);
+        const qsizetype n = texte.size();
+        for (qsizetype i = 0; i < n; ++i)
+            cible[i] = source[i] == u'"' ? u'\'' : source[i];
+        m_p += n;
         *m_p++ = QLatin1Char('"');
         finDeLigne();
     }
@@ -226,14 +230,15 @@ public:
     {
         const qsizetype longueur = longueurEntier(n);
         unsigned long long v = n < 0 ? 0ULL - static_cast<unsigned long long>(n) : static_cast<unsigned long long>(n);
-        QChar* chiffre = m_p + longueur;
+        QChar* const debut = m_p;
+        QChar* chiffre = debut + longueur;
         do {
             *--chiffre = QChar(u'0' + static_cast<char16_t>(v % 10));
             v /= 10;
         } while (v != 0);
         if (n < 0)
             *--chiffre = QLatin1Char('-');
-        m_p += longueur;
+        m_p = debut + longueur;
         finDeLigne();
     }
     QString resultat()

@@ -100,7 +100,7 @@ QString LecteurValeurs::lireTexte()
 {
     Brut b = brut();
     m_pos = b.suivant;
-    return b.texte;
+    return std::move(b.texte);
 }
 
 QString LecteurValeurs::lireLigne()
