@@ -280,7 +280,7 @@ QString notes(Alea& alea)
 
 // Which names of the tables are kept for recipes; the others stay unused.
 struct Emploi {
-    std::vector<int> categories;                // the used categories
+    std::vector<int> categories;                // the used categories, the common ones first
     std::vector<std::vector<int>> sousCategories; // by category: the used sub-categories
     std::vector<int> magazines;                 // the used magazines
 };
@@ -308,15 +308,23 @@ void remplir(Tables& t, const Parametres& parametres)
     Alea alea(parametres.graine);
     t.ViderCompteurs();
 
+    // The first categories of the vocabulary are the common ones and hold
+    // most recipes; the tables keep them in an order of their own.
     std::vector<Modele> modeles = vocabulaire();
-    melanger(modeles, alea);
-    modeles.resize(std::min<std::size_t>(modeles.size(), static_cast<std::size_t>(parametres.categories)));
+    modeles.resize(std::min<std::size_t>(modeles.size(), static_cast<std::size_t>(std::max(1, parametres.categories))));
+    std::vector<int> places(modeles.size()); // by rank: the category number in the tables
+    for (std::size_t rang = 0; rang < places.size(); ++rang)
+        places[rang] = static_cast<int>(rang) + 1;
+    melanger(places, alea);
 
     Emploi emploi;
     emploi.sousCategories.resize(modeles.size() + 1);
+    std::vector<const Modele*> modeleDe(modeles.size() + 1); // by category number
     t.NbCat = static_cast<int>(modeles.size());
-    for (int c = 1; c <= t.NbCat; ++c) {
-        Modele& m = modeles[static_cast<std::size_t>(c - 1)];
+    for (std::size_t rang = 0; rang < modeles.size(); ++rang) {
+        const int c = places[rang];
+        Modele& m = modeles[rang];
+        modeleDe[static_cast<std::size_t>(c)] = &m;
         melanger(m.sousCategories, alea);
         t.Cat(c) = m.nom;
         t.NbSousCat(c) = static_cast<int>(m.sousCategories.size());
@@ -335,7 +343,7 @@ void remplir(Tables& t, const Parametres& parametres)
     for (const char* titre : magazinesModeles)
         titres.push_back(QString::fromUtf8(titre));
     melanger(titres, alea);
-    t.NbMag = std::min(parametres.magazines, static_cast<int>(titres.size()));
+    t.NbMag = std::clamp(parametres.magazines, 1, static_cast<int>(titres.size()));
     for (int m = 1; m <= t.NbMag; ++m) {
         t.Mag(m) = titres[static_cast<std::size_t>(m - 1)];
         if (!(parametres.nomsInutilises && m % 15 == 4))
@@ -350,7 +358,7 @@ void remplir(Tables& t, const Parametres& parametres)
         const std::vector<int>& sousCategories = emploi.sousCategories[static_cast<std::size_t>(c)];
         const int s = sousCategories[static_cast<std::size_t>(alea.sous(static_cast<int>(sousCategories.size())))];
         const int m = emploi.magazines[static_cast<std::size_t>(tirerPondere(alea, nbMagazines))];
-        const Modele& modele = modeles[static_cast<std::size_t>(c - 1)];
+        const Modele& modele = *modeleDe[static_cast<std::size_t>(c)];
         t.RecettTexte(r, 0) = numero(alea);
         t.RecettTexte(r, 1) = page(alea);
         t.RecettTexte(r, 2) = notes(alea);

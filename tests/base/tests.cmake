@@ -1,0 +1,1 @@
+zuta_test(tst_generateur SOURCES base/tst_generateur.cpp)
