@@ -350,7 +350,7 @@ void remplir(Tables& t, const Parametres& parametres)
             emploi.magazines.push_back(m);
     }
 
-    t.NbRecett = std::min(parametres.recettes, Tables::MaxRecett);
+    t.NbRecett = std::clamp(parametres.recettes, 0, Tables::MaxRecett);
     const int nbCategories = static_cast<int>(emploi.categories.size());
     const int nbMagazines = static_cast<int>(emploi.magazines.size());
     for (int r = 1; r <= t.NbRecett; ++r) {
