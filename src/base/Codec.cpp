@@ -9,6 +9,15 @@ constexpr std::array<char16_t, 32> haut = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+// The character of every byte, so that decoding is one look-up per byte.
+constexpr std::array<char16_t, 256> caracteres = [] {
+    std::array<char16_t, 256> t{};
+    for (int o = 0; o < 256; ++o)
+        t[static_cast<std::size_t>(o)] = (o >= 0x80 && o < 0xA0) ? haut[static_cast<std::size_t>(o - 0x80)]
+                                                                   : static_cast<char16_t>(o);
+    return t;
+}();
+
 int octetPour(char16_t c)
 {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
@@ -25,11 +34,11 @@ namespace Codec {
 QString decoder(const QByteArray& octets)
 {
     QString texte(octets.size(), Qt::Uninitialized);
-    QChar* sortie = texte.data();
-    for (qsizetype i = 0; i < octets.size(); ++i) {
-        const auto o = static_cast<unsigned char>(octets[i]);
-        sortie[i] = (o >= 0x80 && o < 0xA0) ? QChar(haut[o - 0x80]) : QChar(o);
-    }
+    char16_t* sortie = reinterpret_cast<char16_t*>(texte.data());
+    const auto* entree = reinterpret_cast<const unsigned char*>(octets.constData());
+    const qsizetype n = octets.size();
+    for (qsizetype i = 0; i < n; ++i)
+        sortie[i] = caracteres[entree[i]];
     return texte;
 }
 
@@ -50,9 +59,16 @@ QByteArray encoder(const QString& texte, bool* remplace)
 {
     QByteArray octets(texte.size(), Qt::Uninitialized);
     char* sortie = octets.data();
+    const char16_t* entree = reinterpret_cast<const char16_t*>(texte.constData());
+    const qsizetype n = texte.size();
     bool substitution = false;
-    for (qsizetype i = 0; i < texte.size(); ++i) {
-        int o = octetPour(texte[i].unicode());
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = entree[i];
+        if (c < 0x80) { // the common case first: plain ASCII
+            sortie[i] = static_cast<char>(c);
+            continue;
+        }
+        int o = octetPour(c);
         if (o < 0) {
             o = '?';
             substitution = true;

@@ -3,6 +3,7 @@
 #include "LecteurValeurs.h"
 #include "Tables.h"
 #include "platform/PolitiqueErreurs.h"
+#include <algorithm>
 #include <climits>
 
 namespace FichierBase {
@@ -116,12 +117,6 @@ private:
     ResultatLecture m_resultat;
 };
 
-void ajouterNombre(QString& sortie, long long n)
-{
-    sortie += FormatNombres::ligne(n);
-    sortie += QLatin1String("\r\n");
-}
-
 QString sansGuillemet(const QString& texte)
 {
     QString t = texte;
@@ -129,23 +124,144 @@ QString sansGuillemet(const QString& texte)
     return t;
 }
 
-void ajouterNom(QString& sortie, const QString& nom)
+bool aCiter(const QString& nom)
 {
-    const QString t = sansGuillemet(nom);
-    const bool aCiter = t.contains(QLatin1Char(',')) || t.contains(QLatin1Char('\r')) || t.contains(QLatin1Char('\n'));
-    if (aCiter)
-        sortie += QLatin1Char('"') + t + QLatin1Char('"');
-    else
-        sortie += t;
-    sortie += QLatin1String("\r\n");
+    return nom.contains(QLatin1Char(',')) || nom.contains(QLatin1Char('\r')) || nom.contains(QLatin1Char('\n'));
 }
 
-void ajouterCite(QString& sortie, const QString& texte)
+// The decimal digits of a whole number, with its minus sign, as QString::number
+// writes it.
+qsizetype longueurEntier(long long n)
 {
-    sortie += QLatin1Char('"');
-    sortie += sansGuillemet(texte);
-    sortie += QLatin1String("\"\r\n");
+    unsigned long long v = n < 0 ? 0ULL - static_cast<unsigned long long>(n) : static_cast<unsigned long long>(n);
+    qsizetype longueur = n < 0 ? 2 : 1;
+    while (v >= 10) {
+        v /= 10;
+        ++longueur;
+    }
+    return longueur;
 }
+
+// The layout of the file, value by value, for any output: the first pass
+// measures the text, the second writes it into a string of exactly that size,
+// so that a full base costs one allocation.
+template <class Sortie>
+void disposer(const Tables& t, Sortie& s)
+{
+    s.nombre(-1);
+    s.ligne(Etiquette);
+    s.nombre(t.NbCat);
+    for (int c = 1; c <= t.NbCat; ++c) {
+        s.nom(t.Cat(c));
+        s.nombre(t.CatNbRecett(c));
+        s.nombre(t.NbSousCat(c));
+        for (int sc = 1; sc <= t.NbSousCat(c); ++sc) {
+            s.nom(t.SousCat(c, sc));
+            s.nombre(t.SousCatNbRecett(c, sc));
+        }
+    }
+    s.nombre(t.NbMag);
+    for (int m = 1; m <= t.NbMag; ++m) {
+        s.nom(t.Mag(m));
+        s.nombre(t.MagNbRecett(m));
+    }
+    s.nombre(t.NbRecett);
+    for (int r = 1; r <= t.NbRecett; ++r) {
+        for (int f = 0; f < 4; ++f) {
+            s.cite(t.RecettTexte(r, f));
+            s.entier(t.RecettVal(r, f));
+        }
+    }
+}
+
+// Counts the characters the layout writes.
+class Mesure {
+public:
+    // A number line: " 12 " or "-1 ".
+    void nombre(long long n) { m_taille += FormatNombres::ligne(n).size() + 2; }
+    void ligne(const QString& texte) { m_taille += texte.size() + 2; }
+    // A name: bare, or quoted when it holds a comma or a line break.
+    void nom(const QString& nom) { m_taille += nom.size() + (aCiter(nom) ? 2 : 0) + 2; }
+    // A quoted recipe text.
+    void cite(const QString& texte) { m_taille += texte.size() + 2 + 2; }
+    // A bare number: "3".
+    void entier(long long n) { m_taille += longueurEntier(n) + 2; }
+    qsizetype taille() const { return m_taille; }
+
+private:
+    qsizetype m_taille = 0;
+};
+
+// Writes the layout into a string measured beforehand.
+class Redaction {
+public:
+    explicit Redaction(qsizetype taille) : m_texte(taille, Qt::Uninitialized), m_p(m_texte.data()) {}
+
+    void nombre(long long n) { ligne(FormatNombres::ligne(n)); }
+    void ligne(const QString& texte)
+    {
+        copier(texte);
+        finDeLigne();
+    }
+    void nom(const QString& nom)
+    {
+        const QString t = sansGuillemet(nom);
+        if (aCiter(t))
+            *m_p++ = QLatin1Char('"');
+        copier(t);
+        if (aCiter(t))
+            *m_p++ = QLatin1Char('"');
+        finDeLigne();
+    }
+    void cite(const QString& texte)
+    {
+        *m_p++ = QLatin1Char('"');
+        // A double quote never reaches the file: it becomes an apostrophe.
+        const auto* source = reinterpret_cast<const char16_t*>(texte.constData());
+        auto* cible = reinterpret_cast<char16_t*>(m_p);
+        const qsizetype n = texte.size();
+        for (qsizetype i = 0; i < n; ++i)
+            cible[i] = source[i] == u'"' ? u'\'' : source[i];
+        m_p += n;
+        *m_p++ = QLatin1Char('"');
+        finDeLigne();
+    }
+    void entier(long long n)
+    {
+        const qsizetype longueur = longueurEntier(n);
+        unsigned long long v = n < 0 ? 0ULL - static_cast<unsigned long long>(n) : static_cast<unsigned long long>(n);
+        QChar* const debut = m_p;
+        QChar* chiffre = debut + longueur;
+        do {
+            *--chiffre = QChar(u'0' + static_cast<char16_t>(v % 10));
+            v /= 10;
+        } while (v != 0);
+        if (n < 0)
+            *--chiffre = QLatin1Char('-');
+        m_p = debut + longueur;
+        finDeLigne();
+    }
+    QString resultat()
+    {
+        Q_ASSERT(m_p == m_texte.constData() + m_texte.size());
+        return std::move(m_texte);
+    }
+
+private:
+    void copier(const QString& texte)
+    {
+        std::copy(texte.constBegin(), texte.constEnd(), m_p);
+        m_p += texte.size();
+    }
+    void finDeLigne()
+    {
+        *m_p++ = QLatin1Char('\r');
+        *m_p++ = QLatin1Char('\n');
+    }
+
+    QString m_texte;
+    QChar* m_p;
+};
 
 } // namespace
 
@@ -159,34 +275,11 @@ ResultatLecture lire(const QString& texte, Tables& tables, PolitiqueErreurs& pol
 
 QString ecrire(const Tables& t)
 {
-    QString s;
-    s.reserve(64 + t.NbRecett * 80);
-    ajouterNombre(s, -1);
-    s += Etiquette + QLatin1String("\r\n");
-    ajouterNombre(s, t.NbCat);
-    for (int c = 1; c <= t.NbCat; ++c) {
-        ajouterNom(s, t.Cat(c));
-        ajouterNombre(s, t.CatNbRecett(c));
-        ajouterNombre(s, t.NbSousCat(c));
-        for (int sc = 1; sc <= t.NbSousCat(c); ++sc) {
-            ajouterNom(s, t.SousCat(c, sc));
-            ajouterNombre(s, t.SousCatNbRecett(c, sc));
-        }
-    }
-    ajouterNombre(s, t.NbMag);
-    for (int m = 1; m <= t.NbMag; ++m) {
-        ajouterNom(s, t.Mag(m));
-        ajouterNombre(s, t.MagNbRecett(m));
-    }
-    ajouterNombre(s, t.NbRecett);
-    for (int r = 1; r <= t.NbRecett; ++r) {
-        for (int f = 0; f < 4; ++f) {
-            ajouterCite(s, t.RecettTexte(r, f));
-            s += QString::number(t.RecettVal(r, f));
-            s += QLatin1String("\r\n");
-        }
-    }
-    return s;
+    Mesure mesure;
+    disposer(t, mesure);
+    Redaction redaction(mesure.taille());
+    disposer(t, redaction);
+    return redaction.resultat();
 }
 
 Entete lireEntete(const QString& texte)

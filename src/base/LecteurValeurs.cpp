@@ -24,13 +24,14 @@ qsizetype LecteurValeurs::apresFinDeLigne(qsizetype i) const
 LecteurValeurs::Brut LecteurValeurs::brut() const
 {
     const qsizetype n = m_texte.size();
+    const QChar* const t = m_texte.constData();
     qsizetype i = m_pos;
     if (i >= n)
         throw ErreurExecution(Erreurs::FinDeFichier);
-    while (i < n && blanc(m_texte[i]))
+    while (i < n && blanc(t[i]))
         ++i;
     Brut b;
-    if (i < n && m_texte[i] == QLatin1Char('"')) {
+    if (i < n && t[i] == QLatin1Char('"')) {
         const qsizetype fermante = m_texte.indexOf(QLatin1Char('"'), i + 1);
         const qsizetype finTexte = fermante < 0 ? n : fermante;
         b.texte = m_texte.mid(i + 1, finTexte - i - 1);
@@ -38,20 +39,48 @@ LecteurValeurs::Brut LecteurValeurs::brut() const
         i = fermante < 0 ? n : fermante + 1;
         // Whatever stands between the closing quote and the end of the value
         // is passed over.
-        while (i < n && m_texte[i] != QLatin1Char(',') && !finDeLigne(m_texte[i]))
+        while (i < n && t[i] != QLatin1Char(',') && !finDeLigne(t[i]))
             ++i;
     } else {
         const qsizetype debut = i;
-        while (i < n && m_texte[i] != QLatin1Char(',') && !finDeLigne(m_texte[i]))
+        while (i < n && t[i] != QLatin1Char(',') && !finDeLigne(t[i]))
             ++i;
         b.texte = m_texte.mid(debut, i - debut);
     }
-    b.suivant = (i < n && m_texte[i] == QLatin1Char(',')) ? i + 1 : apresFinDeLigne(i);
+    b.suivant = (i < n && t[i] == QLatin1Char(',')) ? i + 1 : apresFinDeLigne(i);
     return b;
+}
+
+bool LecteurValeurs::nombreSimple(long long& valeur)
+{
+    const qsizetype n = m_texte.size();
+    const QChar* const t = m_texte.constData();
+    qsizetype i = m_pos;
+    while (i < n && blanc(t[i]))
+        ++i;
+    const bool negatif = i < n && t[i] == QLatin1Char('-');
+    if (negatif)
+        ++i;
+    const qsizetype debutChiffres = i;
+    long long v = 0;
+    while (i < n && t[i] >= QLatin1Char('0') && t[i] <= QLatin1Char('9') && i - debutChiffres < 18)
+        v = v * 10 + (t[i++].unicode() - u'0');
+    if (i == debutChiffres)
+        return false;
+    while (i < n && blanc(t[i]))
+        ++i;
+    if (i < n && t[i] != QLatin1Char(',') && !finDeLigne(t[i]))
+        return false; // anything else (more digits, letters) takes the general way
+    valeur = negatif ? -v : v;
+    m_pos = (i < n && t[i] == QLatin1Char(',')) ? i + 1 : apresFinDeLigne(i);
+    return true;
 }
 
 long long LecteurValeurs::lireNombre()
 {
+    long long simple = 0;
+    if (nombreSimple(simple))
+        return simple;
     const Brut b = brut();
     const QString chiffres = b.texte.trimmed();
     bool ok = false;
@@ -71,7 +100,7 @@ QString LecteurValeurs::lireTexte()
 {
     Brut b = brut();
     m_pos = b.suivant;
-    return b.texte;
+    return std::move(b.texte);
 }
 
 void LecteurValeurs::passer()

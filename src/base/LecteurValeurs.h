@@ -36,6 +36,10 @@ private:
         qsizetype suivant = 0;
     };
     Brut brut() const;
+    // The common case of a number read without building any text: blanks,
+    // an optional minus sign, at most 18 digits, blanks, then the end of the value.
+    // False (position unchanged) for anything else, left to the general way.
+    bool nombreSimple(long long& valeur);
     qsizetype apresFinDeLigne(qsizetype i) const;
 
     QString m_texte;

@@ -7,4 +7,5 @@ target_sources(zuta_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/LecteurValeurs.h ${CMAKE_CURRENT_LIST_DIR}/LecteurValeurs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Tables.h ${CMAKE_CURRENT_LIST_DIR}/Tables.cpp)
 target_sources(zuta_core PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/Conversion.h ${CMAKE_CURRENT_LIST_DIR}/Conversion.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/Conversion.h ${CMAKE_CURRENT_LIST_DIR}/Conversion.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Generateur.h ${CMAKE_CURRENT_LIST_DIR}/Generateur.cpp)
