@@ -238,9 +238,7 @@ inline QString incoherence(const Tables& t)
         || t.NbRecett > Tables::MaxRecett)
         return QStringLiteral("count out of bounds");
     for (int r = 1; r <= t.NbRecett; ++r) {
-        const int c = t.RecettVal(r, 0);
-        const int s = t.RecettVal(r, 1);
-        const int m = t.RecettVal(r, 2);
+        const int c = t.RecettVal(r, 0), s = t.RecettVal(r, 1), m = t.RecettVal(r, 2);
         if (c < 0 || c > t.NbCat || m < 0 || m > t.NbMag || s < 0 || s > t.NbSousCat(c) || (c == 0 && s != 0))
             return QStringLiteral("recipe %1 points outside the tables").arg(r);
     }

@@ -11,12 +11,10 @@
 class TstDemarrage : public QObject {
     Q_OBJECT
 private slots:
-    void premierDemarrage_sansReglages_baseParDefautCreeeSansUnMot()
+    void premierDemarrage_sansReglages_cheminsEtOptionsParDefaut()
     {
         Banc b;
         b.demarrer();
-        QCOMPARE(b.boites(), QStringList());
-        QCOMPARE(b.lire(QStringLiteral("Zuta2005.don")), donneeTest(QStringLiteral("vide.don")));
         QCOMPARE(b.p().etat.CheminAppli, b.dossier());
         QCOMPARE(b.p().etat.CheminBase, b.chemin(QStringLiteral("Zuta2005.don")));
         QCOMPARE(b.p().etat.OptionInfoBulles, 1.0f);
@@ -77,20 +75,6 @@ private slots:
         QCOMPARE(boites, QStringList{QStringLiteral("Erreur ! | Incompatibilité de type")});
         QCOMPARE(b.p().etat.CheminBase, b.chemin(QStringLiteral("Zuta2005.don")));
         QVERIFY(b.fen().isVisible());
-    }
-
-    void baseIllisible_laisseeTelleQuelleEtSignalee()
-    {
-        Banc b;
-        b.reglages();
-        const QByteArray dechets("\x89PNG\r\n\x1a\n garbage", 17);
-        b.ecrireOctets(QStringLiteral("Zuta2005.don"), dechets);
-        b.demarrer();
-        const QStringList boites = b.boites();
-        QCOMPARE(boites.size(), 1);
-        QVERIFY(boites[0].contains(b.chemin(QStringLiteral("Zuta2005.don"))));
-        QCOMPARE(b.lire(QStringLiteral("Zuta2005.don")), dechets);
-        QCOMPARE(b.p().base.NbRecett, 0);
     }
 
     void controles_nomsLegendesBullesEtElements()
