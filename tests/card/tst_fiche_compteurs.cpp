@@ -1,11 +1,9 @@
 // Long random runs of new recipes, edits, deletions and refreshes through the
 // card's own routines: after every step each counter equals its recount.
-#include "AideFiche.h"
+#include "Banc.h"
 #include <QCheckBox>
 #include <QPushButton>
 #include <QRandomGenerator>
-
-using namespace AideFiche;
 
 class TstFicheCompteurs : public QObject {
     Q_OBJECT
@@ -74,7 +72,7 @@ void TstFicheCompteurs::suitesAleatoires_compteursExacts()
         } else if (action < 9) {
             if (f.CheckSaisie->isChecked())
                 f.CheckSaisie->click();
-            chercherTout(p);
+            f.CommandRechValider->click();
             f.choisirLigne(static_cast<int>(g.bounded(static_cast<quint32>(t.NbRecett))));
             p.fiche.ListRecettes_Click();
             if (action < 7) {

@@ -44,92 +44,74 @@ class TestMiseEnPageIndex : public QObject {
     }
 
 private slots:
-    void aucuneRecette_enteteEtDeuxLignesVides()
+    // Entries as magazine, number, page, name; the expected lines after the count.
+    void mises_data()
     {
-        const QString texte = index({});
-        QCOMPARE(texte, lignes(entete(QStringLiteral("Aucune recette"))));
-        // Windows-1252 bytes: é is E9, and the file ends with the count's two empty lines.
-        const QByteArray octets = Codec::encoder(texte);
-        QVERIFY(octets.startsWith("Zuta! v1.2b - Index cr\xE9\xE9 le 06/12/2026 \xE0 14:05:09\r\n\r\nCat\xE9gorie"));
-        QVERIFY(octets.endsWith("Aucune recette\r\n\r\n\r\n"));
+        QTest::addColumn<QStringList>("entrees");
+        QTest::addColumn<QString>("nombre");
+        QTest::addColumn<QStringList>("corps");
+        const QString suite = blancs(4 + 3 + 2 + 7 + 2) + "  -";
+        QTest::newRow("aucune recette: deux lignes vides") << QStringList() << "Aucune recette" << QStringList();
+        QTest::newRow("une recette: singulier, trois lignes vides")
+            << QStringList{"Elle", "12", "45", "Tarte aux pommes"} << "1 recette"
+            << QStringList{"", "Elle n°12  page 45  -Tarte aux pommes"};
+        QTest::newRow("numeros 9 et 12 alignes a droite et dans l'ordre")
+            << QStringList{"Marmiton", "12", "3", "Flan", "Marmiton", "9", "10", "Gratin"} << "2 recettes"
+            << QStringList{"", "Marmiton n° 9  page 10  -Gratin", blancs(8) + " n°12  page  3  -Flan"};
+        QTest::newRow("numero en minuscules: majuscules sans blancs")
+            << QStringList{"Elle", " hs 3 ", " 12 bis", "Soupe"} << "1 recette"
+            << QStringList{"", "Elle n°HS 3  page 12 BIS  -Soupe"};
+        QTest::newRow("trois recettes d'une page: seul le nom apres la premiere")
+            << QStringList{"Elle", "12", "45", "Crêpes", "Elle", "12", "45", "Beignets", "Elle", "12", "45", "Ananas"}
+            << "3 recettes" << QStringList{"", "Elle n°12  page 45  -Ananas", suite + "Beignets", suite + "Crêpes"};
+        QTest::newRow("sans numero ni page: colonnes de blancs")
+            << QStringList{"Elle", "12", "45", "Tarte", "Elle", "", "  ", "Salade"} << "2 recettes"
+            << QStringList{"", "Elle" + blancs(3 + 2 + 7 + 2) + "  -Salade", blancs(4) + " n°12  page 45  -Tarte"};
+        QTest::newRow("meme numero dans deux magazines: reecrit, une ligne vide entre")
+            << QStringList{"Marie Claire", "12", "5", "B", "Elle", "12", "5", "A"} << "2 recettes"
+            << QStringList{"", "Elle n°12  page 5  -A", "", "Marie Claire n°12  page 5  -B"};
+        QTest::newRow("premier magazine vide: ni ligne vide ni nom")
+            << QStringList{"Elle", "2", "7", "B", "", "1", "8", "A"} << "2 recettes"
+            << QStringList{" n°1  page 8  -A", "", "Elle n°2  page 7  -B"};
+        // Whole key lines would put "Elle à table" first: the separator sorts like a letter.
+        QTest::newRow("magazine qui commence un autre: avant lui")
+            << QStringList{"Elle à table", "1", "1", "A", "elle", "1", "1", "Z", "Elle", "1", "1", "B"} << "3 recettes"
+            << QStringList{"", "Elle n°1  page 1  -B", "", "elle n°1  page 1  -Z", "", "Elle à table n°1  page 1  -A"};
+        QTest::newRow("noms d'une page: ordre de la collation")
+            << QStringList{"M", "1", "1", "Tartelette", "M", "1", "1", "tarte", "M", "1", "1", "Éclair"} << "3 recettes"
+            << QStringList{"", "M n°1  page 1  -Éclair", blancs(15) + "-tarte", blancs(15) + "-Tartelette"};
     }
 
-    void uneRecette_compteSingulierEtTroisLignesVides()
+    void mises()
     {
-        const QString texte = index({{"Elle", "12", "45", "Tarte aux pommes"}});
-        QCOMPARE(texte, lignes(entete("1 recette") << QString() << "Elle n°12  page 45  -Tarte aux pommes"));
-        QVERIFY(Codec::encoder(texte).contains("Elle n\xB0" "12  page 45"));
+        QFETCH(QStringList, entrees);
+        QFETCH(QString, nombre);
+        QFETCH(QStringList, corps);
+        QList<Entree> e;
+        for (qsizetype i = 0; i + 3 < entrees.size(); i += 4)
+            e.append({entrees[i], entrees[i + 1], entrees[i + 2], entrees[i + 3]});
+        QCOMPARE(index(e), lignes(entete(nombre) + corps));
     }
 
-    void numeros9Et12_alignesADroiteEtDansLOrdre()
+    void octetsEtCles_windows1252EtLignesDeTravail()
     {
-        const Index i = composer(tousCriteres(), Quand,
-                                 {{"Marmiton", "12", "3", "Flan"}, {"Marmiton", "9", "10", "Gratin"}}, collation);
-        QCOMPARE(i.texte, lignes(entete("2 recettes") << QString() << "Marmiton n° 9  page 10  -Gratin"
-                                                      << blancs(8) + " n°12  page  3  -Flan"));
+        // é is E9, ° is B0; the file ends with the count's two empty lines.
+        const QByteArray vide = Codec::encoder(index({}));
+        QVERIFY(vide.startsWith("Zuta! v1.2b - Index cr\xE9\xE9 le 06/12/2026 \xE0 14:05:09\r\n\r\nCat\xE9gorie"));
+        QVERIFY(vide.endsWith("Aucune recette\r\n\r\n\r\n"));
+        QVERIFY(Codec::encoder(index({{"Elle", "12", "45", "Tarte"}})).contains("Elle n\xB0" "12  page 45"));
         // The working list keeps the key lines: magazine, number, page, name.
         const QChar s = Separateur;
+        const Index i = composer(tousCriteres(), Quand, {{"Marmiton", "12", "3", "Flan"}, {"Marmiton", "9", "10", "Gratin"}},
+                                 collation);
         QCOMPARE(i.cles, QStringList({QStringLiteral("Marmiton") + s + " 9" + s + "10" + s + "Gratin",
                                       QStringLiteral("Marmiton") + s + "12" + s + " 3" + s + "Flan"}));
-    }
-
-    void numeroEnMinuscules_ecritEnMajusculesSansBlancs()
-    {
-        QCOMPARE(index({{"Elle", " hs 3 ", " 12 bis", "Soupe"}}),
-                 lignes(entete("1 recette") << QString() << "Elle n°HS 3  page 12 BIS  -Soupe"));
-    }
-
-    void troisRecettesDUnePage_seulLeNomApresLaPremiere()
-    {
-        const QString suite = blancs(4 + 3 + 2 + 7 + 2) + "  -";
-        QCOMPARE(index({{"Elle", "12", "45", "Crêpes"}, {"Elle", "12", "45", "Beignets"}, {"Elle", "12", "45", "Ananas"}}),
-                 lignes(entete("3 recettes") << QString() << "Elle n°12  page 45  -Ananas" << suite + "Beignets"
-                                             << suite + "Crêpes"));
-    }
-
-    void recetteSansNumeroNiPage_colonnesDeBlancs()
-    {
-        QCOMPARE(index({{"Elle", "12", "45", "Tarte"}, {"Elle", "", "  ", "Salade"}}),
-                 lignes(entete("2 recettes") << QString() << "Elle" + blancs(3 + 2 + 7 + 2) + "  -Salade"
-                                             << blancs(4) + " n°12  page 45  -Tarte"));
-    }
-
-    void memeNumeroDansDeuxMagazines_reecritEtUneLigneVideEntreLesDeux()
-    {
-        QCOMPARE(index({{"Marie Claire", "12", "5", "B"}, {"Elle", "12", "5", "A"}}),
-                 lignes(entete("2 recettes") << QString() << "Elle n°12  page 5  -A" << QString()
-                                             << "Marie Claire n°12  page 5  -B"));
-    }
-
-    void premierMagazineVide_niLigneVideNiNom()
-    {
-        QCOMPARE(index({{"Elle", "2", "7", "B"}, {"", "1", "8", "A"}}),
-                 lignes(entete("2 recettes") << " n°1  page 8  -A" << QString() << "Elle n°2  page 7  -B"));
-    }
-
-    void magazineQuiCommenceUnAutre_avantLui()
-    {
-        // Whole key lines would put "Elle à table" first: the separator sorts like a letter.
-        QCOMPARE(index({{"Elle à table", "1", "1", "A"}, {"elle", "1", "1", "Z"}, {"Elle", "1", "1", "B"}}),
-                 lignes(entete("3 recettes") << QString() << "Elle n°1  page 1  -B" << QString()
-                                             << "elle n°1  page 1  -Z" << QString() << "Elle à table n°1  page 1  -A"));
-    }
-
-    void nomsDUnePage_ordreDeLaCollation()
-    {
-        QCOMPARE(index({{"M", "1", "1", "Tartelette"}, {"M", "1", "1", "tarte"}, {"M", "1", "1", "Éclair"}}),
-                 lignes(entete("3 recettes") << QString() << "M n°1  page 1  -Éclair" << blancs(15) + "-tarte"
-                                             << blancs(15) + "-Tartelette"));
-    }
-
-    void separateurDansLesTextes_indexIntact()
-    {
-        const QChar s = Separateur;
+        // The separator inside the texts leaves the index whole.
         const QString mag = QStringLiteral("Cuisine") + s + "Vins";
         const QString nom = QStringLiteral("Poulet ") + s + " riz";
-        const Index i = composer(tousCriteres(), Quand, {{mag, QStringLiteral("1") + s + "2", "3", nom}}, collation);
-        QCOMPARE(i.texte, lignes(entete("1 recette") << QString() << mag + " n°1" + s + "2  page 3  -" + nom));
-        QCOMPARE(i.cles, QStringList(mag + s + "1" + s + "2" + s + "3" + s + nom));
+        const Index j = composer(tousCriteres(), Quand, {{mag, QStringLiteral("1") + s + "2", "3", nom}}, collation);
+        QCOMPARE(j.texte, lignes(entete("1 recette") << QString() << mag + " n°1" + s + "2  page 3  -" + nom));
+        QCOMPARE(j.cles, QStringList(mag + s + "1" + s + "2" + s + "3" + s + nom));
     }
 
     void criteres_data()

@@ -40,51 +40,23 @@ private:
 };
 } // namespace
 
+Q_DECLARE_METATYPE(LigneImprimee)
+
 class TestSorties : public QObject {
     Q_OBJECT
 
     // A base of a few recipes; the found list holds the given slots, in order.
     static void remplir(Programme& p, const QList<int>& trouvees)
     {
-        Tables& b = p.base;
-        b.NbCat = 2;
-        b.Cat(1) = "Desserts";
-        b.Cat(2) = "Plats";
-        b.NbSousCat(1) = 1;
-        b.SousCat(1, 1) = "Tartes";
-        b.NbSousCat(2) = 1;
-        b.SousCat(2, 1) = "";
-        b.NbMag = 2;
-        b.Mag(1) = "Elle";
-        b.Mag(2) = "Marmiton";
-        const struct {
-            const char* nom;
-            const char* numero;
-            const char* page;
-            const char* notes;
-            int cat, sousCat, mag;
-        } recettes[] = {
-            {"Tarte aux pommes", "12", "45", "", 1, 1, 1},
-            {"Gratin", " hs 3", "7-8", "Four chaud\r\nServir tiède", 2, 1, 2},
-            {"Flan", "", "", "   ", 1, 1, 2},
-        };
-        b.NbRecett = 3;
-        for (int r = 1; r <= 3; ++r) {
-            const auto& e = recettes[r - 1];
-            b.RecettTexte(r, 0) = e.numero;
-            b.RecettTexte(r, 1) = e.page;
-            b.RecettTexte(r, 2) = e.notes;
-            b.RecettTexte(r, 3) = e.nom;
-            b.RecettVal(r, 0) = e.cat;
-            b.RecettVal(r, 1) = e.sousCat;
-            b.RecettVal(r, 2) = e.mag;
-        }
+        remplirTables(p.base, {u("Desserts/Tartes"), u("Plats/")}, {u("Elle"), u("Marmiton")},
+                      {{"Tarte aux pommes", 1, 1, 1, 0, "12", "45"},
+                       {"Gratin", 2, 1, 2, 0, " hs 3", "7-8", "Four chaud\r\nServir tiède"},
+                       {"Flan", 1, 1, 2, 0, "", "", "   "}});
         QStringList noms;
         p.fen->ListTmp.clear();
         for (int r : trouvees) {
-            const QString nom = r >= 1 && r <= 3 ? QString::fromUtf8(recettes[r - 1].nom) : QStringLiteral("Perdue");
-            noms << nom;
-            p.fen->ListTmp << nom + QChar(0xFF) + " " + QString::number(r);
+            noms << (r <= 3 ? p.base.RecettTexte(r, 3) : u("Perdue"));
+            p.fen->ListTmp << noms.last() + QChar(0xFF) + " " + QString::number(r);
         }
         p.fen->definirLignesRecettes(noms);
     }
@@ -138,18 +110,6 @@ private slots:
         QVERIFY(banc.boites().isEmpty());
     }
 
-    void boutonIndex_rafraichitPuisEcritEtOuvre()
-    {
-        Banc banc;
-        FrmPrincipal& f = banc.demarrer();
-        f.ListIndex << "ancienne";
-        QTest::mouseClick(f.CommandIndex, Qt::LeftButton);
-        // The new default base holds no recipe.
-        QVERIFY(banc.lire("Index.txt").endsWith("\r\nAucune recette\r\n\r\n\r\n"));
-        QVERIFY(f.ListIndex.isEmpty());
-        QCOMPARE(banc.plateforme.ouverts, QStringList(banc.chemin("Index.txt")));
-    }
-
     void creerIndex_fichierImpossibleAEcrire_messageNommantLeFichier()
     {
         Banc banc;
@@ -199,15 +159,19 @@ private slots:
 
     // ---- Printing a recipe ----
 
-    void imprimerRecette_dialogueAnnule_rienNiMessage()
+    void impressions_dialogueAnnule_rienNiMessage()
     {
         Banc banc;
         banc.demarrer();
+        remplir(banc.p(), {1});
         banc.p().sorties.ImprimerRecette();
-        QCOMPARE(banc.plateforme.titresImpression, QStringList("Imprimer la recette"));
+        QCOMPARE(banc.p().etat.ImpressionAnnulee, 1);
+        banc.p().etat.ImpressionAnnulee = 0;
+        banc.p().sorties.ImprimerListe();
+        QCOMPARE(banc.p().etat.ImpressionAnnulee, 1);
+        QCOMPARE(banc.plateforme.titresImpression, QStringList({"Imprimer la recette", "Imprimer la liste des recettes"}));
         QVERIFY(banc.plateforme.impressions.isEmpty());
         QVERIFY(banc.boites().isEmpty());
-        QCOMPARE(banc.p().etat.ImpressionAnnulee, 1);
     }
 
     void imprimerRecette_controlesCommeAffiches()
@@ -226,21 +190,11 @@ private slots:
         banc.p().sorties.ImprimerRecette();
         QCOMPARE(banc.p().etat.ImpressionAnnulee, 0);
         QCOMPARE(banc.plateforme.impressions.size(), 1);
-        const QList<L> attendu{ligne("Zuta! v1.2b", 14, false, true),
-                               ligne("", 14),
-                               ligne("", 14),
-                               ligne("Tarte fine", 16, true),
-                               ligne("", 12),
-                               ligne("Desserts / Tartes", 12),
-                               ligne("", 12),
-                               ligne("Elle n°12 page 45", 12),
-                               ligne("", 12),
-                               ligne("Recette testée", 12),
-                               ligne("", 12),
-                               ligne("Notes :", 12, false, false, true),
-                               ligne("  Pâte feuilletée", 12),
-                               ligne("Four 200°", 12)};
-        QCOMPARE(banc.plateforme.impressions[0]->lignes, attendu);
+        QCOMPARE(banc.plateforme.impressions[0]->lignes,
+                 entete() << ligne("Tarte fine", 16, true) << ligne("", 12) << ligne("Desserts / Tartes", 12)
+                          << ligne("", 12) << ligne("Elle n°12 page 45", 12) << ligne("", 12)
+                          << ligne("Recette testée", 12) << ligne("", 12) << ligne("Notes :", 12, false, false, true)
+                          << ligne("  Pâte feuilletée", 12) << ligne("Four 200°", 12));
         QVERIFY(banc.plateforme.impressions[0]->termine);
         QVERIFY(banc.boites().isEmpty());
     }
@@ -270,77 +224,49 @@ private slots:
 
     // ---- Printing the list ----
 
-    void imprimerListe_dialogueAnnule_rienNiMessage()
+    void imprimerListe_blocsDansLOrdreAffiche_data()
     {
-        Banc banc;
-        banc.demarrer();
-        remplir(banc.p(), {1});
-        banc.p().sorties.ImprimerListe();
-        QCOMPARE(banc.plateforme.titresImpression, QStringList("Imprimer la liste des recettes"));
-        QVERIFY(banc.plateforme.impressions.isEmpty());
-        QVERIFY(banc.boites().isEmpty());
-        QCOMPARE(banc.p().etat.ImpressionAnnulee, 1);
+        QTest::addColumn<QList<int>>("trouvees");
+        QTest::addColumn<bool>("notes");
+        QTest::addColumn<QList<L>>("attendu");
+        QTest::newRow("vide") << QList<int>{} << true << (entete() << ligne("Aucune recette", 10) << ligne("", 10));
+        QTest::newRow("une recette") << QList<int>{1} << false
+                                     << (entete() << ligne("1 recette", 10) << ligne("", 10)
+                                                  << ligne("- Tarte aux pommes", 10, true)
+                                                  << ligne("Elle n°12 page 45 (Desserts / Tartes)", 10) << ligne("", 10));
+        const QList<L> tarte{ligne("- Tarte aux pommes", 10, true), ligne("Elle n°12 page 45 (Desserts / Tartes)", 10),
+                             ligne("", 10)};
+        QTest::newRow("sans notes") << QList<int>{3, 2, 1} << false
+                                    << (entete() << ligne("3 recettes", 10) << ligne("", 10) << ligne("- Flan", 10, true)
+                                                 << ligne("Marmiton (Desserts / Tartes)", 10) << ligne("", 10)
+                                                 << ligne("- Gratin", 10, true)
+                                                 << ligne("Marmiton n°HS 3 page 7-8 (Plats / )", 10) << ligne("", 10)
+                                                 << tarte);
+        // Notes in small italics under an underlined title; notes of blanks are printed.
+        QTest::newRow("avec notes") << QList<int>{3, 2, 1} << true
+                                    << (entete() << ligne("3 recettes", 10) << ligne("", 10) << ligne("- Flan", 10, true)
+                                                 << ligne("Marmiton (Desserts / Tartes)", 10)
+                                                 << ligne("Notes:", 8, false, true, true) << ligne("   ", 8, false, true)
+                                                 << ligne("", 10) << ligne("- Gratin", 10, true)
+                                                 << ligne("Marmiton n°HS 3 page 7-8 (Plats / )", 10)
+                                                 << ligne("Notes:", 8, false, true, true)
+                                                 << ligne("Four chaud", 8, false, true)
+                                                 << ligne("Servir tiède", 8, false, true) << ligne("", 10) << tarte);
     }
 
-    void imprimerListe_vide()
+    void imprimerListe_blocsDansLOrdreAffiche()
     {
+        QFETCH(QList<int>, trouvees);
+        QFETCH(bool, notes);
+        QFETCH(QList<L>, attendu);
         Banc banc;
         banc.demarrer();
-        remplir(banc.p(), {});
+        remplir(banc.p(), trouvees);
+        banc.fen().CheckNotes->setChecked(notes);
         banc.plateforme.imprimantes << true;
         banc.p().sorties.ImprimerListe();
-        QCOMPARE(banc.plateforme.impressions[0]->lignes, entete() << ligne("Aucune recette", 10) << ligne("", 10));
+        QCOMPARE(banc.plateforme.impressions[0]->lignes, attendu);
         QVERIFY(banc.plateforme.impressions[0]->termine);
-    }
-
-    void imprimerListe_sansNotes_blocsDansLOrdreAffiche()
-    {
-        Banc banc;
-        FrmPrincipal& f = banc.demarrer();
-        remplir(banc.p(), {3, 2, 1});
-        f.CheckNotes->setChecked(false);
-        banc.plateforme.imprimantes << true;
-        banc.p().sorties.ImprimerListe();
-        const QList<L> attendu = entete() << ligne("3 recettes", 10) << ligne("", 10)
-                                          << ligne("- Flan", 10, true) << ligne("Marmiton (Desserts / Tartes)", 10)
-                                          << ligne("", 10) << ligne("- Gratin", 10, true)
-                                          << ligne("Marmiton n°HS 3 page 7-8 (Plats / )", 10) << ligne("", 10)
-                                          << ligne("- Tarte aux pommes", 10, true)
-                                          << ligne("Elle n°12 page 45 (Desserts / Tartes)", 10) << ligne("", 10);
-        QCOMPARE(banc.plateforme.impressions[0]->lignes, attendu);
-    }
-
-    void imprimerListe_avecNotes_petitesItaliquesNotesSoulignees()
-    {
-        Banc banc;
-        FrmPrincipal& f = banc.demarrer();
-        remplir(banc.p(), {3, 2, 1});
-        f.CheckNotes->setChecked(true);
-        banc.plateforme.imprimantes << true;
-        banc.p().sorties.ImprimerListe();
-        const QList<L> attendu = entete() << ligne("3 recettes", 10) << ligne("", 10)
-                                          // Notes made only of blanks are printed.
-                                          << ligne("- Flan", 10, true) << ligne("Marmiton (Desserts / Tartes)", 10)
-                                          << ligne("Notes:", 8, false, true, true) << ligne("   ", 8, false, true)
-                                          << ligne("", 10) << ligne("- Gratin", 10, true)
-                                          << ligne("Marmiton n°HS 3 page 7-8 (Plats / )", 10)
-                                          << ligne("Notes:", 8, false, true, true)
-                                          << ligne("Four chaud", 8, false, true)
-                                          << ligne("Servir tiède", 8, false, true) << ligne("", 10)
-                                          << ligne("- Tarte aux pommes", 10, true)
-                                          << ligne("Elle n°12 page 45 (Desserts / Tartes)", 10) << ligne("", 10);
-        QCOMPARE(banc.plateforme.impressions[0]->lignes, attendu);
-    }
-
-    void imprimerListe_uneRecette_compteSingulier()
-    {
-        Banc banc;
-        banc.demarrer();
-        remplir(banc.p(), {1});
-        banc.plateforme.imprimantes << true;
-        banc.p().sorties.ImprimerListe();
-        QCOMPARE(banc.plateforme.impressions[0]->lignes.at(3), ligne("1 recette", 10));
-        QCOMPARE(banc.plateforme.impressions[0]->lignes.size(), 8);
     }
 
     // ---- The real printing layer ----
@@ -369,16 +295,14 @@ private slots:
         QFile f(chemin);
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QByteArray pdf = f.readAll();
-        QVERIFY(pdf.startsWith("%PDF"));
-        QVERIFY(pdf.size() > 5000);
+        QVERIFY(pdf.startsWith("%PDF") && pdf.size() > 5000);
         QCOMPARE(pdf.count("/Type /Page\n"), imp.pages());
     }
 
     void imprimerListe_versPdfParLaVraieCouche()
     {
         QTemporaryDir dossier;
-        const QString chemin = dossier.filePath("recettes.pdf");
-        PlateformePdf plateforme(chemin);
+        PlateformePdf plateforme(dossier.filePath("recettes.pdf"));
         const QString ancien = QDir::currentPath();
         QDir::setCurrent(dossier.path());
         {
@@ -391,11 +315,8 @@ private slots:
         }
         QDir::setCurrent(ancien);
         QVERIFY(plateforme.boites.isEmpty());
-        QFile f(chemin);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QByteArray pdf = f.readAll();
-        QVERIFY(pdf.startsWith("%PDF"));
-        QVERIFY(pdf.size() > 2000);
+        QFile f(dossier.filePath("recettes.pdf"));
+        QVERIFY(f.open(QIODevice::ReadOnly) && f.read(4) == "%PDF" && f.size() > 2000);
     }
 };
 

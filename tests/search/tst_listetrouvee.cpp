@@ -2,8 +2,6 @@
 // order kept for every recipe.
 #include "base/Collation.h"
 #include "base/Tables.h"
-#include "search/FiltreRecherche.h"
-#include "search/IndexTexte.h"
 #include "search/ListeTrouvee.h"
 #include "search/OrdreRecettes.h"
 #include <QRandomGenerator>
@@ -18,9 +16,7 @@ private slots:
     void numeroDeLigne_litApresLeDernierSeparateur();
     void numeroDeLigne_sansNumero_incompatibiliteType_data();
     void numeroDeLigne_sansNumero_incompatibiliteType();
-    void ordre_nomsPuisNumerosEnTexte();
     void ordre_suitLesNomsChangesAjoutsEtSuppressions();
-    void filtre_champHorsTable_recetteEcarteeUneErreurRetenue();
 };
 
 void TestListeTrouvee::ligneTrouvee_nomSeparateurBlancNumero()
@@ -82,40 +78,7 @@ std::unique_ptr<Tables> baseDeNoms(const QStringList& noms)
     return base;
 }
 
-QStringList nomsDansOrdre(const Tables& base, const std::vector<int>& ordre)
-{
-    QStringList noms;
-    for (const int r : ordre)
-        noms << base.RecettTexte(r, 3) + QLatin1Char('/') + QString::number(r);
-    return noms;
-}
 } // namespace
-
-void TestListeTrouvee::ordre_nomsPuisNumerosEnTexte()
-{
-    // Twelve slots so that slot 12 can bear the same name as slot 3.
-    QStringList noms(12, QStringLiteral("Zèbre"));
-    noms[0] = QStringLiteral("Tartelette");
-    noms[1] = QStringLiteral("Tarte aux pommes");
-    noms[2] = QStringLiteral("Crêpes");
-    noms[3] = QStringLiteral("Tarte");
-    noms[4] = QStringLiteral("éclair");
-    noms[5] = QStringLiteral("Eclair");
-    noms[11] = QStringLiteral("Crêpes");
-    const auto base = baseDeNoms(noms);
-    const Collation collation;
-    OrdreRecettes ordre;
-    ordre.mettreAJour(*base, collation);
-    const QStringList attendus{QStringLiteral("Crêpes/12"), QStringLiteral("Crêpes/3"),
-                               QStringLiteral("Eclair/6"), QStringLiteral("éclair/5"),
-                               QStringLiteral("Tarte/4"), QStringLiteral("Tarte aux pommes/2"),
-                               QStringLiteral("Tartelette/1"), QStringLiteral("Zèbre/10"),
-                               QStringLiteral("Zèbre/11"), QStringLiteral("Zèbre/7"),
-                               QStringLiteral("Zèbre/8"), QStringLiteral("Zèbre/9")};
-    QCOMPARE(nomsDansOrdre(*base, ordre.ordre()), attendus);
-    QCOMPARE(ordre.lignes()[0], QStringLiteral("Crêpes\u00FF 12"));
-    QCOMPARE(ordre.noms()[4], QStringLiteral("Tarte"));
-}
 
 void TestListeTrouvee::ordre_suitLesNomsChangesAjoutsEtSuppressions()
 {
@@ -154,29 +117,6 @@ void TestListeTrouvee::ordre_suitLesNomsChangesAjoutsEtSuppressions()
         QCOMPARE(garde.lignes(), neuf.lignes());
         QCOMPARE(garde.noms(), neuf.noms());
     }
-}
-
-void TestListeTrouvee::filtre_champHorsTable_recetteEcarteeUneErreurRetenue()
-{
-    auto base = baseDeNoms({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")});
-    base->NbMag = 1;
-    base->Mag(1) = QStringLiteral("Elle");
-    for (int r = 1; r <= 3; ++r)
-        base->RecettVal(r, 2) = 1;
-    base->RecettVal(2, 2) = 600;
-    base->RecettVal(3, 2) = 700;
-    IndexTexte index;
-    CriteresRecherche criteres;
-    const auto tous = FiltreRecherche(criteres).filtrer(*base, index);
-    QCOMPARE(tous.gardees, (std::vector<char>{0, 1, 1, 1}));
-    QVERIFY(!tous.erreur);
-    criteres.magazine = QStringLiteral("Elle");
-    const auto elle = FiltreRecherche(criteres).filtrer(*base, index);
-    QCOMPARE(elle.gardees, (std::vector<char>{0, 1, 0, 0}));
-    QCOMPARE(elle.nbTrouvees, 1);
-    QVERIFY(elle.erreur);
-    QCOMPARE(elle.erreur->description(), QStringLiteral("L'indice n'appartient pas à la sélection"));
-    QCOMPARE(elle.nbEnErreur, 2);
 }
 
 QTEST_APPLESS_MAIN(TestListeTrouvee)
