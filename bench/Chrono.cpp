@@ -38,7 +38,7 @@ void ligneTableau(const QString& premiere, const QString& reste, int largeur)
     std::fflush(stdout);
 }
 
-int Registre::executer(int essais)
+int Registre::executer(int essais, const QString& filtre)
 {
     ligneTableau(QStringLiteral("Opération"), QStringLiteral("%1%2%3%4%5  %6")
                                                   .arg(QStringLiteral("essais"), 7)
@@ -49,6 +49,8 @@ int Registre::executer(int essais)
                                                   .arg(QStringLiteral("résultat")));
     int manquees = 0;
     for (Operation& op : m_operations) {
+        if (!op.nom.contains(filtre, Qt::CaseInsensitive))
+            continue;
         const int n = op.essais > 0 ? op.essais : essais;
         op.mesure = mesurer(n, op.corps, op.preparer);
         const Mesure& m = op.mesure;

@@ -27,7 +27,9 @@ public:
 
     // Runs every operation 'essais' times (after one untimed warm-up run) and
     // prints the table as it goes. Returns the number of missed targets.
-    int executer(int essais);
+    // Only the operations whose name holds 'filtre' run when it is given
+    // (to profile one of them).
+    int executer(int essais, const QString& filtre = {});
 
     // The measure of an operation once the table has run.
     Mesure resultat(const QString& nom) const;

@@ -5,7 +5,7 @@
 // run in a program folder, exits once the main window is shown.
 struct Demarrage {
     double ms = 0;           // from the launch to the end of the process
-    double memoireMo = 0;    // its peak resident memory
+    double memoireMo = 0;    // its peak resident memory (its own VmHWM)
     int recettes = -1;       // what it loaded
 };
 
