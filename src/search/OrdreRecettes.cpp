@@ -34,10 +34,14 @@ bool OrdreRecettes::avant(int a, int b) const
 void OrdreRecettes::mettreAJour(const Tables& base, const Collation& collation)
 {
     const int nb = std::clamp(base.NbRecett, 0, Tables::MaxRecett);
-    const std::vector<int> changees = relever(base, collation, nb);
+    std::size_t reprises = 0;
+    const std::vector<int> changees = relever(base, collation, nb, reprises);
     if (changees.empty() && nb == m_nb)
         return;
-    if (changees.size() > MaxReplacees || m_ordre.empty())
+    const bool suppression = nb == m_nb - 1 && !changees.empty() && reprises == changees.size();
+    if (changees.size() > MaxReplacees && suppression && !m_ordre.empty())
+        renumeroter(changees.front(), nb);
+    else if (changees.size() > MaxReplacees || m_ordre.empty())
         trierTout(nb);
     else
         replacer(changees, nb);
@@ -60,8 +64,23 @@ void OrdreRecettes::rangerLignes()
     }
 }
 
+// A deletion moves every later recipe down one slot: the name a slot now
+// holds is the one the next slot held, and its key is taken over rather than
+// computed again. The next slot is not yet read again when this one is.
+std::optional<Collation::Cle> OrdreRecettes::cleDuSuivant(int r, const QString& nom) const
+{
+    const auto suivant = static_cast<std::size_t>(r) + 1;
+    if (r + 1 > m_nb || suivant >= m_entrees.size())
+        return std::nullopt;
+    const Entree& e = m_entrees[suivant];
+    if (!e.cle || e.nom != nom)
+        return std::nullopt;
+    return e.cle;
+}
+
 // Takes the name of every slot in use; returns the slots whose name is new.
-std::vector<int> OrdreRecettes::relever(const Tables& base, const Collation& collation, int nb)
+std::vector<int> OrdreRecettes::relever(const Tables& base, const Collation& collation, int nb,
+                                        std::size_t& reprises)
 {
     if (m_entrees.size() < static_cast<std::size_t>(nb) + 1)
         m_entrees.resize(static_cast<std::size_t>(nb) + 1);
@@ -71,8 +90,10 @@ std::vector<int> OrdreRecettes::relever(const Tables& base, const Collation& col
         Entree& e = m_entrees[static_cast<std::size_t>(r)];
         if (e.cle && e.nom == nom && r <= m_nb)
             continue;
+        std::optional<Collation::Cle> reprise = cleDuSuivant(r, nom);
         e.nom = nom;
-        e.cle = collation.cle(nom);
+        reprises += reprise.has_value();
+        e.cle = reprise ? std::move(reprise) : collation.cle(nom);
         e.ligne = ligneTrouvee(nom, r);
         changees.push_back(r);
     }
@@ -98,5 +119,29 @@ void OrdreRecettes::replacer(const std::vector<int>& changees, int nb)
     for (const int r : changees) {
         const auto place = std::lower_bound(m_ordre.begin(), m_ordre.end(), r, [this](int a, int b) { return avant(a, b); });
         m_ordre.insert(place, r);
+    }
+}
+
+// Slot 'supprime' was deleted and every later recipe moved down one slot:
+// the order stays that of the names, so the previous order with the slots
+// renumbered is right except, among equal names, for the order of the slot
+// numbers' texts. An insertion sort puts those few back; should it find more
+// disorder than a deletion leaves, everything is sorted again.
+void OrdreRecettes::renumeroter(int supprime, int nb)
+{
+    std::erase(m_ordre, supprime);
+    for (int& r : m_ordre)
+        if (r > supprime)
+            --r;
+    std::size_t deplacements = 0;
+    const std::size_t maxDeplacements = 4 * m_ordre.size();
+    for (std::size_t i = 1; i < m_ordre.size(); ++i) {
+        for (std::size_t j = i; j > 0 && avant(m_ordre[j], m_ordre[j - 1]); --j) {
+            std::swap(m_ordre[j], m_ordre[j - 1]);
+            if (++deplacements > maxDeplacements) {
+                trierTout(nb);
+                return;
+            }
+        }
     }
 }

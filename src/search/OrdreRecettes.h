@@ -34,8 +34,11 @@ private:
         QString ligne;
         std::optional<Collation::Cle> cle; // none until the slot is first seen
     };
-    std::vector<int> relever(const Tables& base, const Collation& collation, int nb);
+    // 'reprises' counts the changed slots whose key came from the next slot.
+    std::vector<int> relever(const Tables& base, const Collation& collation, int nb, std::size_t& reprises);
+    std::optional<Collation::Cle> cleDuSuivant(int r, const QString& nom) const;
     void trierTout(int nb);
+    void renumeroter(int supprime, int nb);
     void replacer(const std::vector<int>& changees, int nb);
     void rangerLignes();
 
