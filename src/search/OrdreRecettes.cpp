@@ -34,13 +34,12 @@ bool OrdreRecettes::avant(int a, int b) const
 void OrdreRecettes::mettreAJour(const Tables& base, const Collation& collation)
 {
     const int nb = std::clamp(base.NbRecett, 0, Tables::MaxRecett);
-    std::size_t reprises = 0;
-    const std::vector<int> changees = relever(base, collation, nb, reprises);
+    bool decalage = false;
+    const std::vector<int> changees = relever(base, collation, nb, decalage);
     if (changees.empty() && nb == m_nb)
         return;
-    const bool suppression = nb == m_nb - 1 && !changees.empty() && reprises == changees.size();
-    if (changees.size() > MaxReplacees && suppression && !m_ordre.empty())
-        renumeroter(changees.front(), nb);
+    if (changees.size() > MaxReplacees && decalage && !m_ordre.empty())
+        renumeroter(changees.front());
     else if (changees.size() > MaxReplacees || m_ordre.empty())
         trierTout(nb);
     else
@@ -79,20 +78,25 @@ std::optional<Collation::Cle> OrdreRecettes::cleDuSuivant(int r, const QString& 
 }
 
 // Takes the name of every slot in use; returns the slots whose name is new.
-std::vector<int> OrdreRecettes::relever(const Tables& base, const Collation& collation, int nb,
-                                        std::size_t& reprises)
+std::vector<int> OrdreRecettes::relever(const Tables& base, const Collation& collation, int nb, bool& decalage)
 {
     if (m_entrees.size() < static_cast<std::size_t>(nb) + 1)
         m_entrees.resize(static_cast<std::size_t>(nb) + 1);
+    // A deletion: one slot fewer, and from the first changed slot on, every
+    // slot holds the name the next one held.
+    decalage = nb == m_nb - 1;
     std::vector<int> changees;
     for (int r = 1; r <= nb; ++r) {
         const QString& nom = base.RecettTexte(r, 3);
         Entree& e = m_entrees[static_cast<std::size_t>(r)];
-        if (e.cle && e.nom == nom && r <= m_nb)
+        if (e.cle && e.nom == nom && r <= m_nb) {
+            if (decalage && !changees.empty() && m_entrees[static_cast<std::size_t>(r) + 1].nom != nom)
+                decalage = false;
             continue;
+        }
         std::optional<Collation::Cle> reprise = cleDuSuivant(r, nom);
+        decalage = decalage && reprise.has_value();
         e.nom = nom;
-        reprises += reprise.has_value();
         e.cle = reprise ? std::move(reprise) : collation.cle(nom);
         e.ligne = ligneTrouvee(nom, r);
         changees.push_back(r);
@@ -122,26 +126,25 @@ void OrdreRecettes::replacer(const std::vector<int>& changees, int nb)
     }
 }
 
-// Slot 'supprime' was deleted and every later recipe moved down one slot:
-// the order stays that of the names, so the previous order with the slots
-// renumbered is right except, among equal names, for the order of the slot
-// numbers' texts. An insertion sort puts those few back; should it find more
-// disorder than a deletion leaves, everything is sorted again.
-void OrdreRecettes::renumeroter(int supprime, int nb)
+// Slot 'supprime' was deleted and every later recipe moved down one slot
+// with its name: the previous order with the slots renumbered keeps the
+// names in order. Only recipes of exactly the same name, ordered by the text
+// of their slot numbers (" 10" before " 9"), may have to change places.
+void OrdreRecettes::renumeroter(int supprime)
 {
     std::erase(m_ordre, supprime);
     for (int& r : m_ordre)
         if (r > supprime)
             --r;
-    std::size_t deplacements = 0;
-    const std::size_t maxDeplacements = 4 * m_ordre.size();
-    for (std::size_t i = 1; i < m_ordre.size(); ++i) {
-        for (std::size_t j = i; j > 0 && avant(m_ordre[j], m_ordre[j - 1]); --j) {
-            std::swap(m_ordre[j], m_ordre[j - 1]);
-            if (++deplacements > maxDeplacements) {
-                trierTout(nb);
-                return;
-            }
-        }
+    const auto nom = [this](int r) -> const QString& { return m_entrees[static_cast<std::size_t>(r)].nom; };
+    for (auto debut = m_ordre.begin(); debut != m_ordre.end();) {
+        auto fin = debut + 1;
+        while (fin != m_ordre.end() && nom(*fin) == nom(*debut))
+            ++fin;
+        // Nearly in order already: an insertion sort only moves the few.
+        for (auto i = debut + 1; i < fin; ++i)
+            for (auto j = i; j != debut && comparerNumerosEnTexte(*j, *(j - 1)) < 0; --j)
+                std::iter_swap(j, j - 1);
+        debut = fin;
     }
 }
