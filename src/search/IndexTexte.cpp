@@ -1,4 +1,5 @@
 #include "IndexTexte.h"
+#include "MemeTexte.h"
 #include "base/Tables.h"
 #include <algorithm>
 
@@ -15,7 +16,7 @@ void IndexTexte::mettreAJour(const Tables& base)
         Entree& e = m_entrees[static_cast<std::size_t>(r)];
         bool change = !e.connue;
         for (int champ = 0; champ < 4 && !change; ++champ)
-            change = e.champs[champ] != base.RecettTexte(r, champ);
+            change = !memeTexte(e.champs[champ], base.RecettTexte(r, champ));
         if (!change)
             continue;
         if (reprendreDuSuivant(base, r))

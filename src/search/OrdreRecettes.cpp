@@ -1,5 +1,6 @@
 #include "OrdreRecettes.h"
 #include "ListeTrouvee.h"
+#include "MemeTexte.h"
 #include "base/Tables.h"
 #include <algorithm>
 #include <charconv>
@@ -89,7 +90,7 @@ std::vector<int> OrdreRecettes::relever(const Tables& base, const Collation& col
     for (int r = 1; r <= nb; ++r) {
         const QString& nom = base.RecettTexte(r, 3);
         Entree& e = m_entrees[static_cast<std::size_t>(r)];
-        if (e.cle && e.nom == nom && r <= m_nb) {
+        if (e.cle && r <= m_nb && memeTexte(e.nom, nom)) {
             if (decalage && !changees.empty() && m_entrees[static_cast<std::size_t>(r) + 1].nom != nom)
                 decalage = false;
             continue;
