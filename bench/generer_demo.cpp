@@ -1,7 +1,9 @@
 // Regenerates the demo folder shipped under data/demo: its settings file and
 // a base of a few hundred cards.
 //
-// Usage: generer_demo <folder>
+// Usage: generer_demo <folder> [--complete]
+// With --complete the base is the benchmark's full base (33,000 recipes): a
+// folder in which to profile the start-up.
 #include "base/Codec.h"
 #include "base/FichierBase.h"
 #include "base/Fichiers.h"
@@ -16,13 +18,14 @@
 int main(int argc, char** argv)
 {
     QCoreApplication application(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage : generer_demo <dossier>\n");
+    const bool complete = argc == 3 && QByteArray(argv[2]) == "--complete";
+    if (argc != 2 && !complete) {
+        std::fprintf(stderr, "usage : generer_demo <dossier> [--complete]\n");
         return 2;
     }
     const QDir dossier(QString::fromLocal8Bit(argv[1]));
     auto tables = std::make_unique<Tables>();
-    Generateur::remplir(*tables, Generateur::baseDemo());
+    Generateur::remplir(*tables, complete ? Generateur::baseComplete() : Generateur::baseDemo());
     try {
         bool remplace = false;
         Fichiers::ecrireSur(dossier.filePath(QStringLiteral("Zuta2005.don")),

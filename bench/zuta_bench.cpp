@@ -1,90 +1,324 @@
 // Times the long operations of the program on a generated full base (33,000
-// recipes) and prints the median and the spread of several runs, with the
-// peak resident memory. Each operation is one function that adds itself to
-// the registry with its target.
+// recipes) and prints the median and the spread of several runs; then the
+// start-up in its own process with its peak memory, the growth of the
+// searches and of the index with the size of the base, and the same searches
+// done by SQLite on the same recipes.
 //
-// Usage: zuta_bench [runs]   (15 by default)
+// Usage: zuta_bench [runs [operation]]   (15 runs by default; with an
+// operation, only those whose name holds that text run, for profiling)
+#include "BancProgramme.h"
+#include "BaseSqlite.h"
 #include "Chrono.h"
-#include "Contexte.h"
+#include "Demarrage.h"
+#include "app/FrmPrincipal.h"
+#include "app/Reglages.h"
 #include "base/Codec.h"
-#include "base/FichierBase.h"
+#include "base/Conversion.h"
 #include "base/Fichiers.h"
-#include "base/Generateur.h"
-#include <QCoreApplication>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QThread>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
 namespace {
 
-[[noreturn]] void echec(const char* message)
+const QString TexteCherche = QStringLiteral("pommes");
+
+const QString Lecture = QStringLiteral("Lecture de la base (en-tête vérifié)");
+const QString Ecriture = QStringLiteral("Écriture de la base (écriture sûre)");
+const QString SansCritere = QStringLiteral("Actualisation sans critère");
+const QString Texte = QStringLiteral("Recherche texte");
+const QString Categorie = QStringLiteral("Catégorie + sous-catégorie");
+const QString Magazine = QStringLiteral("Magazine");
+const QString Validation = QStringLiteral("Validation d'une recette + actualis.");
+const QString Suppression = QStringLiteral("Suppression fiche 1 + actualisation");
+const QString Index = QStringLiteral("Fichier index");
+const QString ImpressionPdf = QStringLiteral("Impression de la liste (PDF)");
+const QString ConversionTexte = QStringLiteral("Conversion base ancienne (texte)");
+const QString ConversionFichier = QStringLiteral("Conversion base ancienne (LireBase)");
+const QString Demarrer = QStringLiteral("Démarrage jusqu'à la fenêtre montrée");
+
+QString chargeMachine()
 {
-    std::fprintf(stderr, "zuta_bench : %s\n", message);
-    std::exit(2);
+    QFile f(QStringLiteral("/proc/loadavg"));
+    if (!f.open(QIODevice::ReadOnly))
+        return QStringLiteral("?");
+    return QString::fromLatin1(f.readAll()).section(QLatin1Char(' '), 0, 2);
 }
 
-// What LireBase does with a base file: the bytes, their decoding, the header
-// check, then the values into freshly emptied tables.
-void lireBase(Contexte& c)
+void ajouterFichiers(Registre& registre, BancProgramme& banc)
 {
-    c.tables->ViderCompteurs();
-    const QString texte = Codec::decoder(Fichiers::lire(c.cheminBase));
-    if (!FichierBase::lireEntete(texte).courante())
-        echec("la base générée n'est pas reconnue comme courante");
-    if (FichierBase::lire(texte, *c.tables, c.politique).erreurs)
-        echec("la base générée se lit avec des erreurs");
+    Programme& p = banc.p();
+    registre.ajouter(Lecture, 40, [&p] { p.bases.LireBase(); }, [&] {
+        if (p.base.NbRecett != banc.generee().NbRecett || p.etat.BaseLueAvecErreurs)
+            echec(QStringLiteral("la base ne se relit pas"));
+        p.base.ViderCompteurs();
+    });
+    registre.ajouter(Ecriture, 40, [&p] { p.bases.EcrireBase(); }, [&] {
+        if (Fichiers::lire(banc.cheminBase()) != banc.octets())
+            echec(QStringLiteral("la base écrite diffère de la base générée"));
+    });
 }
 
-// What EcrireBase does: the text, its encoding, the safe write.
-void ecrireBase(Contexte& c, const QString& chemin)
+void ajouterRecherches(Registre& registre, BancProgramme& banc)
 {
-    bool remplace = false;
-    Fichiers::ecrireSur(chemin, Codec::encoder(FichierBase::ecrire(*c.tables), &remplace));
+    const auto actualiser = [&banc] { banc.actualiser(); };
+    registre.ajouter(SansCritere, 15, actualiser, [&banc] { banc.sansCritere(); });
+    registre.ajouter(Texte + QStringLiteral(" « ") + TexteCherche + QStringLiteral(" »"), 10, actualiser,
+                     [&banc] { banc.texteRecherche(TexteCherche); });
+    registre.ajouter(Categorie, Registre::SansCible, actualiser, [&banc] { banc.categorie(1, 1); });
+    registre.ajouter(Magazine, Registre::SansCible, actualiser, [&banc] { banc.magazine(1); });
 }
 
-void ajouterLecture(Registre& registre, Contexte& c)
+void ajouterFiche(Registre& registre, BancProgramme& banc)
 {
-    registre.ajouter(QStringLiteral("Lecture de la base"), 40, [&c] { lireBase(c); });
+    Programme& p = banc.p();
+    registre.ajouter(Validation, 20, [&p] { p.fiche.ValiderRecette(); }, [&banc] { banc.montrerRecette(1000); });
+    registre.ajouter(Suppression, 25, [&p] { p.fiche.SupprimerRecette(); }, [&banc] {
+        banc.restaurerBase();
+        banc.montrerRecette(1);
+    });
 }
 
-void ajouterEcriture(Registre& registre, Contexte& c)
+void ajouterSorties(Registre& registre, BancProgramme& banc)
 {
-    const QString chemin = c.dossier.filePath(QStringLiteral("Ecriture.don"));
-    registre.ajouter(QStringLiteral("Écriture de la base"), 40, [&c, chemin] { ecrireBase(c, chemin); });
+    Programme& p = banc.p();
+    const auto apresActualisation = [&banc] {
+        banc.restaurerBase();
+        banc.sansCritere();
+        banc.actualiser();
+        banc.plateforme.ouverts.clear();
+    };
+    registre.ajouter(Index, 60, [&p] { p.sorties.CreerIndex(); }, apresActualisation);
+    registre.ajouter(ImpressionPdf, Registre::SansCible, [&p] { p.sorties.ImprimerListe(); }, apresActualisation, 3);
 }
 
-// The full base is generated, written to the temporary folder and read back
-// once; the benchmark refuses to time anything that does not round-trip.
-void preparer(Contexte& c)
+void ajouterConversions(Registre& registre, BancProgramme& banc, Tables& convertie)
 {
-    if (!c.dossier.isValid())
-        echec("dossier temporaire impossible");
-    Generateur::remplir(*c.generee, Generateur::baseComplete());
-    c.octets = Codec::encoder(FichierBase::ecrire(*c.generee));
-    c.cheminBase = c.dossier.filePath(QStringLiteral("Zuta2005.don"));
-    Fichiers::ecrireSur(c.cheminBase, c.octets);
-    lireBase(c);
-    if (Codec::encoder(FichierBase::ecrire(*c.tables)) != c.octets)
-        echec("la base relue diffère de la base générée");
-    std::printf("Base générée : %d recettes, %d catégories, %d magazines, %lld octets\n\n", c.tables->NbRecett,
-                c.tables->NbCat, c.tables->NbMag, static_cast<long long>(c.octets.size()));
+    const QString ancien = Generateur::texteAncien(banc.generee(), Generateur::FormatAncien::SansEntete, 12);
+    const QString garde = Conversion::cheminGarde(banc.cheminBase());
+    registre.ajouter(ConversionTexte, 150, [ancien, garde, &banc, &convertie] {
+        if (!Conversion::convertir(ancien, Conversion::Genre::SansEntete, convertie, banc.cheminBase(), garde).lue)
+            echec(QStringLiteral("la base ancienne générée ne se convertit pas"));
+    }, [&convertie] { convertie.ViderCompteurs(); });
+
+    const QByteArray octetsV12 =
+        Codec::encoder(Generateur::texteAncien(banc.generee(), Generateur::FormatAncien::V12, 12));
+    Programme& p = banc.p();
+    registre.ajouter(ConversionFichier, 150, [&p] { p.bases.LireBase(); }, [&banc, &p, octetsV12] {
+        Fichiers::ecrireSur(banc.cheminBase(), octetsV12);
+        p.base.ViderCompteurs();
+    });
+}
+
+// The start-up runs in a folder of its own holding the full base and the
+// settings of a program that has been used before.
+void ajouterDemarrage(Registre& registre, BancProgramme& banc, const QTemporaryDir& dossier, Demarrage& dernier)
+{
+    Fichiers::ecrireSur(dossier.filePath(Reglages::BaseParDefaut), banc.octets());
+    Fichiers::ecrireSur(dossier.filePath(Reglages::NomFichier), QByteArray(" 0 \r\n 1 \r\n 1500 \r\n 1500 \r\n*\r\n"));
+    const QString executable = QApplication::applicationDirPath() + QStringLiteral("/demarrage");
+    registre.ajouter(Demarrer, 400, [&dernier, executable, &dossier] {
+        dernier = demarrer(executable, dossier.path());
+    }, [&dernier, &banc] {
+        if (dernier.recettes != -1 && dernier.recettes != banc.generee().NbRecett)
+            echec(QStringLiteral("le démarrage n'a pas chargé la base complète"));
+    });
+}
+
+// After the table: every operation left the program as it should.
+void verifier(BancProgramme& banc, const Tables& convertie)
+{
+    Programme& p = banc.p();
+    if (!banc.plateforme.boites.isEmpty())
+        echec(QStringLiteral("une boîte est apparue : ") + banc.plateforme.boites.first().texte);
+    if (p.base.NbRecett != banc.generee().NbRecett || convertie.NbRecett != banc.generee().NbRecett)
+        echec(QStringLiteral("la base convertie n'a pas toutes ses recettes"));
+    if (QFileInfo(banc.plateforme.cheminPdf).size() < 100000)
+        echec(QStringLiteral("le PDF de la liste est vide"));
+    if (!QFileInfo::exists(banc.chemin(QStringLiteral("Index.txt"))))
+        echec(QStringLiteral("l'index n'a pas été écrit"));
+    // The base file in the current format again, as the bench found it.
+    Fichiers::ecrireSur(banc.cheminBase(), banc.octets());
+}
+
+// ---- Growth with the size of the base ----
+
+struct Echelle {
+    int recettes;
+    Mesure actualisation, texte, index;
+};
+
+Echelle mesurerEchelle(BancProgramme& banc, int essais)
+{
+    Programme& p = banc.p();
+    Echelle e{p.base.NbRecett, {}, {}, {}};
+    e.actualisation = mesurer(essais, [&banc] { banc.actualiser(); }, [&banc] { banc.sansCritere(); });
+    e.texte = mesurer(essais, [&banc] { banc.actualiser(); }, [&banc] { banc.texteRecherche(TexteCherche); });
+    e.index = mesurer(essais, [&p] { p.sorties.CreerIndex(); }, [&banc] {
+        banc.sansCritere();
+        banc.actualiser();
+        banc.plateforme.ouverts.clear();
+    });
+    return e;
+}
+
+void afficherEchelles(const std::vector<Echelle>& echelles)
+{
+    std::printf("\nCroissance avec la taille de la base (médianes ; × = coût par recette rapporté à 1 000 recettes)\n");
+    ligneTableau(QStringLiteral("Recettes"), QStringLiteral("%1%2%3%4%5%6%7")
+                                                 .arg(QStringLiteral("actualis. ms"), 14).arg(QStringLiteral("×"), 7)
+                                                 .arg(QStringLiteral("texte ms"), 12).arg(QStringLiteral("×"), 7)
+                                                 .arg(QStringLiteral("index ms"), 12).arg(QStringLiteral("×"), 7)
+                                                 .arg(QStringLiteral("n log n ×"), 12), 10);
+    const Echelle& base = echelles.front();
+    const auto rapport = [&](double ms, double msBase, int n) { return (ms / n) / (msBase / base.recettes); };
+    for (const Echelle& e : echelles) {
+        const double nlogn = std::log(double(e.recettes)) / std::log(double(base.recettes));
+        ligneTableau(QString::number(e.recettes),
+                     QStringLiteral("%1%2%3%4%5%6%7")
+                         .arg(e.actualisation.mediane, 14, 'f', 2)
+                         .arg(rapport(e.actualisation.mediane, base.actualisation.mediane, e.recettes), 7, 'f', 2)
+                         .arg(e.texte.mediane, 12, 'f', 2)
+                         .arg(rapport(e.texte.mediane, base.texte.mediane, e.recettes), 7, 'f', 2)
+                         .arg(e.index.mediane, 12, 'f', 2)
+                         .arg(rapport(e.index.mediane, base.index.mediane, e.recettes), 7, 'f', 2)
+                         .arg(nlogn, 12, 'f', 2),
+                     10);
+    }
+}
+
+// ---- SQLite side by side ----
+
+struct Comparaison {
+    QString nom;
+    QString condition;
+    QStringList parametres;
+    std::function<void()> criteres; // the same search in the program
+};
+
+void comparerSqlite(BancProgramme& banc, const Registre& registre, int essais)
+{
+    FrmPrincipal& f = banc.fen();
+    banc.categorie(1, 1);
+    const QString categorie = f.ComboRechCat->currentText();
+    const QString sousCategorie = f.ComboRechSousCat->currentText();
+    banc.magazine(1);
+    const QString magazine = f.ComboRechMag->currentText();
+
+    BaseSqlite sqlite(banc.generee());
+    const QString like = QStringLiteral("%") + TexteCherche + QStringLiteral("%");
+    const std::vector<Comparaison> comparaisons = {
+        {SansCritere, QStringLiteral("1"), {}, [&banc] { banc.sansCritere(); }},
+        {Texte + QStringLiteral(" « ") + TexteCherche + QStringLiteral(" »"),
+         QStringLiteral("(r.nom LIKE ?1 OR r.numero LIKE ?1 OR r.notes LIKE ?1 OR r.page LIKE ?1)"), {like},
+         [&banc] { banc.texteRecherche(TexteCherche); }},
+        {Categorie, QStringLiteral("c.nom = ?1 AND s.nom = ?2"), {categorie, sousCategorie},
+         [&banc] { banc.categorie(1, 1); }},
+        {Magazine, QStringLiteral("m.nom = ?1"), {magazine}, [&banc] { banc.magazine(1); }},
+    };
+
+    std::printf("\nCôte à côte avec SQLite %s (base en mémoire, requête + lecture de toutes les lignes)\n",
+                BaseSqlite::version().toUtf8().constData());
+    std::printf("Zuta : l'actualisation entière (listes de critères, fiche vide comprises) et la recherche seule\n"
+                "(Rechercher : filtre, liste trouvée dans l'ordre des noms, compteurs). Rapports > 1 : Zuta plus rapide.\n");
+    ligneTableau(QStringLiteral("Recherche"), QStringLiteral("%1%2%3%4%5%6")
+                                                  .arg(QStringLiteral("actualis. ms"), 13)
+                                                  .arg(QStringLiteral("seule ms"), 10)
+                                                  .arg(QStringLiteral("SQLite ms"), 11)
+                                                  .arg(QStringLiteral("SQLite/actualis."), 18)
+                                                  .arg(QStringLiteral("SQLite/seule"), 14)
+                                                  .arg(QStringLiteral("trouvées Zuta / SQLite"), 24));
+    Programme& p = banc.p();
+    for (const Comparaison& c : comparaisons) {
+        BaseSqlite::Requete requete(sqlite, c.condition, c.parametres);
+        const Mesure m = mesurer(essais, [&requete] { requete.executer(); });
+        c.criteres();
+        banc.actualiser();
+        const Mesure seule = mesurer(essais, [&p] { p.recherche.Rechercher(); }, [&f] {
+            f.definirLignesRecettes({});
+            f.ListTmp.clear();
+        });
+        const Mesure nous = registre.resultat(c.nom);
+        ligneTableau(c.nom, QStringLiteral("%1%2%3%4%5%6")
+                                .arg(nous.mediane, 13, 'f', 2)
+                                .arg(seule.mediane, 10, 'f', 2)
+                                .arg(m.mediane, 11, 'f', 2)
+                                .arg(m.mediane / nous.mediane, 18, 'f', 1)
+                                .arg(m.mediane / seule.mediane, 14, 'f', 1)
+                                .arg(QStringLiteral("%1 / %2").arg(banc.trouvees()).arg(requete.lignes.size()), 24));
+    }
+}
+
+// The offscreen platform's own remarks would break up the tables.
+void filtrerMessages(QtMsgType type, const QMessageLogContext& contexte, const QString& message)
+{
+    if (message.contains(QLatin1String("propagateSizeHints")) || message.contains(QLatin1String("XDG_RUNTIME_DIR")))
+        return;
+    std::fprintf(stderr, "%s\n", qFormatLogMessage(type, contexte, message).toUtf8().constData());
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    QCoreApplication application(argc, argv);
+    qInstallMessageHandler(filtrerMessages);
+    // The real main window, on a platform that shows nothing.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
     const int essais = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
+    const QString chargeAvant = chargeMachine();
+    const QString filtre = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
 
-    Contexte contexte;
-    preparer(contexte);
+    BancProgramme complet(Generateur::baseComplete());
+    std::printf("Base générée : %d recettes, %d catégories, %d magazines, %lld octets\n", complet.p().base.NbRecett,
+                complet.p().base.NbCat, complet.p().base.NbMag, static_cast<long long>(complet.octets().size()));
+    std::printf("%d essais par opération (build Release), charge moyenne au départ : %s\n\n", essais,
+                chargeAvant.toUtf8().constData());
 
+    auto convertie = std::make_unique<Tables>();
+    QTemporaryDir dossierDemarrage;
+    Demarrage demarrage;
     Registre registre;
-    ajouterLecture(registre, contexte);
-    ajouterEcriture(registre, contexte);
+    ajouterFichiers(registre, complet);
+    ajouterRecherches(registre, complet);
+    ajouterFiche(registre, complet);
+    ajouterSorties(registre, complet);
+    ajouterConversions(registre, complet, *convertie);
+    ajouterDemarrage(registre, complet, dossierDemarrage, demarrage);
+    int manquees = registre.executer(essais, filtre);
+    if (!filtre.isEmpty())
+        return manquees == 0 ? 0 : 1;
+    verifier(complet, *convertie);
 
-    std::printf("%d essais par opération (build Release)\n", essais);
-    const int manquees = registre.executer(essais);
-    std::printf("\nMémoire résidente maximale : %.1f Mo\n", memoireMaxMo());
+    const bool memoireOk = demarrage.memoireMo <= 120;
+    manquees += !memoireOk;
+    std::printf("\nMémoire résidente maximale du programme démarré sur la base complète : %.1f Mo (cible 120) %s\n",
+                demarrage.memoireMo, memoireOk ? "OK" : "MANQUÉ");
+
+    std::vector<Echelle> echelles;
+    for (const int n : {1000, 5000, 10000}) {
+        Generateur::Parametres parametres = Generateur::baseComplete();
+        parametres.recettes = n;
+        BancProgramme banc(parametres);
+        echelles.push_back(mesurerEchelle(banc, essais));
+    }
+    complet.restaurerBase();
+    echelles.push_back(mesurerEchelle(complet, essais));
+    afficherEchelles(echelles);
+
+    comparerSqlite(complet, registre, essais);
+
+    std::printf("\nCharge moyenne : %s au départ, %s à la fin (%d cœurs)\n", chargeAvant.toUtf8().constData(),
+                chargeMachine().toUtf8().constData(), QThread::idealThreadCount());
+    std::printf("%s\n", manquees == 0 ? "Toutes les cibles sont tenues."
+                                      : QStringLiteral("%1 cible(s) manquée(s).").arg(manquees).toUtf8().constData());
     return manquees == 0 ? 0 : 1;
 }

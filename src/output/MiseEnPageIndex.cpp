@@ -2,6 +2,7 @@
 #include "base/Collation.h"
 #include <QHash>
 #include <algorithm>
+#include <cstdint>
 #include <numeric>
 #include <tuple>
 #include <vector>
@@ -161,6 +162,29 @@ void trierNomsDUnePlace(QList<Ligne>::iterator debut, QList<Ligne>::iterator fin
         *debut++ = a.ligne;
 }
 
+// By magazine, issue, page, then entry. Below 65,536 entries (a base holds
+// at most 33,000 recipes) the four ranks fit one 64-bit number, which sorts
+// several times faster than comparing them one after the other.
+void trierParPlace(QList<Ligne>& lignes)
+{
+    if (lignes.size() > 0xFFFF) {
+        std::sort(lignes.begin(), lignes.end(), [](const Ligne& a, const Ligne& b) {
+            return std::tie(a.magazine, a.numero, a.page, a.entree) < std::tie(b.magazine, b.numero, b.page, b.entree);
+        });
+        return;
+    }
+    std::vector<std::uint64_t> cles;
+    cles.reserve(static_cast<std::size_t>(lignes.size()));
+    for (const Ligne& l : lignes)
+        cles.push_back(std::uint64_t(l.magazine) << 48 | std::uint64_t(l.numero) << 32 | std::uint64_t(l.page) << 16
+                       | std::uint64_t(l.entree));
+    std::sort(cles.begin(), cles.end());
+    for (qsizetype i = 0; i < lignes.size(); ++i) {
+        const std::uint64_t k = cles[static_cast<std::size_t>(i)];
+        lignes[i] = {int(k >> 48), int(k >> 32 & 0xFFFF), int(k >> 16 & 0xFFFF), int(k & 0xFFFF)};
+    }
+}
+
 struct Colonnes {
     Colonne magazines, numeros, pages;
 };
@@ -181,9 +205,7 @@ QList<Ligne> lignesTriees(const QList<Entree>& entrees, Colonnes& c, const Colla
     const QList<int> rP = c.pages.classer(collation);
     for (Ligne& l : lignes)
         l = {rM[l.magazine], rN[l.numero], rP[l.page], l.entree};
-    std::sort(lignes.begin(), lignes.end(), [](const Ligne& a, const Ligne& b) {
-        return std::tie(a.magazine, a.numero, a.page, a.entree) < std::tie(b.magazine, b.numero, b.page, b.entree);
-    });
+    trierParPlace(lignes);
     for (auto debut = lignes.begin(); debut != lignes.end();) {
         auto fin = debut + 1;
         while (fin != lignes.end() && memePlace(*fin, *debut))
@@ -235,38 +257,75 @@ void ecrireEnTete(Redaction& r, const Criteres& c, const QDateTime& quand, qsize
     r.ligne({});
 }
 
+// Writes texts one after the other into a buffer sized beforehand: the
+// index of a full base is 33,000 lines, and appending each piece to a
+// QString costs more than the copying itself.
+class Plume {
+public:
+    explicit Plume(QChar* debut) : m_p(debut) {}
+    void operator<<(QStringView texte) { m_p = std::copy(texte.begin(), texte.end(), m_p); }
+    void operator<<(QChar c) { *m_p++ = c; }
+    void blancs(qsizetype n) { m_p = std::fill_n(m_p, n, QLatin1Char(' ')); }
+    QChar* position() const { return m_p; }
+
+private:
+    QChar* m_p;
+};
+
 // Magazine, issue and page are written once per run: a column equal to the
 // line above (magazine first) is left blank.
 void ecrireRecettes(Redaction& r, const QList<Ligne>& lignes, const Colonnes& c, const QList<Entree>& entrees)
 {
-    const QString vide = blancs(std::max({c.magazines.largeurMax(), c.numeros.largeurMax(), c.pages.largeurMax()}));
-    const auto blancsDe = [&](qsizetype n) { return QStringView(vide).left(n); };
+    // At most: a blank line before a new magazine, the three columns, their
+    // captions (" n°", "  page "), "  -", the name and the line end.
+    constexpr qsizetype Legendes = 2 + 3 + 7 + 3 + 2;
+    qsizetype borne = 0;
+    for (const Ligne& l : lignes)
+        borne += c.magazines.texte(l.magazine).size() + c.numeros.texte(l.numero).size()
+                 + c.pages.texte(l.page).size() + entrees[l.entree].nom.size() + Legendes;
     QString& t = r.texte();
-    QString magazineAvant, numeroAvant, pageAvant;
+    const qsizetype debut = t.size();
+    t.resize(debut + borne);
+    Plume plume(t.data() + debut);
+    // Before the first line, the texts above are empty.
+    const QString rien;
+    const QString* magazineAvant = &rien;
+    const QString* numeroAvant = &rien;
+    const QString* pageAvant = &rien;
     for (const Ligne& l : lignes) {
         const QString& magazine = c.magazines.texte(l.magazine);
         const QString& numero = c.numeros.texte(l.numero);
         const QString& page = c.pages.texte(l.page);
-        const bool memeMagazine = magazine == magazineAvant;
-        const bool memeNumero = memeMagazine && numero == numeroAvant;
-        const bool memePage = memeNumero && page == pageAvant;
+        const bool memeMagazine = magazine == *magazineAvant;
+        const bool memeNumero = memeMagazine && numero == *numeroAvant;
+        const bool memePage = memeNumero && page == *pageAvant;
         if (!memeMagazine)
-            t += QLatin1String("\r\n");
-        t += memeMagazine ? blancsDe(magazine.size()) : QStringView(magazine);
-        t += memeNumero || queDesBlancs(numero) ? QStringView(u"   ") : QStringView(u" n°");
-        t += memeNumero ? blancsDe(numero.size()) : QStringView(numero);
-        t += memePage || queDesBlancs(page) ? QStringView(u"       ") : QStringView(u"  page ");
-        t += memePage ? blancsDe(page.size()) : QStringView(page);
-        t += QLatin1String("  -");
-        t += entrees[l.entree].nom;
-        t += QLatin1String("\r\n");
+            plume << u"\r\n";
+        if (memeMagazine)
+            plume.blancs(magazine.size());
+        else
+            plume << magazine;
+        plume << (memeNumero || queDesBlancs(numero) ? QStringView(u"   ") : QStringView(u" n°"));
+        if (memeNumero)
+            plume.blancs(numero.size());
+        else
+            plume << numero;
+        plume << (memePage || queDesBlancs(page) ? QStringView(u"       ") : QStringView(u"  page "));
+        if (memePage)
+            plume.blancs(page.size());
+        else
+            plume << page;
+        plume << u"  -";
+        plume << entrees[l.entree].nom;
+        plume << u"\r\n";
         if (!memeMagazine)
-            magazineAvant = magazine;
+            magazineAvant = &magazine;
         if (!memeNumero)
-            numeroAvant = numero;
+            numeroAvant = &numero;
         if (!memePage)
-            pageAvant = page;
+            pageAvant = &page;
     }
+    t.truncate(plume.position() - t.constData());
 }
 
 QString cle(const Ligne& l, const Colonnes& c, const QList<Entree>& entrees)
@@ -275,15 +334,15 @@ QString cle(const Ligne& l, const Colonnes& c, const QList<Entree>& entrees)
     const QString& numero = c.numeros.texte(l.numero);
     const QString& page = c.pages.texte(l.page);
     const QString& nom = entrees[l.entree].nom;
-    QString k;
-    k.reserve(magazine.size() + numero.size() + page.size() + nom.size() + 3);
-    k += magazine;
-    k += Separateur;
-    k += numero;
-    k += Separateur;
-    k += page;
-    k += Separateur;
-    k += nom;
+    QString k(magazine.size() + numero.size() + page.size() + nom.size() + 3, Qt::Uninitialized);
+    Plume plume(k.data());
+    plume << magazine;
+    plume << Separateur;
+    plume << numero;
+    plume << Separateur;
+    plume << page;
+    plume << Separateur;
+    plume << nom;
     return k;
 }
 

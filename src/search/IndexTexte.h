@@ -18,6 +18,7 @@ public:
     static QString plier(const QString& texte) { return texte.toCaseFolded(); }
 
 private:
+    bool reprendreDuSuivant(const Tables& base, int r);
     struct Entree {
         QString champs[4];
         QString plie;

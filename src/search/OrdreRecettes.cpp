@@ -1,5 +1,6 @@
 #include "OrdreRecettes.h"
 #include "ListeTrouvee.h"
+#include "MemeTexte.h"
 #include "base/Tables.h"
 #include <algorithm>
 #include <charconv>
@@ -34,10 +35,13 @@ bool OrdreRecettes::avant(int a, int b) const
 void OrdreRecettes::mettreAJour(const Tables& base, const Collation& collation)
 {
     const int nb = std::clamp(base.NbRecett, 0, Tables::MaxRecett);
-    const std::vector<int> changees = relever(base, collation, nb);
+    bool decalage = false;
+    const std::vector<int> changees = relever(base, collation, nb, decalage);
     if (changees.empty() && nb == m_nb)
         return;
-    if (changees.size() > MaxReplacees || m_ordre.empty())
+    if (changees.size() > MaxReplacees && decalage && !m_ordre.empty())
+        renumeroter(changees.front());
+    else if (changees.size() > MaxReplacees || m_ordre.empty())
         trierTout(nb);
     else
         replacer(changees, nb);
@@ -60,19 +64,41 @@ void OrdreRecettes::rangerLignes()
     }
 }
 
+// A deletion moves every later recipe down one slot: the name a slot now
+// holds is the one the next slot held, and its key is taken over rather than
+// computed again. The next slot is not yet read again when this one is.
+std::optional<Collation::Cle> OrdreRecettes::cleDuSuivant(int r, const QString& nom) const
+{
+    const auto suivant = static_cast<std::size_t>(r) + 1;
+    if (r + 1 > m_nb || suivant >= m_entrees.size())
+        return std::nullopt;
+    const Entree& e = m_entrees[suivant];
+    if (!e.cle || e.nom != nom)
+        return std::nullopt;
+    return e.cle;
+}
+
 // Takes the name of every slot in use; returns the slots whose name is new.
-std::vector<int> OrdreRecettes::relever(const Tables& base, const Collation& collation, int nb)
+std::vector<int> OrdreRecettes::relever(const Tables& base, const Collation& collation, int nb, bool& decalage)
 {
     if (m_entrees.size() < static_cast<std::size_t>(nb) + 1)
         m_entrees.resize(static_cast<std::size_t>(nb) + 1);
+    // A deletion: one slot fewer, and from the first changed slot on, every
+    // slot holds the name the next one held.
+    decalage = nb == m_nb - 1;
     std::vector<int> changees;
     for (int r = 1; r <= nb; ++r) {
         const QString& nom = base.RecettTexte(r, 3);
         Entree& e = m_entrees[static_cast<std::size_t>(r)];
-        if (e.cle && e.nom == nom && r <= m_nb)
+        if (e.cle && r <= m_nb && memeTexte(e.nom, nom)) {
+            if (decalage && !changees.empty() && m_entrees[static_cast<std::size_t>(r) + 1].nom != nom)
+                decalage = false;
             continue;
+        }
+        std::optional<Collation::Cle> reprise = cleDuSuivant(r, nom);
+        decalage = decalage && reprise.has_value();
         e.nom = nom;
-        e.cle = collation.cle(nom);
+        e.cle = reprise ? std::move(reprise) : collation.cle(nom);
         e.ligne = ligneTrouvee(nom, r);
         changees.push_back(r);
     }
@@ -98,5 +124,28 @@ void OrdreRecettes::replacer(const std::vector<int>& changees, int nb)
     for (const int r : changees) {
         const auto place = std::lower_bound(m_ordre.begin(), m_ordre.end(), r, [this](int a, int b) { return avant(a, b); });
         m_ordre.insert(place, r);
+    }
+}
+
+// Slot 'supprime' was deleted and every later recipe moved down one slot
+// with its name: the previous order with the slots renumbered keeps the
+// names in order. Only recipes of exactly the same name, ordered by the text
+// of their slot numbers (" 10" before " 9"), may have to change places.
+void OrdreRecettes::renumeroter(int supprime)
+{
+    std::erase(m_ordre, supprime);
+    for (int& r : m_ordre)
+        if (r > supprime)
+            --r;
+    const auto nom = [this](int r) -> const QString& { return m_entrees[static_cast<std::size_t>(r)].nom; };
+    for (auto debut = m_ordre.begin(); debut != m_ordre.end();) {
+        auto fin = debut + 1;
+        while (fin != m_ordre.end() && nom(*fin) == nom(*debut))
+            ++fin;
+        // Nearly in order already: an insertion sort only moves the few.
+        for (auto i = debut + 1; i < fin; ++i)
+            for (auto j = i; j != debut && comparerNumerosEnTexte(*j, *(j - 1)) < 0; --j)
+                std::iter_swap(j, j - 1);
+        debut = fin;
     }
 }

@@ -34,8 +34,12 @@ private:
         QString ligne;
         std::optional<Collation::Cle> cle; // none until the slot is first seen
     };
-    std::vector<int> relever(const Tables& base, const Collation& collation, int nb);
+    // 'decalage' tells whether the change was the deletion of one slot, every
+    // later recipe moved down one slot.
+    std::vector<int> relever(const Tables& base, const Collation& collation, int nb, bool& decalage);
+    std::optional<Collation::Cle> cleDuSuivant(int r, const QString& nom) const;
     void trierTout(int nb);
+    void renumeroter(int supprime);
     void replacer(const std::vector<int>& changees, int nb);
     void rangerLignes();
 

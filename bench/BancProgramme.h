@@ -1,0 +1,54 @@
+#pragma once
+// The real program (its main window on the offscreen platform) started in a
+// temporary program folder that holds a generated base, and driven the way
+// the user drives it: criteria chosen in the search frame, a line of the
+// found list clicked, the card's buttons.
+#include "PlateformeBanc.h"
+#include "app/Programme.h"
+#include "base/Generateur.h"
+#include <QTemporaryDir>
+#include <memory>
+
+class BancProgramme {
+public:
+    // Generates the base, writes it as the program's default base and runs
+    // the program's start-up on it (which reads it and refreshes once).
+    explicit BancProgramme(const Generateur::Parametres& parametres);
+    ~BancProgramme();
+
+    Programme& p() { return *m_programme; }
+    FrmPrincipal& fen();
+    const Tables& generee() const { return *m_generee; }
+    const QByteArray& octets() const { return m_octets; }
+    QString cheminBase() const { return m_cheminBase; }
+    QString chemin(const QString& nom) const;
+
+    // The refresh of the "Actualiser" button with the criteria as they are.
+    void actualiser();
+    // Every criterion back to "all", the search text empty.
+    void sansCritere();
+    void texteRecherche(const QString& texte);
+    // The category and the sub-category at these positions of their lists.
+    void categorie(int position, int positionSousCategorie);
+    void magazine(int position);
+    // Refreshes with no criterion, then clicks the line of the slot so that
+    // the card shows it.
+    void montrerRecette(int slot);
+    // The generated base back in the tables, as before any change.
+    void restaurerBase();
+    // Number of lines of the found list.
+    int trouvees();
+
+    PlateformeBanc plateforme;
+
+private:
+    QTemporaryDir m_dossier;
+    std::unique_ptr<Tables> m_generee;
+    QByteArray m_octets;
+    QString m_cheminBase;
+    std::unique_ptr<Programme> m_programme;
+};
+
+// Ends the benchmark with a message: it refuses to time anything that does
+// not behave.
+[[noreturn]] void echec(const QString& message);

@@ -1,0 +1,16 @@
+#pragma once
+#include "platform/ImpressionQt.h"
+#include "platform/PlateformeScriptee.h"
+
+// The scripted platform, except that its printer dialog is always confirmed
+// and prints to a PDF file through the real printing layer.
+class PlateformeBanc : public PlateformeScriptee {
+public:
+    QString cheminPdf;
+
+    std::unique_ptr<Impression> choisirImprimante(const QString& titre) override
+    {
+        titresImpression.append(titre);
+        return std::make_unique<ImpressionQt>(cheminPdf);
+    }
+};

@@ -1,0 +1,70 @@
+// Runs exactly what the program's main() runs (the application, its French
+// translations, the real platform, the Programme and its start-up) in the
+// current folder, and exits as soon as the main window is shown and painted.
+// The benchmark times this whole process; the program prints the number of
+// recipes it loaded and its peak resident memory.
+#include "app/FrmPrincipal.h"
+#include "app/Programme.h"
+#include "platform/PlateformeQt.h"
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+#include <QWindow>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+// The peak resident memory of this program's own address space (VmHWM). The
+// launcher's rusage would not do: a process started by posix_spawn shares
+// its parent's memory until it executes, and counts that peak as its own.
+long memoirePointeKo()
+{
+    QFile statut(QStringLiteral("/proc/self/status"));
+    if (!statut.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& ligne : statut.readAll().split('\n'))
+        if (ligne.startsWith("VmHWM:"))
+            return ligne.mid(6).trimmed().split(' ').value(0).toLong();
+    return -1;
+}
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Zuta"));
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    QTranslator traductionQt;
+    if (traductionQt.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&traductionQt);
+
+    PlateformeQt plateforme;
+    Programme programme(plateforme);
+    plateforme.setParent(programme.fen.get());
+    programme.Main();
+
+    // The window counts as shown once the platform has exposed it and the
+    // events queued by the start-up (its first painting) have run.
+    QElapsedTimer attente;
+    attente.start();
+    while (!(programme.fen->windowHandle() && programme.fen->windowHandle()->isExposed())) {
+        if (attente.elapsed() > 10000) {
+            std::fprintf(stderr, "demarrage : la fenêtre n'est jamais montrée\n");
+            return 2;
+        }
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    QApplication::processEvents();
+    std::printf("%d %ld\n", programme.base.NbRecett, memoirePointeKo());
+    std::fflush(stdout);
+    // Tearing down 33,000 recipes is not part of the start-up.
+    std::_Exit(0);
+}
