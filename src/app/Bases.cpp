@@ -124,6 +124,14 @@ void RoutinesBases::LireBase()
     p.AfficherTitre();
     const FichierBase::ResultatLecture r = FichierBase::lire(texte, p.base, p.politique);
     p.etat.BaseLueAvecErreurs = r.erreurs;
+    if (r.erreurs)
+        p.plateforme.message(QStringLiteral("Zuta!"),
+                             QStringLiteral("La base ") + nomAffiche(chemin)
+                                 + QStringLiteral(" n'a pas pu être lue en entier (fichier incomplet ou abîmé) : %1 "
+                                                  "recette(s) lue(s).\nLe fichier est laissé tel quel ; avant le "
+                                                  "prochain enregistrement, il sera conservé sous un autre nom.")
+                                       .arg(p.base.NbRecett),
+                             Plateforme::Boutons::OK, Plateforme::Icone::Exclamation);
 }
 
 void RoutinesBases::creerBaseManquante()
