@@ -16,6 +16,11 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+RoutinesFiche::~RoutinesFiche()
+{
+    delete m_champs;
+}
+
 void RoutinesFiche::brancher()
 {
     FrmPrincipal& f = *p.fen;
