@@ -5,9 +5,12 @@
 #include "base/Codec.h"
 #include "base/FichierBase.h"
 #include "base/Fichiers.h"
+#include "platform/ErreurExecution.h"
 #include "windows/FrmSauvegarde.h"
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
+#include <QHash>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPushButton>
@@ -106,6 +109,7 @@ void RoutinesBases::LireBase()
                       + QStringLiteral(" ne peut pas être lu (accès refusé ou fichier verrouillé)."));
         return;
     }
+    memoriserEmpreinte(chemin, octets);
     const QString texte = Codec::decoder(octets);
     const Conversion::Genre genre = Conversion::examinerEntete(texte);
     if (genre == Conversion::Genre::PasUneBase) {
@@ -120,6 +124,14 @@ void RoutinesBases::LireBase()
     p.AfficherTitre();
     const FichierBase::ResultatLecture r = FichierBase::lire(texte, p.base, p.politique);
     p.etat.BaseLueAvecErreurs = r.erreurs;
+    if (r.erreurs)
+        p.plateforme.message(QStringLiteral("Zuta!"),
+                             QStringLiteral("La base ") + nomAffiche(chemin)
+                                 + QStringLiteral(" n'a pas pu être lue en entier (fichier incomplet ou abîmé) : %1 "
+                                                  "recette(s) lue(s).\nLe fichier est laissé tel quel ; avant le "
+                                                  "prochain enregistrement, il sera conservé sous un autre nom.")
+                                       .arg(p.base.NbRecett),
+                             Plateforme::Boutons::OK, Plateforme::Icone::Exclamation);
 }
 
 void RoutinesBases::creerBaseManquante()
@@ -194,6 +206,8 @@ void RoutinesBases::ConvertirBase(const QString& texte, const QByteArray& octets
 
 void RoutinesBases::SauverBase()
 {
+    if (!confirmerEcrasementModifiee())
+        return;
     if (p.etat.BaseIlisible && !confirmerEcrasementIllisible())
         return;
     if (p.etat.BaseLueAvecErreurs && !garderBaseAvecErreurs())
@@ -215,7 +229,89 @@ bool RoutinesBases::EcrireBase()
 {
     p.AfficherTitre();
     const QByteArray octets = Codec::encoder(FichierBase::ecrire(p.base));
-    return p.politique.etape([&] { Fichiers::ecrireSur(p.etat.CheminBase, octets); });
+    if (!garderVersionPrecedente())
+        return false;
+    const QString chemin = p.etat.CheminBase;
+    if (!p.politique.etape([&] { Fichiers::ecrireSur(chemin, octets); }))
+        return false;
+    memoriserEmpreinte(chemin, octets);
+    return true;
+}
+
+// ---------------------------------------------------------------- safeguards
+
+QString RoutinesBases::cheminSauvegarde(const QString& cheminBase)
+{
+    return cheminBase + QStringLiteral(".bak");
+}
+
+bool RoutinesBases::garderVersionPrecedente()
+{
+    // The file about to be replaced is copied first, through the same safe
+    // write: a failure leaves both the base and the previous copy whole. When
+    // the copy cannot be made, the base is not replaced.
+    const QString base = p.etat.CheminBase;
+    const QFileInfo info(base);
+    if (!info.exists() || info.isDir())
+        return true;
+    const QString copie = cheminSauvegarde(base);
+    if (p.politique.etape([&] { Fichiers::ecrireSur(copie, Fichiers::lire(base)); }))
+        return true;
+    p.plateforme.message(QStringLiteral("Zuta!"),
+                         QStringLiteral("La base ") + nomAffiche(base)
+                             + QStringLiteral(" n'a pas été enregistrée : sa version précédente n'a pas pu être "
+                                              "conservée sous le nom ")
+                             + nomAffiche(copie) + QStringLiteral(". Le fichier de la base est resté tel quel."),
+                         Plateforme::Boutons::OK, Plateforme::Icone::Exclamation);
+    return false;
+}
+
+void RoutinesBases::memoriserEmpreinte(const QString& chemin, const QByteArray& octets)
+{
+    const QFileInfo info(chemin);
+    m_empreinte = {chemin, octets.size(), info.lastModified().toMSecsSinceEpoch(), qHash(octets)};
+}
+
+bool RoutinesBases::changeeDepuis(const QString& chemin) const
+{
+    // Only the file that was read or written last is compared; a file that
+    // has gone holds nothing to lose. Size and time first; the bytes decide
+    // when they differ (a file touched but not changed is not a change).
+    if (m_empreinte.chemin.isEmpty() || QDir::cleanPath(m_empreinte.chemin) != QDir::cleanPath(chemin))
+        return false;
+    const QFileInfo info(chemin);
+    if (!info.exists() || info.isDir())
+        return false;
+    if (info.size() == m_empreinte.taille && info.lastModified().toMSecsSinceEpoch() == m_empreinte.modifiee)
+        return false;
+    QByteArray octets;
+    try {
+        octets = Fichiers::lire(chemin);
+    } catch (const ErreurExecution&) {
+        return true; // unreadable now: it has changed
+    }
+    return octets.size() != m_empreinte.taille || qHash(octets) != m_empreinte.hachage;
+}
+
+bool RoutinesBases::confirmerEcrasementModifiee()
+{
+    const QString base = p.etat.CheminBase;
+    if (!changeeDepuis(base))
+        return true;
+    const auto reponse = p.plateforme.message(
+        QStringLiteral("Base modifiée"),
+        QStringLiteral("Le fichier ") + nomAffiche(base)
+            + QStringLiteral(" a été modifié par un autre programme depuis qu'il a été chargé ou enregistré ici.\n"
+                             "L'enregistrer maintenant remplacera ces modifications par la base affichée.\n\n"
+                             "Remplacer le fichier ?"),
+        Plateforme::Boutons::OuiNon, Plateforme::Icone::Exclamation);
+    if (reponse == Plateforme::Reponse::Oui)
+        return true;
+    p.plateforme.message(QStringLiteral("Zuta!"),
+                         QStringLiteral("La base n'a pas été enregistrée. Le fichier ") + nomAffiche(base)
+                             + QStringLiteral(" est resté tel que l'autre programme l'a laissé."),
+                         Plateforme::Boutons::OK, Plateforme::Icone::Information);
+    return false;
 }
 
 bool RoutinesBases::confirmerEcrasementIllisible()

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QRect>
 #include <QString>
+#include <cstddef>
 #include <functional>
 #include <memory>
 
@@ -61,7 +62,25 @@ public:
     // that name is taken.
     static QString cheminErreurs(const QString& cheminBase);
 
+    // The copy of the previous version of a base, kept beside it before each
+    // save replaces it: "Zuta2005.don.bak". The base file dialog ("*.don")
+    // does not offer it; renaming it back to "Zuta2005.don" restores it.
+    static QString cheminSauvegarde(const QString& cheminBase);
+
 private:
+    // What the base file was when it was last read or written, to notice
+    // another program changing it in between.
+    struct Empreinte {
+        QString chemin;
+        qint64 taille = -1;
+        qint64 modifiee = 0; // milliseconds since the epoch
+        std::size_t hachage = 0;
+    };
+    void memoriserEmpreinte(const QString& chemin, const QByteArray& octets);
+    bool changeeDepuis(const QString& chemin) const;
+    bool confirmerEcrasementModifiee();
+    bool garderVersionPrecedente();
+
     void ConvertirBase(const QString& texte, const QByteArray& octets, Conversion::Genre genre);
     void creerBaseManquante();
     void baseIllisible(const QString& explication);
@@ -74,4 +93,5 @@ private:
     Programme& p;
     std::unique_ptr<FrmSauvegarde> m_progression;
     QString m_raisonIllisible;
+    Empreinte m_empreinte;
 };

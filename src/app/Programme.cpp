@@ -80,8 +80,17 @@ void Programme::LireIni()
     }
     QString texte;
     Reglages::Valeurs v{etat.OptionNotes, etat.OptionInfoBulles, etat.FenHaut, etat.FenGauche, etat.CheminBase};
-    if (politique.etape([&] { texte = Codec::decoder(Fichiers::lire(chemin)); }))
-        Reglages::lire(texte, v, politique);
+    if (politique.etape([&] { texte = Codec::decoder(Fichiers::lire(chemin)); })
+        && !Reglages::lire(texte, v, politique)) {
+        // A damaged file's last line is no base path unless it is a full one.
+        if (!QDir::isAbsolutePath(v.CheminBase))
+            v.CheminBase.clear();
+        plateforme.message(QStringLiteral("Zuta!"),
+                           QStringLiteral("Le fichier des réglages « ") + QDir::toNativeSeparators(chemin)
+                               + QStringLiteral(" » contient des valeurs illisibles : elles gardent leur valeur par "
+                                                "défaut. Le fichier sera réécrit à la fin du programme."),
+                           Plateforme::Boutons::OK, Plateforme::Icone::Information);
+    }
     etat.OptionNotes = v.OptionNotes;
     etat.OptionInfoBulles = v.OptionInfoBulles;
     etat.FenHaut = v.FenHaut;

@@ -16,15 +16,34 @@ QString ecrire(const Valeurs& v)
         + v.CheminBase + fin;
 }
 
-void lire(const QString& texte, Valeurs& v, PolitiqueErreurs& politique)
+namespace {
+template <class F>
+bool essayer(F&& lireValeur)
+{
+    try {
+        lireValeur();
+        return true;
+    } catch (const ErreurExecution&) {
+        return false;
+    }
+}
+} // namespace
+
+bool lire(const QString& texte, Valeurs& v, PolitiqueErreurs& politique)
 {
     LecteurValeurs lecteur(texte);
     // A line the user skips is passed over, so that the next value is read
     // from its own line; once the end of the file is met, one box is enough.
+    // After a first unreadable value the file is damaged: the later values
+    // are still taken when they read, without a box each.
     bool fini = false;
+    bool lisible = true;
     auto ligne = [&](auto&& lireValeur) {
-        if (fini || politique.etape(lireValeur))
+        if (fini)
             return;
+        if (lisible ? politique.etape(lireValeur) : essayer(lireValeur))
+            return;
+        lisible = false;
         lecteur.passer();
         fini = lecteur.fin();
     };
@@ -33,6 +52,7 @@ void lire(const QString& texte, Valeurs& v, PolitiqueErreurs& politique)
     ligne([&] { v.FenHaut = static_cast<float>(lecteur.lireNombre()); });
     ligne([&] { v.FenGauche = static_cast<float>(lecteur.lireNombre()); });
     ligne([&] { v.CheminBase = lecteur.lireLigne().trimmed(); });
+    return lisible && !fini;
 }
 
 int twipsVersPixels(double twips, double dpi)

@@ -23,7 +23,8 @@ QString ecrire(const Valeurs& v);
 // Reads the five lines into v, each line a step of the error policy: a value
 // that cannot be read keeps what v held. Line 5 is read whole, from its first
 // non-blank character, so that a path holding a comma stays whole.
-void lire(const QString& texte, Valeurs& v, PolitiqueErreurs& politique);
+// False when a value could not be read.
+bool lire(const QString& texte, Valeurs& v, PolitiqueErreurs& politique);
 
 // Twips and pixels: 15 twips per pixel at 96 dpi.
 int twipsVersPixels(double twips, double dpi);

@@ -64,9 +64,14 @@ void ecrireSur(const QString& chemin, const QByteArray& octets)
     if (QFileInfo(chemin).isDir())
         echecEcriture(Erreurs::ErreurAccesChemin, chemin);
     QSaveFile f(chemin);
-    if (!f.open(QIODevice::WriteOnly))
+    // Unbuffered: a buffered QSaveFile can drop the end of a short write (a
+    // file size limit, a full disk) and still commit a cut file. Each write
+    // here reaches the file and its count is checked.
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         echecEcriture(cause(f.error(), chemin), chemin);
     ecrireVers(f, octets, chemin);
+    if (f.size() != octets.size())
+        echecEcriture(Erreurs::ErreurEntreeSortie, chemin);
     if (!f.commit())
         echecEcriture(cause(f.error(), chemin), chemin);
 }

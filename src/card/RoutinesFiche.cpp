@@ -17,6 +17,11 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+RoutinesFiche::~RoutinesFiche()
+{
+    delete m_champs;
+}
+
 void RoutinesFiche::brancher()
 {
     FrmPrincipal& f = *p.fen;

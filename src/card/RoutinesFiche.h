@@ -1,4 +1,5 @@
 #pragma once
+#include <QPointer>
 #include <QString>
 
 class ChampsFiche;
@@ -9,6 +10,9 @@ class Programme;
 class RoutinesFiche {
 public:
     explicit RoutinesFiche(Programme& p) : p(p) {}
+    // The card's event filter goes before the window: the window's fields,
+    // destroyed after it, must not reach a filter that reads the window.
+    ~RoutinesFiche();
     void brancher();
 
     void NouvelleFiche();
@@ -36,5 +40,5 @@ private:
     void decalerVersLeBas(int depuis);
 
     Programme& p;
-    ChampsFiche* m_champs = nullptr;
+    QPointer<ChampsFiche> m_champs;
 };

@@ -245,8 +245,11 @@ private slots:
         b.ecrireOctets(QStringLiteral("Recettes-ERREURS.don"), "une copie plus ancienne");
         b.reglages(b.chemin(QStringLiteral("Recettes.don")));
         FrmPrincipal& f = b.demarrer();
-        QCOMPARE(b.plateforme.boites.size(), 1);
+        QCOMPARE(b.plateforme.boites.size(), 2);
         QCOMPARE(b.plateforme.boites.takeFirst().titre, QStringLiteral("Erreur !"));
+        QVERIFY(b.plateforme.boites.takeFirst().texte.startsWith(QStringLiteral("La base « ")
+                                                                + b.chemin(QStringLiteral("Recettes.don"))
+                                                                + QStringLiteral(" » n'a pas pu être lue en entier")));
         QVERIFY(b.p().etat.BaseLueAvecErreurs);
 
         b.plateforme.reponses << R::Oui;

@@ -3,7 +3,9 @@
 // saves two large contents in turn until it is killed.
 #include "base/Fichiers.h"
 #include <QCoreApplication>
+#include <QDir>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -40,13 +42,14 @@ private slots:
     {
         QTemporaryDir dossier;
         const QString cible = dossier.filePath(QStringLiteral("Zuta2005.don"));
-        for (int essai = 0; essai < 12; ++essai) {
+        QRandomGenerator hasard(2005);
+        for (int essai = 0; essai < 20; ++essai) {
             QProcess p;
             p.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--ecrivain"), cible});
             QVERIFY(p.waitForStarted());
             QVERIFY(p.waitForReadyRead(60000));
-            // Killed at a different moment of the writing each time.
-            QThread::usleep(static_cast<unsigned long>(1000 + essai * 1700));
+            // Killed at a random moment of the writing each time (fixed seed).
+            QThread::usleep(static_cast<unsigned long>(hasard.bounded(500, 30000)));
             p.kill();
             QVERIFY(p.waitForFinished());
             QFile f(cible);
@@ -54,6 +57,8 @@ private slots:
             const QByteArray lu = f.readAll();
             QVERIFY2(lu == Ancien || lu == Nouveau, qPrintable(QStringLiteral("%1 octets").arg(lu.size())));
         }
+        // The unfinished copies are unnamed files: none is left in the folder.
+        QCOMPARE(QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Zuta2005.don")});
     }
 };
 

@@ -72,7 +72,11 @@ private slots:
         b.ecrire(QStringLiteral("Zuta.ini"), QStringLiteral("oui\r\n"));
         b.demarrer();
         const QStringList boites = b.boites();
-        QCOMPARE(boites, QStringList{QStringLiteral("Erreur ! | Incompatibilité de type")});
+        QCOMPARE(boites, (QStringList{QStringLiteral("Erreur ! | Incompatibilité de type"),
+                                      QStringLiteral("Zuta! | Le fichier des réglages « ") + b.chemin(QStringLiteral("Zuta.ini"))
+                                          + QStringLiteral(" » contient des valeurs illisibles : elles gardent leur "
+                                                           "valeur par défaut. Le fichier sera réécrit à la fin du "
+                                                           "programme.")}));
         QCOMPARE(b.p().etat.CheminBase, b.chemin(QStringLiteral("Zuta2005.don")));
         QVERIFY(b.fen().isVisible());
     }

@@ -1,0 +1,263 @@
+// Saving a base without ever losing the previous one: the copy kept beside
+// it, a file changed by another program since it was read, and writes that
+// fail (a folder in place of the base or of its folder, a program folder on a
+// read-only file system). Through the real window, with scripted answers.
+#include "Banc.h"
+#include "app/Bases.h"
+#include "base/Tables.h"
+#include <QDateTime>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+using R = Plateforme::Reponse;
+
+QByteArray baseUneRecette()
+{
+    return "-1 \r\nv1.2b\r\n 1 \r\nDesserts\r\n 1 \r\n 1 \r\nTartes\r\n 1 \r\n 1 \r\nCuisine\r\n 1 \r\n 1 \r\n"
+           "\"81\"\r\n1\r\n\"12\"\r\n1\r\n\"\"\r\n1\r\n\"Tarte aux pommes\"\r\n1\r\n";
+}
+
+// The same base after another program renamed its category.
+QByteArray baseAutreProgramme()
+{
+    return QByteArray(baseUneRecette()).replace("Desserts", "Gateaux");
+}
+
+QString nomAffiche(const QString& chemin)
+{
+    return QStringLiteral("« ") + QDir::toNativeSeparators(chemin) + QStringLiteral(" »");
+}
+
+void ecrireAvecDate(const Banc& b, const QString& nom, const QByteArray& octets, int secondesPlusTard)
+{
+    b.ecrireOctets(nom, octets);
+    QFile f(b.chemin(nom));
+    QVERIFY(f.open(QIODevice::ReadWrite));
+    QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(secondesPlusTard), QFileDevice::FileModificationTime));
+}
+
+// "Actualiser" still works and shows the base in memory.
+void verifierUtilisable(Banc& b, int recettes)
+{
+    b.fen().CommandRechValider->click();
+    QCOMPARE(b.fen().LabelTotalrecett->text(), QStringLiteral("Recettes totales : %1").arg(recettes));
+    QVERIFY(b.fen().isEnabled());
+}
+
+const QString BaseModifiee = QStringLiteral("Base modifiée");
+} // namespace
+
+class TestFiabilite : public QObject {
+    Q_OBJECT
+private slots:
+    // ---------------------------------------------------------------- copy
+
+    void sauvegarde_garderLaVersionPrecedenteUneFois()
+    {
+        Banc b;
+        b.ecrireOctets(QStringLiteral("Recettes.don"), baseUneRecette());
+        b.reglages(b.chemin(QStringLiteral("Recettes.don")));
+        b.demarrer();
+        QCOMPARE(RoutinesBases::cheminSauvegarde(b.chemin(QStringLiteral("Recettes.don"))),
+                 b.chemin(QStringLiteral("Recettes.don.bak")));
+        // The base file dialog ("*.don") does not offer the copy as a base.
+        QVERIFY(!QDir::match(QStringLiteral("*.don"), QStringLiteral("Recettes.don.bak")));
+
+        b.p().base.Cat(1) = QStringLiteral("Pâtisseries");
+        b.p().bases.SauverBase();
+        const QByteArray premiere = b.lire(QStringLiteral("Recettes.don"));
+        QVERIFY(premiere.contains("P\xe2tisseries"));
+        QCOMPARE(b.lire(QStringLiteral("Recettes.don.bak")), baseUneRecette());
+
+        b.p().base.Cat(1) = QStringLiteral("Tartes sucrées");
+        b.p().bases.SauverBase();
+        QCOMPARE(b.lire(QStringLiteral("Recettes.don.bak")), premiere);
+        QVERIFY(b.lire(QStringLiteral("Recettes.don")).contains("Tartes sucr\xe9" "es"));
+        QCOMPARE(QDir(b.dossier()).entryList({QStringLiteral("Recettes.don*")}),
+                 (QStringList{QStringLiteral("Recettes.don"), QStringLiteral("Recettes.don.bak")}));
+        QVERIFY(b.boites().isEmpty());
+    }
+
+    void sauvegarde_copieImpossible_baseNonRemplacee()
+    {
+        Banc b;
+        b.ecrireOctets(QStringLiteral("Recettes.don"), baseUneRecette());
+        b.reglages(b.chemin(QStringLiteral("Recettes.don")));
+        QDir(b.dossier()).mkdir(QStringLiteral("Recettes.don.bak"));
+        b.demarrer();
+        b.p().base.Cat(1) = QStringLiteral("Pâtisseries");
+        b.p().bases.SauverBase(); // Cancel in the "Erreur !" box
+        const QStringList boites = b.boites();
+        QCOMPARE(boites.size(), 2);
+        QVERIFY(boites[0].startsWith(QStringLiteral("Erreur ! | ")));
+        QVERIFY(boites[0].contains(nomAffiche(b.chemin(QStringLiteral("Recettes.don.bak")))));
+        QCOMPARE(boites[1], QStringLiteral("Zuta! | La base ") + nomAffiche(b.chemin(QStringLiteral("Recettes.don")))
+                                + QStringLiteral(" n'a pas été enregistrée : sa version précédente n'a pas pu être "
+                                                 "conservée sous le nom ")
+                                + nomAffiche(b.chemin(QStringLiteral("Recettes.don.bak")))
+                                + QStringLiteral(". Le fichier de la base est resté tel quel."));
+        QCOMPARE(b.lire(QStringLiteral("Recettes.don")), baseUneRecette());
+        verifierUtilisable(b, 1);
+    }
+
+    void baseManquante_creeeSansCopie()
+    {
+        Banc b;
+        b.reglages(b.chemin(QStringLiteral("Neuve.don")));
+        b.demarrer();
+        QVERIFY(QFileInfo::exists(b.chemin(QStringLiteral("Neuve.don"))));
+        QVERIFY(!QFileInfo::exists(b.chemin(QStringLiteral("Neuve.don.bak"))));
+    }
+
+    // ---------------------------------------------------------------- changed underneath
+
+    void changeeParUnAutre_nonLaisseSonFichier()
+    {
+        Banc b;
+        b.ecrireOctets(QStringLiteral("Recettes.don"), baseUneRecette());
+        b.reglages(b.chemin(QStringLiteral("Recettes.don")));
+        b.demarrer();
+        ecrireAvecDate(b, QStringLiteral("Recettes.don"), baseAutreProgramme(), 5);
+        b.plateforme.reponses.enqueue(R::Non);
+        b.p().bases.SauverBase();
+        const QString nom = nomAffiche(b.chemin(QStringLiteral("Recettes.don")));
+        QCOMPARE(b.plateforme.boites.size(), 2);
+        QCOMPARE(b.plateforme.boites[0].boutons, Plateforme::Boutons::OuiNon);
+        QCOMPARE(b.boites(),
+                 (QStringList{BaseModifiee + QStringLiteral(" | Le fichier ") + nom
+                                  + QStringLiteral(" a été modifié par un autre programme depuis qu'il a été chargé "
+                                                   "ou enregistré ici.\nL'enregistrer maintenant remplacera ces "
+                                                   "modifications par la base affichée.\n\nRemplacer le fichier ?"),
+                              QStringLiteral("Zuta! | La base n'a pas été enregistrée. Le fichier ") + nom
+                                  + QStringLiteral(" est resté tel que l'autre programme l'a laissé.")}));
+        QCOMPARE(b.lire(QStringLiteral("Recettes.don")), baseAutreProgramme());
+        QVERIFY(!QFileInfo::exists(b.chemin(QStringLiteral("Recettes.don.bak"))));
+        verifierUtilisable(b, 1);
+    }
+
+    void changeeParUnAutre_ouiRemplaceEtGardeSaVersion()
+    {
+        Banc b;
+        b.ecrireOctets(QStringLiteral("Recettes.don"), baseUneRecette());
+        b.reglages(b.chemin(QStringLiteral("Recettes.don")));
+        b.demarrer();
+        // Same size, another time: the bytes decide.
+        ecrireAvecDate(b, QStringLiteral("Recettes.don"), QByteArray(baseUneRecette()).replace("Tartes", "Crepes"), 5);
+        b.plateforme.reponses.enqueue(R::Oui);
+        b.p().bases.SauverBase();
+        QCOMPARE(b.boites().size(), 1);
+        QCOMPARE(b.lire(QStringLiteral("Recettes.don")), baseUneRecette());
+        QCOMPARE(b.lire(QStringLiteral("Recettes.don.bak")), QByteArray(baseUneRecette()).replace("Tartes", "Crepes"));
+        // The file is ours again: the next save asks nothing.
+        b.p().bases.SauverBase();
+        QVERIFY(b.boites().isEmpty());
+    }
+
+    void toucheeSansChangement_neDemandeRien()
+    {
+        Banc b;
+        b.ecrireOctets(QStringLiteral("Recettes.don"), baseUneRecette());
+        b.reglages(b.chemin(QStringLiteral("Recettes.don")));
+        b.demarrer();
+        ecrireAvecDate(b, QStringLiteral("Recettes.don"), baseUneRecette(), 5);
+        b.p().bases.SauverBase();
+        QVERIFY(b.boites().isEmpty());
+    }
+
+    void changeeApresNotreSauvegarde_demande()
+    {
+        Banc b;
+        b.ecrireOctets(QStringLiteral("Recettes.don"), baseUneRecette());
+        b.reglages(b.chemin(QStringLiteral("Recettes.don")));
+        b.demarrer();
+        b.p().bases.SauverBase();
+        QVERIFY(b.boites().isEmpty());
+        ecrireAvecDate(b, QStringLiteral("Recettes.don"), baseAutreProgramme(), 5);
+        // Quitting: Yes to the save question, No to the overwrite.
+        b.plateforme.reponses.enqueue(R::Oui);
+        b.plateforme.reponses.enqueue(R::Non);
+        b.p().bases.finProgramme = [] {};
+        b.p().bases.TerminerProgramme();
+        const QStringList boites = b.boites();
+        QCOMPARE(boites.size(), 3);
+        QVERIFY(boites[1].startsWith(BaseModifiee));
+        QCOMPARE(b.lire(QStringLiteral("Recettes.don")), baseAutreProgramme());
+    }
+
+    // ---------------------------------------------------------------- failing writes
+
+    // The base's folder replaced by a file while the program runs.
+    void dossierDevenuFichier_messageEtBaseDeplaceeIntacte()
+    {
+        Banc b;
+        QDir(b.dossier()).mkdir(QStringLiteral("Sous"));
+        b.ecrireOctets(QStringLiteral("Sous/Recettes.don"), baseUneRecette());
+        b.reglages(b.chemin(QStringLiteral("Sous/Recettes.don")));
+        b.demarrer();
+        QVERIFY(QDir(b.dossier()).rename(QStringLiteral("Sous"), QStringLiteral("Ailleurs")));
+        b.ecrireOctets(QStringLiteral("Sous"), "un fichier");
+        b.p().bases.SauverBase();
+        const QStringList boites = b.boites();
+        QCOMPARE(boites.size(), 1);
+        QVERIFY(boites[0].startsWith(QStringLiteral("Erreur ! | Erreur d'accès au chemin/fichier")));
+        QVERIFY(boites[0].contains(nomAffiche(b.chemin(QStringLiteral("Sous/Recettes.don")))));
+        QCOMPARE(b.lire(QStringLiteral("Ailleurs/Recettes.don")), baseUneRecette());
+        QCOMPARE(b.lire(QStringLiteral("Sous")), QByteArray("un fichier"));
+        verifierUtilisable(b, 1);
+    }
+
+    // A base path naming a folder: told at start; saving over it needs a Yes,
+    // then fails with a message; the folder is untouched.
+    void cheminDeBaseEstUnDossier()
+    {
+        Banc b;
+        QDir(b.dossier()).mkdir(QStringLiteral("Recettes.don"));
+        b.ecrireOctets(QStringLiteral("Recettes.don/garde.txt"), "rien");
+        b.reglages(b.chemin(QStringLiteral("Recettes.don")));
+        b.demarrer();
+        QStringList boites = b.boites();
+        QCOMPARE(boites.size(), 1);
+        QVERIFY(boites[0].contains(nomAffiche(b.chemin(QStringLiteral("Recettes.don")))));
+        QVERIFY(boites[0].contains(QStringLiteral("désigne un dossier")));
+        b.plateforme.reponses.enqueue(R::Oui);
+        b.p().bases.SauverBase();
+        boites = b.boites();
+        QCOMPARE(boites.size(), 2);
+        QVERIFY(boites[0].startsWith(QStringLiteral("Attention ! | ")));
+        QVERIFY(boites[1].startsWith(QStringLiteral("Erreur ! | Erreur d'accès au chemin/fichier")));
+        QVERIFY(boites[1].contains(nomAffiche(b.chemin(QStringLiteral("Recettes.don")))));
+        QVERIFY(QFileInfo(b.chemin(QStringLiteral("Recettes.don"))).isDir());
+        QCOMPARE(b.lire(QStringLiteral("Recettes.don/garde.txt")), QByteArray("rien"));
+        verifierUtilisable(b, 0);
+    }
+
+    // A program folder where nothing can be written, even by root: a folder of
+    // /proc. The first start cannot create the default base nor, at the end,
+    // the settings file: one box each, naming the file, and the program runs.
+    void dossierProgrammeEnLectureSeule()
+    {
+        Banc b;
+        QVERIFY(QDir::setCurrent(QStringLiteral("/proc/self/fdinfo")));
+        b.demarrer();
+        const QString dossier = b.p().etat.CheminAppli;
+        QVERIFY(dossier.startsWith(QStringLiteral("/proc/")));
+        QStringList boites = b.boites();
+        QCOMPARE(boites.size(), 1);
+        QVERIFY(boites[0].startsWith(QStringLiteral("Erreur ! | ")));
+        QVERIFY(boites[0].contains(nomAffiche(dossier + QStringLiteral("Zuta2005.don"))));
+        QVERIFY(b.fen().isVisible());
+        verifierUtilisable(b, 0);
+        b.p().bases.finProgramme = [] {};
+        b.plateforme.reponses.enqueue(R::Non); // no save
+        b.p().bases.TerminerProgramme();
+        boites = b.boites();
+        QCOMPARE(boites.size(), 2);
+        QVERIFY(boites[1].startsWith(QStringLiteral("Erreur ! | ")));
+        QVERIFY(boites[1].contains(nomAffiche(dossier + QStringLiteral("Zuta.ini"))));
+    }
+};
+
+QTEST_MAIN(TestFiabilite)
+#include "tst_fiabilite.moc"
