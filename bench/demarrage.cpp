@@ -4,14 +4,10 @@
 // The benchmark times this whole process; the program prints the number of
 // recipes it loaded and its peak resident memory.
 #include "app/FrmPrincipal.h"
-#include "app/Programme.h"
-#include "platform/PlateformeQt.h"
+#include "app/Lancement.h"
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 #include <QWindow>
 #include <cstdio>
 #include <cstdlib>
@@ -37,19 +33,8 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Zuta"));
-    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-    QApplication::setQuitOnLastWindowClosed(false);
-
-    QTranslator traductionQt;
-    if (traductionQt.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&traductionQt);
-
-    PlateformeQt plateforme;
-    Programme programme(plateforme);
-    plateforme.setParent(programme.fen.get());
-    programme.Main();
+    Lancement lancement;
+    Programme& programme = lancement.demarrer();
 
     // The window counts as shown once the platform has exposed it and the
     // events queued by the start-up (its first painting) have run.

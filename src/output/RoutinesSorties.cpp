@@ -112,6 +112,20 @@ void RoutinesSorties::ChoisirImprimante()
         p.etat.ImpressionAnnulee = 1;
 }
 
+namespace {
+// Both printouts open with the program's name in 14-point italic and two
+// empty lines.
+void imprimerEntete(ImpressionSousPolitique& imp)
+{
+    imp.taille(14);
+    imp.italique(true);
+    imp.ligne({QStringLiteral("Zuta! v1.2b")});
+    imp.italique(false);
+    imp.ligneVide();
+    imp.ligneVide();
+}
+} // namespace
+
 void RoutinesSorties::ImprimerRecette()
 {
     FrmPrincipal& f = *p.fen;
@@ -121,12 +135,7 @@ void RoutinesSorties::ImprimerRecette()
         return;
     // The card as displayed, validated or not.
     ImpressionSousPolitique imp(*m_imprimante, p.politique);
-    imp.taille(14);
-    imp.italique(true);
-    imp.ligne({QStringLiteral("Zuta! v1.2b")});
-    imp.italique(false);
-    imp.ligneVide();
-    imp.ligneVide();
+    imprimerEntete(imp);
     imp.gras(true);
     imp.taille(16);
     imp.ligne({sansBlancs(f.TextRecettNom->text())});
@@ -166,12 +175,7 @@ void RoutinesSorties::ImprimerListe()
     const QStringList noms = f.lignesRecettes();
     const bool avecNotes = f.CheckNotes->isChecked();
     ImpressionSousPolitique imp(*m_imprimante, p.politique);
-    imp.taille(14);
-    imp.italique(true);
-    imp.ligne({QStringLiteral("Zuta! v1.2b")});
-    imp.italique(false);
-    imp.ligneVide();
-    imp.ligneVide();
+    imprimerEntete(imp);
     imp.gras(false);
     imp.taille(10);
     imp.ligne({MiseEnPageIndex::texteNombre(noms.size())});

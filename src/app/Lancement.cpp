@@ -1,0 +1,26 @@
+#include "Lancement.h"
+#include "FrmPrincipal.h"
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+
+Lancement::Lancement()
+{
+    QApplication::setApplicationName(QStringLiteral("Zuta"));
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    // The program ends through its own closing sequence (save question,
+    // settings), never because a window happened to be the last one shown.
+    QApplication::setQuitOnLastWindowClosed(false);
+    // Qt's own buttons and dialogs speak French too.
+    if (m_traductionQt.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&m_traductionQt);
+}
+
+Programme& Lancement::demarrer()
+{
+    m_programme = std::make_unique<Programme>(m_plateforme);
+    m_plateforme.setParent(m_programme->fen.get());
+    m_programme->Main();
+    return *m_programme;
+}
