@@ -254,3 +254,12 @@ inline QString incoherence(const Tables& t)
             return QStringLiteral("magazine %1").arg(m);
     return {};
 }
+
+// The progress windows shown so far, as "title / label".
+inline QStringList titresProgression(const Programme& p)
+{
+    QStringList t;
+    for (const auto& pr : p.bases.progressions)
+        t << pr.titre + QStringLiteral(" / ") + pr.texte;
+    return t;
+}

@@ -16,8 +16,7 @@ const QByteArray BaseVide = "-1 \r\nv1.2b\r\n 0 \r\n 0 \r\n 0 \r\n";
 // The 20-line base: one category, sub-category, magazine and tested recipe.
 QByteArray baseUneRecette()
 {
-    return "-1 \r\nv1.2b\r\n 1 \r\nDesserts\r\n 1 \r\n 1 \r\nTartes\r\n 1 \r\n 1 \r\nCuisine\r\n 1 \r\n 1 \r\n"
-           "\"81\"\r\n1\r\n\"12\"\r\n1\r\n\"\"\r\n1\r\n\"Tarte aux pommes\"\r\n1\r\n";
+    return donneeTest(QStringLiteral("exemple20.don"));
 }
 
 QStringList lignesReglages(const Banc& b)
@@ -25,13 +24,6 @@ QStringList lignesReglages(const Banc& b)
     return QString::fromLatin1(b.lire(QStringLiteral("Zuta.ini"))).split(QStringLiteral("\r\n"));
 }
 
-QStringList titresProgression(const Programme& p)
-{
-    QStringList t;
-    for (const auto& pr : p.bases.progressions)
-        t << pr.titre + QStringLiteral(" / ") + pr.texte;
-    return t;
-}
 } // namespace
 
 class TestBases : public QObject {

@@ -25,13 +25,6 @@ QByteArray corrigee()
            "\"83\"\r\n1\r\n\"40\"\r\n1\r\n\"\"\r\n1\r\n\"Tartelette\"\r\n1\r\n";
 }
 
-QStringList titres(const Programme& p)
-{
-    QStringList t;
-    for (const auto& pr : p.bases.progressions)
-        t << pr.titre + QStringLiteral(" / ") + pr.texte;
-    return t;
-}
 } // namespace
 
 class TestConversionFenetre : public QObject {
@@ -68,7 +61,7 @@ private slots:
         QCOMPARE(b.p().base.MagNbRecett(1), 9);
         QCOMPARE(b.p().etat.CheminBase, b.chemin(QStringLiteral("Recettes.don")));
         QVERIFY(!b.p().etat.BaseLueAvecErreurs);
-        QCOMPARE(titres(b.p()),
+        QCOMPARE(titresProgression(b.p()),
                  (QStringList{QStringLiteral("Zuta! / Chargement base / Lecture des données en cours..."),
                               QStringLiteral("Zuta! / Conversion base / Analyse des données en cours..."),
                               QStringLiteral("Zuta! / Enregistrement base / Sauvegarde des données en cours...")}));

@@ -15,8 +15,7 @@ using R = Plateforme::Reponse;
 
 QByteArray baseUneRecette()
 {
-    return "-1 \r\nv1.2b\r\n 1 \r\nDesserts\r\n 1 \r\n 1 \r\nTartes\r\n 1 \r\n 1 \r\nCuisine\r\n 1 \r\n 1 \r\n"
-           "\"81\"\r\n1\r\n\"12\"\r\n1\r\n\"\"\r\n1\r\n\"Tarte aux pommes\"\r\n1\r\n";
+    return donneeTest(QStringLiteral("exemple20.don"));
 }
 
 // The same base after another program renamed its category.
