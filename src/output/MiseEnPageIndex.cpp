@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <numeric>
+#include <optional>
 #include <tuple>
 #include <vector>
 
@@ -57,17 +58,24 @@ public:
     // The id of the text in its column form.
     int ajouter(const QString& brut, Forme forme)
     {
-        auto it = m_bruts.constFind(brut);
-        if (it != m_bruts.constEnd())
-            return *it;
-        const QString texte = forme(brut);
-        auto id = m_ids.constFind(texte);
-        if (id == m_ids.constEnd()) {
-            id = m_ids.insert(texte, int(m_textes.size()));
-            m_textes.append(texte);
+        // Issue numbers and pages are short: their characters packed in one
+        // number are hashed far faster than the text.
+        const std::optional<quint64> court = caracteresPackes(brut);
+        if (court) {
+            auto it = m_courts.constFind(*court);
+            if (it != m_courts.constEnd())
+                return *it;
+        } else {
+            auto it = m_bruts.constFind(brut);
+            if (it != m_bruts.constEnd())
+                return *it;
         }
-        m_bruts.insert(brut, *id);
-        return *id;
+        const int id = idDuTexte(forme(brut));
+        if (court)
+            m_courts.insert(*court, id);
+        else
+            m_bruts.insert(brut, id);
+        return id;
     }
 
     qsizetype largeurMax() const
@@ -111,6 +119,32 @@ public:
     const QString& texte(int rang) const { return m_textes[rang]; }
 
 private:
+    // Up to four characters, none of them null, as one number: distinct
+    // texts give distinct numbers.
+    static std::optional<quint64> caracteresPackes(const QString& texte)
+    {
+        if (texte.size() > 4)
+            return std::nullopt;
+        quint64 n = 0;
+        for (const QChar c : texte) {
+            if (c.isNull())
+                return std::nullopt;
+            n = n << 16 | c.unicode();
+        }
+        return n;
+    }
+
+    int idDuTexte(const QString& texte)
+    {
+        auto id = m_ids.constFind(texte);
+        if (id == m_ids.constEnd()) {
+            id = m_ids.insert(texte, int(m_textes.size()));
+            m_textes.append(texte);
+        }
+        return *id;
+    }
+
+    QHash<quint64, int> m_courts;
     QHash<QString, int> m_bruts;
     QHash<QString, int> m_ids;
     QStringList m_textes;

@@ -3,21 +3,44 @@
 #include <algorithm>
 #include <charconv>
 
-QString ligneTrouvee(const QString& nom, int numero)
+namespace {
+// The number as FormatNombres::signe writes it; returns its end.
+char* ecrireNumero(char (&chiffres)[16], int numero)
 {
-    // Written in place, in one allocation: a deletion near the top of a full
-    // base renumbers 33,000 lines at once. The number is written as
-    // FormatNombres::signe writes it.
-    char chiffres[16];
     chiffres[0] = ' ';
     char* const debut = numero < 0 ? chiffres : chiffres + 1;
-    const char* const fin = std::to_chars(debut, chiffres + sizeof chiffres, numero).ptr;
+    return std::to_chars(debut, chiffres + sizeof chiffres, numero).ptr;
+}
+} // namespace
+
+QString ligneTrouvee(const QString& nom, int numero)
+{
+    // Written in place, in one allocation.
+    char chiffres[16];
+    const char* const fin = ecrireNumero(chiffres, numero);
     QString ligne(nom.size() + 1 + (fin - chiffres), Qt::Uninitialized);
     QChar* sortie = std::copy(nom.cbegin(), nom.cend(), ligne.data());
     *sortie++ = SeparateurListeTrouvee;
     for (const char* c = chiffres; c != fin; ++c)
         *sortie++ = QLatin1Char(*c);
     return ligne;
+}
+
+void renumeroterLigne(QString& ligne, const QString& nom, int numero)
+{
+    // A deletion near the top of a full base renumbers 33,000 lines at once:
+    // a number of as many characters is written over the old one, in the
+    // line's own buffer when no one else holds it.
+    char chiffres[16];
+    const char* const fin = ecrireNumero(chiffres, numero);
+    const qsizetype longueur = fin - chiffres;
+    if (ligne.size() != nom.size() + 1 + longueur) {
+        ligne = ligneTrouvee(nom, numero);
+        return;
+    }
+    QChar* sortie = ligne.data() + nom.size() + 1;
+    for (const char* c = chiffres; c != fin; ++c)
+        *sortie++ = QLatin1Char(*c);
 }
 
 int numeroDeLigne(const QString& ligneTmp)

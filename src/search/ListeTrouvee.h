@@ -12,6 +12,9 @@ inline constexpr QChar SeparateurListeTrouvee = QChar(0xFF);
 // "Tarte aux pommesÿ 12" for slot 12.
 QString ligneTrouvee(const QString& nom, int numero);
 
+// Makes 'ligne', the line of a recipe named 'nom', the line of slot 'numero'.
+void renumeroterLigne(QString& ligne, const QString& nom, int numero);
+
 // The slot number of a line, read after its last separator, so that a name
 // holding "ÿ" itself still gives the right slot. A line without a readable
 // number fails with "Incompatibilité de type".

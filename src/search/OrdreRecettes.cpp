@@ -11,9 +11,20 @@ namespace {
 // placing each one.
 constexpr std::size_t MaxReplacees = 512;
 
+int nombreDeChiffres(int n)
+{
+    int chiffres = 1;
+    for (; n >= 10; n /= 10)
+        ++chiffres;
+    return chiffres;
+}
+
 // The slot numbers compared as the texts written in the found list.
 int comparerNumerosEnTexte(int a, int b)
 {
+    // Numbers of as many digits compare as their texts do.
+    if (a >= 0 && b >= 0 && nombreDeChiffres(a) == nombreDeChiffres(b))
+        return (a > b) - (a < b);
     char ta[12];
     char tb[12];
     const auto fa = std::to_chars(ta, ta + sizeof ta, a).ptr;
@@ -35,6 +46,13 @@ bool OrdreRecettes::avant(int a, int b) const
 void OrdreRecettes::mettreAJour(const Tables& base, const Collation& collation)
 {
     const int nb = std::clamp(base.NbRecett, 0, Tables::MaxRecett);
+    // A new count always rebuilds the lists: letting go of them first leaves
+    // the lines to this order alone, so that a deletion renumbers them in
+    // place rather than copying each.
+    if (nb != m_nb) {
+        m_lignes.clear();
+        m_noms.clear();
+    }
     bool decalage = false;
     const std::vector<int> changees = relever(base, collation, nb, decalage);
     if (changees.empty() && nb == m_nb)
@@ -53,15 +71,18 @@ void OrdreRecettes::mettreAJour(const Tables& base, const Collation& collation)
 // texts: a search that keeps everything hands these lists over whole.
 void OrdreRecettes::rangerLignes()
 {
-    m_lignes.clear();
-    m_noms.clear();
-    m_lignes.reserve(static_cast<qsizetype>(m_ordre.size()));
-    m_noms.reserve(static_cast<qsizetype>(m_ordre.size()));
+    // Filled in place: appending one by one costs more than the copies.
+    QStringList lignes(static_cast<qsizetype>(m_ordre.size()));
+    QStringList noms(lignes.size());
+    QString* ligne = lignes.data();
+    QString* nom = noms.data();
     for (const int r : m_ordre) {
         const Entree& e = m_entrees[static_cast<std::size_t>(r)];
-        m_lignes << e.ligne;
-        m_noms << e.nom;
+        *ligne++ = e.ligne;
+        *nom++ = e.nom;
     }
+    m_lignes = std::move(lignes);
+    m_noms = std::move(noms);
 }
 
 // A deletion moves every later recipe down one slot: the name a slot now
@@ -87,6 +108,8 @@ std::vector<int> OrdreRecettes::relever(const Tables& base, const Collation& col
     // slot holds the name the next one held.
     decalage = nb == m_nb - 1;
     std::vector<int> changees;
+    if (decalage && releverDecalage(base, nb, changees))
+        return changees;
     for (int r = 1; r <= nb; ++r) {
         const QString& nom = base.RecettTexte(r, 3);
         Entree& e = m_entrees[static_cast<std::size_t>(r)];
@@ -103,6 +126,33 @@ std::vector<int> OrdreRecettes::relever(const Tables& base, const Collation& col
         changees.push_back(r);
     }
     return changees;
+}
+
+// The usual deletion: every slot from the first changed one on holds the
+// name the next slot held. The later entries then move down one slot whole,
+// name, key and line, and only the number at the end of each line is
+// written again. Returns false, having changed nothing, for any other change.
+bool OrdreRecettes::releverDecalage(const Tables& base, int nb, std::vector<int>& changees)
+{
+    int premier = 1;
+    while (premier <= nb && memeTexte(m_entrees[static_cast<std::size_t>(premier)].nom, base.RecettTexte(premier, 3))
+           && m_entrees[static_cast<std::size_t>(premier)].cle)
+        ++premier;
+    if (premier > nb)
+        return false;
+    for (int r = premier; r <= nb; ++r) {
+        Entree& suivant = m_entrees[static_cast<std::size_t>(r) + 1];
+        if (!suivant.cle || !memeTexte(suivant.nom, base.RecettTexte(r, 3)))
+            return false;
+    }
+    m_entrees.erase(m_entrees.begin() + premier);
+    changees.reserve(static_cast<std::size_t>(nb - premier + 1));
+    for (int r = premier; r <= nb; ++r) {
+        Entree& e = m_entrees[static_cast<std::size_t>(r)];
+        renumeroterLigne(e.ligne, e.nom, r);
+        changees.push_back(r);
+    }
+    return true;
 }
 
 void OrdreRecettes::trierTout(int nb)

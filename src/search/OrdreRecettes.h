@@ -37,6 +37,7 @@ private:
     // 'decalage' tells whether the change was the deletion of one slot, every
     // later recipe moved down one slot.
     std::vector<int> relever(const Tables& base, const Collation& collation, int nb, bool& decalage);
+    bool releverDecalage(const Tables& base, int nb, std::vector<int>& changees);
     std::optional<Collation::Cle> cleDuSuivant(int r, const QString& nom) const;
     void trierTout(int nb);
     void renumeroter(int supprime);
