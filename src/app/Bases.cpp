@@ -12,9 +12,7 @@
 #include <QDir>
 #include <QHash>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
 const QString FiltreBases = QStringLiteral("Bases Zuta! (*.don) | *.don");
@@ -40,12 +38,6 @@ void RoutinesBases::brancher()
 
 // ---------------------------------------------------------------- progress
 
-double RoutinesBases::dpi() const
-{
-    const QScreen* ecran = p.fen->screen() ? p.fen->screen() : QGuiApplication::primaryScreen();
-    return ecran ? ecran->logicalDotsPerInch() : 96.0;
-}
-
 void RoutinesBases::montrerProgression(const QString& titre, const QString& texte)
 {
     const bool nouvelle = !m_progression;
@@ -56,7 +48,7 @@ void RoutinesBases::montrerProgression(const QString& titre, const QString& text
         QRect cadre = p.fen->frameGeometry();
         if (p.etat.FermetureEnCours == 1) {
             // The main window is gone: the rectangle it left.
-            const double d = dpi();
+            const double d = p.dpiEcran();
             cadre = QRect(Reglages::twipsVersPixels(p.etat.FenGauche, d), Reglages::twipsVersPixels(p.etat.FenHaut, d),
                           Reglages::twipsVersPixels(p.etat.FenLargeur, d),
                           Reglages::twipsVersPixels(p.etat.FenHauteur, d));
@@ -397,7 +389,7 @@ void RoutinesBases::memoriserPositionNormale()
     const QRect normal = cadreNormal();
     if (p.fen->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))
         p.fen->setWindowState(p.fen->windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
-    const double d = dpi();
+    const double d = p.dpiEcran();
     p.etat.FenHaut = static_cast<float>(Reglages::pixelsVersTwips(normal.top(), d));
     p.etat.FenGauche = static_cast<float>(Reglages::pixelsVersTwips(normal.left(), d));
 }
@@ -460,7 +452,7 @@ void RoutinesBases::FrmPrincipal_Unload()
         return;
     const QRect normal = cadreNormal();
     memoriserPositionNormale();
-    const double d = dpi();
+    const double d = p.dpiEcran();
     p.etat.FermetureEnCours = 1;
     p.etat.FenHauteur = static_cast<int>(Reglages::pixelsVersTwips(normal.height(), d));
     p.etat.FenLargeur = static_cast<int>(Reglages::pixelsVersTwips(normal.width(), d));

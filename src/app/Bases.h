@@ -88,7 +88,6 @@ private:
     bool garderBaseAvecErreurs();
     void memoriserPositionNormale();
     QRect cadreNormal() const;
-    double dpi() const;
 
     Programme& p;
     std::unique_ptr<FrmSauvegarde> m_progression;

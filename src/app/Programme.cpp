@@ -111,10 +111,16 @@ void Programme::LireIni()
         fenetres.BasculerInfoBulles();
 }
 
+double Programme::dpiEcran() const
+{
+    const QScreen* ecran = fen->screen() ? fen->screen() : QGuiApplication::primaryScreen();
+    return ecran ? ecran->logicalDotsPerInch() : 96.0;
+}
+
 void Programme::placerFenetre(bool premierDemarrage)
 {
     const QScreen* ecran = fen->screen() ? fen->screen() : QGuiApplication::primaryScreen();
-    const double dpi = ecran ? ecran->logicalDotsPerInch() : 96.0;
+    const double dpi = dpiEcran();
     if (premierDemarrage && ecran) {
         const QRect zone = ecran->availableGeometry();
         QRect cadre(QPoint(), fen->size());

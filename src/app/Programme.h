@@ -28,6 +28,10 @@ public:
     void EcrireIni();
     void AfficherTitre();
 
+    // The main window's screen's logical dots per inch (twips in the
+    // settings file, pixels on screen).
+    double dpiEcran() const;
+
     Plateforme& plateforme;
     PolitiqueErreurs politique;
     Collation collation;
