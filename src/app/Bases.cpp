@@ -221,9 +221,12 @@ bool RoutinesBases::EcrireBase()
 {
     p.AfficherTitre();
     const QByteArray octets = Codec::encoder(FichierBase::ecrire(p.base));
+    const QString chemin = p.etat.CheminBase;
+    // A base that cannot be replaced keeps its previous copy as it was.
+    if (!p.politique.etape([&] { Fichiers::verifierRemplacable(chemin); }))
+        return false;
     if (!garderVersionPrecedente())
         return false;
-    const QString chemin = p.etat.CheminBase;
     if (!p.politique.etape([&] { Fichiers::ecrireSur(chemin, octets); }))
         return false;
     memoriserEmpreinte(chemin, octets);

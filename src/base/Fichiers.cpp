@@ -1,5 +1,6 @@
 #include "Fichiers.h"
 #include "platform/ErreurExecution.h"
+#include "platform/VerrouFichier.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -40,6 +41,8 @@ QByteArray lire(const QString& chemin)
         throw ErreurExecution(Erreurs::FichierIntrouvable + QStringLiteral(" : ") + nomAffiche(chemin));
     if (QFileInfo(chemin).isDir() || !f.open(QIODevice::ReadOnly))
         throw ErreurExecution(Erreurs::PermissionRefusee + QStringLiteral(" : ") + nomAffiche(chemin));
+    if (VerrouFichier::empecheLecture(chemin))
+        throw ErreurExecution(Erreurs::FichierVerrouille + QStringLiteral(" : ") + nomAffiche(chemin));
     QByteArray octets = f.readAll();
     if (f.error() != QFileDevice::NoError)
         throw ErreurExecution(Erreurs::ErreurEntreeSortie + QStringLiteral(" : ") + nomAffiche(chemin));
@@ -59,10 +62,24 @@ void ecrireVers(QIODevice& sortie, const QByteArray& octets, const QString& chem
     }
 }
 
+void verifierRemplacable(const QString& chemin)
+{
+    const QFileInfo info(chemin);
+    if (info.isDir())
+        echecEcriture(Erreurs::ErreurAccesChemin, chemin);
+    if (!info.exists())
+        return;
+    // A file its owner made read-only stays as it is, even for an
+    // administrator whom the system itself would let replace it.
+    if (!(info.permissions() & QFileDevice::WriteOwner))
+        echecEcriture(Erreurs::FichierLectureSeule, chemin);
+    if (VerrouFichier::empecheEcriture(chemin))
+        echecEcriture(Erreurs::FichierVerrouille, chemin);
+}
+
 void ecrireSur(const QString& chemin, const QByteArray& octets)
 {
-    if (QFileInfo(chemin).isDir())
-        echecEcriture(Erreurs::ErreurAccesChemin, chemin);
+    verifierRemplacable(chemin);
     QSaveFile f(chemin);
     // Unbuffered: a buffered QSaveFile can drop the end of a short write (a
     // file size limit, a full disk) and still commit a cut file. Each write

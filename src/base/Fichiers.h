@@ -16,6 +16,10 @@ QByteArray lire(const QString& chemin);
 // old file whole, and the error says so.
 void ecrireSur(const QString& chemin, const QByteArray& octets);
 
+// Raises the error a write would meet before anything is written: a folder
+// in the way, a file made read-only, a file another program keeps locked.
+void verifierRemplacable(const QString& chemin);
+
 // Writes to any device, checking every write (tests use a failing device).
 void ecrireVers(QIODevice& sortie, const QByteArray& octets, const QString& chemin);
 

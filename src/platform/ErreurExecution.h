@@ -24,5 +24,7 @@ inline const QString PermissionRefusee = QStringLiteral("Permission refusée");
 inline const QString ErreurAccesChemin = QStringLiteral("Erreur d'accès au chemin/fichier");
 inline const QString DisquePlein = QStringLiteral("Disque plein");
 inline const QString ErreurEntreeSortie = QStringLiteral("Erreur d'entrée/sortie");
+inline const QString FichierVerrouille = QStringLiteral("Fichier verrouillé par un autre programme");
+inline const QString FichierLectureSeule = QStringLiteral("Fichier en lecture seule");
 inline const QString DepassementCapacite = QStringLiteral("Dépassement de capacité");
 } // namespace Erreurs

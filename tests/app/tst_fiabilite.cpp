@@ -9,6 +9,9 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace {
 using R = Plateforme::Reponse;
@@ -46,6 +49,29 @@ void verifierUtilisable(Banc& b, int recettes)
 }
 
 const QString BaseModifiee = QStringLiteral("Base modifiée");
+
+// Another program's lock on a file while this object lives: shared (a reader)
+// or exclusive (a writer).
+class VerrouAutreProgramme {
+public:
+    VerrouAutreProgramme(const QString& chemin, bool exclusif)
+        : m_fd(::open(QFile::encodeName(chemin).constData(), O_RDONLY))
+    {
+        m_pris = ::flock(m_fd, exclusif ? LOCK_EX : LOCK_SH) == 0;
+    }
+    ~VerrouAutreProgramme() { ::close(m_fd); }
+    bool pris() const { return m_pris; }
+
+private:
+    int m_fd;
+    bool m_pris = false;
+};
+
+QString pasEcrit(const QString& raison, const QString& chemin)
+{
+    return QStringLiteral("Erreur ! | ") + raison + QStringLiteral("\n\nLe fichier ") + nomAffiche(chemin)
+           + QStringLiteral(" n'a pas pu être écrit ; son contenu précédent est intact.");
+}
 } // namespace
 
 class TestFiabilite : public QObject {
@@ -186,6 +212,86 @@ private slots:
     }
 
     // ---------------------------------------------------------------- failing writes
+
+    // ---------------------------------------------------------------- locked, read-only, unreadable
+
+    // Another program reads the base while the user saves: one box, neither
+    // the base nor its previous copy touched; once it lets go, the save goes
+    // through.
+    void baseVerrouillee_nonRemplaceePuisEnregistree()
+    {
+        Banc b;
+        b.ecrireOctets(QStringLiteral("Recettes.don"), baseUneRecette());
+        b.ecrireOctets(QStringLiteral("Recettes.don.bak"), "copie plus ancienne");
+        b.reglages(b.chemin(QStringLiteral("Recettes.don")));
+        b.demarrer();
+        b.p().base.Cat(1) = QStringLiteral("Pâtisseries");
+        {
+            VerrouAutreProgramme verrou(b.chemin(QStringLiteral("Recettes.don")), false);
+            QVERIFY(verrou.pris());
+            b.p().bases.SauverBase(); // Cancel in the "Erreur !" box
+            QCOMPARE(b.boites(), QStringList{pasEcrit(QStringLiteral("Fichier verrouillé par un autre programme"),
+                                                      b.chemin(QStringLiteral("Recettes.don")))});
+            QCOMPARE(b.lire(QStringLiteral("Recettes.don")), baseUneRecette());
+            QCOMPARE(b.lire(QStringLiteral("Recettes.don.bak")), QByteArray("copie plus ancienne"));
+            verifierUtilisable(b, 1);
+        }
+        b.p().bases.SauverBase();
+        QVERIFY(b.boites().isEmpty());
+        QVERIFY(b.lire(QStringLiteral("Recettes.don")).contains("P\xe2tisseries"));
+        QCOMPARE(b.lire(QStringLiteral("Recettes.don.bak")), baseUneRecette());
+    }
+
+    // A base its owner made read-only: the same, even for root.
+    void baseEnLectureSeule_nonRemplacee()
+    {
+        Banc b;
+        b.ecrireOctets(QStringLiteral("Recettes.don"), baseUneRecette());
+        b.reglages(b.chemin(QStringLiteral("Recettes.don")));
+        QVERIFY(QFile::setPermissions(b.chemin(QStringLiteral("Recettes.don")), QFileDevice::ReadOwner));
+        b.demarrer();
+        QVERIFY(b.boites().isEmpty()); // it is read as usual
+        b.p().base.Cat(1) = QStringLiteral("Pâtisseries");
+        b.p().bases.SauverBase();
+        QCOMPARE(b.boites(), QStringList{pasEcrit(QStringLiteral("Fichier en lecture seule"),
+                                                  b.chemin(QStringLiteral("Recettes.don")))});
+        QCOMPARE(b.lire(QStringLiteral("Recettes.don")), baseUneRecette());
+        QVERIFY(!QFileInfo::exists(b.chemin(QStringLiteral("Recettes.don.bak"))));
+        verifierUtilisable(b, 1);
+    }
+
+    // A base that another program is writing at start, and a base whose
+    // reading fails (a write-only file of /proc): the error, then what the
+    // program does about it, and the file left alone.
+    void baseIllisibleAuDemarrage_data()
+    {
+        QTest::addColumn<bool>("verrouillee");
+        QTest::newRow("verrouillée par un autre programme") << true;
+        QTest::newRow("lecture impossible") << false;
+    }
+    void baseIllisibleAuDemarrage()
+    {
+        QFETCH(bool, verrouillee);
+        Banc b;
+        b.ecrireOctets(QStringLiteral("Recettes.don"), baseUneRecette());
+        const QString chemin = verrouillee ? b.chemin(QStringLiteral("Recettes.don"))
+                                           : QStringLiteral("/proc/self/clear_refs");
+        VerrouAutreProgramme verrou(b.chemin(QStringLiteral("Recettes.don")), true);
+        QVERIFY(verrou.pris());
+        b.reglages(chemin);
+        b.demarrer();
+        const QString raison = verrouillee ? QStringLiteral("Fichier verrouillé par un autre programme")
+                                           : QStringLiteral("Erreur d'entrée/sortie");
+        QCOMPARE(b.boites(),
+                 (QStringList{QStringLiteral("Erreur ! | ") + raison + QStringLiteral(" : ") + chemin,
+                              QStringLiteral("Zuta! | Le fichier ") + nomAffiche(chemin)
+                                  + QStringLiteral(" ne peut pas être lu (accès refusé ou fichier verrouillé).\n\n"
+                                                   "Ce fichier est laissé tel quel. Une base vide est ouverte à "
+                                                   "sa place ; elle ne sera pas enregistrée dans ce fichier sans "
+                                                   "votre accord.")}));
+        QCOMPARE(b.lire(QStringLiteral("Recettes.don")), baseUneRecette());
+        verifierUtilisable(b, 0);
+    }
 
     // The base's folder replaced by a file while the program runs.
     void dossierDevenuFichier_messageEtBaseDeplaceeIntacte()

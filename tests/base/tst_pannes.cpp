@@ -12,8 +12,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
+#include <fcntl.h>
 #include <memory>
+#include <sys/file.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 
@@ -115,6 +118,30 @@ private:
     void (*m_signal)(int) = nullptr;
 };
 
+// A lock on a file held through an opening of its own, as another program
+// holds it: flock or an fcntl lock, shared (a reader) or exclusive (a writer).
+class VerrouAutreProgramme {
+public:
+    VerrouAutreProgramme(const QString& chemin, bool fcntlPlutotQueFlock, bool exclusif)
+        : m_fd(::open(QFile::encodeName(chemin).constData(), O_RDWR))
+    {
+        if (fcntlPlutotQueFlock) {
+            struct flock l {};
+            l.l_type = exclusif ? F_WRLCK : F_RDLCK;
+            l.l_whence = SEEK_SET;
+            m_pris = ::fcntl(m_fd, F_OFD_SETLK, &l) == 0;
+        } else {
+            m_pris = ::flock(m_fd, exclusif ? LOCK_EX : LOCK_SH) == 0;
+        }
+    }
+    ~VerrouAutreProgramme() { ::close(m_fd); }
+    bool pris() const { return m_pris; }
+
+private:
+    int m_fd;
+    bool m_pris = false;
+};
+
 } // namespace
 
 class TestPannes : public QObject {
@@ -214,7 +241,9 @@ private slots:
                  (QStringList{QStringLiteral("Base.don"), QStringLiteral("Fichier")}));
     }
 
-    // Reading a folder or a missing file: a French error naming it.
+    // Reading a folder, a missing file or a file whose reading fails (a
+    // write-only file of /proc, which even root cannot read): a French error
+    // naming it.
     void lecturesImpossibles()
     {
         QTemporaryDir dossier;
@@ -223,6 +252,59 @@ private slots:
                  Erreurs::FichierIntrouvable + QStringLiteral(" : ") + QDir::toNativeSeparators(manquant));
         QCOMPARE(erreurDe([&] { Fichiers::lire(dossier.path()); }),
                  Erreurs::PermissionRefusee + QStringLiteral(" : ") + QDir::toNativeSeparators(dossier.path()));
+        const QString illisible = QStringLiteral("/proc/self/clear_refs");
+        QCOMPARE(erreurDe([&] { Fichiers::lire(illisible); }),
+                 Erreurs::ErreurEntreeSortie + QStringLiteral(" : ") + illisible);
+    }
+
+    // A file its owner made read-only is not replaced, although this test
+    // runs as root, whom the system would let replace it.
+    void fichierEnLectureSeule()
+    {
+        QTemporaryDir dossier;
+        const QString chemin = dossier.filePath(QStringLiteral("Base.don"));
+        Fichiers::ecrireSur(chemin, "ancienne");
+        QVERIFY(QFile::setPermissions(chemin, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+        const QString erreur = erreurDe([&] { Fichiers::ecrireSur(chemin, petiteBase()); });
+        QCOMPARE(erreur, Erreurs::FichierLectureSeule + QStringLiteral("\n\nLe fichier ") + nomAffiche(chemin)
+                             + QStringLiteral(" n'a pas pu être écrit ; son contenu précédent est intact."));
+        QCOMPARE(lire(chemin), QByteArray("ancienne"));
+        QCOMPARE(Fichiers::lire(chemin), QByteArray("ancienne")); // still read
+        QCOMPARE(QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Base.don")});
+    }
+
+    // Another program's lock: a writer's lock stops both reading and
+    // replacing; a reader's lock stops only replacing. Both kinds of Unix
+    // lock are seen.
+    void fichierVerrouille_data()
+    {
+        QTest::addColumn<bool>("fcntl");
+        QTest::addColumn<bool>("exclusif");
+        QTest::newRow("flock d'un lecteur") << false << false;
+        QTest::newRow("flock d'un écrivain") << false << true;
+        QTest::newRow("fcntl d'un lecteur") << true << false;
+        QTest::newRow("fcntl d'un écrivain") << true << true;
+    }
+    void fichierVerrouille()
+    {
+        QFETCH(bool, fcntl);
+        QFETCH(bool, exclusif);
+        QTemporaryDir dossier;
+        const QString chemin = dossier.filePath(QStringLiteral("Base.don"));
+        Fichiers::ecrireSur(chemin, "ancienne");
+        {
+            VerrouAutreProgramme verrou(chemin, fcntl, exclusif);
+            QVERIFY(verrou.pris());
+            QCOMPARE(erreurDe([&] { Fichiers::ecrireSur(chemin, petiteBase()); }),
+                     Erreurs::FichierVerrouille + QStringLiteral("\n\nLe fichier ") + nomAffiche(chemin)
+                         + QStringLiteral(" n'a pas pu être écrit ; son contenu précédent est intact."));
+            QCOMPARE(erreurDe([&] { Fichiers::lire(chemin); }),
+                     exclusif ? Erreurs::FichierVerrouille + QStringLiteral(" : ") + QDir::toNativeSeparators(chemin)
+                              : QString());
+            QCOMPARE(lire(chemin), QByteArray("ancienne"));
+        }
+        Fichiers::ecrireSur(chemin, petiteBase()); // the lock released, the file is replaced
+        QCOMPARE(lire(chemin), petiteBase());
     }
 };
 
