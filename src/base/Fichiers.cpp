@@ -69,9 +69,11 @@ void verifierRemplacable(const QString& chemin)
         echecEcriture(Erreurs::ErreurAccesChemin, chemin);
     if (!info.exists())
         return;
-    // A file its owner made read-only stays as it is, even for an
+    // A file made read-only (no write permission for anyone, as the
+    // read-only attribute on Windows) stays as it is, even for an
     // administrator whom the system itself would let replace it.
-    if (!(info.permissions() & QFileDevice::WriteOwner))
+    constexpr auto ecriture = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    if (!(info.permissions() & ecriture))
         echecEcriture(Erreurs::FichierLectureSeule, chemin);
     if (VerrouFichier::empecheEcriture(chemin))
         echecEcriture(Erreurs::FichierVerrouille, chemin);
