@@ -1,21 +1,19 @@
 #pragma once
 // A fresh program in a temporary program folder, driven by the scripted
 // platform: the common ground of the widget tests.
+#include "Outils.h"
 #include "app/FrmPrincipal.h"
 #include "app/Programme.h"
-#include "base/Codec.h"
 #include "platform/PlateformeScriptee.h"
-#include "base/Tables.h"
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QStringListModel>
 #include <QTemporaryDir>
-#include <QTest>
 #include <memory>
 
 class Banc {
@@ -65,6 +63,14 @@ public:
         return *programme->fen;
     }
 
+    // Starts on a base file of the folder, written first with the given bytes.
+    FrmPrincipal& demarrerSurFichier(const QByteArray& octets, const QString& nom = QStringLiteral("Recettes.don"))
+    {
+        ecrireOctets(nom, octets);
+        reglages(chemin(nom));
+        return demarrer();
+    }
+
     // Starts on the given base text, the window active and no box pending.
     FrmPrincipal& demarrerSur(const QString& base, int bulles = 1)
     {
@@ -96,6 +102,16 @@ public:
         return textes;
     }
 
+    QStringList lignesReglages() const { return QString::fromLatin1(lire(QStringLiteral("Zuta.ini"))).split(u("\r\n")); }
+
+    // "Actualiser" still works and shows the base in memory.
+    void verifierUtilisable(int recettes)
+    {
+        QVERIFY(fen().isVisible() && fen().isEnabled());
+        fen().CommandRechValider->click();
+        QCOMPARE(fen().LabelTotalrecett->text(), u("Recettes totales : %1").arg(recettes));
+    }
+
     PlateformeScriptee plateforme;
     std::unique_ptr<Programme> programme;
 
@@ -103,71 +119,6 @@ private:
     QTemporaryDir m_dossier;
     QString m_ancien;
 };
-
-// A small base in the current layout, one line per entry of the list, CR LF ends.
-inline QString baseTexte(const QStringList& lignes)
-{
-    return lignes.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
-}
-
-inline QString u(const char* texte) { return QString::fromUtf8(texte); }
-
-// A file of tests/data.
-inline QByteArray donneeTest(const QString& nom)
-{
-    QFile f(qEnvironmentVariable("ZUTA_DONNEES_TEST") + QLatin1Char('/') + nom);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-// A recipe of a base file: issue, category, page, sub-category, notes,
-// magazine, name, tested.
-inline QStringList recetteTexte(const char* numero, int c, const char* page, int s, const char* notes, int m,
-                                const char* nom, int teste = 0)
-{
-    const auto cite = [](const char* t) { return QLatin1Char('"') + u(t) + QLatin1Char('"'); };
-    return {cite(numero), QString::number(c), cite(page), QString::number(s), cite(notes), QString::number(m),
-            cite(nom),    QString::number(teste)};
-}
-
-// A recipe put straight into the tables; remettreEnCoherence() then recounts.
-struct RecetteTables {
-    const char* nom;
-    int cat = 0, sousCat = 0, mag = 0, teste = 0;
-    const char* numero = "";
-    const char* page = "";
-    const char* notes = "";
-};
-
-// Fills the tables: categories as "Desserts/Tartes/Crèmes" (sub-categories
-// after the slashes), magazines, recipes; every counter recounted.
-inline void remplirTables(Tables& t, const QStringList& categories, const QStringList& magazines,
-                          std::initializer_list<RecetteTables> recettes)
-{
-    t.NbCat = static_cast<int>(categories.size());
-    for (int c = 1; c <= t.NbCat; ++c) {
-        const QStringList noms = categories[c - 1].split(QLatin1Char('/'));
-        t.Cat(c) = noms[0];
-        t.NbSousCat(c) = static_cast<int>(noms.size()) - 1;
-        for (int s = 1; s < noms.size(); ++s)
-            t.SousCat(c, s) = noms[s];
-    }
-    t.NbMag = static_cast<int>(magazines.size());
-    for (int m = 1; m <= t.NbMag; ++m)
-        t.Mag(m) = magazines[m - 1];
-    t.NbRecett = 0;
-    for (const RecetteTables& r : recettes) {
-        const int n = ++t.NbRecett;
-        t.RecettTexte(n, 0) = u(r.numero);
-        t.RecettTexte(n, 1) = u(r.page);
-        t.RecettTexte(n, 2) = u(r.notes);
-        t.RecettTexte(n, 3) = u(r.nom);
-        t.RecettVal(n, 0) = r.cat;
-        t.RecettVal(n, 1) = r.sousCat;
-        t.RecettVal(n, 2) = r.mag;
-        t.RecettVal(n, 3) = r.teste;
-    }
-    t.remettreEnCoherence();
-}
 
 // The entries of a list, in order.
 inline QStringList entrees(const QComboBox* liste)
@@ -229,30 +180,6 @@ inline void saisir(QWidget* champ, const QString& texte)
 {
     cliquerDans(champ);
     taper(champ, texte);
-}
-
-// Every invariant of the counters against a recount from the recipes.
-inline QString incoherence(const Tables& t)
-{
-    if (t.NbCat < 0 || t.NbCat > Tables::MaxCat || t.NbMag < 0 || t.NbMag > Tables::MaxMag || t.NbRecett < 0
-        || t.NbRecett > Tables::MaxRecett)
-        return QStringLiteral("count out of bounds");
-    for (int r = 1; r <= t.NbRecett; ++r) {
-        const int c = t.RecettVal(r, 0), s = t.RecettVal(r, 1), m = t.RecettVal(r, 2);
-        if (c < 0 || c > t.NbCat || m < 0 || m > t.NbMag || s < 0 || s > t.NbSousCat(c) || (c == 0 && s != 0))
-            return QStringLiteral("recipe %1 points outside the tables").arg(r);
-    }
-    for (int c = 1; c <= t.NbCat; ++c) {
-        if (t.CatNbRecett(c) != t.compterCat(c))
-            return QStringLiteral("category %1: %2 counted, %3 kept").arg(c).arg(t.compterCat(c)).arg(t.CatNbRecett(c));
-        for (int s = 1; s <= t.NbSousCat(c); ++s)
-            if (t.SousCatNbRecett(c, s) != t.compterSousCat(c, s))
-                return QStringLiteral("sub-category %1/%2").arg(c).arg(s);
-    }
-    for (int m = 1; m <= t.NbMag; ++m)
-        if (t.MagNbRecett(m) != t.compterMag(m))
-            return QStringLiteral("magazine %1").arg(m);
-    return {};
 }
 
 // The progress windows shown so far, as "title / label".

@@ -4,74 +4,36 @@
 // read-only file system). Through the real window, with scripted answers.
 #include "Banc.h"
 #include "app/Bases.h"
-#include "base/Tables.h"
 #include <QDateTime>
 #include <QFileInfo>
-#include <QLabel>
-#include <QPushButton>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
 
 namespace {
 using R = Plateforme::Reponse;
-
-QByteArray baseUneRecette()
-{
-    return donneeTest(QStringLiteral("exemple20.don"));
-}
+const QString Recettes = u("Recettes.don");
+const QString Copie = u("Recettes.don.bak");
 
 // The same base after another program renamed its category.
 QByteArray baseAutreProgramme()
 {
-    return QByteArray(baseUneRecette()).replace("Desserts", "Gateaux");
+    return baseUneRecette().replace("Desserts", "Gateaux");
 }
 
-QString nomAffiche(const QString& chemin)
+void ecrireAvecDate(const Banc& b, const QByteArray& octets, int secondesPlusTard)
 {
-    return QStringLiteral("« ") + QDir::toNativeSeparators(chemin) + QStringLiteral(" »");
-}
-
-void ecrireAvecDate(const Banc& b, const QString& nom, const QByteArray& octets, int secondesPlusTard)
-{
-    b.ecrireOctets(nom, octets);
-    QFile f(b.chemin(nom));
+    b.ecrireOctets(Recettes, octets);
+    QFile f(b.chemin(Recettes));
     QVERIFY(f.open(QIODevice::ReadWrite));
     QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(secondesPlusTard), QFileDevice::FileModificationTime));
 }
 
-// "Actualiser" still works and shows the base in memory.
-void verifierUtilisable(Banc& b, int recettes)
+// The base changed in memory, then saved.
+void changerEtSauver(Banc& b, const QString& categorie = u("Pâtisseries"))
 {
-    b.fen().CommandRechValider->click();
-    QCOMPARE(b.fen().LabelTotalrecett->text(), QStringLiteral("Recettes totales : %1").arg(recettes));
-    QVERIFY(b.fen().isEnabled());
+    b.p().base.Cat(1) = categorie;
+    b.p().bases.SauverBase();
 }
 
-const QString BaseModifiee = QStringLiteral("Base modifiée");
-
-// Another program's lock on a file while this object lives: shared (a reader)
-// or exclusive (a writer).
-class VerrouAutreProgramme {
-public:
-    VerrouAutreProgramme(const QString& chemin, bool exclusif)
-        : m_fd(::open(QFile::encodeName(chemin).constData(), O_RDONLY))
-    {
-        m_pris = ::flock(m_fd, exclusif ? LOCK_EX : LOCK_SH) == 0;
-    }
-    ~VerrouAutreProgramme() { ::close(m_fd); }
-    bool pris() const { return m_pris; }
-
-private:
-    int m_fd;
-    bool m_pris = false;
-};
-
-QString pasEcrit(const QString& raison, const QString& chemin)
-{
-    return QStringLiteral("Erreur ! | ") + raison + QStringLiteral("\n\nLe fichier ") + nomAffiche(chemin)
-           + QStringLiteral(" n'a pas pu être écrit ; son contenu précédent est intact.");
-}
+const QString BaseModifiee = u("Base modifiée");
 } // namespace
 
 class TestFiabilite : public QObject {
@@ -82,58 +44,38 @@ private slots:
     void sauvegarde_garderLaVersionPrecedenteUneFois()
     {
         Banc b;
-        b.ecrireOctets(QStringLiteral("Recettes.don"), baseUneRecette());
-        b.reglages(b.chemin(QStringLiteral("Recettes.don")));
-        b.demarrer();
-        QCOMPARE(RoutinesBases::cheminSauvegarde(b.chemin(QStringLiteral("Recettes.don"))),
-                 b.chemin(QStringLiteral("Recettes.don.bak")));
+        b.demarrerSurFichier(baseUneRecette());
+        QCOMPARE(RoutinesBases::cheminSauvegarde(b.chemin(Recettes)), b.chemin(Copie));
         // The base file dialog ("*.don") does not offer the copy as a base.
-        QVERIFY(!QDir::match(QStringLiteral("*.don"), QStringLiteral("Recettes.don.bak")));
+        QVERIFY(!QDir::match(u("*.don"), Copie));
 
-        b.p().base.Cat(1) = QStringLiteral("Pâtisseries");
-        b.p().bases.SauverBase();
-        const QByteArray premiere = b.lire(QStringLiteral("Recettes.don"));
+        changerEtSauver(b);
+        const QByteArray premiere = b.lire(Recettes);
         QVERIFY(premiere.contains("P\xe2tisseries"));
-        QCOMPARE(b.lire(QStringLiteral("Recettes.don.bak")), baseUneRecette());
+        QCOMPARE(b.lire(Copie), baseUneRecette());
 
-        b.p().base.Cat(1) = QStringLiteral("Tartes sucrées");
-        b.p().bases.SauverBase();
-        QCOMPARE(b.lire(QStringLiteral("Recettes.don.bak")), premiere);
-        QVERIFY(b.lire(QStringLiteral("Recettes.don")).contains("Tartes sucr\xe9" "es"));
-        QCOMPARE(QDir(b.dossier()).entryList({QStringLiteral("Recettes.don*")}),
-                 (QStringList{QStringLiteral("Recettes.don"), QStringLiteral("Recettes.don.bak")}));
+        changerEtSauver(b, u("Tartes sucrées"));
+        QCOMPARE(b.lire(Copie), premiere);
+        QVERIFY(b.lire(Recettes).contains("Tartes sucr\xe9" "es"));
+        QCOMPARE(QDir(b.dossier()).entryList({u("Recettes.don*")}), (QStringList{Recettes, Copie}));
         QVERIFY(b.boites().isEmpty());
     }
 
     void sauvegarde_copieImpossible_baseNonRemplacee()
     {
         Banc b;
-        b.ecrireOctets(QStringLiteral("Recettes.don"), baseUneRecette());
-        b.reglages(b.chemin(QStringLiteral("Recettes.don")));
-        QDir(b.dossier()).mkdir(QStringLiteral("Recettes.don.bak"));
-        b.demarrer();
-        b.p().base.Cat(1) = QStringLiteral("Pâtisseries");
-        b.p().bases.SauverBase(); // Cancel in the "Erreur !" box
+        QDir(b.dossier()).mkdir(Copie);
+        b.demarrerSurFichier(baseUneRecette());
+        changerEtSauver(b); // Cancel in the "Erreur !" box
         const QStringList boites = b.boites();
         QCOMPARE(boites.size(), 2);
-        QVERIFY(boites[0].startsWith(QStringLiteral("Erreur ! | ")));
-        QVERIFY(boites[0].contains(nomAffiche(b.chemin(QStringLiteral("Recettes.don.bak")))));
-        QCOMPARE(boites[1], QStringLiteral("Zuta! | La base ") + nomAffiche(b.chemin(QStringLiteral("Recettes.don")))
-                                + QStringLiteral(" n'a pas été enregistrée : sa version précédente n'a pas pu être "
-                                                 "conservée sous le nom ")
-                                + nomAffiche(b.chemin(QStringLiteral("Recettes.don.bak")))
-                                + QStringLiteral(". Le fichier de la base est resté tel quel."));
-        QCOMPARE(b.lire(QStringLiteral("Recettes.don")), baseUneRecette());
-        verifierUtilisable(b, 1);
-    }
-
-    void baseManquante_creeeSansCopie()
-    {
-        Banc b;
-        b.reglages(b.chemin(QStringLiteral("Neuve.don")));
-        b.demarrer();
-        QVERIFY(QFileInfo::exists(b.chemin(QStringLiteral("Neuve.don"))));
-        QVERIFY(!QFileInfo::exists(b.chemin(QStringLiteral("Neuve.don.bak"))));
+        QVERIFY(boites[0].startsWith(u("Erreur ! | ")) && boites[0].contains(nomAffiche(b.chemin(Copie))));
+        QCOMPARE(boites[1], u("Zuta! | La base ") + nomAffiche(b.chemin(Recettes))
+                                + u(" n'a pas été enregistrée : sa version précédente n'a pas pu être conservée sous "
+                                    "le nom ")
+                                + nomAffiche(b.chemin(Copie)) + u(". Le fichier de la base est resté tel quel."));
+        QCOMPARE(b.lire(Recettes), baseUneRecette());
+        b.verifierUtilisable(1);
     }
 
     // ---------------------------------------------------------------- changed underneath
@@ -141,40 +83,37 @@ private slots:
     void changeeParUnAutre_nonLaisseSonFichier()
     {
         Banc b;
-        b.ecrireOctets(QStringLiteral("Recettes.don"), baseUneRecette());
-        b.reglages(b.chemin(QStringLiteral("Recettes.don")));
-        b.demarrer();
-        ecrireAvecDate(b, QStringLiteral("Recettes.don"), baseAutreProgramme(), 5);
+        b.demarrerSurFichier(baseUneRecette());
+        ecrireAvecDate(b, baseAutreProgramme(), 5);
         b.plateforme.reponses.enqueue(R::Non);
         b.p().bases.SauverBase();
-        const QString nom = nomAffiche(b.chemin(QStringLiteral("Recettes.don")));
+        const QString nom = nomAffiche(b.chemin(Recettes));
         QCOMPARE(b.plateforme.boites.size(), 2);
         QCOMPARE(b.plateforme.boites[0].boutons, Plateforme::Boutons::OuiNon);
         QCOMPARE(b.boites(),
-                 (QStringList{BaseModifiee + QStringLiteral(" | Le fichier ") + nom
-                                  + QStringLiteral(" a été modifié par un autre programme depuis qu'il a été chargé "
-                                                   "ou enregistré ici.\nL'enregistrer maintenant remplacera ces "
-                                                   "modifications par la base affichée.\n\nRemplacer le fichier ?"),
-                              QStringLiteral("Zuta! | La base n'a pas été enregistrée. Le fichier ") + nom
-                                  + QStringLiteral(" est resté tel que l'autre programme l'a laissé.")}));
-        QCOMPARE(b.lire(QStringLiteral("Recettes.don")), baseAutreProgramme());
-        QVERIFY(!QFileInfo::exists(b.chemin(QStringLiteral("Recettes.don.bak"))));
-        verifierUtilisable(b, 1);
+                 (QStringList{BaseModifiee + u(" | Le fichier ") + nom
+                                  + u(" a été modifié par un autre programme depuis qu'il a été chargé ou enregistré "
+                                      "ici.\nL'enregistrer maintenant remplacera ces modifications par la base "
+                                      "affichée.\n\nRemplacer le fichier ?"),
+                              u("Zuta! | La base n'a pas été enregistrée. Le fichier ") + nom
+                                  + u(" est resté tel que l'autre programme l'a laissé.")}));
+        QCOMPARE(b.lire(Recettes), baseAutreProgramme());
+        QVERIFY(!QFileInfo::exists(b.chemin(Copie)));
+        b.verifierUtilisable(1);
     }
 
     void changeeParUnAutre_ouiRemplaceEtGardeSaVersion()
     {
         Banc b;
-        b.ecrireOctets(QStringLiteral("Recettes.don"), baseUneRecette());
-        b.reglages(b.chemin(QStringLiteral("Recettes.don")));
-        b.demarrer();
+        b.demarrerSurFichier(baseUneRecette());
         // Same size, another time: the bytes decide.
-        ecrireAvecDate(b, QStringLiteral("Recettes.don"), QByteArray(baseUneRecette()).replace("Tartes", "Crepes"), 5);
+        const QByteArray autre = baseUneRecette().replace("Tartes", "Crepes");
+        ecrireAvecDate(b, autre, 5);
         b.plateforme.reponses.enqueue(R::Oui);
         b.p().bases.SauverBase();
         QCOMPARE(b.boites().size(), 1);
-        QCOMPARE(b.lire(QStringLiteral("Recettes.don")), baseUneRecette());
-        QCOMPARE(b.lire(QStringLiteral("Recettes.don.bak")), QByteArray(baseUneRecette()).replace("Tartes", "Crepes"));
+        QCOMPARE(b.lire(Recettes), baseUneRecette());
+        QCOMPARE(b.lire(Copie), autre);
         // The file is ours again: the next save asks nothing.
         b.p().bases.SauverBase();
         QVERIFY(b.boites().isEmpty());
@@ -183,10 +122,8 @@ private slots:
     void toucheeSansChangement_neDemandeRien()
     {
         Banc b;
-        b.ecrireOctets(QStringLiteral("Recettes.don"), baseUneRecette());
-        b.reglages(b.chemin(QStringLiteral("Recettes.don")));
-        b.demarrer();
-        ecrireAvecDate(b, QStringLiteral("Recettes.don"), baseUneRecette(), 5);
+        b.demarrerSurFichier(baseUneRecette());
+        ecrireAvecDate(b, baseUneRecette(), 5);
         b.p().bases.SauverBase();
         QVERIFY(b.boites().isEmpty());
     }
@@ -194,24 +131,19 @@ private slots:
     void changeeApresNotreSauvegarde_demande()
     {
         Banc b;
-        b.ecrireOctets(QStringLiteral("Recettes.don"), baseUneRecette());
-        b.reglages(b.chemin(QStringLiteral("Recettes.don")));
-        b.demarrer();
+        b.demarrerSurFichier(baseUneRecette());
         b.p().bases.SauverBase();
         QVERIFY(b.boites().isEmpty());
-        ecrireAvecDate(b, QStringLiteral("Recettes.don"), baseAutreProgramme(), 5);
+        ecrireAvecDate(b, baseAutreProgramme(), 5);
         // Quitting: Yes to the save question, No to the overwrite.
-        b.plateforme.reponses.enqueue(R::Oui);
-        b.plateforme.reponses.enqueue(R::Non);
+        b.plateforme.reponses << R::Oui << R::Non;
         b.p().bases.finProgramme = [] {};
         b.p().bases.TerminerProgramme();
         const QStringList boites = b.boites();
         QCOMPARE(boites.size(), 3);
         QVERIFY(boites[1].startsWith(BaseModifiee));
-        QCOMPARE(b.lire(QStringLiteral("Recettes.don")), baseAutreProgramme());
+        QCOMPARE(b.lire(Recettes), baseAutreProgramme());
     }
-
-    // ---------------------------------------------------------------- failing writes
 
     // ---------------------------------------------------------------- locked, read-only, unreadable
 
@@ -221,43 +153,38 @@ private slots:
     void baseVerrouillee_nonRemplaceePuisEnregistree()
     {
         Banc b;
-        b.ecrireOctets(QStringLiteral("Recettes.don"), baseUneRecette());
-        b.ecrireOctets(QStringLiteral("Recettes.don.bak"), "copie plus ancienne");
-        b.reglages(b.chemin(QStringLiteral("Recettes.don")));
-        b.demarrer();
-        b.p().base.Cat(1) = QStringLiteral("Pâtisseries");
+        b.ecrireOctets(Copie, "copie plus ancienne");
+        b.demarrerSurFichier(baseUneRecette());
         {
-            VerrouAutreProgramme verrou(b.chemin(QStringLiteral("Recettes.don")), false);
+            VerrouAutreProgramme verrou(b.chemin(Recettes), false);
             QVERIFY(verrou.pris());
-            b.p().bases.SauverBase(); // Cancel in the "Erreur !" box
-            QCOMPARE(b.boites(), QStringList{pasEcrit(QStringLiteral("Fichier verrouillé par un autre programme"),
-                                                      b.chemin(QStringLiteral("Recettes.don")))});
-            QCOMPARE(b.lire(QStringLiteral("Recettes.don")), baseUneRecette());
-            QCOMPARE(b.lire(QStringLiteral("Recettes.don.bak")), QByteArray("copie plus ancienne"));
-            verifierUtilisable(b, 1);
+            changerEtSauver(b); // Cancel in the "Erreur !" box
+            const QString raison = u("Fichier verrouillé par un autre programme");
+            QCOMPARE(b.boites(), QStringList{u("Erreur ! | ") + pasEcrit(raison, b.chemin(Recettes))});
+            QCOMPARE(b.lire(Recettes), baseUneRecette());
+            QCOMPARE(b.lire(Copie), QByteArray("copie plus ancienne"));
+            b.verifierUtilisable(1);
         }
         b.p().bases.SauverBase();
         QVERIFY(b.boites().isEmpty());
-        QVERIFY(b.lire(QStringLiteral("Recettes.don")).contains("P\xe2tisseries"));
-        QCOMPARE(b.lire(QStringLiteral("Recettes.don.bak")), baseUneRecette());
+        QVERIFY(b.lire(Recettes).contains("P\xe2tisseries"));
+        QCOMPARE(b.lire(Copie), baseUneRecette());
     }
 
     // A base its owner made read-only: the same, even for root.
     void baseEnLectureSeule_nonRemplacee()
     {
         Banc b;
-        b.ecrireOctets(QStringLiteral("Recettes.don"), baseUneRecette());
-        b.reglages(b.chemin(QStringLiteral("Recettes.don")));
-        QVERIFY(QFile::setPermissions(b.chemin(QStringLiteral("Recettes.don")), QFileDevice::ReadOwner));
+        b.ecrireOctets(Recettes, baseUneRecette());
+        b.reglages(b.chemin(Recettes));
+        QVERIFY(QFile::setPermissions(b.chemin(Recettes), QFileDevice::ReadOwner));
         b.demarrer();
         QVERIFY(b.boites().isEmpty()); // it is read as usual
-        b.p().base.Cat(1) = QStringLiteral("Pâtisseries");
-        b.p().bases.SauverBase();
-        QCOMPARE(b.boites(), QStringList{pasEcrit(QStringLiteral("Fichier en lecture seule"),
-                                                  b.chemin(QStringLiteral("Recettes.don")))});
-        QCOMPARE(b.lire(QStringLiteral("Recettes.don")), baseUneRecette());
-        QVERIFY(!QFileInfo::exists(b.chemin(QStringLiteral("Recettes.don.bak"))));
-        verifierUtilisable(b, 1);
+        changerEtSauver(b);
+        QCOMPARE(b.boites(), QStringList{u("Erreur ! | ") + pasEcrit(u("Fichier en lecture seule"), b.chemin(Recettes))});
+        QCOMPARE(b.lire(Recettes), baseUneRecette());
+        QVERIFY(!QFileInfo::exists(b.chemin(Copie)));
+        b.verifierUtilisable(1);
     }
 
     // A base that another program is writing at start, and a base whose
@@ -273,44 +200,39 @@ private slots:
     {
         QFETCH(bool, verrouillee);
         Banc b;
-        b.ecrireOctets(QStringLiteral("Recettes.don"), baseUneRecette());
-        const QString chemin = verrouillee ? b.chemin(QStringLiteral("Recettes.don"))
-                                           : QStringLiteral("/proc/self/clear_refs");
-        VerrouAutreProgramme verrou(b.chemin(QStringLiteral("Recettes.don")), true);
+        b.ecrireOctets(Recettes, baseUneRecette());
+        const QString chemin = verrouillee ? b.chemin(Recettes) : u("/proc/self/clear_refs");
+        VerrouAutreProgramme verrou(b.chemin(Recettes), true);
         QVERIFY(verrou.pris());
         b.reglages(chemin);
         b.demarrer();
-        const QString raison = verrouillee ? QStringLiteral("Fichier verrouillé par un autre programme")
-                                           : QStringLiteral("Erreur d'entrée/sortie");
+        const QString raison = verrouillee ? u("Fichier verrouillé par un autre programme") : u("Erreur d'entrée/sortie");
         QCOMPARE(b.boites(),
-                 (QStringList{QStringLiteral("Erreur ! | ") + raison + QStringLiteral(" : ") + chemin,
-                              QStringLiteral("Zuta! | Le fichier ") + nomAffiche(chemin)
-                                  + QStringLiteral(" ne peut pas être lu (accès refusé ou fichier verrouillé).\n\n"
-                                                   "Ce fichier est laissé tel quel. Une base vide est ouverte à "
-                                                   "sa place ; elle ne sera pas enregistrée dans ce fichier sans "
-                                                   "votre accord.")}));
-        QCOMPARE(b.lire(QStringLiteral("Recettes.don")), baseUneRecette());
-        verifierUtilisable(b, 0);
+                 (QStringList{u("Erreur ! | ") + raison + u(" : ") + chemin,
+                              u("Zuta! | Le fichier ") + nomAffiche(chemin)
+                                  + u(" ne peut pas être lu (accès refusé ou fichier verrouillé).\n\nCe fichier est "
+                                      "laissé tel quel. Une base vide est ouverte à sa place ; elle ne sera pas "
+                                      "enregistrée dans ce fichier sans votre accord.")}));
+        QCOMPARE(b.lire(Recettes), baseUneRecette());
+        b.verifierUtilisable(0);
     }
 
     // The base's folder replaced by a file while the program runs.
     void dossierDevenuFichier_messageEtBaseDeplaceeIntacte()
     {
         Banc b;
-        QDir(b.dossier()).mkdir(QStringLiteral("Sous"));
-        b.ecrireOctets(QStringLiteral("Sous/Recettes.don"), baseUneRecette());
-        b.reglages(b.chemin(QStringLiteral("Sous/Recettes.don")));
-        b.demarrer();
-        QVERIFY(QDir(b.dossier()).rename(QStringLiteral("Sous"), QStringLiteral("Ailleurs")));
-        b.ecrireOctets(QStringLiteral("Sous"), "un fichier");
+        QDir(b.dossier()).mkdir(u("Sous"));
+        b.demarrerSurFichier(baseUneRecette(), u("Sous/Recettes.don"));
+        QVERIFY(QDir(b.dossier()).rename(u("Sous"), u("Ailleurs")));
+        b.ecrireOctets(u("Sous"), "un fichier");
         b.p().bases.SauverBase();
         const QStringList boites = b.boites();
         QCOMPARE(boites.size(), 1);
-        QVERIFY(boites[0].startsWith(QStringLiteral("Erreur ! | Erreur d'accès au chemin/fichier")));
-        QVERIFY(boites[0].contains(nomAffiche(b.chemin(QStringLiteral("Sous/Recettes.don")))));
-        QCOMPARE(b.lire(QStringLiteral("Ailleurs/Recettes.don")), baseUneRecette());
-        QCOMPARE(b.lire(QStringLiteral("Sous")), QByteArray("un fichier"));
-        verifierUtilisable(b, 1);
+        QVERIFY(boites[0].startsWith(u("Erreur ! | Erreur d'accès au chemin/fichier")));
+        QVERIFY(boites[0].contains(nomAffiche(b.chemin(u("Sous/Recettes.don")))));
+        QCOMPARE(b.lire(u("Ailleurs/Recettes.don")), baseUneRecette());
+        QCOMPARE(b.lire(u("Sous")), QByteArray("un fichier"));
+        b.verifierUtilisable(1);
     }
 
     // A base path naming a folder: told at start; saving over it needs a Yes,
@@ -318,24 +240,23 @@ private slots:
     void cheminDeBaseEstUnDossier()
     {
         Banc b;
-        QDir(b.dossier()).mkdir(QStringLiteral("Recettes.don"));
-        b.ecrireOctets(QStringLiteral("Recettes.don/garde.txt"), "rien");
-        b.reglages(b.chemin(QStringLiteral("Recettes.don")));
+        QDir(b.dossier()).mkdir(Recettes);
+        b.ecrireOctets(u("Recettes.don/garde.txt"), "rien");
+        b.reglages(b.chemin(Recettes));
         b.demarrer();
         QStringList boites = b.boites();
         QCOMPARE(boites.size(), 1);
-        QVERIFY(boites[0].contains(nomAffiche(b.chemin(QStringLiteral("Recettes.don")))));
-        QVERIFY(boites[0].contains(QStringLiteral("désigne un dossier")));
+        QVERIFY(boites[0].contains(nomAffiche(b.chemin(Recettes)) + u(" désigne un dossier")));
         b.plateforme.reponses.enqueue(R::Oui);
         b.p().bases.SauverBase();
         boites = b.boites();
         QCOMPARE(boites.size(), 2);
-        QVERIFY(boites[0].startsWith(QStringLiteral("Attention ! | ")));
-        QVERIFY(boites[1].startsWith(QStringLiteral("Erreur ! | Erreur d'accès au chemin/fichier")));
-        QVERIFY(boites[1].contains(nomAffiche(b.chemin(QStringLiteral("Recettes.don")))));
-        QVERIFY(QFileInfo(b.chemin(QStringLiteral("Recettes.don"))).isDir());
-        QCOMPARE(b.lire(QStringLiteral("Recettes.don/garde.txt")), QByteArray("rien"));
-        verifierUtilisable(b, 0);
+        QVERIFY(boites[0].startsWith(u("Attention ! | ")));
+        QVERIFY(boites[1].startsWith(u("Erreur ! | Erreur d'accès au chemin/fichier")));
+        QVERIFY(boites[1].contains(nomAffiche(b.chemin(Recettes))));
+        QVERIFY(QFileInfo(b.chemin(Recettes)).isDir());
+        QCOMPARE(b.lire(u("Recettes.don/garde.txt")), QByteArray("rien"));
+        b.verifierUtilisable(0);
     }
 
     // A program folder where nothing can be written, even by root: a folder of
@@ -344,23 +265,20 @@ private slots:
     void dossierProgrammeEnLectureSeule()
     {
         Banc b;
-        QVERIFY(QDir::setCurrent(QStringLiteral("/proc/self/fdinfo")));
+        QVERIFY(QDir::setCurrent(u("/proc/self/fdinfo")));
         b.demarrer();
         const QString dossier = b.p().etat.CheminAppli;
-        QVERIFY(dossier.startsWith(QStringLiteral("/proc/")));
+        QVERIFY(dossier.startsWith(u("/proc/")));
         QStringList boites = b.boites();
         QCOMPARE(boites.size(), 1);
-        QVERIFY(boites[0].startsWith(QStringLiteral("Erreur ! | ")));
-        QVERIFY(boites[0].contains(nomAffiche(dossier + QStringLiteral("Zuta2005.don"))));
-        QVERIFY(b.fen().isVisible());
-        verifierUtilisable(b, 0);
+        QVERIFY(boites[0].startsWith(u("Erreur ! | ")) && boites[0].contains(nomAffiche(dossier + u("Zuta2005.don"))));
+        b.verifierUtilisable(0);
         b.p().bases.finProgramme = [] {};
         b.plateforme.reponses.enqueue(R::Non); // no save
         b.p().bases.TerminerProgramme();
         boites = b.boites();
         QCOMPARE(boites.size(), 2);
-        QVERIFY(boites[1].startsWith(QStringLiteral("Erreur ! | ")));
-        QVERIFY(boites[1].contains(nomAffiche(dossier + QStringLiteral("Zuta.ini"))));
+        QVERIFY(boites[1].startsWith(u("Erreur ! | ")) && boites[1].contains(nomAffiche(dossier + u("Zuta.ini"))));
     }
 };
 

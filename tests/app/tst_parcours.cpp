@@ -19,7 +19,7 @@ QString petiteBase()
     l << recetteTexte("82", 1, "7", 2, "", 1, "Gâteau au chocolat", 1);
     l << recetteTexte("81", 1, "14", 1, "", 1, "Tarte fine");
     l << recetteTexte("13", 2, "22", 1, "", 2, "Blanquette");
-    return baseTexte(l);
+    return lignes(l);
 }
 } // namespace
 
@@ -276,7 +276,7 @@ void TstParcours::chargerAutreBase_rechercherValiderImprimerIndexer()
 {
     FrmPrincipal& f = demarrer();
     banc->ecrire(QStringLiteral("Autre.don"),
-                 baseTexte(QStringList{QStringLiteral("-1 "), QStringLiteral("v1.2b"), QStringLiteral(" 1 "),
+                 lignes(QStringList{QStringLiteral("-1 "), QStringLiteral("v1.2b"), QStringLiteral(" 1 "),
                                        u("Soupes"), QStringLiteral(" 1 "), QStringLiteral(" 0 "),
                                        QStringLiteral(" 1 "), u("Régal"), QStringLiteral(" 1 "), QStringLiteral(" 1 ")}
                            + recetteTexte("4", 1, "30", 0, "", 1, "Velouté")));

@@ -35,7 +35,7 @@ private:
 void TstFiche::init()
 {
     banc = std::make_unique<Banc>();
-    f = &banc->demarrerSur(baseTexte({"-1 ", "v1.2b", " 0 ", " 0 ", " 0 "}));
+    f = &banc->demarrerSur(lignes({"-1 ", "v1.2b", " 0 ", " 0 ", " 0 "}));
 }
 
 void TstFiche::montrer(int r)
