@@ -1,39 +1,26 @@
 // The header check, the reading of older layouts and the report of the
 // conversion, on texts: no file, no window.
-#include "base/Codec.h"
+#include "Outils.h"
 #include "base/Conversion.h"
 #include "base/FichierBase.h"
-#include "base/Tables.h"
-#include <QTest>
 #include <memory>
 
 using Conversion::Genre;
 
 namespace {
-QString lignes(const QStringList& l)
-{
-    return l.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
-}
-
 // Two categories (the first says 5 recipes while 3 carry it), a magazine whose
 // counter is wrong, three recipes: the layout without its header lines.
 QStringList corpsAncien()
 {
-    return {QStringLiteral(" 2 "), QStringLiteral("Desserts"), QStringLiteral(" 5 "), QStringLiteral(" 2 "),
-            QStringLiteral("Tartes"), QStringLiteral(" 3 "), QStringLiteral("Crèmes"), QStringLiteral(" 0 "),
-            QStringLiteral("Entrées"), QStringLiteral(" 0 "), QStringLiteral(" 0 "),
-            QStringLiteral(" 1 "), QStringLiteral("Cuisine"), QStringLiteral(" 7 "),
-            QStringLiteral(" 3 "),
-            QStringLiteral("\"81\""), QStringLiteral("1"), QStringLiteral("\"12\""), QStringLiteral("1"),
-            QStringLiteral("\"\""), QStringLiteral("1"), QStringLiteral("\"Tarte aux pommes\""), QStringLiteral("1"),
-            QStringLiteral("\"82\""), QStringLiteral("1"), QStringLiteral("\"3, 4\""), QStringLiteral("1"),
-            QStringLiteral("\"beurre, sucre\""), QStringLiteral("1"), QStringLiteral("\"Tarte fine\""), QStringLiteral("0"),
-            QStringLiteral("\"83\""), QStringLiteral("1"), QStringLiteral("\"40\""), QStringLiteral("1"),
-            QStringLiteral("\"\""), QStringLiteral("1"), QStringLiteral("\"Tartelette\""), QStringLiteral("1")};
+    return QStringList{" 2 ", "Desserts", " 5 ", " 2 ", "Tartes", " 3 ", "Crèmes", " 0 ", "Entrées", " 0 ", " 0 ",
+                       " 1 ", "Cuisine", " 7 ", " 3 "}
+           + recetteTexte("81", 1, "12", 1, "", 1, "Tarte aux pommes", 1)
+           + recetteTexte("82", 1, "3, 4", 1, "beurre, sucre", 1, "Tarte fine")
+           + recetteTexte("83", 1, "40", 1, "", 1, "Tartelette", 1);
 }
 
-const QString Base = QStringLiteral("/dossier/Recettes.don");
-const QString Garde = QStringLiteral("/dossier/Recettes-OLD.don");
+const QString Base = u("/dossier/Recettes.don");
+const QString Garde = u("/dossier/Recettes-OLD.don");
 } // namespace
 
 class TestConversion : public QObject {
@@ -50,20 +37,20 @@ private slots:
         QTest::newRow("sans en-tete") << lignes({" 3 ", "Desserts"}) << int(Genre::SansEntete);
         QTest::newRow("pas un nombre") << lignes({"Bonjour", "v1.2b"}) << int(Genre::PasUneBase);
         QTest::newRow("vide") << QString() << int(Genre::PasUneBase);
-        QTest::newRow("-1 seul") << QStringLiteral("-1 ") << int(Genre::PasUneBase);
+        QTest::newRow("-1 seul") << u("-1 ") << int(Genre::PasUneBase);
     }
     void entete()
     {
         QFETCH(QString, texte);
         QFETCH(int, genre);
         QCOMPARE(int(Conversion::examinerEntete(texte)), genre);
+        QCOMPARE(FichierBase::lireEntete(texte).courante(), genre == int(Genre::Courante));
     }
 
     void cheminGarde_remplaceExtension()
     {
         QCOMPARE(Conversion::cheminGarde(Base), Garde);
-        QCOMPARE(Conversion::cheminGarde(QStringLiteral("C:\\Zuta\\Zuta2005.don")),
-                 QStringLiteral("C:\\Zuta\\Zuta2005-OLD.don"));
+        QCOMPARE(Conversion::cheminGarde(u("C:\\Zuta\\Zuta2005.don")), u("C:\\Zuta\\Zuta2005-OLD.don"));
     }
 
     // The report of a counter of 5 with 3 recipes, byte for byte.
@@ -121,83 +108,66 @@ private slots:
         QCOMPARE(Codec::encoder(r.rapport), attendu);
 
         // The counter is corrected, the magazine counter carried over as read.
-        QCOMPARE(t->CatNbRecett(1), 3);
-        QCOMPARE(t->SousCatNbRecett(1, 1), 3);
-        QCOMPARE(t->MagNbRecett(1), 7);
-        QCOMPARE(t->NbRecett, 3);
-        QCOMPARE(t->RecettTexte(2, 1), QStringLiteral("3, 4"));
-        QCOMPARE(t->RecettTexte(2, 2), QStringLiteral("beurre, sucre"));
+        QCOMPARE(QList<int>({t->CatNbRecett(1), t->SousCatNbRecett(1, 1), t->MagNbRecett(1), t->NbRecett}),
+                 QList<int>({3, 3, 7, 3}));
+        QCOMPARE(t->RecettTexte(2, 1), u("3, 4"));
+        QCOMPARE(t->RecettTexte(2, 2), u("beurre, sucre"));
         QCOMPARE(t->RecettVal(2, 3), 0);
     }
 
-    void baseJuste_zeroErreurEtPasDeLigneOK()
+    // Counters right, a sub-category's counter wrong, counters empty or
+    // negative: the errors counted, the report's lines, the counters recounted.
+    void compteurs_data()
     {
+        QTest::addColumn<QStringList>("corps");
+        QTest::addColumn<int>("erreurs");
+        QTest::addColumn<QStringList>("extraits");
         QStringList corps = corpsAncien();
-        corps[2] = QStringLiteral(" 3 ");
+        corps[2] = u(" 3 ");
+        QTest::newRow("juste") << corps << 0 << QStringList();
+        corps[7] = u(" 2 "); // Crèmes says 2, none carries it
+        QTest::newRow("sous-categorie fausse")
+            << corps << 1
+            << QStringList{u("Desserts / Crèmes -> renseignées :  2  -  comptées :  0  -  Corrigé\r\n"),
+                           u("Addition par sous-catégorie utilisée :  5\r\n")};
+        corps = corpsAncien();
+        corps[2] = QString();   // empty counter of Desserts
+        corps[9] = u("-2 ");    // negative counter of Entrées
+        QTest::newRow("vide ou negatif")
+            << corps << 2
+            << QStringList{u("\r\nDesserts\r\ninutilisée (ancienne catégorie)\r\n"),
+                           u("\r\nEntrées\r\ninutilisée (ancienne catégorie)\r\n"),
+                           u("Entrées -> renseignées : -2  -  comptées :  0  -  Corrigé")};
+    }
+    void compteurs()
+    {
+        QFETCH(QStringList, corps);
+        QFETCH(int, erreurs);
+        QFETCH(QStringList, extraits);
         auto t = std::make_unique<Tables>();
         const auto r = Conversion::convertir(lignes(corps), Genre::SansEntete, *t, Base, Garde);
         QVERIFY(r.lue);
-        QCOMPARE(r.erreurs, 0);
-        QVERIFY(r.rapport.endsWith(QStringLiteral("\r\n\r\nNB ERREURS TOTALES TROUVEES :  0\r\n")));
-        QVERIFY(!r.rapport.contains(QStringLiteral("ERREURS CORRIGEES OK")));
-    }
-
-    void v12_entetePasseeEtBaseCouranteEnSortie()
-    {
-        auto t = std::make_unique<Tables>();
-        const auto r = Conversion::convertir(lignes(QStringList{"-1 ", "v1.2"} + corpsAncien()), Genre::V12, *t,
-                                             Base, Garde);
-        QVERIFY(r.lue);
-        QCOMPARE(t->NbCat, 2);
-        QCOMPARE(t->Cat(2), QStringLiteral("Entrées"));
-        const QString ecrit = FichierBase::ecrire(*t);
-        QVERIFY(ecrit.startsWith(QStringLiteral("-1 \r\nv1.2b\r\n 2 \r\nDesserts\r\n 3 \r\n")));
-        QCOMPARE(int(Conversion::examinerEntete(ecrit)), int(Genre::Courante));
-    }
-
-    void sousCategorieFausse_corrigee()
-    {
-        QStringList corps = corpsAncien();
-        corps[2] = QStringLiteral(" 3 ");
-        corps[7] = QStringLiteral(" 2 "); // Crèmes says 2, none carries it
-        auto t = std::make_unique<Tables>();
-        const auto r = Conversion::convertir(lignes(corps), Genre::SansEntete, *t, Base, Garde);
-        QCOMPARE(r.erreurs, 1);
-        QVERIFY(r.rapport.contains(QStringLiteral("Desserts / Crèmes -> renseignées :  2  -  comptées :  0  -  Corrigé\r\n")));
-        QVERIFY(r.rapport.contains(QStringLiteral("Addition par sous-catégorie utilisée :  5\r\n")));
-        QCOMPARE(t->SousCatNbRecett(1, 2), 0);
-    }
-
-    void compteurVideOuNegatif_inutilise()
-    {
-        QStringList corps = corpsAncien();
-        corps[2] = QString();            // empty counter of Desserts
-        corps[9] = QStringLiteral("-2 "); // negative counter of Entrées
-        auto t = std::make_unique<Tables>();
-        const auto r = Conversion::convertir(lignes(corps), Genre::SansEntete, *t, Base, Garde);
-        QVERIFY(r.lue);
-        QVERIFY(r.rapport.contains(QStringLiteral("\r\nDesserts\r\ninutilisée (ancienne catégorie)\r\n")));
-        QVERIFY(r.rapport.contains(QStringLiteral("\r\nEntrées\r\ninutilisée (ancienne catégorie)\r\n")));
-        QVERIFY(r.rapport.contains(QStringLiteral("Entrées -> renseignées : -2  -  comptées :  0  -  Corrigé")));
-        QCOMPARE(r.erreurs, 2);
-        QCOMPARE(t->CatNbRecett(1), 3);
+        QCOMPARE(r.erreurs, erreurs);
+        QVERIFY(r.rapport.endsWith(u("\r\n\r\nNB ERREURS TOTALES TROUVEES :  %1\r\n%2")
+                                       .arg(erreurs)
+                                       .arg(erreurs ? u("ERREURS CORRIGEES OK\r\n") : QString())));
+        for (const QString& e : extraits)
+            QVERIFY2(r.rapport.contains(e), qPrintable(e));
+        QCOMPARE(QList<int>({t->CatNbRecett(1), t->SousCatNbRecett(1, 1), t->SousCatNbRecett(1, 2), t->CatNbRecett(2)}),
+                 QList<int>({3, 3, 0, 0}));
     }
 
     void structureRompue_pasLue_data()
     {
         QTest::addColumn<QString>("texte");
         QTest::addColumn<QString>("raison");
-        QStringList tronque = corpsAncien();
-        tronque = tronque.mid(0, 20);
-        QTest::newRow("tronquee") << lignes(tronque) << QStringLiteral("valeur de recette illisible à la ligne 21");
+        QTest::newRow("tronquee") << lignes(corpsAncien().mid(0, 20)) << u("valeur de recette illisible à la ligne 21");
         QStringList lettres = corpsAncien();
-        lettres[3] = QStringLiteral("deux");
-        QTest::newRow("nombre en lettres") << lignes(lettres)
-                                           << QStringLiteral("nombre de sous-catégories illisible à la ligne 4");
-        QTest::newRow("trop de categories") << lignes({" 201 ", "A"})
-                                            << QStringLiteral("nombre de catégories illisible à la ligne 1");
-        QTest::newRow("texte quelconque") << lignes({" 12 ", "Liste de courses"})
-                                          << QStringLiteral("nom ou texte illisible à la ligne 3");
+        lettres[3] = u("deux");
+        QTest::newRow("nombre en lettres") << lignes(lettres) << u("nombre de sous-catégories illisible à la ligne 4");
+        QTest::newRow("trop de categories") << lignes({" 201 ", "A"}) << u("nombre de catégories illisible à la ligne 1");
+        QTest::newRow("texte quelconque")
+            << lignes({" 12 ", "Liste de courses"}) << u("nom ou texte illisible à la ligne 3");
     }
     void structureRompue_pasLue()
     {
@@ -208,9 +178,7 @@ private slots:
         QVERIFY(!r.lue);
         QCOMPARE(r.raison, raison);
         QVERIFY(r.rapport.isEmpty());
-        QCOMPARE(t->NbCat, 0);
-        QCOMPARE(t->NbRecett, 0);
-        QCOMPARE(t->CatNbRecett(1), 0);
+        QCOMPARE(QList<int>({t->NbCat, t->NbRecett, t->CatNbRecett(1)}), QList<int>({0, 0, 0}));
     }
 };
 
