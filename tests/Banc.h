@@ -129,6 +129,12 @@ inline QStringList entrees(const QComboBox* liste)
     return textes;
 }
 
+// The two counters under the found list.
+inline QString compteurs(const FrmPrincipal& f)
+{
+    return f.LabelTotalrecett->text() + QStringLiteral(" / ") + f.LabelNbRecettList->text();
+}
+
 // A choice in a search list with the keyboard, as the user makes it.
 inline void choisirAuClavier(QComboBox* liste, const QString& texte)
 {
