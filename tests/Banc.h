@@ -18,10 +18,7 @@
 
 class Banc {
 public:
-    Banc() : m_ancien(QDir::currentPath())
-    {
-        QDir::setCurrent(m_dossier.path());
-    }
+    Banc() : m_ancien(QDir::currentPath()) { QDir::setCurrent(m_dossier.path()); }
     ~Banc()
     {
         programme.reset();
@@ -47,12 +44,9 @@ public:
     }
 
     // Settings pointing at the given base of the folder ("*" for the default).
-    void reglages(const QString& base = QStringLiteral("*"), int notes = 0, int bulles = 1)
+    void reglages(const QString& base = u("*"), int notes = 0, int bulles = 1)
     {
-        ecrire(QStringLiteral("Zuta.ini"), QStringLiteral(" %1 \r\n %2 \r\n 1500 \r\n 1500 \r\n%3\r\n")
-                                               .arg(notes)
-                                               .arg(bulles)
-                                               .arg(base));
+        ecrire(u("Zuta.ini"), u(" %1 \r\n %2 \r\n 1500 \r\n 1500 \r\n%3\r\n").arg(notes).arg(bulles).arg(base));
     }
 
     // Builds the program and runs its start-up.
@@ -64,7 +58,7 @@ public:
     }
 
     // Starts on a base file of the folder, written first with the given bytes.
-    FrmPrincipal& demarrerSurFichier(const QByteArray& octets, const QString& nom = QStringLiteral("Recettes.don"))
+    FrmPrincipal& demarrerSurFichier(const QByteArray& octets, const QString& nom = u("Recettes.don"))
     {
         ecrireOctets(nom, octets);
         reglages(chemin(nom));
@@ -72,11 +66,9 @@ public:
     }
 
     // Starts on the given base text, the window active and no box pending.
-    FrmPrincipal& demarrerSur(const QString& base, int bulles = 1)
+    FrmPrincipal& demarrerSur(const QString& base)
     {
-        ecrire(QStringLiteral("Recettes.don"), base);
-        reglages(chemin(QStringLiteral("Recettes.don")), 0, bulles);
-        demarrer();
+        demarrerSurFichier(Codec::encoder(base));
         activer();
         boites();
         return fen();
@@ -97,12 +89,12 @@ public:
     {
         QStringList textes;
         for (const auto& b : plateforme.boites)
-            textes << b.titre + QStringLiteral(" | ") + b.texte;
+            textes << b.titre + u(" | ") + b.texte;
         plateforme.boites.clear();
         return textes;
     }
 
-    QStringList lignesReglages() const { return QString::fromLatin1(lire(QStringLiteral("Zuta.ini"))).split(u("\r\n")); }
+    QStringList lignesReglages() const { return QString::fromLatin1(lire(u("Zuta.ini"))).split(u("\r\n")); }
 
     // "Actualiser" still works and shows the base in memory.
     void verifierUtilisable(int recettes)
@@ -132,7 +124,7 @@ inline QStringList entrees(const QComboBox* liste)
 // The two counters under the found list.
 inline QString compteurs(const FrmPrincipal& f)
 {
-    return f.LabelTotalrecett->text() + QStringLiteral(" / ") + f.LabelNbRecettList->text();
+    return f.LabelTotalrecett->text() + u(" / ") + f.LabelNbRecettList->text();
 }
 
 // A choice in a search list with the keyboard, as the user makes it.
@@ -193,6 +185,6 @@ inline QStringList titresProgression(const Programme& p)
 {
     QStringList t;
     for (const auto& pr : p.bases.progressions)
-        t << pr.titre + QStringLiteral(" / ") + pr.texte;
+        t << pr.titre + u(" / ") + pr.texte;
     return t;
 }

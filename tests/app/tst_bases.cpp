@@ -29,7 +29,9 @@ private slots:
         QCOMPARE(QDir(b.dossier()).entryList(QDir::Files), (QStringList{Recettes, u("Zuta.ini")}));
     }
 
-    void chargerNonPuisAnnuler_laisseTout()
+    // No to the save question, then no file chosen: nothing changes. Then
+    // Yes: the base is saved and the other one opened.
+    void charger_nonPuisAnnulerLaisseTout_ouiSauveEtOuvreLAutreBase()
     {
         Banc b;
         FrmPrincipal& f = b.demarrerSurFichier(baseUneRecette());
@@ -45,26 +47,19 @@ private slots:
                               u("*.don")}));
         QCOMPARE(b.lire(Recettes), baseUneRecette());
         QCOMPARE(b.lire(u("Zuta.ini")), reglages);
-        QCOMPARE(b.p().base.NbRecett, 1);
         QCOMPARE(b.p().etat.CheminBase, b.chemin(Recettes));
-        QVERIFY(f.isVisible());
-    }
+        QCOMPARE(b.p().base.NbRecett, 1);
 
-    void chargerOui_sauveEtOuvreLAutreBase()
-    {
-        Banc b;
-        b.reglages();
-        FrmPrincipal& f = b.demarrer();
-        b.ecrireOctets(u("Autre.don"), baseUneRecette());
-        b.p().base.NbCat = 0; // a change to save
+        b.ecrireOctets(u("Autre.don"), baseUneRecette().replace("Desserts", "Entremets"));
+        b.p().base.NbCat = b.p().base.NbMag = b.p().base.NbRecett = 0; // a change to save
         b.plateforme.reponses << R::Oui;
         b.plateforme.fichiers << b.chemin(u("Autre.don"));
         b.p().bases.progressions.clear();
         f.CommandCharger->click();
         QCOMPARE(b.boites(), QStringList{QuestionSauvegarde});
-        QCOMPARE(b.lire(u("Zuta2005.don")), BaseVide);
+        QCOMPARE(b.lire(Recettes), BaseVide);
         QCOMPARE(b.lignesReglages().value(4), b.chemin(u("Autre.don")));
-        QCOMPARE(b.p().base.Cat(1), u("Desserts"));
+        QCOMPARE(b.p().base.Cat(1), u("Entremets"));
         QCOMPARE(f.windowTitle(), u("Zuta! v1.2b   (base : Autre.don)"));
         QCOMPARE(titresProgression(b.p()),
                  (QStringList{u("Zuta! / Enregistrement base / Sauvegarde des données en cours..."),
@@ -74,7 +69,10 @@ private slots:
         QVERIFY((b.p().bases.progressions.first().cadre.center() - f.frameGeometry().center()).manhattanLength() <= 4);
     }
 
-    void nouvelleSurFichierExistant_refusLaisseFichierEtBase()
+    // A name already taken: No to overwriting it leaves that file and the
+    // base alone. Then a new name: an empty base under it, in the settings
+    // with the window's place.
+    void nouvelle_refusSurFichierExistant_puisBaseVideAvecSonTitre()
     {
         Banc b;
         FrmPrincipal& f = b.demarrerSurFichier(baseUneRecette());
@@ -90,15 +88,10 @@ private slots:
         QCOMPARE(ecraser.boutons, Plateforme::Boutons::OuiNon);
         QCOMPARE(b.plateforme.dialogues.first().titre, u("Créer une nouvelle base de données Zuta!"));
         QCOMPARE(b.lire(u("Autre.don")), QByteArray("ne pas toucher"));
-        QCOMPARE(b.lire(Recettes), baseUneRecette());
         QCOMPARE(b.p().etat.CheminBase, b.chemin(Recettes));
         QCOMPARE(b.p().base.NbRecett, 1);
-    }
 
-    void nouvelle_baseVideAvecSonTitre()
-    {
-        Banc b;
-        FrmPrincipal& f = b.demarrerSurFichier(baseUneRecette());
+        b.boites();
         f.move(300, 200);
         b.plateforme.reponses << R::Non;
         b.plateforme.fichiers << b.chemin(u("Neuve.don"));

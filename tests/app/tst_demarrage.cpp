@@ -60,16 +60,13 @@ private slots:
         QCOMPARE(b.fen().windowTitle(), u("Zuta! v1.2b"));
     }
 
+    // Every control's caption (its accessible name) and tooltip (a button's
+    // accessible description).
     void controles_nomsLegendesBullesEtElements()
     {
         Banc b;
         FrmPrincipal& f = b.demarrer();
-        struct Attendu {
-            const char* nom;
-            const char* legende;
-            const char* bulle;
-        };
-        const Attendu attendus[] = {
+        const char* const attendus[][3] = {
             {"CommandNouvelle", "Nouvelle", "Créer une nouvelle base de données"},
             {"CommandCharger", "Charger", "Charger une autre base de données"},
             {"CommandIndex", "Créer Index", "Indexer la liste des recettes"},
@@ -84,16 +81,6 @@ private slots:
             {"CommandRecettSuppr", "Supprimer", "Effacer la recette"},
             {"CommandRecettImpr", "Imprimer", "Imprimer la recette"},
             {"CheckSaisie", "Saisie en chaine", "Supprimer l'actualisation entre 2 saisies (gain de temps)"},
-        };
-        for (const Attendu& a : attendus) {
-            auto* bouton = f.findChild<QAbstractButton*>(QLatin1String(a.nom));
-            QVERIFY2(bouton, a.nom);
-            QCOMPARE(bouton->text(), QString::fromUtf8(a.legende));
-            QCOMPARE(bouton->toolTip(), QString::fromUtf8(a.bulle));
-            QCOMPARE(bouton->accessibleName(), QString::fromUtf8(a.legende));
-            QCOMPARE(bouton->accessibleDescription(), QString::fromUtf8(a.bulle));
-        }
-        const Attendu champs[] = {
             {"ComboRechCat", "Catégorie", "Catégorie à rechercher"},
             {"ComboRechSousCat", "Sous-catégorie", "Sous-catégorie à rechercher"},
             {"ComboRechMag", "Magazine", "Magazine à rechercher"},
@@ -108,11 +95,15 @@ private slots:
             {"TextRecettPage", "Pages", "Page(s) du magazine. Caractères alphabétiques acceptés."},
             {"TextRecettComment", "Notes", "Commentaires, recette détaillée..."},
         };
-        for (const Attendu& a : champs) {
-            auto* w = f.findChild<QWidget*>(QLatin1String(a.nom));
-            QVERIFY2(w, a.nom);
-            QCOMPARE(w->accessibleName(), QString::fromUtf8(a.legende));
-            QCOMPARE(w->toolTip(), QString::fromUtf8(a.bulle));
+        for (const auto& [nom, legende, bulle] : attendus) {
+            auto* w = f.findChild<QWidget*>(QLatin1String(nom));
+            QVERIFY2(w, nom);
+            QCOMPARE(w->accessibleName(), u(legende));
+            QCOMPARE(w->toolTip(), u(bulle));
+            if (auto* bouton = qobject_cast<QAbstractButton*>(w)) {
+                QCOMPARE(bouton->text(), u(legende));
+                QCOMPARE(bouton->accessibleDescription(), u(bulle));
+            }
         }
         QCOMPARE(f.ComboRecettCat->lineEdit()->toolTip(), u("Catégorie de la recette."));
         QCOMPARE(f.FrameRech->title(), u("Recherche"));
@@ -129,8 +120,9 @@ private slots:
         FrmPrincipal& f = b.demarrer();
         QComboBox liste;
         for (const char* t : {"tartes", "Éclairs", "Entrées", " --> TOUTES", "abricots", "Tartelettes", "Zeste"})
-            f.ajouterTrie(&liste, QString::fromUtf8(t));
-        QCOMPARE(entrees(&liste), QStringList({" --> TOUTES", "abricots", "Éclairs", "Entrées", "Tartelettes", "tartes", "Zeste"}));
+            f.ajouterTrie(&liste, u(t));
+        QCOMPARE(entrees(&liste),
+                 QStringList({" --> TOUTES", "abricots", "Éclairs", "Entrées", "Tartelettes", "tartes", "Zeste"}));
     }
 };
 

@@ -11,19 +11,27 @@ namespace {
 using R = Plateforme::Reponse;
 const QString Recettes = u("Recettes.don");
 const QString Copie = u("Recettes.don.bak");
+const QString AccesChemin = u("Erreur d'accès au chemin/fichier");
+const QString Verrouille = u("Fichier verrouillé par un autre programme");
 
-// The same base after another program renamed its category.
-QByteArray baseAutreProgramme()
+QString erreurEcriture(const QString& raison, const QString& chemin)
 {
-    return baseUneRecette().replace("Desserts", "Gateaux");
+    return u("Erreur ! | ") + pasEcrit(raison, chemin);
 }
 
-void ecrireAvecDate(const Banc& b, const QByteArray& octets, int secondesPlusTard)
+// The same base after another program changed it (same size when asked).
+QByteArray baseAutreProgramme(bool memeTaille = false)
+{
+    return baseUneRecette().replace("Desserts", memeTaille ? "Gateaux!" : "Gateaux");
+}
+
+// Another program writes the base, five seconds later than now.
+void ecrireAvecDate(const Banc& b, const QByteArray& octets)
 {
     b.ecrireOctets(Recettes, octets);
     QFile f(b.chemin(Recettes));
     QVERIFY(f.open(QIODevice::ReadWrite));
-    QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(secondesPlusTard), QFileDevice::FileModificationTime));
+    QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
 }
 
 // The base changed in memory, then saved.
@@ -32,15 +40,11 @@ void changerEtSauver(Banc& b, const QString& categorie = u("Pâtisseries"))
     b.p().base.Cat(1) = categorie;
     b.p().bases.SauverBase();
 }
-
-const QString BaseModifiee = u("Base modifiée");
 } // namespace
 
 class TestFiabilite : public QObject {
     Q_OBJECT
 private slots:
-    // ---------------------------------------------------------------- copy
-
     void sauvegarde_garderLaVersionPrecedenteUneFois()
     {
         Banc b;
@@ -48,12 +52,10 @@ private slots:
         QCOMPARE(RoutinesBases::cheminSauvegarde(b.chemin(Recettes)), b.chemin(Copie));
         // The base file dialog ("*.don") does not offer the copy as a base.
         QVERIFY(!QDir::match(u("*.don"), Copie));
-
         changerEtSauver(b);
         const QByteArray premiere = b.lire(Recettes);
         QVERIFY(premiere.contains("P\xe2tisseries"));
         QCOMPARE(b.lire(Copie), baseUneRecette());
-
         changerEtSauver(b, u("Tartes sucrées"));
         QCOMPARE(b.lire(Copie), premiere);
         QVERIFY(b.lire(Recettes).contains("Tartes sucr\xe9" "es"));
@@ -67,31 +69,27 @@ private slots:
         QDir(b.dossier()).mkdir(Copie);
         b.demarrerSurFichier(baseUneRecette());
         changerEtSauver(b); // Cancel in the "Erreur !" box
-        const QStringList boites = b.boites();
-        QCOMPARE(boites.size(), 2);
-        QVERIFY(boites[0].startsWith(u("Erreur ! | ")) && boites[0].contains(nomAffiche(b.chemin(Copie))));
-        QCOMPARE(boites[1], u("Zuta! | La base ") + nomAffiche(b.chemin(Recettes))
-                                + u(" n'a pas été enregistrée : sa version précédente n'a pas pu être conservée sous "
-                                    "le nom ")
-                                + nomAffiche(b.chemin(Copie)) + u(". Le fichier de la base est resté tel quel."));
+        QCOMPARE(b.boites(), (QStringList{erreurEcriture(AccesChemin, b.chemin(Copie)),
+                                          u("Zuta! | La base ") + nomAffiche(b.chemin(Recettes))
+                                              + u(" n'a pas été enregistrée : sa version précédente n'a pas pu être "
+                                                  "conservée sous le nom ")
+                                              + nomAffiche(b.chemin(Copie))
+                                              + u(". Le fichier de la base est resté tel quel.")}));
         QCOMPARE(b.lire(Recettes), baseUneRecette());
         b.verifierUtilisable(1);
     }
-
-    // ---------------------------------------------------------------- changed underneath
 
     void changeeParUnAutre_nonLaisseSonFichier()
     {
         Banc b;
         b.demarrerSurFichier(baseUneRecette());
-        ecrireAvecDate(b, baseAutreProgramme(), 5);
+        ecrireAvecDate(b, baseAutreProgramme());
         b.plateforme.reponses.enqueue(R::Non);
         b.p().bases.SauverBase();
         const QString nom = nomAffiche(b.chemin(Recettes));
-        QCOMPARE(b.plateforme.boites.size(), 2);
-        QCOMPARE(b.plateforme.boites[0].boutons, Plateforme::Boutons::OuiNon);
+        QCOMPARE(b.plateforme.boites.value(0).boutons, Plateforme::Boutons::OuiNon);
         QCOMPARE(b.boites(),
-                 (QStringList{BaseModifiee + u(" | Le fichier ") + nom
+                 (QStringList{u("Base modifiée | Le fichier ") + nom
                                   + u(" a été modifié par un autre programme depuis qu'il a été chargé ou enregistré "
                                       "ici.\nL'enregistrer maintenant remplacera ces modifications par la base "
                                       "affichée.\n\nRemplacer le fichier ?"),
@@ -102,19 +100,18 @@ private slots:
         b.verifierUtilisable(1);
     }
 
+    // Same size, another time: the bytes decide. Yes replaces the file and
+    // keeps its version; the file is then ours again and the next save asks
+    // nothing.
     void changeeParUnAutre_ouiRemplaceEtGardeSaVersion()
     {
         Banc b;
         b.demarrerSurFichier(baseUneRecette());
-        // Same size, another time: the bytes decide.
-        const QByteArray autre = baseUneRecette().replace("Tartes", "Crepes");
-        ecrireAvecDate(b, autre, 5);
+        ecrireAvecDate(b, baseAutreProgramme(true));
         b.plateforme.reponses.enqueue(R::Oui);
         b.p().bases.SauverBase();
         QCOMPARE(b.boites().size(), 1);
-        QCOMPARE(b.lire(Recettes), baseUneRecette());
-        QCOMPARE(b.lire(Copie), autre);
-        // The file is ours again: the next save asks nothing.
+        QCOMPARE(b.lire(Recettes) + b.lire(Copie), baseUneRecette() + baseAutreProgramme(true));
         b.p().bases.SauverBase();
         QVERIFY(b.boites().isEmpty());
     }
@@ -123,29 +120,27 @@ private slots:
     {
         Banc b;
         b.demarrerSurFichier(baseUneRecette());
-        ecrireAvecDate(b, baseUneRecette(), 5);
+        ecrireAvecDate(b, baseUneRecette());
         b.p().bases.SauverBase();
         QVERIFY(b.boites().isEmpty());
     }
 
+    // Changed after our own save; quitting: Yes to the save question, No to
+    // the overwrite.
     void changeeApresNotreSauvegarde_demande()
     {
         Banc b;
         b.demarrerSurFichier(baseUneRecette());
         b.p().bases.SauverBase();
         QVERIFY(b.boites().isEmpty());
-        ecrireAvecDate(b, baseAutreProgramme(), 5);
-        // Quitting: Yes to the save question, No to the overwrite.
+        ecrireAvecDate(b, baseAutreProgramme());
         b.plateforme.reponses << R::Oui << R::Non;
         b.p().bases.finProgramme = [] {};
         b.p().bases.TerminerProgramme();
         const QStringList boites = b.boites();
-        QCOMPARE(boites.size(), 3);
-        QVERIFY(boites[1].startsWith(BaseModifiee));
+        QVERIFY(boites.size() == 3 && boites[1].startsWith(u("Base modifiée | ")));
         QCOMPARE(b.lire(Recettes), baseAutreProgramme());
     }
-
-    // ---------------------------------------------------------------- locked, read-only, unreadable
 
     // Another program reads the base while the user saves: one box, neither
     // the base nor its previous copy touched; once it lets go, the save goes
@@ -159,8 +154,7 @@ private slots:
             VerrouAutreProgramme verrou(b.chemin(Recettes), false);
             QVERIFY(verrou.pris());
             changerEtSauver(b); // Cancel in the "Erreur !" box
-            const QString raison = u("Fichier verrouillé par un autre programme");
-            QCOMPARE(b.boites(), QStringList{u("Erreur ! | ") + pasEcrit(raison, b.chemin(Recettes))});
+            QCOMPARE(b.boites(), QStringList{erreurEcriture(Verrouille, b.chemin(Recettes))});
             QCOMPARE(b.lire(Recettes), baseUneRecette());
             QCOMPARE(b.lire(Copie), QByteArray("copie plus ancienne"));
             b.verifierUtilisable(1);
@@ -171,7 +165,8 @@ private slots:
         QCOMPARE(b.lire(Copie), baseUneRecette());
     }
 
-    // A base its owner made read-only: the same, even for root.
+    // A base its owner made read-only: the same, even for root; it is read
+    // as usual.
     void baseEnLectureSeule_nonRemplacee()
     {
         Banc b;
@@ -179,9 +174,9 @@ private slots:
         b.reglages(b.chemin(Recettes));
         QVERIFY(QFile::setPermissions(b.chemin(Recettes), QFileDevice::ReadOwner));
         b.demarrer();
-        QVERIFY(b.boites().isEmpty()); // it is read as usual
+        QVERIFY(b.boites().isEmpty());
         changerEtSauver(b);
-        QCOMPARE(b.boites(), QStringList{u("Erreur ! | ") + pasEcrit(u("Fichier en lecture seule"), b.chemin(Recettes))});
+        QCOMPARE(b.boites(), QStringList{erreurEcriture(u("Fichier en lecture seule"), b.chemin(Recettes))});
         QCOMPARE(b.lire(Recettes), baseUneRecette());
         QVERIFY(!QFileInfo::exists(b.chemin(Copie)));
         b.verifierUtilisable(1);
@@ -206,9 +201,8 @@ private slots:
         QVERIFY(verrou.pris());
         b.reglages(chemin);
         b.demarrer();
-        const QString raison = verrouillee ? u("Fichier verrouillé par un autre programme") : u("Erreur d'entrée/sortie");
         QCOMPARE(b.boites(),
-                 (QStringList{u("Erreur ! | ") + raison + u(" : ") + chemin,
+                 (QStringList{u("Erreur ! | ") + (verrouillee ? Verrouille : u("Erreur d'entrée/sortie")) + u(" : ") + chemin,
                               u("Zuta! | Le fichier ") + nomAffiche(chemin)
                                   + u(" ne peut pas être lu (accès refusé ou fichier verrouillé).\n\nCe fichier est "
                                       "laissé tel quel. Une base vide est ouverte à sa place ; elle ne sera pas "
@@ -226,10 +220,7 @@ private slots:
         QVERIFY(QDir(b.dossier()).rename(u("Sous"), u("Ailleurs")));
         b.ecrireOctets(u("Sous"), "un fichier");
         b.p().bases.SauverBase();
-        const QStringList boites = b.boites();
-        QCOMPARE(boites.size(), 1);
-        QVERIFY(boites[0].startsWith(u("Erreur ! | Erreur d'accès au chemin/fichier")));
-        QVERIFY(boites[0].contains(nomAffiche(b.chemin(u("Sous/Recettes.don")))));
+        QCOMPARE(b.boites(), QStringList{erreurEcriture(AccesChemin, b.chemin(u("Sous/Recettes.don")))});
         QCOMPARE(b.lire(u("Ailleurs/Recettes.don")), baseUneRecette());
         QCOMPARE(b.lire(u("Sous")), QByteArray("un fichier"));
         b.verifierUtilisable(1);
@@ -244,16 +235,14 @@ private slots:
         b.ecrireOctets(u("Recettes.don/garde.txt"), "rien");
         b.reglages(b.chemin(Recettes));
         b.demarrer();
-        QStringList boites = b.boites();
-        QCOMPARE(boites.size(), 1);
-        QVERIFY(boites[0].contains(nomAffiche(b.chemin(Recettes)) + u(" désigne un dossier")));
+        const QStringList debut = b.boites();
+        QVERIFY(debut.size() == 1 && debut[0].contains(nomAffiche(b.chemin(Recettes)) + u(" désigne un dossier")));
         b.plateforme.reponses.enqueue(R::Oui);
         b.p().bases.SauverBase();
-        boites = b.boites();
+        const QStringList boites = b.boites();
         QCOMPARE(boites.size(), 2);
         QVERIFY(boites[0].startsWith(u("Attention ! | ")));
-        QVERIFY(boites[1].startsWith(u("Erreur ! | Erreur d'accès au chemin/fichier")));
-        QVERIFY(boites[1].contains(nomAffiche(b.chemin(Recettes))));
+        QCOMPARE(boites[1], erreurEcriture(AccesChemin, b.chemin(Recettes)));
         QVERIFY(QFileInfo(b.chemin(Recettes)).isDir());
         QCOMPARE(b.lire(u("Recettes.don/garde.txt")), QByteArray("rien"));
         b.verifierUtilisable(0);
@@ -269,16 +258,14 @@ private slots:
         b.demarrer();
         const QString dossier = b.p().etat.CheminAppli;
         QVERIFY(dossier.startsWith(u("/proc/")));
-        QStringList boites = b.boites();
-        QCOMPARE(boites.size(), 1);
-        QVERIFY(boites[0].startsWith(u("Erreur ! | ")) && boites[0].contains(nomAffiche(dossier + u("Zuta2005.don"))));
+        QCOMPARE(b.boites(), QStringList{erreurEcriture(u("Permission refusée"), dossier + u("Zuta2005.don"))});
         b.verifierUtilisable(0);
         b.p().bases.finProgramme = [] {};
         b.plateforme.reponses.enqueue(R::Non); // no save
         b.p().bases.TerminerProgramme();
-        boites = b.boites();
-        QCOMPARE(boites.size(), 2);
-        QVERIFY(boites[1].startsWith(u("Erreur ! | ")) && boites[1].contains(nomAffiche(dossier + u("Zuta.ini"))));
+        QCOMPARE(b.boites(), (QStringList{u("Confirmation de sauvegarde | Enregistrer les modifications\ndans la base de "
+                                            "données ?"),
+                                          erreurEcriture(u("Permission refusée"), dossier + u("Zuta.ini"))}));
     }
 };
 
