@@ -126,15 +126,6 @@ private slots:
         QVERIFY(FichierBase::lire(lignes({"-1", "v1.2b", "0", "0"}), *t, politique).interrompue);
         QCOMPARE(p.boites.size(), 2);
     }
-
-    void dechetsBinaires_neBloquentNiNePlantent()
-    {
-        QByteArray dechets;
-        for (int i = 0; i < 5000; ++i)
-            dechets.append(static_cast<char>((i * 7919) % 256));
-        Lecture l(Codec::decoder(dechets));
-        QVERIFY(l.plateforme.boites.size() <= 1);
-    }
 };
 
 QTEST_GUILESS_MAIN(TstFichierBase)

@@ -60,11 +60,6 @@ QList<int> compteursFaux(const Tables& t)
     return faux;
 }
 
-bool sansVirguleNiGuillemet(const QString& nom)
-{
-    return !nom.contains(QLatin1Char(',')) && !nom.contains(QLatin1Char('"'));
-}
-
 } // namespace
 
 class TstGenerateur : public QObject {
@@ -102,40 +97,24 @@ private slots:
         QVERIFY(catInutilisees >= 1 && sousCatInutilisees > catInutilisees && magInutilises >= 1);
     }
 
-    void recettes_realistes()
+    // Recipes that exercise the file format: names in capitals with accents
+    // and œ, notes with commas and line breaks, never a double quote.
+    void recettes_exercentLeFormat()
     {
         const Tables& t = *m_complete;
-        int notes = 0, notesAvecVirgule = 0, notesSurPlusieursLignes = 0, testees = 0, horsSerie = 0, pagesDoubles = 0;
-        bool accents = false, oe = false;
+        int accents = 0, oe = 0, virgules = 0, lignes = 0;
         for (int r = 1; r <= t.NbRecett; ++r) {
-            QVERIFY(t.RecettVal(r, 0) >= 1 && t.RecettVal(r, 1) >= 1 && t.RecettVal(r, 2) >= 1);
-            QVERIFY(t.RecettVal(r, 3) == 0 || t.RecettVal(r, 3) == 1);
             for (int f = 0; f < 4; ++f)
                 QVERIFY(!t.RecettTexte(r, f).contains(QLatin1Char('"')));
             const QString& nom = t.RecettTexte(r, 3);
             QVERIFY(!nom.isEmpty() && nom[0].isUpper());
-            accents |= nom.contains(u("é"));
-            oe |= nom.contains(u("Œ")) || nom.contains(u("œ"));
-            const QString& n = t.RecettTexte(r, 2);
-            notes += !n.isEmpty();
-            notesAvecVirgule += n.contains(QLatin1Char(','));
-            notesSurPlusieursLignes += n.contains(QLatin1String("\r\n"));
-            testees += t.RecettVal(r, 3);
-            horsSerie += t.RecettTexte(r, 0).startsWith(QLatin1String("hs "));
-            pagesDoubles += t.RecettTexte(r, 1).contains(QLatin1Char('-'));
+            QVERIFY(t.RecettVal(r, 1) >= 1 && (t.RecettVal(r, 3) == 0 || t.RecettVal(r, 3) == 1));
+            accents += nom.contains(u("é"));
+            oe += nom.contains(u("Œ")) || nom.contains(u("œ"));
+            virgules += t.RecettTexte(r, 2).contains(QLatin1Char(','));
+            lignes += t.RecettTexte(r, 2).contains(QLatin1String("\r\n"));
         }
-        QVERIFY(accents && oe);
-        QVERIFY(notes > t.NbRecett / 4 && notes < t.NbRecett * 2 / 5);
-        QVERIFY(notesAvecVirgule > 1000 && notesSurPlusieursLignes > 1000);
-        QVERIFY(testees > 0 && testees < t.NbRecett && horsSerie > 0 && pagesDoubles > 0);
-        // Names are written bare: none may hold a comma or a double quote.
-        for (int c = 1; c <= t.NbCat; ++c) {
-            QVERIFY(sansVirguleNiGuillemet(t.Cat(c)));
-            for (int s = 1; s <= t.NbSousCat(c); ++s)
-                QVERIFY(sansVirguleNiGuillemet(t.SousCat(c, s)));
-        }
-        for (int m = 1; m <= t.NbMag; ++m)
-            QVERIFY(sansVirguleNiGuillemet(t.Mag(m)));
+        QVERIFY(accents > 0 && oe > 0 && virgules > 1000 && lignes > 1000);
     }
 
     // The whole written base reads back into the same tables, byte for byte.
