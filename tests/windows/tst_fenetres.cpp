@@ -58,28 +58,39 @@ QString ligne2(const QByteArray& ini)
 class TestFenetres : public QObject {
     Q_OBJECT
 private slots:
-    void apropos_showsItsTextsCentred_untouchedChangesNothing();
+    void apropos_imagesTextsLinks_untouchedChangesNothing();
     void apropos_clearingTheBox_hidesEveryTooltipAndWritesTheSettings();
     void optionZero_tooltipsHiddenAfterLoadingOrCreatingABase();
-    void apropos_links_openTheShortcutAndTheMail();
-    void timer_alternatesTheImages_eachWithItsPointer();
-    void aide_showsTheManualModelessWithItsLayout();
+    void aide_showsTheManualModelessWithItsLayout_textAreaFollowsResize();
     void aide_secondClick_reusesTheWindow_afterClosingReadsAgain();
-    void aide_textAreaFollowsResize_andStaysWhenMinimised();
     void aide_missingOrUnreadableFile_opensEmptyWithAMessage();
     void manual_isReadableRtfCoveringThePrograms();
 };
 
-void TestFenetres::apropos_showsItsTextsCentred_untouchedChangesNothing()
+// The pictures take turns, each with its own pointer; a click on either
+// opens the modal About window, centred, with its texts and its links.
+// Closed untouched, it changes nothing.
+void TestFenetres::apropos_imagesTextsLinks_untouchedChangesNothing()
 {
     Banc b;
     b.reglages();
     FrmPrincipal& fen = b.demarrer();
+    QVERIFY(fen.Timer1->isActive());
+    QCOMPARE(fen.Timer1->interval(), 1000);
+    QVERIFY(fen.Image1->isVisible() && !fen.Image2->isVisible());
+    b.p().fenetres.Timer1_Timer();
+    QVERIFY(!fen.Image1->isVisible() && fen.Image2->isVisible());
+    for (QLabel* image : {fen.Image1, fen.Image2}) {
+        QCOMPARE(image->toolTip(), u("A propos de..."));
+        QVERIFY(!image->pixmap().isNull() && image->cursor().shape() == Qt::BitmapCursor);
+    }
+    QVERIFY(fen.Image1->cursor().pixmap().toImage() != fen.Image2->cursor().pixmap().toImage());
+
     const QByteArray ini = b.lire(u("Zuta.ini"));
     const QStringList avant = bulles(fen);
     QVERIFY(!avant.contains(QString()));
     QPoint centre;
-    QVERIFY(avecApropos(fen.Image1, [&](FrmApropos& f) {
+    QVERIFY(avecApropos(fen.Image2, [&](FrmApropos& f) {
         QCOMPARE(QStringList({f.windowTitle(), f.LabelApropos[0]->text(), f.LabelApropos[1]->text(), f.Label4->text(),
                               f.LabelUrl->text(), f.Label2->text(), f.Label3->text(), f.CheckInfoBulles->text(),
                               f.Command1->text()}),
@@ -89,7 +100,11 @@ void TestFenetres::apropos_showsItsTextsCentred_untouchedChangesNothing()
         QVERIFY(!f.Label1->text().isEmpty() && !f.Label5->text().isEmpty() && !f.Image1->pixmap().isNull());
         QVERIFY(f.CheckInfoBulles->isChecked() && f.isModal());
         centre = f.frameGeometry().center();
+        QTest::mouseClick(f.LabelUrl, Qt::LeftButton);
+        f.Label3->setFocus();
+        QTest::keyClick(f.Label3, Qt::Key_Return);
     }));
+    QCOMPARE(b.plateforme.ouverts, QStringList({b.chemin(u("Tavernix.url")), u("mailto:zuta@tavernix.example")}));
     QVERIFY((centre - fen.frameGeometry().center()).manhattanLength() <= 2);
     QVERIFY(!QApplication::activeModalWidget());
     QCOMPARE(bulles(fen), avant);
@@ -97,6 +112,8 @@ void TestFenetres::apropos_showsItsTextsCentred_untouchedChangesNothing()
     QCOMPARE(b.p().etat.OptionInfoBulles, 1.0f);
     QCOMPARE(b.p().etat.ChargementApropos, 0);
     QVERIFY(b.boites().isEmpty());
+    b.p().fenetres.Timer1_Timer();
+    QVERIFY(fen.Image1->isVisible() && !fen.Image2->isVisible());
 }
 
 void TestFenetres::apropos_clearingTheBox_hidesEveryTooltipAndWritesTheSettings()
@@ -152,42 +169,7 @@ void TestFenetres::optionZero_tooltipsHiddenAfterLoadingOrCreatingABase()
     QVERIFY(!coche);
 }
 
-void TestFenetres::apropos_links_openTheShortcutAndTheMail()
-{
-    Banc b;
-    b.reglages();
-    FrmPrincipal& fen = b.demarrer();
-    QVERIFY(avecApropos(fen.Image1, [](FrmApropos& f) {
-        QTest::mouseClick(f.LabelUrl, Qt::LeftButton);
-        f.Label3->setFocus();
-        QTest::keyClick(f.Label3, Qt::Key_Return);
-    }));
-    QCOMPARE(b.plateforme.ouverts, QStringList({b.chemin(u("Tavernix.url")), u("mailto:zuta@tavernix.example")}));
-    QVERIFY(b.boites().isEmpty());
-}
-
-void TestFenetres::timer_alternatesTheImages_eachWithItsPointer()
-{
-    Banc b;
-    b.reglages();
-    FrmPrincipal& fen = b.demarrer();
-    QVERIFY(fen.Timer1->isActive());
-    QCOMPARE(fen.Timer1->interval(), 1000);
-    QVERIFY(fen.Image1->isVisible() && !fen.Image2->isVisible());
-    b.p().fenetres.Timer1_Timer();
-    QVERIFY(!fen.Image1->isVisible() && fen.Image2->isVisible());
-    // Whichever picture shows, a click opens the About window.
-    QVERIFY(avecApropos(fen.Image2, [](FrmApropos&) {}));
-    b.p().fenetres.Timer1_Timer();
-    QVERIFY(fen.Image1->isVisible() && !fen.Image2->isVisible());
-    for (QLabel* image : {fen.Image1, fen.Image2}) {
-        QCOMPARE(image->toolTip(), u("A propos de..."));
-        QVERIFY(!image->pixmap().isNull() && image->cursor().shape() == Qt::BitmapCursor);
-    }
-    QVERIFY(fen.Image1->cursor().pixmap().toImage() != fen.Image2->cursor().pixmap().toImage());
-}
-
-void TestFenetres::aide_showsTheManualModelessWithItsLayout()
+void TestFenetres::aide_showsTheManualModelessWithItsLayout_textAreaFollowsResize()
 {
     Banc b;
     b.reglages();
@@ -218,6 +200,23 @@ void TestFenetres::aide_showsTheManualModelessWithItsLayout()
         QCOMPARE(f.charFormat().fontUnderline(), f.text() == u("pâté en croûte"));
     }
     QCOMPARE(document.findBlockByNumber(3).blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+
+    // The text fills the window under its menu, whatever its size; it stays
+    // as it was when the window is minimised and shown again.
+    QCOMPARE(aide->centralWidget(), aide->RichTextBox1);
+    for (const QSize taille : {QSize(500, 380), QSize(900, 700), QSize(320, 240)}) {
+        aide->resize(taille);
+        QCoreApplication::processEvents();
+        QCOMPARE(aide->RichTextBox1->geometry(),
+                 QRect(0, aide->menuBar()->height(), aide->width(), aide->height() - aide->menuBar()->height()));
+    }
+    const QRect avant = aide->RichTextBox1->geometry();
+    aide->showMinimized();
+    QCoreApplication::processEvents();
+    QCOMPARE(aide->RichTextBox1->geometry(), avant);
+    aide->showNormal();
+    QCoreApplication::processEvents();
+    QCOMPARE(aide->RichTextBox1->geometry(), avant);
 }
 
 void TestFenetres::aide_secondClick_reusesTheWindow_afterClosingReadsAgain()
@@ -240,29 +239,6 @@ void TestFenetres::aide_secondClick_reusesTheWindow_afterClosingReadsAgain()
     QVERIFY(!premiere && !b.p().fenetres.aide());
     fen.CommandAide->click();
     QCOMPARE(b.p().fenetres.aide()->RichTextBox1->toPlainText(), u("Seconde lecture"));
-}
-
-void TestFenetres::aide_textAreaFollowsResize_andStaysWhenMinimised()
-{
-    Banc b;
-    b.reglages();
-    b.ecrire(u("Zuta.rtf"), u("{\\rtf1 Aide\\par}"));
-    b.demarrer().CommandAide->click();
-    FrmAide& aide = *b.p().fenetres.aide();
-    QCOMPARE(aide.centralWidget(), aide.RichTextBox1);
-    for (const QSize taille : {QSize(500, 380), QSize(900, 700), QSize(320, 240)}) {
-        aide.resize(taille);
-        QCoreApplication::processEvents();
-        QCOMPARE(aide.RichTextBox1->geometry(),
-                 QRect(0, aide.menuBar()->height(), aide.width(), aide.height() - aide.menuBar()->height()));
-    }
-    const QRect avant = aide.RichTextBox1->geometry();
-    aide.showMinimized();
-    QCoreApplication::processEvents();
-    QCOMPARE(aide.RichTextBox1->geometry(), avant);
-    aide.showNormal();
-    QCoreApplication::processEvents();
-    QCOMPARE(aide.RichTextBox1->geometry(), avant);
 }
 
 // No help file, then a folder in its place: the window opens empty and a
