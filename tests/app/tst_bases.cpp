@@ -1,5 +1,7 @@
-// Loading, saving and creating bases through the real window, with scripted
-// answers and file names.
+// Bases met at start-up or loaded: a current base read as it is, an older one
+// converted (the kept file, the report, the corrected base under its own
+// name), unreadable ones and ones read with errors left as they were.
+// Through the real window, with scripted answers and file names.
 #include "Banc.h"
 #include "app/Bases.h"
 #include <QFileInfo>
@@ -9,6 +11,21 @@ using R = Plateforme::Reponse;
 const QString QuestionSauvegarde =
     u("Confirmation de sauvegarde | Enregistrer les modifications\ndans la base de données ?");
 const QString Recettes = u("Recettes.don");
+
+// Desserts says 5 recipes while 3 carry it; the magazine counter is wrong too.
+QByteArray corpsAncien()
+{
+    return " 1 \r\nDesserts\r\n 5 \r\n 1 \r\nTartes\r\n 3 \r\n 1 \r\nCuisine\r\n 9 \r\n 3 \r\n"
+           "\"81\"\r\n1\r\n\"12\"\r\n1\r\n\"\"\r\n1\r\n\"Tarte aux pommes\"\r\n1\r\n"
+           "\"82\"\r\n1\r\n\"3\"\r\n1\r\n\"beurre, sucre\"\r\n1\r\n\"Tarte fine\"\r\n0\r\n"
+           "\"83\"\r\n1\r\n\"40\"\r\n1\r\n\"\"\r\n1\r\n\"Tartelette\"\r\n1\r\n";
+}
+
+// What the conversion writes: the current header, the counter corrected.
+QByteArray corrigee()
+{
+    return "-1 \r\nv1.2b\r\n" + corpsAncien().replace("Desserts\r\n 5 ", "Desserts\r\n 3 ");
+}
 } // namespace
 
 class TestBases : public QObject {
@@ -29,83 +46,60 @@ private slots:
         QCOMPARE(QDir(b.dossier()).entryList(QDir::Files), (QStringList{Recettes, u("Zuta.ini")}));
     }
 
-    // No to the save question, then no file chosen: nothing changes. Then
-    // Yes: the base is saved and the other one opened.
-    void charger_nonPuisAnnulerLaisseTout_ouiSauveEtOuvreLAutreBase()
+    void ancienne_convertieAuDemarrage_data()
     {
+        QTest::addColumn<QByteArray>("ancienne");
+        QTest::newRow("v1.2") << QByteArray("-1 \r\nv1.2\r\n") + corpsAncien();
+        QTest::newRow("sans en-tete") << corpsAncien();
+    }
+    void ancienne_convertieAuDemarrage()
+    {
+        QFETCH(QByteArray, ancienne);
         Banc b;
-        FrmPrincipal& f = b.demarrerSurFichier(baseUneRecette());
-        const QByteArray reglages = b.lire(u("Zuta.ini"));
-        b.plateforme.reponses << R::Non;
-        b.plateforme.fichiers << std::nullopt;
-        f.CommandCharger->click();
-        QCOMPARE(b.boites(), QStringList{QuestionSauvegarde});
-        QCOMPARE(b.plateforme.dialogues.size(), 1);
-        const auto& d = b.plateforme.dialogues.first();
-        QCOMPARE(QStringList({d.titre, d.dossierInitial, d.filtre, d.extensionDefaut}),
-                 QStringList({u("Charger une base de données Zuta!"), b.dossier(), u("Bases Zuta! (*.don) | *.don"),
-                              u("*.don")}));
-        QCOMPARE(b.lire(Recettes), baseUneRecette());
-        QCOMPARE(b.lire(u("Zuta.ini")), reglages);
-        QCOMPARE(b.p().etat.CheminBase, b.chemin(Recettes));
-        QCOMPARE(b.p().base.NbRecett, 1);
+        b.ecrireOctets(u("Recettes-OLD.don"), "garde precedente");
+        FrmPrincipal& f = b.demarrerSurFichier(ancienne);
 
-        b.ecrireOctets(u("Autre.don"), baseUneRecette().replace("Desserts", "Entremets"));
-        b.p().base.NbCat = b.p().base.NbMag = b.p().base.NbRecett = 0; // a change to save
-        b.plateforme.reponses << R::Oui;
-        b.plateforme.fichiers << b.chemin(u("Autre.don"));
-        b.p().bases.progressions.clear();
-        f.CommandCharger->click();
-        QCOMPARE(b.boites(), QStringList{QuestionSauvegarde});
-        QCOMPARE(b.lire(Recettes), BaseVide);
-        QCOMPARE(b.lignesReglages().value(4), b.chemin(u("Autre.don")));
-        QCOMPARE(b.p().base.Cat(1), u("Entremets"));
-        QCOMPARE(f.windowTitle(), u("Zuta! v1.2b   (base : Autre.don)"));
+        QVERIFY(b.boites().isEmpty());
+        QCOMPARE(b.lire(u("Recettes-OLD.don")), ancienne);
+        QCOMPARE(b.lire(Recettes), corrigee());
+        const QByteArray rapport = b.lire(u("Conversion.txt"));
+        QVERIFY(rapport.startsWith("Zuta! v1.2b - RAPPORT DE CONVERSION\r\nAnalyse et correction de base Zuta! "
+                                   "anterieure \xe0 v1.2\r\nBase : " + b.chemin(Recettes).toUtf8() + "\r\n"));
+        QVERIFY(rapport.contains("L'ancienne base Zuta! porte la nom : " + b.chemin(u("Recettes-OLD.don")).toUtf8()));
+        QVERIFY(rapport.contains("Desserts -> renseign\xe9" "es :  5  -  compt\xe9" "es :  3  -  Corrig\xe9\r\n"));
+        QVERIFY(rapport.endsWith("NB ERREURS TOTALES TROUVEES :  1\r\nERREURS CORRIGEES OK\r\n"));
+
+        QCOMPARE(QList<int>({b.p().base.CatNbRecett(1), b.p().base.MagNbRecett(1)}), QList<int>({3, 9}));
+        QCOMPARE(b.p().etat.CheminBase, b.chemin(Recettes));
+        QVERIFY(!b.p().etat.BaseLueAvecErreurs);
         QCOMPARE(titresProgression(b.p()),
-                 (QStringList{u("Zuta! / Enregistrement base / Sauvegarde des données en cours..."),
-                              u("Zuta! / Chargement base / Lecture des données en cours...")}));
+                 (QStringList{u("Zuta! / Chargement base / Lecture des données en cours..."),
+                              u("Zuta! / Conversion base / Analyse des données en cours..."),
+                              u("Zuta! / Enregistrement base / Sauvegarde des données en cours...")}));
         QVERIFY(f.isVisible() && f.isEnabled());
-        // Centred on the main window.
-        QVERIFY((b.p().bases.progressions.first().cadre.center() - f.frameGeometry().center()).manhattanLength() <= 4);
+        QCOMPARE(f.windowTitle(), u("Zuta! v1.2b   (base : Recettes.don)"));
     }
 
-    // A name already taken: No to overwriting it leaves that file and the
-    // base alone. Then a new name: an empty base under it, in the settings
-    // with the window's place.
-    void nouvelle_refusSurFichierExistant_puisBaseVideAvecSonTitre()
+    // When the older file cannot be kept, nothing is converted and the
+    // original stays exactly as it was.
+    void gardeImpossible_originalIntact()
     {
         Banc b;
-        FrmPrincipal& f = b.demarrerSurFichier(baseUneRecette());
-        b.ecrireOctets(u("Autre.don"), "ne pas toucher");
-        b.plateforme.reponses << R::Non << R::Non;
-        b.plateforme.fichiers << b.chemin(u("Autre.don"));
-        f.CommandNouvelle->click();
-        QCOMPARE(b.plateforme.boites.size(), 2);
-        const auto ecraser = b.plateforme.boites.at(1);
-        QCOMPARE(ecraser.titre + u(" | ") + ecraser.texte,
-                 u("Cette nouvelle base existe déjà ! | Ecraser ?\r\n") + b.chemin(u("Autre.don")));
-        QCOMPARE(ecraser.icone, Plateforme::Icone::Exclamation);
-        QCOMPARE(ecraser.boutons, Plateforme::Boutons::OuiNon);
-        QCOMPARE(b.plateforme.dialogues.first().titre, u("Créer une nouvelle base de données Zuta!"));
-        QCOMPARE(b.lire(u("Autre.don")), QByteArray("ne pas toucher"));
-        QCOMPARE(b.p().etat.CheminBase, b.chemin(Recettes));
-        QCOMPARE(b.p().base.NbRecett, 1);
-
-        b.boites();
-        f.move(300, 200);
-        b.plateforme.reponses << R::Non;
-        b.plateforme.fichiers << b.chemin(u("Neuve.don"));
-        f.CommandNouvelle->click();
-        QCOMPARE(b.boites(), QStringList{QuestionSauvegarde});
-        QCOMPARE(b.lire(u("Neuve.don")), BaseVide);
-        QCOMPARE(b.lire(Recettes), baseUneRecette());
-        QCOMPARE(f.windowTitle(), u("Zuta! v1.2b   (base : Neuve.don)"));
-        QCOMPARE(b.p().base.NbCat + b.p().base.NbMag + b.p().base.NbRecett, 0);
-        const QStringList ini = b.lignesReglages();
-        QCOMPARE(ini.value(4), b.chemin(u("Neuve.don")));
-        // The window's place, in twips, as it stood.
-        QCOMPARE(ini.value(2), u(" %1 ").arg(qRound(f.pos().y() * 1440.0 / f.logicalDpiY())));
-        QCOMPARE(ini.value(3), u(" %1 ").arg(qRound(f.pos().x() * 1440.0 / f.logicalDpiX())));
+        QVERIFY(QDir(b.dossier()).mkdir(u("Recettes-OLD.don")));
+        FrmPrincipal& f = b.demarrerSurFichier(corpsAncien());
+        const QString garde = nomAffiche(b.chemin(u("Recettes-OLD.don")));
+        QCOMPARE(b.boites(), (QStringList{u("Erreur ! | Erreur d'accès au chemin/fichier\n\nLe fichier ") + garde
+                                              + u(" n'a pas pu être écrit ; son contenu précédent est intact."),
+                                          u("Zuta! | La base ") + nomAffiche(b.chemin(Recettes))
+                                              + u(" vient d'une version antérieure à v1.2b, mais elle n'a pas pu être "
+                                                  "conservée sous le nom ") + garde
+                                              + u(" : elle n'est donc pas convertie.\n\nCe fichier est laissé tel "
+                                                  "quel. Une base vide est ouverte à sa place ; elle ne sera pas "
+                                                  "enregistrée dans ce fichier sans votre accord.")}));
+        QCOMPARE(b.lire(Recettes), corpsAncien());
+        QVERIFY(!QFileInfo::exists(b.chemin(u("Conversion.txt"))));
+        QVERIFY(b.p().etat.BaseIlisible);
+        QCOMPARE(b.p().base.NbRecett, 0);
         QVERIFY(f.isVisible());
     }
 

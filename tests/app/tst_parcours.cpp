@@ -31,7 +31,7 @@ private slots:
     void suppression_lignesDecaleesEtListesAJour();
     void boutonParDefaut_suitLaZoneDeTravail();
     void listeAuClavier_montreLaRecetteSansRafraichir();
-    void nouvellePuisAutreBase_travailEtEnregistrement();
+    void chargerNouvelle_baseOuverteTravailleeEtEnregistree();
     void index_apresRechercheAvecCriteres_choixGardes();
     void impressionListe_critereChangeSansActualiser_ancienneListe();
     void tabulation_ordreDeLaFenetre();
@@ -215,17 +215,55 @@ void TstParcours::listeAuClavier_montreLaRecetteSansRafraichir()
     QCOMPARE(f.ligneChoisie(), 1);
 }
 
-// A new base, then another loaded: each is the one worked on, and the one
-// saved on the way out; the others are left as they were.
-void TstParcours::nouvellePuisAutreBase_travailEtEnregistrement()
+// The base dialogs one after the other: "Charger" given up, "Nouvelle" on
+// a name already taken, then a new base, then an older base loaded. Each
+// base opened is the one worked on and the one saved on the way out; the
+// others stay as they were.
+void TstParcours::chargerNouvelle_baseOuverteTravailleeEtEnregistree()
 {
+    using R = Plateforme::Reponse;
+    const QString question = u("Confirmation de sauvegarde | Enregistrer les modifications\ndans la base de données ?");
     FrmPrincipal& f = demarrer();
-    const QByteArray avant = banc->lire(u("Recettes.don"));
+    const QByteArray avant = banc->lire(u("Recettes.don")), reglages = banc->lire(u("Zuta.ini"));
+    // No to saving, then no file chosen: nothing changes.
+    banc->plateforme.reponses << R::Non;
+    banc->plateforme.fichiers << std::nullopt;
+    QTest::mouseClick(f.CommandCharger, Qt::LeftButton);
+    QCOMPARE(banc->boites(), QStringList{question});
+    const auto& d = banc->plateforme.dialogues.first();
+    QCOMPARE(QStringList({d.titre, d.dossierInitial, d.filtre, d.extensionDefaut}),
+             QStringList({u("Charger une base de données Zuta!"), banc->dossier(), u("Bases Zuta! (*.don) | *.don"),
+                          u("*.don")}));
+    QCOMPARE(banc->lire(u("Zuta.ini")), reglages);
+    QCOMPARE(t().NbRecett, 5);
+
+    // A name already taken: No to overwriting it leaves that file and the base alone.
+    banc->ecrireOctets(u("Autre.don"), "ne pas toucher");
+    banc->plateforme.reponses << R::Non << R::Non;
+    banc->plateforme.fichiers << banc->chemin(u("Autre.don"));
+    QTest::mouseClick(f.CommandNouvelle, Qt::LeftButton);
+    QCOMPARE(banc->plateforme.boites.value(1).icone, Plateforme::Icone::Exclamation);
+    QCOMPARE(banc->plateforme.boites.value(1).boutons, Plateforme::Boutons::OuiNon);
+    QCOMPARE(banc->boites(), (QStringList{question, u("Cette nouvelle base existe déjà ! | Ecraser ?\r\n")
+                                                        + banc->chemin(u("Autre.don"))}));
+    QCOMPARE(banc->plateforme.dialogues.last().titre, u("Créer une nouvelle base de données Zuta!"));
+    QCOMPARE(banc->lire(u("Autre.don")), QByteArray("ne pas toucher"));
+    QCOMPARE(banc->p().etat.CheminBase, banc->chemin(u("Recettes.don")));
+
+    // A new name: an empty base, named in the title and in the settings
+    // with the window's place in twips.
     cliquerLigne(f, 0);
-    banc->plateforme.reponses << Plateforme::Reponse::Non << Plateforme::Reponse::Non;
-    banc->plateforme.fichiers << banc->chemin(u("Neuve.don")) << banc->chemin(u("Autre.don"));
+    f.move(300, 200);
+    banc->plateforme.reponses << R::Non;
+    banc->plateforme.fichiers << banc->chemin(u("Neuve.don"));
     QTest::mouseClick(f.CommandNouvelle, Qt::LeftButton);
     banc->activer();
+    QCOMPARE(banc->boites(), QStringList{question});
+    QCOMPARE(banc->lire(u("Neuve.don")), BaseVide);
+    QCOMPARE(f.windowTitle(), u("Zuta! v1.2b   (base : Neuve.don)"));
+    QCOMPARE(banc->lignesReglages().mid(2, 3),
+             QStringList({u(" %1 ").arg(qRound(f.pos().y() * 1440.0 / f.logicalDpiY())),
+                          u(" %1 ").arg(qRound(f.pos().x() * 1440.0 / f.logicalDpiX())), banc->chemin(u("Neuve.don"))}));
     QCOMPARE(QApplication::focusWidget(), f.TextRecettNom);
     QCOMPARE(trouvees() + entrees(f.ComboRecettCat) + entrees(f.ComboRecettMag), QStringList());
     QCOMPARE(entrees(f.ComboRechCat) + entrees(f.ComboRechSousCat) + entrees(f.ComboRechMag),
@@ -234,12 +272,28 @@ void TstParcours::nouvellePuisAutreBase_travailEtEnregistrement()
     QCOMPARE(compteurs(f), u("Recettes totales : 0 / Recettes trouvées : 0"));
     QCOMPARE(f.FrameFiche->title(), u("Recette (nouvelle)"));
 
-    banc->ecrire(u("Autre.don"), lignes(QStringList{u("-1 "), u("v1.2b"), u(" 1 "), u("Soupes"), u(" 1 "), u(" 0 "),
-                                                    u(" 1 "), u("Régal"), u(" 1 "), u(" 1 ")}
-                                        + recetteTexte("4", 1, "30", 0, "", 1, "Velouté")));
+    // Yes to saving it, then a base in the layout before v1.2: converted on
+    // loading, the older file kept; the progress windows over the main one.
+    const QByteArray ancienne = Codec::encoder(lignes(QStringList{u(" 1 "), u("Soupes"), u(" 1 "), u(" 0 "), u(" 1 "),
+                                                                  u("Régal"), u(" 1 "), u(" 1 ")}
+                                                      + recetteTexte("4", 1, "30", 0, "", 1, "Velouté")));
+    banc->ecrireOctets(u("Autre.don"), ancienne);
+    banc->plateforme.reponses << R::Oui;
+    banc->plateforme.fichiers << banc->chemin(u("Autre.don"));
+    banc->p().bases.progressions.clear();
     QTest::mouseClick(f.CommandCharger, Qt::LeftButton);
-    QCOMPARE(banc->boites().size(), 2);
+    QCOMPARE(banc->boites(), QStringList{question});
+    QCOMPARE(banc->lire(u("Autre-OLD.don")), ancienne);
+    QVERIFY(banc->lire(u("Autre.don")).startsWith("-1 \r\nv1.2b\r\n 1 \r\nSoupes\r\n"));
+    QCOMPARE(titresProgression(banc->p()),
+             (QStringList{u("Zuta! / Enregistrement base / Sauvegarde des données en cours..."),
+                          u("Zuta! / Chargement base / Lecture des données en cours..."),
+                          u("Zuta! / Conversion base / Analyse des données en cours..."),
+                          u("Zuta! / Enregistrement base / Sauvegarde des données en cours...")}));
+    QVERIFY((banc->p().bases.progressions.first().cadre.center() - f.frameGeometry().center()).manhattanLength() <= 4);
     banc->activer();
+    QVERIFY(f.isVisible() && f.isEnabled());
+    QCOMPARE(f.windowTitle(), u("Zuta! v1.2b   (base : Autre.don)"));
     QCOMPARE(QApplication::focusWidget(), f.TextRecettNom);
     QCOMPARE(trouvees(), QStringList{u("Velouté")});
     QCOMPARE(entrees(f.ComboRechCat), (QStringList{u(" --> TOUTES"), u("Soupes")}));
@@ -280,7 +334,7 @@ void TstParcours::nouvellePuisAutreBase_travailEtEnregistrement()
     QVERIFY(sauvee.contains(u("\"Soupe à l'oignon\"")) && sauvee.contains(u("Potages\r\n 1 \r\n")));
     QCOMPARE(banc->lire(u("Recettes.don")), avant);
     QCOMPARE(banc->lire(u("Neuve.don")), BaseVide);
-    QVERIFY(banc->lire(u("Zuta.ini")).endsWith(QByteArray("Autre.don\r\n")));
+    QCOMPARE(banc->lignesReglages().value(4), banc->chemin(u("Autre.don")));
 }
 
 void TstParcours::index_apresRechercheAvecCriteres_choixGardes()
