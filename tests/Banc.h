@@ -6,7 +6,9 @@
 #include "app/Programme.h"
 #include "platform/PlateformeScriptee.h"
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>

@@ -1,8 +1,6 @@
 // Start-up: the default folder, base and options, the settings read and
 // written, the window's controls with their captions and tooltips.
 #include "Banc.h"
-#include <QCheckBox>
-#include <QGroupBox>
 
 class TstDemarrage : public QObject {
     Q_OBJECT

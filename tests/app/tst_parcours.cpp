@@ -2,8 +2,6 @@
 // after each change of the base, chained entry, deletion, another base loaded
 // or created and worked on, the Enter key and the keyboard, the layout.
 #include "Banc.h"
-#include <QCheckBox>
-#include <QGroupBox>
 
 namespace {
 // Five recipes whose slots are not in the order of their names.

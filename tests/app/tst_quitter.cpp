@@ -2,7 +2,6 @@
 // settings written on every ending, the position of the normal window.
 #include "Banc.h"
 #include "app/Reglages.h"
-#include <QPushButton>
 
 namespace {
 using R = Plateforme::Reponse;

@@ -2,7 +2,6 @@
 #include "Banc.h"
 #include "output/RoutinesSorties.h"
 #include "platform/ImpressionQt.h"
-#include <QCheckBox>
 
 namespace {
 using L = LigneImprimee;

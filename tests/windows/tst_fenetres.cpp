@@ -5,7 +5,6 @@
 #include "windows/FrmApropos.h"
 #include "windows/LecteurRtf.h"
 #include <QAction>
-#include <QCheckBox>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTextBlock>
