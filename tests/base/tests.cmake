@@ -1,5 +1,4 @@
 zuta_test(tst_fichierbase SOURCES base/tst_fichierbase.cpp)
 # Core tests of the recipe base.
-zuta_test(TestConversion SOURCES base/tst_conversion.cpp)
 zuta_test(tst_generateur SOURCES base/tst_generateur.cpp)
 zuta_test(TestPannes SOURCES base/tst_pannes.cpp)
