@@ -277,7 +277,7 @@ private slots:
     // Every category in use and the base one recipe short of full: a new
     // category is refused, an existing one is taken; then the full base refuses
     // a new recipe. A refusal changes nothing. (The messages, and the full
-    // sub-category and magazine tables: TstNomsFiche.)
+    // sub-category and magazine tables: motifDeRefus_tablesPleines.)
     void tablesPleines_refusSansRienChanger()
     {
         t().NbCat = Tables::MaxCat;
@@ -434,7 +434,7 @@ private slots:
 
     void motifDeRefus_textesQuiCasseraientLaBase()
     {
-        // Commas and unwritable characters: see the card's own test.
+        // Commas and unwritable characters: coller_textesQuiCasseraientLaBase_refuses.
         Tables t;
         SaisieFiche s = saisie(QString(), QString(), u("Elle\r\nà table"));
         QCOMPARE(motifDeRefus(t, s), u("Le champ « Magazine » ne peut pas contenir de retour à la ligne."));
