@@ -124,10 +124,7 @@ inline QStringList entrees(const QComboBox* liste)
 }
 
 // The two counters under the found list.
-inline QString compteurs(const FrmPrincipal& f)
-{
-    return f.LabelTotalrecett->text() + u(" / ") + f.LabelNbRecettList->text();
-}
+inline QString compteurs(const FrmPrincipal& f) { return f.LabelTotalrecett->text() + u(" / ") + f.LabelNbRecettList->text(); }
 
 // A choice in a search list with the keyboard, as the user makes it.
 inline void choisirAuClavier(QComboBox* liste, const QString& texte)

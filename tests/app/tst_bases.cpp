@@ -52,6 +52,7 @@ private slots:
         QTest::newRow("v1.2") << QByteArray("-1 \r\nv1.2\r\n") + corpsAncien();
         QTest::newRow("sans en-tete") << corpsAncien();
     }
+
     void ancienne_convertieAuDemarrage()
     {
         QFETCH(QByteArray, ancienne);
@@ -118,6 +119,7 @@ private slots:
             << u("n'est pas une base Zuta! lisible : nombre de sous-catégories illisible à la ligne 4.");
         QTest::newRow("binaire") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << pasUnNombre;
     }
+
     void baseIlisible_laisseeIntacte()
     {
         QFETCH(QByteArray, contenu);

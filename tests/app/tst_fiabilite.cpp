@@ -150,37 +150,23 @@ private slots:
         b.verifierUtilisable(1);
     }
 
-    // Same size, another time: the bytes decide. Yes replaces the file and
-    // keeps its version; the file is then ours again and the next save asks
-    // nothing.
-    void changeeParUnAutre_ouiRemplaceEtGardeSaVersion()
-    {
-        Banc b;
-        b.demarrerSurFichier(baseUneRecette());
-        ecrireAvecDate(b, baseAutreProgramme(true));
-        b.plateforme.reponses.enqueue(R::Oui);
-        b.p().bases.SauverBase();
-        QCOMPARE(b.boites().size(), 1);
-        QCOMPARE(b.lire(Recettes) + b.lire(Copie), baseUneRecette() + baseAutreProgramme(true));
-        b.p().bases.SauverBase();
-        QVERIFY(b.boites().isEmpty());
-    }
-
-    void toucheeSansChangement_neDemandeRien()
+    // Touched without a change: nothing asked. Changed (same size, another
+    // time: the bytes decide), Yes: replaced, its version kept as the copy;
+    // the file is ours again and the next save asks nothing. Changed after
+    // that save, then quitting: Yes to the save question, No to the
+    // overwrite leaves the other program's file.
+    void changeeParUnAutre_toucheeOuiPuisQuitterNon()
     {
         Banc b;
         b.demarrerSurFichier(baseUneRecette());
         ecrireAvecDate(b, baseUneRecette());
         b.p().bases.SauverBase();
         QVERIFY(b.boites().isEmpty());
-    }
-
-    // Changed after our own save; quitting: Yes to the save question, No to
-    // the overwrite.
-    void changeeApresNotreSauvegarde_demande()
-    {
-        Banc b;
-        b.demarrerSurFichier(baseUneRecette());
+        ecrireAvecDate(b, baseAutreProgramme(true));
+        b.plateforme.reponses.enqueue(R::Oui);
+        b.p().bases.SauverBase();
+        QCOMPARE(b.boites().size(), 1);
+        QCOMPARE(b.lire(Recettes) + b.lire(Copie), baseUneRecette() + baseAutreProgramme(true));
         b.p().bases.SauverBase();
         QVERIFY(b.boites().isEmpty());
         ecrireAvecDate(b, baseAutreProgramme());
@@ -241,6 +227,7 @@ private slots:
         QTest::newRow("verrouillée par un autre programme") << true;
         QTest::newRow("lecture impossible") << false;
     }
+
     void baseIllisibleAuDemarrage()
     {
         QFETCH(bool, verrouillee);

@@ -188,6 +188,7 @@ private slots:
         QTest::newRow("compte au-dela des tables")
             << lignes({"-1", "v1.2b", "201"}) << u("L'indice n'appartient pas à la sélection") << QList<int>{0, 0, 0};
     }
+
     void entreeInvalide_uneBoiteEtCeQuiPrecede()
     {
         QFETCH(QString, contenu);
@@ -225,6 +226,7 @@ private slots:
         QTest::newRow("vide") << QString() << int(Genre::PasUneBase);
         QTest::newRow("-1 seul") << u("-1 ") << int(Genre::PasUneBase);
     }
+
     void entete()
     {
         QFETCH(QString, texte);
@@ -310,6 +312,7 @@ private slots:
                            u("\r\nEntrées\r\ninutilisée (ancienne catégorie)\r\n"),
                            u("Entrées -> renseignées : -2  -  comptées :  0  -  Corrigé")};
     }
+
     void compteurs()
     {
         QFETCH(QStringList, corps);
@@ -340,6 +343,7 @@ private slots:
         QTest::newRow("texte quelconque")
             << lignes({" 12 ", "Liste de courses"}) << u("nom ou texte illisible à la ligne 3");
     }
+
     void structureRompue_pasLue()
     {
         QFETCH(QString, texte);

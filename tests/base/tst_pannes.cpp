@@ -118,6 +118,7 @@ private slots:
         QTest::newRow("recettes") << int(octets.indexOf("beurre"));
         QTest::newRow("dernier octet") << int(octets.size() - 1);
     }
+
     void disquePleinApresNOctets()
     {
         QFETCH(int, coupure);
@@ -149,6 +150,7 @@ private slots:
         QTest::newRow("dossier manquant") << u("Manque/Base.don") << Erreurs::ErreurAccesChemin;
         QTest::newRow("système en lecture seule") << u("/proc/self/Base.don") << u("Permission refusée");
     }
+
     void cheminsImpossibles()
     {
         QFETCH(QString, relatif);
@@ -205,6 +207,7 @@ private slots:
         QTest::newRow("fcntl d'un lecteur") << true << false;
         QTest::newRow("fcntl d'un écrivain") << true << true;
     }
+
     void fichierVerrouille()
     {
         QFETCH(bool, fcntl);

@@ -177,16 +177,6 @@ private slots:
         QCOMPARE(t().Cat(1), u("Desserts"));
         QCOMPARE(t().SousCat(2, t().RecettVal(1, 1)), u("Tartes"));  // now a sub-category of the new one
         QCOMPARE(incoherence(t()), QString());
-
-        // A new category now takes the unused one's number and overwrites its name.
-        QTest::mouseClick(f->CommandRecettNouvelle, Qt::LeftButton);
-        saisir(f->TextRecettNom, u("Velouté"));
-        saisir(f->ComboRecettCat, u("SOUPES"));
-        valider();
-        QCOMPARE(t().NbCat, 2);
-        QCOMPARE(t().Cat(1), u("Soupes"));
-        QCOMPARE(t().RecettVal(3, 0), 1);
-        QCOMPARE(incoherence(t()), QString());
     }
 
     void liste_clicMontreLeBonNumero()

@@ -75,6 +75,7 @@ private slots:
         banc = std::make_unique<Banc>();
         f = &banc->demarrer();
     }
+
     void cleanup() { banc.reset(); }
 
     // ---- Index file ----
@@ -180,6 +181,7 @@ private slots:
         QTest::newRow("sans sous-categorie") << QStringList{"Soupe", "Soupes", "", "Maxi", "", "", ""} << false
                                              << soupe(u("Soupes / "));
     }
+
     void imprimerRecette_controlesCommeAffiches()
     {
         QFETCH(QStringList, champs);
@@ -226,6 +228,7 @@ private slots:
                                                  << ligne("Four chaud", 8, false, true)
                                                  << ligne("Servir tiède", 8, false, true) << ligne("", 10) << tarte);
     }
+
     void imprimerListe_blocsDansLOrdreAffiche()
     {
         QFETCH(QList<int>, trouvees);
@@ -352,6 +355,7 @@ private slots:
             << QStringList{"Catégorie : Plats (Poissons uniquement)", "Magazine : Maxi",
                            "Recettes testées uniquement", "Nom des recettes contenant le texte :   thon "};
     }
+
     void criteres()
     {
         QFETCH(QStringList, choix);

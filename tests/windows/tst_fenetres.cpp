@@ -230,31 +230,10 @@ private slots:
         QCOMPARE(aide->RichTextBox1->geometry(), avant);
     }
 
-    void aide_secondClick_reusesTheWindow_afterClosingReadsAgain()
-    {
-        Banc b;
-        b.reglages();
-        b.ecrire(u("Zuta.rtf"), u("{\\rtf1 Premi\\'e8re lecture\\par}"));
-        FrmPrincipal& fen = b.demarrer();
-        fen.CommandAide->click();
-        QPointer<FrmAide> premiere = b.p().fenetres.aide();
-        b.ecrire(u("Zuta.rtf"), u("{\\rtf1 Seconde lecture\\par}"));
-        premiere->showMinimized();
-        fen.CommandAide->click();
-        QCOMPARE(b.p().fenetres.aide(), premiere.data());
-        QVERIFY(!premiere->isMinimized() && premiere->isVisible());
-        QCOMPARE(premiere->RichTextBox1->toPlainText(), u("Première lecture"));
-
-        premiere->AideQuit->trigger();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!premiere && !b.p().fenetres.aide());
-        fen.CommandAide->click();
-        QCOMPARE(b.p().fenetres.aide()->RichTextBox1->toPlainText(), u("Seconde lecture"));
-    }
 
     // No help file, then a folder in its place: the window opens empty and a
     // box says why.
-    void aide_missingOrUnreadableFile_opensEmptyWithAMessage()
+    void aide_missingOrUnreadableFile_thenReadOnce_reusedWindow_readAgainAfterClosing()
     {
         Banc b;
         b.reglages();
@@ -269,6 +248,24 @@ private slots:
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             QDir(b.dossier()).mkdir(u("Zuta.rtf"));
         }
+
+        // Read when the window opens; a second click brings the same window
+        // back without reading again; once closed, it reads the file again.
+        QDir(b.dossier()).rmdir(u("Zuta.rtf"));
+        b.ecrire(u("Zuta.rtf"), u("{\\rtf1 Premi\\'e8re lecture\\par}"));
+        fen.CommandAide->click();
+        QPointer<FrmAide> premiere = b.p().fenetres.aide();
+        b.ecrire(u("Zuta.rtf"), u("{\\rtf1 Seconde lecture\\par}"));
+        premiere->showMinimized();
+        fen.CommandAide->click();
+        QCOMPARE(b.p().fenetres.aide(), premiere.data());
+        QVERIFY(!premiere->isMinimized() && premiere->isVisible());
+        QCOMPARE(premiere->RichTextBox1->toPlainText(), u("Première lecture"));
+        premiere->AideQuit->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!premiere && !b.p().fenetres.aide());
+        fen.CommandAide->click();
+        QCOMPARE(b.p().fenetres.aide()->RichTextBox1->toPlainText(), u("Seconde lecture"));
     }
 
     void manual_isReadableRtfCoveringThePrograms()
