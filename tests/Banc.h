@@ -179,6 +179,17 @@ inline void saisir(QWidget* champ, const QString& texte)
     taper(champ, texte);
 }
 
+// Types a recipe into the card, field after field as the user does: name,
+// category, sub-category, magazine, number, page, notes (empty ones skipped).
+inline void saisirFiche(FrmPrincipal& f, const QStringList& champs)
+{
+    const QList<QWidget*> w{f.TextRecettNom,    f.ComboRecettCat, f.ComboRecettSousCat, f.ComboRecettMag,
+                            f.TextRecettNumero, f.TextRecettPage, f.TextRecettComment};
+    for (int i = 0; i < champs.size(); ++i)
+        if (!champs[i].isEmpty())
+            saisir(w[i], champs[i]);
+}
+
 // The progress windows shown so far, as "title / label".
 inline QStringList titresProgression(const Programme& p)
 {

@@ -86,14 +86,9 @@ private slots:
         QCOMPARE(f->TextRecettNom->text() + f->TextRecettComment->toPlainText(), QString());
         QVERIFY(!f->CheckRecettTeste->isChecked());
 
-        saisir(f->TextRecettNom, u("  tarte, à l'oignon "));
-        saisir(f->ComboRecettCat, u("  tartes SALÉES "));
-        QCOMPARE(f->TextRecettNom->text(), u("tarte, à l'oignon"));  // blanks go when the field is left
-        saisir(f->ComboRecettSousCat, u("oignons"));
-        saisir(f->ComboRecettMag, u("cuisine ACTUELLE"));
-        saisir(f->TextRecettNumero, u(" 81 "));
-        saisir(f->TextRecettPage, u("12-13"));
-        saisir(f->TextRecettComment, u("  Oignons, crème\nFour 180°  "));
+        saisirFiche(*f, {u("  tarte, à l'oignon "), u("  tartes SALÉES "), u("oignons"), u("cuisine ACTUELLE"), u(" 81 "),
+                         u("12-13"), u("  Oignons, crème\nFour 180°  ")});
+        QCOMPARE(f->TextRecettNom->text(), u("tarte, à l'oignon")); // blanks go when the field is left
         QTest::mouseClick(f->CheckRecettTeste, Qt::LeftButton, {}, QPoint(4, f->CheckRecettTeste->height() / 2));
         valider();
         QCOMPARE(banc->boites(), QStringList());
@@ -125,9 +120,7 @@ private slots:
 
         // A name with only a sub-category, notes of blanks: not a description.
         QTest::mouseClick(f->CommandRecettNouvelle, Qt::LeftButton);
-        saisir(f->TextRecettNom, u("Tarte"));
-        saisir(f->ComboRecettSousCat, u("Fruits"));
-        saisir(f->TextRecettComment, u("    "));
+        saisirFiche(*f, {u("Tarte"), QString(), u("Fruits"), QString(), QString(), QString(), u("    ")});
         valider();
         QCOMPARE(banc->boites(),
                  QStringList{u("Validation impossible ! | La recette doit comporter un minimum de description !")});
