@@ -1,4 +1,3 @@
 zuta_test(tst_fichierbase SOURCES base/tst_fichierbase.cpp)
 # Core tests of the recipe base.
-zuta_test(tst_generateur SOURCES base/tst_generateur.cpp)
 zuta_test(TestPannes SOURCES base/tst_pannes.cpp)

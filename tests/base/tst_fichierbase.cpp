@@ -1,12 +1,17 @@
 // The tables and their bounds, Windows-1252, and the base file written and
 // read: the reference files byte for byte, texts that need care, damaged
 // files read as far as they go. The older layouts: the header check, their
-// reading and the report of their conversion, on texts.
+// reading and the report of their conversion, on texts. The generated bases:
+// the same seed gives the same bytes, the full base reads back exactly, the
+// shipped demo folder is what the generator makes (the variety of its recipes
+// and the older layouts it writes serve the benchmark only).
 #include "Outils.h"
 #include "base/Conversion.h"
 #include "base/FichierBase.h"
 #include "platform/PlateformeScriptee.h"
+#include "base/Generateur.h"
 #include "platform/PolitiqueErreurs.h"
+#include <QCryptographicHash>
 #include <memory>
 
 using Conversion::Genre;
@@ -56,6 +61,28 @@ QStringList corpsAncien()
 
 const QString Base = u("/dossier/Recettes.don");
 const QString Garde = u("/dossier/Recettes-OLD.don");
+
+std::unique_ptr<Tables> generer(const Generateur::Parametres& parametres)
+{
+    auto t = std::make_unique<Tables>();
+    Generateur::remplir(*t, parametres);
+    return t;
+}
+
+QByteArray octets(const Tables& t)
+{
+    bool remplace = false;
+    QByteArray o = Codec::encoder(FichierBase::ecrire(t), &remplace);
+    return remplace ? QByteArray() : o;
+}
+
+QByteArray empreinte(const Tables& t) { return QCryptographicHash::hash(octets(t), QCryptographicHash::Sha256); }
+
+QByteArray fichierDemo(const QString& nom)
+{
+    QFile f(QFINDTESTDATA(u("../../data/demo/") + nom));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
 } // namespace
 
 class TstFichierBase : public QObject {
@@ -355,6 +382,54 @@ private slots:
         QVERIFY(r.rapport.isEmpty());
         QCOMPARE(QList<int>({t->NbCat, t->NbRecett, t->CatNbRecett(1)}), QList<int>({0, 0, 0}));
     }
+
+    // ---- The generated bases ----
+
+    void initTestCase() { m_complete = generer(Generateur::baseComplete()); }
+
+    // The same seed gives the same bytes, another seed other bytes; the
+    // tables are full and every counter agrees with the recipes.
+    void memeGraine_memesOctets_tablesRemplies()
+    {
+        const QByteArray premiere = empreinte(*m_complete);
+        QVERIFY(!premiere.isEmpty());
+        QCOMPARE(empreinte(*generer(Generateur::baseComplete())), premiere);
+        Generateur::Parametres autre = Generateur::baseComplete();
+        autre.graine += 1;
+        QVERIFY(empreinte(*generer(autre)) != premiere);
+        QCOMPARE(QList<int>({m_complete->NbRecett, m_complete->NbCat, m_complete->NbMag}),
+                 QList<int>({Tables::MaxRecett, 40, 60}));
+        QVERIFY(!m_complete->RecettTexte(Tables::MaxRecett, 3).isEmpty());
+        QCOMPARE(incoherence(*m_complete), QString());
+    }
+
+    // The whole written base reads back into the same tables, byte for byte.
+    void baseComplete_allerRetour()
+    {
+        const QByteArray ecrit = octets(*m_complete);
+        QVERIFY(!ecrit.isEmpty()); // every character has its Windows-1252 byte
+        Lecture relu(Codec::decoder(ecrit));
+        QVERIFY(!relu.r.erreurs && relu.plateforme.boites.isEmpty());
+        QCOMPARE(relu.t->NbRecett, Tables::MaxRecett);
+        // Every name, counter and field is written: the same bytes mean the same tables.
+        QCOMPARE(octets(*relu.t), ecrit);
+    }
+
+    void demo_estCeQueLeGenerateurFait()
+    {
+        const auto demo = generer(Generateur::baseDemo());
+        QCOMPARE(demo->NbRecett, 350);
+        QVERIFY(demo->NbCat >= 10 && demo->NbMag >= 5);
+        for (int c = 1; c <= demo->NbCat; ++c)
+            QVERIFY(demo->CatNbRecett(c) > 0);
+        const QByteArray livre = fichierDemo(u("Zuta2005.don"));
+        QVERIFY2(livre == octets(*demo), "data/demo/Zuta2005.don differs from the generator: run generer_demo data/demo");
+        QCOMPARE(fichierDemo(u("Zuta.ini")), QByteArray(" 0 \r\n 1 \r\n 1500 \r\n 1500 \r\n*\r\n"));
+        QVERIFY(!livre.contains("\n\n") && livre.count('\n') == livre.count("\r\n"));
+    }
+
+private:
+    std::unique_ptr<Tables> m_complete;
 };
 
 QTEST_GUILESS_MAIN(TstFichierBase)
