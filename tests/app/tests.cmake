@@ -1,5 +1,4 @@
 zuta_test(tst_demarrage GUI SOURCES app/tst_demarrage.cpp)
-zuta_test(tst_reglages SOURCES app/tst_reglages.cpp)
 # Tests of the application shell through the real window.
 zuta_test(TestBases GUI SOURCES app/tst_bases.cpp)
 zuta_test(TestBasesCoupure SOURCES app/tst_bases_coupure.cpp)

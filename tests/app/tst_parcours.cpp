@@ -2,20 +2,18 @@
 // after each change of the base, chained entry, deletion, another base loaded
 // or created and worked on, the Enter key and the keyboard, the layout.
 #include "Banc.h"
+#include "base/FichierBase.h"
 
 namespace {
 // Five recipes whose slots are not in the order of their names.
 QString petiteBase()
 {
-    QStringList l{u("-1 "), u("v1.2b"), u(" 2 "), u("Desserts"), u(" 3 "), u(" 2 "), u("Tartes"), u(" 2 "),
-                  u("Gâteaux"), u(" 1 "), u("Plats"), u(" 2 "), u(" 1 "), u("Viandes"), u(" 2 "), u(" 2 "),
-                  u("Elle à table"), u(" 3 "), u("Cuisine actuelle"), u(" 2 "), u(" 5 ")};
-    l << recetteTexte("81", 1, "12", 1, "", 1, "Tarte aux pommes", 1);
-    l << recetteTexte("12", 2, "40", 1, "Mijoter 3 h", 2, "Boeuf bourguignon");
-    l << recetteTexte("82", 1, "7", 2, "", 1, "Gâteau au chocolat", 1);
-    l << recetteTexte("81", 1, "14", 1, "", 1, "Tarte fine");
-    l << recetteTexte("13", 2, "22", 1, "", 2, "Blanquette");
-    return lignes(l);
+    auto t = std::make_unique<Tables>();
+    remplirTables(*t, {u("Desserts/Tartes/Gâteaux"), u("Plats/Viandes")}, {u("Elle à table"), u("Cuisine actuelle")},
+                  {{"Tarte aux pommes", 1, 1, 1, 1, "81", "12"}, {"Boeuf bourguignon", 2, 1, 2, 0, "12", "40", "Mijoter 3 h"},
+                   {"Gâteau au chocolat", 1, 2, 1, 1, "82", "7"}, {"Tarte fine", 1, 1, 1, 0, "81", "14"},
+                   {"Blanquette", 2, 1, 2, 0, "13", "22"}});
+    return FichierBase::ecrire(*t);
 }
 } // namespace
 

@@ -262,12 +262,6 @@ private slots:
         QCOMPARE(FichierBase::lireEntete(texte).courante(), genre == int(Genre::Courante));
     }
 
-    void cheminGarde_remplaceExtension()
-    {
-        QCOMPARE(Conversion::cheminGarde(Base), Garde);
-        QCOMPARE(Conversion::cheminGarde(u("C:\\Zuta\\Zuta2005.don")), u("C:\\Zuta\\Zuta2005-OLD.don"));
-    }
-
     // The report of a counter of 5 with 3 recipes, byte for byte.
     void compteurFaux_rapportExactEtCorrige()
     {

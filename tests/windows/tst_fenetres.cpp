@@ -51,11 +51,6 @@ void verifierSansBulles(const FrmPrincipal& fen)
     QCOMPARE(fen.CommandQuitter->property("Tag").toString(), u("A bientôt !"));
 }
 
-QString ligne2(const QByteArray& ini)
-{
-    return QString::fromLatin1(ini.split('\n').value(1));
-}
-
 // The passage holding the given text.
 const PassageRtf* passage(const DocumentRtf& doc, const QString& texte)
 {
@@ -146,7 +141,7 @@ private slots:
             QTest::keyClick(f.CheckInfoBulles, Qt::Key_Space);
         }));
         QCOMPARE(b.p().etat.OptionInfoBulles, 0.0f);
-        QCOMPARE(ligne2(b.lire(u("Zuta.ini"))), u(" 0 \r"));
+        QCOMPARE(b.lignesReglages().value(1), u(" 0 "));
         verifierSansBulles(fen);
         QStringList tags;
         for (QWidget* c : fen.controles())
@@ -161,7 +156,7 @@ private slots:
             QTest::mouseClick(bouton, Qt::LeftButton);
             verifierSansBulles(fen);
         }
-        QCOMPARE(ligne2(b.lire(u("Zuta.ini"))), u(" 0 \r"));
+        QCOMPARE(b.lignesReglages().value(1), u(" 0 "));
         QCOMPARE(b.boites().size(), 3); // the save questions
 
         // Checking it again brings them back.
@@ -175,7 +170,7 @@ private slots:
         QCOMPARE(fen.CommandAide->accessibleDescription(), u("Afficher l'aide"));
         QCOMPARE(fen.ComboRecettCat->lineEdit()->toolTip(), u("Catégorie de la recette."));
         QCOMPARE(fen.CommandAide->property("Tag").toString(), QString());
-        QCOMPARE(ligne2(b.lire(u("Zuta.ini"))), u(" 1 \r"));
+        QCOMPARE(b.lignesReglages().value(1), u(" 1 "));
         QVERIFY(b.boites().isEmpty());
     }
 
