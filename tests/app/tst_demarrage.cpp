@@ -179,11 +179,8 @@ private slots:
         QCOMPARE(titresProgression(q.b.p()).last(), u("Zuta! / Enregistrement base / Sauvegarde des données en cours..."));
         QVERIFY((f.frameGeometry().center() - q.b.p().bases.progressions.last().cadre.center()).manhattanLength() <= 4);
 
-        const QStringList ini = q.b.lignesReglages();
-        QCOMPARE(ini.value(0), u(" 1 "));
-        QCOMPARE(ini.value(2), twips(f.pos().y(), f.logicalDpiY()));
-        QCOMPARE(ini.value(3), twips(f.pos().x(), f.logicalDpiX()));
-        QCOMPARE(ini.value(4), q.b.chemin(u("Recettes.don")));
+        QCOMPARE(q.b.lignesReglages().mid(0, 5), QStringList({u(" 1 "), u(" 1 "), twips(f.pos().y(), f.logicalDpiY()),
+                                                              twips(f.pos().x(), f.logicalDpiX()), q.b.chemin(u("Recettes.don"))}));
     }
 
     // No: the base stays as it was, the settings are written all the same;
@@ -217,9 +214,8 @@ private slots:
         q.b.plateforme.reponses << R::Non;
         f.CommandQuitter->click();
         QCOMPARE(q.fins, 1);
-        const QStringList ini = q.b.lignesReglages();
-        QCOMPARE(ini.value(2), twips(normale.y(), f.logicalDpiY()));
-        QCOMPARE(ini.value(3), twips(normale.x(), f.logicalDpiX()));
+        QCOMPARE(q.b.lignesReglages().mid(2, 2), QStringList({twips(normale.y(), f.logicalDpiY()),
+                                                              twips(normale.x(), f.logicalDpiX())}));
         QCOMPARE(q.b.p().etat.FenHauteur, int(Reglages::pixelsVersTwips(taille.height(), f.logicalDpiY())));
         QCOMPARE(q.b.p().etat.FenLargeur, int(Reglages::pixelsVersTwips(taille.width(), f.logicalDpiX())));
     }

@@ -20,10 +20,7 @@ const QString Copie = u("Recettes.don.bak");
 const QString AccesChemin = u("Erreur d'accès au chemin/fichier");
 const QString Verrouille = u("Fichier verrouillé par un autre programme");
 
-QString erreurEcriture(const QString& raison, const QString& chemin)
-{
-    return u("Erreur ! | ") + pasEcrit(raison, chemin);
-}
+QString erreurEcriture(const QString& raison, const QString& chemin) { return u("Erreur ! | ") + pasEcrit(raison, chemin); }
 
 // The same base after another program changed it (same size when asked).
 QByteArray baseAutreProgramme(bool memeTaille = false)

@@ -17,19 +17,12 @@ void remplirBase(Tables& t)
     remplirTables(t, {u("Desserts/Tartes/Viennoiseries/Crèmes"), u("Plats/Soupes et poissons"), u("Entrées"),
                       u("desserts/Glaces")},
                   {u("Elle à table"), u("Cuisine actuelle"), u("Marmiton")},
-                  {{"Tarte aux pommes", 1, 1, 1, 1, "12", "34", "Avec de la cannelle"},
-                   {"Tartelette au citron", 1, 1, 2, 0},
-                   {"Crêpes", 1, 2, 1, 0},
-                   {"TARTE FINE", 2, 1, 2, 1},
+                  {{"Tarte aux pommes", 1, 1, 1, 1, "12", "34", "Avec de la cannelle"}, {"Tartelette au citron", 1, 1, 2, 0},
+                   {"Crêpes", 1, 2, 1, 0}, {"TARTE FINE", 2, 1, 2, 1},
                    {"Gâteau basque", 1, 2, 1, 0, "", "", "pâte sablée, crème"},
-                   {"Sole meunière", 2, 1, 2, 0, "", "", "avec une tartelette"},
-                   {"Glace vanille", 4, 1, 1, 1},
-                   {"Tarte", 1, 1, 1, 0},
-                   {"Soupe à l'oignon", 2, 1, 2, 0, "hs TARTE"},
-                   {"Éclair", 1, 2, 2, 1},
-                   {"Brioche", 1, 2, 1, 0},
-                   {"Crêpes", 1, 2, 2, 1},
-                   {"crêpes", 1, 2, 1, 0}});
+                   {"Sole meunière", 2, 1, 2, 0, "", "", "avec une tartelette"}, {"Glace vanille", 4, 1, 1, 1},
+                   {"Tarte", 1, 1, 1, 0}, {"Soupe à l'oignon", 2, 1, 2, 0, "hs TARTE"}, {"Éclair", 1, 2, 2, 1},
+                   {"Brioche", 1, 2, 1, 0}, {"Crêpes", 1, 2, 2, 1}, {"crêpes", 1, 2, 1, 0}});
 }
 
 QStringList toutesTriees()
@@ -37,15 +30,6 @@ QStringList toutesTriees()
     return {u("Brioche"), u("Crêpes"), u("Crêpes"), u("crêpes"), u("Éclair"), u("Gâteau basque"),
             u("Glace vanille"), u("Sole meunière"), u("Soupe à l'oignon"), u("Tarte"), u("Tarte aux pommes"),
             u("TARTE FINE"), u("Tartelette au citron")};
-}
-
-// The user's choice in a search list.
-void choisir(QComboBox* liste, const QString& texte)
-{
-    const int i = liste->findText(texte, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    QVERIFY2(i >= 0, qPrintable(texte));
-    liste->setCurrentIndex(i);
-    emit liste->activated(i);
 }
 
 // The order kept and a fresh sort of the same base give the same lines.
@@ -128,9 +112,9 @@ private slots:
         QFETCH(int, teste);
         QFETCH(QString, texte);
         QFETCH(QStringList, attendues);
-        choisir(fen().ComboRechCat, choix[0]);
-        choisir(fen().ComboRechSousCat, choix[1]);
-        choisir(fen().ComboRechMag, choix[2]);
+        choisirAuClavier(fen().ComboRechCat, choix[0]);
+        choisirAuClavier(fen().ComboRechSousCat, choix[1]);
+        choisirAuClavier(fen().ComboRechMag, choix[2]);
         fen().ComboTeste->setCurrentIndex(teste);
         taper(texte);
         actualiser();
@@ -145,25 +129,25 @@ private slots:
         QCOMPARE(entrees(fen().ComboRechMag), (QStringList{u(" --> TOUS"), u("Cuisine actuelle"), u("Elle à table")}));
         QVERIFY(!fen().ComboRechSousCat->isEnabled());
 
-        choisir(fen().ComboRechCat, u("Desserts"));
+        choisirAuClavier(fen().ComboRechCat, u("Desserts"));
         QVERIFY(fen().ComboRechSousCat->isEnabled());
         QCOMPARE(entrees(fen().ComboRechSousCat), (QStringList{u(" --> TOUTES"), u("Tartes"), u("Viennoiseries")}));
         QCOMPARE(fen().ComboRechSousCat->currentIndex(), 0);
         QCOMPARE(fen().boutonParDefaut(), fen().CommandRechValider);
         QCOMPARE(trouvees().size(), 13);  // choosing does not search by itself
-        choisir(fen().ComboRechCat, u("desserts"));
+        choisirAuClavier(fen().ComboRechCat, u("desserts"));
         QCOMPARE(entrees(fen().ComboRechSousCat), (QStringList{u(" --> TOUTES"), u("Glaces")}));
 
-        choisir(fen().ComboRechCat, u(" --> TOUTES"));
+        choisirAuClavier(fen().ComboRechCat, u(" --> TOUTES"));
         QCOMPARE(entrees(fen().ComboRechSousCat), QStringList{u(" --> TOUTES")});
         QVERIFY(!fen().ComboRechSousCat->isEnabled());
     }
 
     void choix_gardesAuRafraichissement_categoriePerdueRetombeSurToutes()
     {
-        choisir(fen().ComboRechCat, u("Desserts"));
-        choisir(fen().ComboRechSousCat, u("Viennoiseries"));
-        choisir(fen().ComboRechMag, u("Cuisine actuelle"));
+        choisirAuClavier(fen().ComboRechCat, u("Desserts"));
+        choisirAuClavier(fen().ComboRechSousCat, u("Viennoiseries"));
+        choisirAuClavier(fen().ComboRechMag, u("Cuisine actuelle"));
         actualiser();
         actualiser();
         QCOMPARE(QStringList({fen().ComboRechCat->currentText(), fen().ComboRechSousCat->currentText(),
@@ -175,7 +159,7 @@ private slots:
 
         // Every recipe of "Plats" moves to "Desserts / Tartes": the lost
         // category falls back to all, the magazine stays.
-        choisir(fen().ComboRechCat, u("Plats"));
+        choisirAuClavier(fen().ComboRechCat, u("Plats"));
         actualiser();
         QCOMPARE(trouvees().size(), 3);
         Tables& t = m_banc->p().base;
@@ -215,7 +199,7 @@ private slots:
         QVERIFY(m_banc->boites().isEmpty());
         QCOMPARE(trouvees().size(), 13);
 
-        choisir(fen().ComboRechMag, u("Elle à table"));
+        choisirAuClavier(fen().ComboRechMag, u("Elle à table"));
         m_banc->plateforme.reponses.enqueue(Plateforme::Reponse::Reessayer);
         m_banc->plateforme.reponses.enqueue(Plateforme::Reponse::Annuler);
         actualiser();
