@@ -317,29 +317,24 @@ private slots:
         QCOMPARE(passage(doc, u("droite"))->demiPoints, 24);
     }
 
-    void skippedGroups_neverShowTheirText()
-    {
-        const QByteArray rtf = "{\\rtf1{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red1\\green2\\blue3;}{\\stylesheet{\\s1 Titre;}}"
-                               "{\\info{\\title Secret}{\\author Personne}}{\\header En-tete}{\\footer Pied}"
-                               "{\\*\\generator Machin;}{\\*\\inconnu {\\b cache}}{\\pict\\pngblip 89504e47}"
-                               "{\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt lien}} texte\\motinconnu42  suite\\par}";
-        const DocumentRtf doc = LecteurRtf::lire(rtf);
-        QCOMPARE(doc.texte(), u("lien texte suite"));
-        QCOMPARE(doc.paragraphes.size(), 1);
-    }
-
-    void controlSymbols_andUnicodeFallback()
-    {
-        // \uc0 has no fallback; \uc2 skips an escape and a control word; a group end stops the skipping.
-        const DocumentRtf doc = LecteurRtf::lire(
-            "{\\rtf1 a\\uc0\\u233 b\\uc2\\u339\\'3f\\tab c\\uc1\\u8364{X}\\u-10179?\\u-8704?\\emdash\\bullet\\par}");
-        QCOMPARE(doc.texte(), u("aébœc€X\U0001F600—•"));
-    }
-
-    void malformed_neverCrashesAndKeepsWhatItCan_data()
+    // Groups that hold no text of the document (tables, information, header
+    // and footer, pictures, unknown destinations, a field's instruction) are
+    // skipped; control symbols and Unicode with their fallbacks (\uc0 has
+    // none; \uc2 skips an escape and a control word; a group end stops the
+    // skipping); damaged input never crashes and keeps what it can.
+    void texte_groupesSautesSymbolesEtEntreesAbimees_data()
     {
         QTest::addColumn<QByteArray>("rtf");
         QTest::addColumn<QString>("texte");
+        QTest::newRow("skipped groups")
+            << QByteArray("{\\rtf1{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red1\\green2\\blue3;}{\\stylesheet{\\s1 Titre;}}"
+                          "{\\info{\\title Secret}{\\author Personne}}{\\header En-tete}{\\footer Pied}"
+                          "{\\*\\generator Machin;}{\\*\\inconnu {\\b cache}}{\\pict\\pngblip 89504e47}"
+                          "{\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt lien}} texte\\motinconnu42  suite\\par}")
+            << u("lien texte suite");
+        QTest::newRow("control symbols")
+            << QByteArray("{\\rtf1 a\\uc0\\u233 b\\uc2\\u339\\'3f\\tab c\\uc1\\u8364{X}\\u-10179?\\u-8704?\\emdash\\bullet\\par}")
+            << u("aébœc€X\U0001F600—•");
         QTest::newRow("never closed") << QByteArray("{\\rtf1 abc {\\b def") << u("abc def");
         QTest::newRow("closed too often") << QByteArray("{\\rtf1 a}}}} b") << u("a");
         QTest::newRow("text after the document") << QByteArray("{\\rtf1 a\\par} b\\par") << u("a");
@@ -359,7 +354,7 @@ private slots:
         QTest::newRow("nul bytes") << QByteArray("{\\rtf1 a\0b}", 11) << QString::fromUtf16(u"a\0b", 3);
     }
 
-    void malformed_neverCrashesAndKeepsWhatItCan()
+    void texte_groupesSautesSymbolesEtEntreesAbimees()
     {
         QFETCH(QByteArray, rtf);
         QFETCH(QString, texte);
