@@ -46,13 +46,11 @@ private slots:
         QCOMPARE(b.p().etat.OptionNotes, 0);
         QCOMPARE(b.fen().windowTitle(), u("Zuta! v1.2b   (base : Zuta2005.don)"));
         QVERIFY(b.fen().isVisible());
-        QCOMPARE(b.p().etat.EtatDemarrage, 1);
         // The start-up run again (another base) adds no second separator; a
         // base path without one gives the bare title.
         b.p().etat.EtatDemarrage = 0;
         b.p().Main();
         QCOMPARE(b.p().etat.CheminAppli, b.dossier());
-        QCOMPARE(b.p().etat.CheminAppliFixe, 1);
         b.p().etat.CheminBase = u("base.don");
         b.p().AfficherTitre();
         QCOMPARE(b.fen().windowTitle(), u("Zuta! v1.2b"));
@@ -172,7 +170,6 @@ private slots:
         QCOMPARE(q.b.boites(),
                  QStringList{u("Confirmation de sauvegarde | Enregistrer les modifications\ndans la base de données ?")});
         QVERIFY(q.b.lire(u("Recettes.don")).contains("\"Tarte aux poires\""));
-        QCOMPARE(q.b.p().etat.FermetureEnCours, 1);
 
         // The progress window stood in the middle of the rectangle the
         // window left.

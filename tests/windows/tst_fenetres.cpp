@@ -124,7 +124,6 @@ private slots:
         QCOMPARE(bulles(fen), avant);
         QCOMPARE(b.lire(u("Zuta.ini")), ini);
         QCOMPARE(b.p().etat.OptionInfoBulles, 1.0f);
-        QCOMPARE(b.p().etat.ChargementApropos, 0);
         QVERIFY(b.boites().isEmpty());
         b.p().fenetres.Timer1_Timer();
         QVERIFY(fen.Image1->isVisible() && !fen.Image2->isVisible());
