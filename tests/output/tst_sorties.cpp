@@ -289,6 +289,9 @@ private slots:
         QTest::newRow("trois recettes d'une page: seul le nom apres la premiere")
             << QStringList{"Elle", "12", "45", "Crêpes", "Elle", "12", "45", "Beignets", "Elle", "12", "45", "Ananas"}
             << "3 recettes" << QStringList{"", "Elle n°12  page 45  -Ananas", suite + "Beignets", suite + "Crêpes"};
+        QTest::newRow("numero sans page: des blancs a la place de la page")
+            << QStringList{"Régal", "5", "", "Pâté en croûte"} << "1 recette"
+            << QStringList{"", "Régal n°5         -Pâté en croûte"};
         QTest::newRow("sans numero ni page: colonnes de blancs")
             << QStringList{"Elle", "12", "45", "Tarte", "Elle", "", "  ", "Salade"} << "2 recettes"
             << QStringList{"", "Elle" + blancs(3 + 2 + 7 + 2) + "  -Salade", blancs(4) + " n°12  page 45  -Tarte"};
