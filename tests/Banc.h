@@ -1,29 +1,26 @@
 #pragma once
 // A fresh program in a temporary program folder, driven by the scripted
 // platform: the common ground of the widget tests.
+#include "Outils.h"
 #include "app/FrmPrincipal.h"
 #include "app/Programme.h"
-#include "base/Codec.h"
 #include "platform/PlateformeScriptee.h"
-#include "base/Tables.h"
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QStringListModel>
 #include <QTemporaryDir>
-#include <QTest>
 #include <memory>
 
 class Banc {
 public:
-    Banc() : m_ancien(QDir::currentPath())
-    {
-        QDir::setCurrent(m_dossier.path());
-    }
+    Banc() : m_ancien(QDir::currentPath()) { QDir::setCurrent(m_dossier.path()); }
     ~Banc()
     {
         programme.reset();
@@ -49,12 +46,9 @@ public:
     }
 
     // Settings pointing at the given base of the folder ("*" for the default).
-    void reglages(const QString& base = QStringLiteral("*"), int notes = 0, int bulles = 1)
+    void reglages(const QString& base = u("*"), int notes = 0, int bulles = 1)
     {
-        ecrire(QStringLiteral("Zuta.ini"), QStringLiteral(" %1 \r\n %2 \r\n 1500 \r\n 1500 \r\n%3\r\n")
-                                               .arg(notes)
-                                               .arg(bulles)
-                                               .arg(base));
+        ecrire(u("Zuta.ini"), u(" %1 \r\n %2 \r\n 1500 \r\n 1500 \r\n%3\r\n").arg(notes).arg(bulles).arg(base));
     }
 
     // Builds the program and runs its start-up.
@@ -65,12 +59,18 @@ public:
         return *programme->fen;
     }
 
-    // Starts on the given base text, the window active and no box pending.
-    FrmPrincipal& demarrerSur(const QString& base, int bulles = 1)
+    // Starts on a base file of the folder, written first with the given bytes.
+    FrmPrincipal& demarrerSurFichier(const QByteArray& octets, const QString& nom = u("Recettes.don"))
     {
-        ecrire(QStringLiteral("Recettes.don"), base);
-        reglages(chemin(QStringLiteral("Recettes.don")), 0, bulles);
-        demarrer();
+        ecrireOctets(nom, octets);
+        reglages(chemin(nom));
+        return demarrer();
+    }
+
+    // Starts on the given base text, the window active and no box pending.
+    FrmPrincipal& demarrerSur(const QString& base)
+    {
+        demarrerSurFichier(Codec::encoder(base));
         activer();
         boites();
         return fen();
@@ -91,9 +91,19 @@ public:
     {
         QStringList textes;
         for (const auto& b : plateforme.boites)
-            textes << b.titre + QStringLiteral(" | ") + b.texte;
+            textes << b.titre + u(" | ") + b.texte;
         plateforme.boites.clear();
         return textes;
+    }
+
+    QStringList lignesReglages() const { return QString::fromLatin1(lire(u("Zuta.ini"))).split(u("\r\n")); }
+
+    // "Actualiser" still works and shows the base in memory.
+    void verifierUtilisable(int recettes)
+    {
+        QVERIFY(fen().isVisible() && fen().isEnabled());
+        fen().CommandRechValider->click();
+        QCOMPARE(fen().LabelTotalrecett->text(), u("Recettes totales : %1").arg(recettes));
     }
 
     PlateformeScriptee plateforme;
@@ -104,71 +114,6 @@ private:
     QString m_ancien;
 };
 
-// A small base in the current layout, one line per entry of the list, CR LF ends.
-inline QString baseTexte(const QStringList& lignes)
-{
-    return lignes.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
-}
-
-inline QString u(const char* texte) { return QString::fromUtf8(texte); }
-
-// A file of tests/data.
-inline QByteArray donneeTest(const QString& nom)
-{
-    QFile f(qEnvironmentVariable("ZUTA_DONNEES_TEST") + QLatin1Char('/') + nom);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-// A recipe of a base file: issue, category, page, sub-category, notes,
-// magazine, name, tested.
-inline QStringList recetteTexte(const char* numero, int c, const char* page, int s, const char* notes, int m,
-                                const char* nom, int teste = 0)
-{
-    const auto cite = [](const char* t) { return QLatin1Char('"') + u(t) + QLatin1Char('"'); };
-    return {cite(numero), QString::number(c), cite(page), QString::number(s), cite(notes), QString::number(m),
-            cite(nom),    QString::number(teste)};
-}
-
-// A recipe put straight into the tables; remettreEnCoherence() then recounts.
-struct RecetteTables {
-    const char* nom;
-    int cat = 0, sousCat = 0, mag = 0, teste = 0;
-    const char* numero = "";
-    const char* page = "";
-    const char* notes = "";
-};
-
-// Fills the tables: categories as "Desserts/Tartes/Crèmes" (sub-categories
-// after the slashes), magazines, recipes; every counter recounted.
-inline void remplirTables(Tables& t, const QStringList& categories, const QStringList& magazines,
-                          std::initializer_list<RecetteTables> recettes)
-{
-    t.NbCat = static_cast<int>(categories.size());
-    for (int c = 1; c <= t.NbCat; ++c) {
-        const QStringList noms = categories[c - 1].split(QLatin1Char('/'));
-        t.Cat(c) = noms[0];
-        t.NbSousCat(c) = static_cast<int>(noms.size()) - 1;
-        for (int s = 1; s < noms.size(); ++s)
-            t.SousCat(c, s) = noms[s];
-    }
-    t.NbMag = static_cast<int>(magazines.size());
-    for (int m = 1; m <= t.NbMag; ++m)
-        t.Mag(m) = magazines[m - 1];
-    t.NbRecett = 0;
-    for (const RecetteTables& r : recettes) {
-        const int n = ++t.NbRecett;
-        t.RecettTexte(n, 0) = u(r.numero);
-        t.RecettTexte(n, 1) = u(r.page);
-        t.RecettTexte(n, 2) = u(r.notes);
-        t.RecettTexte(n, 3) = u(r.nom);
-        t.RecettVal(n, 0) = r.cat;
-        t.RecettVal(n, 1) = r.sousCat;
-        t.RecettVal(n, 2) = r.mag;
-        t.RecettVal(n, 3) = r.teste;
-    }
-    t.remettreEnCoherence();
-}
-
 // The entries of a list, in order.
 inline QStringList entrees(const QComboBox* liste)
 {
@@ -177,6 +122,9 @@ inline QStringList entrees(const QComboBox* liste)
         textes << liste->itemText(i);
     return textes;
 }
+
+// The two counters under the found list.
+inline QString compteurs(const FrmPrincipal& f) { return f.LabelTotalrecett->text() + u(" / ") + f.LabelNbRecettList->text(); }
 
 // A choice in a search list with the keyboard, as the user makes it.
 inline void choisirAuClavier(QComboBox* liste, const QString& texte)
@@ -231,28 +179,15 @@ inline void saisir(QWidget* champ, const QString& texte)
     taper(champ, texte);
 }
 
-// Every invariant of the counters against a recount from the recipes.
-inline QString incoherence(const Tables& t)
+// Types a recipe into the card, field after field as the user does: name,
+// category, sub-category, magazine, number, page, notes (empty ones skipped).
+inline void saisirFiche(FrmPrincipal& f, const QStringList& champs)
 {
-    if (t.NbCat < 0 || t.NbCat > Tables::MaxCat || t.NbMag < 0 || t.NbMag > Tables::MaxMag || t.NbRecett < 0
-        || t.NbRecett > Tables::MaxRecett)
-        return QStringLiteral("count out of bounds");
-    for (int r = 1; r <= t.NbRecett; ++r) {
-        const int c = t.RecettVal(r, 0), s = t.RecettVal(r, 1), m = t.RecettVal(r, 2);
-        if (c < 0 || c > t.NbCat || m < 0 || m > t.NbMag || s < 0 || s > t.NbSousCat(c) || (c == 0 && s != 0))
-            return QStringLiteral("recipe %1 points outside the tables").arg(r);
-    }
-    for (int c = 1; c <= t.NbCat; ++c) {
-        if (t.CatNbRecett(c) != t.compterCat(c))
-            return QStringLiteral("category %1: %2 counted, %3 kept").arg(c).arg(t.compterCat(c)).arg(t.CatNbRecett(c));
-        for (int s = 1; s <= t.NbSousCat(c); ++s)
-            if (t.SousCatNbRecett(c, s) != t.compterSousCat(c, s))
-                return QStringLiteral("sub-category %1/%2").arg(c).arg(s);
-    }
-    for (int m = 1; m <= t.NbMag; ++m)
-        if (t.MagNbRecett(m) != t.compterMag(m))
-            return QStringLiteral("magazine %1").arg(m);
-    return {};
+    const QList<QWidget*> w{f.TextRecettNom,    f.ComboRecettCat, f.ComboRecettSousCat, f.ComboRecettMag,
+                            f.TextRecettNumero, f.TextRecettPage, f.TextRecettComment};
+    for (int i = 0; i < champs.size(); ++i)
+        if (!champs[i].isEmpty())
+            saisir(w[i], champs[i]);
 }
 
 // The progress windows shown so far, as "title / label".
@@ -260,6 +195,6 @@ inline QStringList titresProgression(const Programme& p)
 {
     QStringList t;
     for (const auto& pr : p.bases.progressions)
-        t << pr.titre + QStringLiteral(" / ") + pr.texte;
+        t << pr.titre + u(" / ") + pr.texte;
     return t;
 }

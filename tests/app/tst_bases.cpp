@@ -1,167 +1,104 @@
-// Loading, saving and creating bases through the real window, with scripted
-// answers and file names.
+// Bases met at start-up or loaded: a current base read as it is, an older one
+// converted (the kept file, the report, the corrected base under its own
+// name), unreadable ones and ones read with errors left as they were.
+// Through the real window, with scripted answers and file names.
 #include "Banc.h"
 #include "app/Bases.h"
-#include "base/Tables.h"
 #include <QFileInfo>
-#include <QPushButton>
 
 namespace {
 using R = Plateforme::Reponse;
-
 const QString QuestionSauvegarde =
-    QStringLiteral("Confirmation de sauvegarde | Enregistrer les modifications\ndans la base de données ?");
-const QByteArray BaseVide = "-1 \r\nv1.2b\r\n 0 \r\n 0 \r\n 0 \r\n";
+    u("Confirmation de sauvegarde | Enregistrer les modifications\ndans la base de données ?");
+const QString Recettes = u("Recettes.don");
 
-// The 20-line base: one category, sub-category, magazine and tested recipe.
-QByteArray baseUneRecette()
+// Desserts says 5 recipes while 3 carry it; the magazine counter is wrong too.
+QByteArray corpsAncien()
 {
-    return donneeTest(QStringLiteral("exemple20.don"));
+    return " 1 \r\nDesserts\r\n 5 \r\n 1 \r\nTartes\r\n 3 \r\n 1 \r\nCuisine\r\n 9 \r\n 3 \r\n"
+           "\"81\"\r\n1\r\n\"12\"\r\n1\r\n\"\"\r\n1\r\n\"Tarte aux pommes\"\r\n1\r\n"
+           "\"82\"\r\n1\r\n\"3\"\r\n1\r\n\"beurre, sucre\"\r\n1\r\n\"Tarte fine\"\r\n0\r\n"
+           "\"83\"\r\n1\r\n\"40\"\r\n1\r\n\"\"\r\n1\r\n\"Tartelette\"\r\n1\r\n";
 }
 
-QStringList lignesReglages(const Banc& b)
-{
-    return QString::fromLatin1(b.lire(QStringLiteral("Zuta.ini"))).split(QStringLiteral("\r\n"));
-}
-
+// What the conversion writes: the current header, the counter corrected.
+QByteArray corrigee() { return "-1 \r\nv1.2b\r\n" + corpsAncien().replace("Desserts\r\n 5 ", "Desserts\r\n 3 "); }
 } // namespace
 
 class TestBases : public QObject {
     Q_OBJECT
 private slots:
+    // A base in the current layout is read as it is: nothing converted,
+    // nothing written.
     void demarrage_progressionDeChargement()
     {
         Banc b;
-        b.ecrireOctets(QStringLiteral("Recettes.don"), baseUneRecette());
-        b.reglages(b.chemin(QStringLiteral("Recettes.don")));
-        FrmPrincipal& f = b.demarrer();
-        QCOMPARE(titresProgression(b.p()),
-                 QStringList{QStringLiteral("Zuta! / Chargement base / Lecture des données en cours...")});
+        FrmPrincipal& f = b.demarrerSurFichier(baseUneRecette());
+        QCOMPARE(titresProgression(b.p()), QStringList{u("Zuta! / Chargement base / Lecture des données en cours...")});
         QCOMPARE(b.p().base.NbRecett, 1);
-        QVERIFY(f.isVisible());
-        QVERIFY(f.isEnabled());
+        QVERIFY(f.isVisible() && f.isEnabled());
         QVERIFY(b.boites().isEmpty());
-        QCOMPARE(f.windowTitle(), QStringLiteral("Zuta! v1.2b   (base : Recettes.don)"));
+        QCOMPARE(f.windowTitle(), u("Zuta! v1.2b   (base : Recettes.don)"));
+        QCOMPARE(b.lire(Recettes), baseUneRecette());
+        QCOMPARE(QDir(b.dossier()).entryList(QDir::Files), (QStringList{Recettes, u("Zuta.ini")}));
     }
 
-    void chargerNonPuisAnnuler_laisseTout()
+    void ancienne_convertieAuDemarrage_data()
     {
-        Banc b;
-        b.ecrireOctets(QStringLiteral("Recettes.don"), baseUneRecette());
-        b.reglages(b.chemin(QStringLiteral("Recettes.don")));
-        FrmPrincipal& f = b.demarrer();
-        const QByteArray reglages = b.lire(QStringLiteral("Zuta.ini"));
-        b.plateforme.reponses << R::Non;
-        b.plateforme.fichiers << std::nullopt;
-        f.CommandCharger->click();
-        QCOMPARE(b.boites(), QStringList{QuestionSauvegarde});
-        QCOMPARE(b.plateforme.dialogues.size(), 1);
-        const auto& d = b.plateforme.dialogues.first();
-        QCOMPARE(d.titre, QStringLiteral("Charger une base de données Zuta!"));
-        QCOMPARE(d.dossierInitial, b.dossier());
-        QCOMPARE(d.filtre, QStringLiteral("Bases Zuta! (*.don) | *.don"));
-        QCOMPARE(d.extensionDefaut, QStringLiteral("*.don"));
-        QCOMPARE(b.lire(QStringLiteral("Recettes.don")), baseUneRecette());
-        QCOMPARE(b.lire(QStringLiteral("Zuta.ini")), reglages);
-        QCOMPARE(b.p().base.NbRecett, 1);
-        QCOMPARE(b.p().etat.CheminBase, b.chemin(QStringLiteral("Recettes.don")));
-        QVERIFY(f.isVisible());
+        QTest::addColumn<QByteArray>("ancienne");
+        QTest::newRow("v1.2") << QByteArray("-1 \r\nv1.2\r\n") + corpsAncien();
+        QTest::newRow("sans en-tete") << corpsAncien();
     }
 
-    void chargerOui_sauveEtOuvreLAutreBase()
+    void ancienne_convertieAuDemarrage()
     {
+        QFETCH(QByteArray, ancienne);
         Banc b;
-        b.reglages();
-        FrmPrincipal& f = b.demarrer();
-        b.ecrireOctets(QStringLiteral("Autre.don"), baseUneRecette());
-        b.p().base.NbCat = 0; // a change to save
-        b.plateforme.reponses << R::Oui;
-        b.plateforme.fichiers << b.chemin(QStringLiteral("Autre.don"));
-        b.p().bases.progressions.clear();
-        f.CommandCharger->click();
-        QCOMPARE(b.boites(), QStringList{QuestionSauvegarde});
-        QCOMPARE(b.lire(QStringLiteral("Zuta2005.don")), BaseVide);
-        QCOMPARE(lignesReglages(b).value(4), b.chemin(QStringLiteral("Autre.don")));
-        QCOMPARE(b.p().base.NbRecett, 1);
-        QCOMPARE(b.p().base.Cat(1), QStringLiteral("Desserts"));
-        QCOMPARE(f.windowTitle(), QStringLiteral("Zuta! v1.2b   (base : Autre.don)"));
+        b.ecrireOctets(u("Recettes-OLD.don"), "garde precedente");
+        FrmPrincipal& f = b.demarrerSurFichier(ancienne);
+
+        QVERIFY(b.boites().isEmpty());
+        QCOMPARE(b.lire(u("Recettes-OLD.don")), ancienne);
+        QCOMPARE(b.lire(Recettes), corrigee());
+        const QByteArray rapport = b.lire(u("Conversion.txt"));
+        QVERIFY(rapport.startsWith("Zuta! v1.2b - RAPPORT DE CONVERSION\r\nAnalyse et correction de base Zuta! "
+                                   "anterieure \xe0 v1.2\r\nBase : " + b.chemin(Recettes).toUtf8() + "\r\n"));
+        QVERIFY(rapport.contains("L'ancienne base Zuta! porte la nom : " + b.chemin(u("Recettes-OLD.don")).toUtf8()));
+        QVERIFY(rapport.contains("Desserts -> renseign\xe9" "es :  5  -  compt\xe9" "es :  3  -  Corrig\xe9\r\n"));
+        QVERIFY(rapport.endsWith("NB ERREURS TOTALES TROUVEES :  1\r\nERREURS CORRIGEES OK\r\n"));
+
+        QCOMPARE(QList<int>({b.p().base.CatNbRecett(1), b.p().base.MagNbRecett(1)}), QList<int>({3, 9}));
+        QCOMPARE(b.p().etat.CheminBase, b.chemin(Recettes));
+        QVERIFY(!b.p().etat.BaseLueAvecErreurs);
         QCOMPARE(titresProgression(b.p()),
-                 (QStringList{QStringLiteral("Zuta! / Enregistrement base / Sauvegarde des données en cours..."),
-                              QStringLiteral("Zuta! / Chargement base / Lecture des données en cours...")}));
-        QVERIFY(f.isVisible());
-        QVERIFY(f.isEnabled());
-        // Centred on the main window.
-        const QPoint ecart = b.p().bases.progressions.first().cadre.center() - f.frameGeometry().center();
-        QVERIFY(ecart.manhattanLength() <= 4);
+                 (QStringList{u("Zuta! / Chargement base / Lecture des données en cours..."),
+                              u("Zuta! / Conversion base / Analyse des données en cours..."),
+                              u("Zuta! / Enregistrement base / Sauvegarde des données en cours...")}));
+        QVERIFY(f.isVisible() && f.isEnabled());
+        QCOMPARE(f.windowTitle(), u("Zuta! v1.2b   (base : Recettes.don)"));
     }
 
-    void nouvelleSurFichierExistant_refusLaisseFichierEtBase()
+    // When the older file cannot be kept, nothing is converted and the
+    // original stays exactly as it was.
+    void gardeImpossible_originalIntact()
     {
         Banc b;
-        b.ecrireOctets(QStringLiteral("Recettes.don"), baseUneRecette());
-        b.reglages(b.chemin(QStringLiteral("Recettes.don")));
-        FrmPrincipal& f = b.demarrer();
-        b.ecrireOctets(QStringLiteral("Autre.don"), "ne pas toucher");
-        b.plateforme.reponses << R::Non << R::Non;
-        b.plateforme.fichiers << b.chemin(QStringLiteral("Autre.don"));
-        f.CommandNouvelle->click();
-        QCOMPARE(b.plateforme.boites.size(), 2);
-        const auto ecraser = b.plateforme.boites.at(1);
-        QCOMPARE(ecraser.titre, QStringLiteral("Cette nouvelle base existe déjà !"));
-        QCOMPARE(ecraser.texte, QStringLiteral("Ecraser ?\r\n") + b.chemin(QStringLiteral("Autre.don")));
-        QCOMPARE(ecraser.icone, Plateforme::Icone::Exclamation);
-        QCOMPARE(ecraser.boutons, Plateforme::Boutons::OuiNon);
-        QCOMPARE(b.plateforme.dialogues.first().titre, QStringLiteral("Créer une nouvelle base de données Zuta!"));
-        QCOMPARE(b.lire(QStringLiteral("Autre.don")), QByteArray("ne pas toucher"));
-        QCOMPARE(b.lire(QStringLiteral("Recettes.don")), baseUneRecette());
-        QCOMPARE(b.p().base.NbRecett, 1);
-        QCOMPARE(b.p().etat.CheminBase, b.chemin(QStringLiteral("Recettes.don")));
-    }
-
-    void nouvelle_baseVideAvecSonTitre()
-    {
-        Banc b;
-        b.ecrireOctets(QStringLiteral("Recettes.don"), baseUneRecette());
-        b.reglages(b.chemin(QStringLiteral("Recettes.don")));
-        FrmPrincipal& f = b.demarrer();
-        f.move(300, 200);
-        b.plateforme.reponses << R::Non;
-        b.plateforme.fichiers << b.chemin(QStringLiteral("Neuve.don"));
-        f.CommandNouvelle->click();
-        QCOMPARE(b.boites(), QStringList{QuestionSauvegarde});
-        QCOMPARE(b.lire(QStringLiteral("Neuve.don")), BaseVide);
-        QCOMPARE(b.lire(QStringLiteral("Recettes.don")), baseUneRecette());
-        QCOMPARE(f.windowTitle(), QStringLiteral("Zuta! v1.2b   (base : Neuve.don)"));
-        QCOMPARE(b.p().base.NbCat, 0);
-        QCOMPARE(b.p().base.NbMag, 0);
+        QVERIFY(QDir(b.dossier()).mkdir(u("Recettes-OLD.don")));
+        FrmPrincipal& f = b.demarrerSurFichier(corpsAncien());
+        const QString garde = nomAffiche(b.chemin(u("Recettes-OLD.don")));
+        QCOMPARE(b.boites(), (QStringList{u("Erreur ! | Erreur d'accès au chemin/fichier\n\nLe fichier ") + garde
+                                              + u(" n'a pas pu être écrit ; son contenu précédent est intact."),
+                                          u("Zuta! | La base ") + nomAffiche(b.chemin(Recettes))
+                                              + u(" vient d'une version antérieure à v1.2b, mais elle n'a pas pu être "
+                                                  "conservée sous le nom ") + garde
+                                              + u(" : elle n'est donc pas convertie.\n\nCe fichier est laissé tel "
+                                                  "quel. Une base vide est ouverte à sa place ; elle ne sera pas "
+                                                  "enregistrée dans ce fichier sans votre accord.")}));
+        QCOMPARE(b.lire(Recettes), corpsAncien());
+        QVERIFY(!QFileInfo::exists(b.chemin(u("Conversion.txt"))));
+        QVERIFY(b.p().etat.BaseIlisible);
         QCOMPARE(b.p().base.NbRecett, 0);
-        const QStringList ini = lignesReglages(b);
-        QCOMPARE(ini.value(4), b.chemin(QStringLiteral("Neuve.don")));
-        // The window's place, in twips, as it stood.
-        QCOMPARE(ini.value(2), QStringLiteral(" %1 ").arg(qRound(f.pos().y() * 1440.0 / f.logicalDpiY())));
-        QCOMPARE(ini.value(3), QStringLiteral(" %1 ").arg(qRound(f.pos().x() * 1440.0 / f.logicalDpiX())));
         QVERIFY(f.isVisible());
-    }
-
-    void baseManquante_remplaceeParUneBaseVide()
-    {
-        Banc b;
-        b.reglages(b.chemin(QStringLiteral("Absente.don")));
-        b.demarrer();
-        QCOMPARE(b.lire(QStringLiteral("Absente.don")), BaseVide);
-        const QStringList boites = b.boites();
-        QCOMPARE(boites.size(), 1);
-        QVERIFY(boites.first().contains(QStringLiteral("est introuvable")));
-        QVERIFY(boites.first().contains(b.chemin(QStringLiteral("Absente.don"))));
-        QVERIFY(!b.p().etat.BaseIlisible);
-    }
-
-    void premierDemarrage_baseParDefautCreeeSansUnMot()
-    {
-        Banc b;
-        b.demarrer();
-        QCOMPARE(b.lire(QStringLiteral("Zuta2005.don")), BaseVide);
-        QVERIFY(b.boites().isEmpty());
     }
 
     // A folder, garbage, or an older layout that does not hold together: the
@@ -170,23 +107,20 @@ private slots:
     {
         QTest::addColumn<QByteArray>("contenu");
         QTest::addColumn<QString>("explication");
-        QTest::newRow("dossier") << QByteArray() << QStringLiteral("désigne un dossier, pas un fichier de base.");
-        QTest::newRow("texte") << QByteArray("Liste de courses\r\nbeurre, sucre\r\n")
-                               << QStringLiteral("n'est pas une base Zuta! : sa première valeur n'est pas un nombre.");
-        QTest::newRow("vide") << QByteArray("")
-                              << QStringLiteral("n'est pas une base Zuta! : sa première valeur n'est pas un nombre.");
-        QTest::newRow("ancienne rompue") << QByteArray(" 3 \r\nDesserts\r\n 2 \r\n")
-                                         << QStringLiteral("n'est pas une base Zuta! lisible : nombre de "
-                                                           "sous-catégories illisible à la ligne 4.");
-        QTest::newRow("binaire") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)
-                                 << QStringLiteral("n'est pas une base Zuta! : sa première valeur n'est pas un nombre.");
+        const QString pasUnNombre = u("n'est pas une base Zuta! : sa première valeur n'est pas un nombre.");
+        QTest::newRow("dossier") << QByteArray() << u("désigne un dossier, pas un fichier de base.");
+        QTest::newRow("texte") << QByteArray("Liste de courses\r\nbeurre, sucre\r\n") << pasUnNombre;
+        QTest::newRow("ancienne rompue")
+            << QByteArray(" 3 \r\nDesserts\r\n 2 \r\n")
+            << u("n'est pas une base Zuta! lisible : nombre de sous-catégories illisible à la ligne 4.");
     }
+
     void baseIlisible_laisseeIntacte()
     {
         QFETCH(QByteArray, contenu);
         QFETCH(QString, explication);
         Banc b;
-        const QString nom = QStringLiteral("Illisible.don");
+        const QString nom = u("Illisible.don");
         const bool dossier = QTest::currentDataTag() == QByteArray("dossier");
         if (dossier)
             QVERIFY(QDir(b.dossier()).mkdir(nom));
@@ -196,32 +130,29 @@ private slots:
         FrmPrincipal& f = b.demarrer();
         QCOMPARE(b.plateforme.boites.size(), 1);
         const auto boite = b.plateforme.boites.takeFirst();
-        QVERIFY2(boite.texte.contains(explication), qPrintable(boite.texte));
-        QVERIFY(boite.texte.contains(b.chemin(nom)));
-        QVERIFY(boite.texte.contains(QStringLiteral("Ce fichier est laissé tel quel.")));
+        QVERIFY2(boite.texte.contains(nomAffiche(b.chemin(nom)) + u(" ") + explication), qPrintable(boite.texte));
+        QVERIFY(boite.texte.endsWith(u("\n\nCe fichier est laissé tel quel. Une base vide est ouverte à sa place ; "
+                                       "elle ne sera pas enregistrée dans ce fichier sans votre accord.")));
         QCOMPARE(boite.icone, Plateforme::Icone::Exclamation);
         QVERIFY(b.p().etat.BaseIlisible);
         QCOMPARE(b.p().base.NbRecett, 0);
         QVERIFY(f.isVisible());
-        QVERIFY(!QFileInfo::exists(b.chemin(QStringLiteral("Illisible-OLD.don"))));
-        QVERIFY(!QFileInfo::exists(b.chemin(QStringLiteral("Conversion.txt"))));
+        QVERIFY(!QFileInfo::exists(b.chemin(u("Illisible-OLD.don"))));
+        QVERIFY(!QFileInfo::exists(b.chemin(u("Conversion.txt"))));
 
         // Saving asks first; No leaves the file whole.
         b.plateforme.reponses << R::Oui << R::Non;
         f.CommandCharger->click();
         QCOMPARE(b.plateforme.boites.size(), 2);
-        QCOMPARE(b.plateforme.boites.at(1).titre, QStringLiteral("Attention !"));
+        QCOMPARE(b.plateforme.boites.at(1).titre, u("Attention !"));
         QVERIFY(b.plateforme.boites.at(1).texte.contains(explication));
-        QVERIFY(b.plateforme.boites.at(1).texte.endsWith(QStringLiteral("Remplacer le fichier « ") + b.chemin(nom)
-                                                         + QStringLiteral(" » ?")));
+        QVERIFY(b.plateforme.boites.at(1).texte.endsWith(u("Remplacer le fichier ") + nomAffiche(b.chemin(nom)) + u(" ?")));
         b.plateforme.boites.clear();
-        if (dossier)
+        if (dossier) {
             QVERIFY(QFileInfo(b.chemin(nom)).isDir());
-        else
-            QCOMPARE(b.lire(nom), contenu);
-
-        if (dossier)
             return;
+        }
+        QCOMPARE(b.lire(nom), contenu);
         // Yes, on purpose: the file takes the base shown.
         b.plateforme.reponses << R::Oui << R::Oui;
         f.CommandCharger->click();
@@ -233,45 +164,39 @@ private slots:
     {
         Banc b;
         const QByteArray tronquee = "-1 \r\nv1.2b\r\n 1 \r\nDesserts\r\n 4 \r\n";
-        b.ecrireOctets(QStringLiteral("Recettes.don"), tronquee);
-        b.ecrireOctets(QStringLiteral("Recettes-ERREURS.don"), "une copie plus ancienne");
-        b.reglages(b.chemin(QStringLiteral("Recettes.don")));
-        FrmPrincipal& f = b.demarrer();
+        b.ecrireOctets(u("Recettes-ERREURS.don"), "une copie plus ancienne");
+        FrmPrincipal& f = b.demarrerSurFichier(tronquee);
         QCOMPARE(b.plateforme.boites.size(), 2);
-        QCOMPARE(b.plateforme.boites.takeFirst().titre, QStringLiteral("Erreur !"));
-        QVERIFY(b.plateforme.boites.takeFirst().texte.startsWith(QStringLiteral("La base « ")
-                                                                + b.chemin(QStringLiteral("Recettes.don"))
-                                                                + QStringLiteral(" » n'a pas pu être lue en entier")));
+        QCOMPARE(b.plateforme.boites.takeFirst().titre, u("Erreur !"));
+        QVERIFY(b.plateforme.boites.takeFirst().texte.startsWith(u("La base ") + nomAffiche(b.chemin(Recettes))
+                                                                + u(" n'a pas pu être lue en entier")));
         QVERIFY(b.p().etat.BaseLueAvecErreurs);
 
         b.plateforme.reponses << R::Oui;
         f.CommandCharger->click();
-        const QString garde = b.chemin(QStringLiteral("Recettes-ERREURS-2.don"));
-        QCOMPARE(b.lire(QStringLiteral("Recettes-ERREURS-2.don")), tronquee);
-        QCOMPARE(b.lire(QStringLiteral("Recettes-ERREURS.don")), QByteArray("une copie plus ancienne"));
+        QCOMPARE(b.lire(u("Recettes-ERREURS-2.don")), tronquee);
+        QCOMPARE(b.lire(u("Recettes-ERREURS.don")), QByteArray("une copie plus ancienne"));
         QCOMPARE(b.plateforme.boites.size(), 2);
         QCOMPARE(b.plateforme.boites.at(1).texte,
-                 QStringLiteral("La base « ") + b.chemin(QStringLiteral("Recettes.don"))
-                     + QStringLiteral(" » avait été lue avec des erreurs.\nAvant de l'enregistrer, le fichier tel "
-                                      "qu'il était a été conservé sous le nom :\n« ")
-                     + garde + QStringLiteral(" »"));
-        QVERIFY(b.lire(QStringLiteral("Recettes.don")).startsWith("-1 \r\nv1.2b\r\n 1 \r\nDesserts\r\n"));
+                 u("La base ") + nomAffiche(b.chemin(Recettes))
+                     + u(" avait été lue avec des erreurs.\nAvant de l'enregistrer, le fichier tel qu'il était a été "
+                         "conservé sous le nom :\n")
+                     + nomAffiche(b.chemin(u("Recettes-ERREURS-2.don"))));
+        QVERIFY(b.lire(Recettes).startsWith("-1 \r\nv1.2b\r\n 1 \r\nDesserts\r\n"));
         b.plateforme.boites.clear();
 
         // Once kept, later saves write the base alone.
         b.plateforme.reponses << R::Oui;
         f.CommandCharger->click();
         QCOMPARE(b.boites(), QStringList{QuestionSauvegarde});
-        QVERIFY(!QFileInfo::exists(b.chemin(QStringLiteral("Recettes-ERREURS-3.don"))));
+        QVERIFY(!QFileInfo::exists(b.chemin(u("Recettes-ERREURS-3.don"))));
     }
 
     void cheminErreurs_nomsDerives()
     {
-        QTemporaryDir dossier;
-        const QString base = dossier.filePath(QStringLiteral("Zuta2005.don"));
-        QCOMPARE(RoutinesBases::cheminErreurs(base), dossier.filePath(QStringLiteral("Zuta2005-ERREURS.don")));
-        QCOMPARE(RoutinesBases::cheminErreurs(dossier.filePath(QStringLiteral("sans"))),
-                 dossier.filePath(QStringLiteral("sans-ERREURS.don")));
+        QTemporaryDir d;
+        QCOMPARE(RoutinesBases::cheminErreurs(d.filePath(u("Zuta2005.don"))), d.filePath(u("Zuta2005-ERREURS.don")));
+        QCOMPARE(RoutinesBases::cheminErreurs(d.filePath(u("sans"))), d.filePath(u("sans-ERREURS.don")));
     }
 };
 

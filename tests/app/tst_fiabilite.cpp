@@ -1,219 +1,177 @@
 // Saving a base without ever losing the previous one: the copy kept beside
 // it, a file changed by another program since it was read, and writes that
 // fail (a folder in place of the base or of its folder, a program folder on a
-// read-only file system). Through the real window, with scripted answers.
+// read-only file system). Starting on bad files: a garbage base, a full base
+// cut short, counts beyond the tables, a settings file of garbage lines, a
+// settings file naming a missing base; the program starts, says what is
+// wrong in a few boxes, and leaves the files as they were. Through the real
+// window, with scripted answers.
 #include "Banc.h"
-#include "app/Bases.h"
-#include "base/Tables.h"
+#include "base/FichierBase.h"
+#include "base/Generateur.h"
 #include <QDateTime>
 #include <QFileInfo>
-#include <QLabel>
-#include <QPushButton>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
+#include <QRandomGenerator>
 
 namespace {
 using R = Plateforme::Reponse;
+const QString Recettes = u("Recettes.don");
+const QString Copie = u("Recettes.don.bak");
+const QString AccesChemin = u("Erreur d'accès au chemin/fichier");
+const QString Verrouille = u("Fichier verrouillé par un autre programme");
 
-QByteArray baseUneRecette()
+QString erreurEcriture(const QString& raison, const QString& chemin) { return u("Erreur ! | ") + pasEcrit(raison, chemin); }
+
+// The same base after another program changed it (same size when asked).
+QByteArray baseAutreProgramme(bool memeTaille = false)
 {
-    return donneeTest(QStringLiteral("exemple20.don"));
+    return baseUneRecette().replace("Desserts", memeTaille ? "Gateaux!" : "Gateaux");
 }
 
-// The same base after another program renamed its category.
-QByteArray baseAutreProgramme()
+// Another program writes the base, five seconds later than now.
+void ecrireAvecDate(const Banc& b, const QByteArray& octets)
 {
-    return QByteArray(baseUneRecette()).replace("Desserts", "Gateaux");
-}
-
-QString nomAffiche(const QString& chemin)
-{
-    return QStringLiteral("« ") + QDir::toNativeSeparators(chemin) + QStringLiteral(" »");
-}
-
-void ecrireAvecDate(const Banc& b, const QString& nom, const QByteArray& octets, int secondesPlusTard)
-{
-    b.ecrireOctets(nom, octets);
-    QFile f(b.chemin(nom));
+    b.ecrireOctets(Recettes, octets);
+    QFile f(b.chemin(Recettes));
     QVERIFY(f.open(QIODevice::ReadWrite));
-    QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(secondesPlusTard), QFileDevice::FileModificationTime));
+    QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
 }
 
-// "Actualiser" still works and shows the base in memory.
-void verifierUtilisable(Banc& b, int recettes)
+// The base changed in memory, then saved.
+void changerEtSauver(Banc& b, const QString& categorie = u("Pâtisseries"))
 {
-    b.fen().CommandRechValider->click();
-    QCOMPARE(b.fen().LabelTotalrecett->text(), QStringLiteral("Recettes totales : %1").arg(recettes));
-    QVERIFY(b.fen().isEnabled());
+    b.p().base.Cat(1) = categorie;
+    b.p().bases.SauverBase();
 }
 
-const QString BaseModifiee = QStringLiteral("Base modifiée");
 
-// Another program's lock on a file while this object lives: shared (a reader)
-// or exclusive (a writer).
-class VerrouAutreProgramme {
-public:
-    VerrouAutreProgramme(const QString& chemin, bool exclusif)
-        : m_fd(::open(QFile::encodeName(chemin).constData(), O_RDONLY))
-    {
-        m_pris = ::flock(m_fd, exclusif ? LOCK_EX : LOCK_SH) == 0;
-    }
-    ~VerrouAutreProgramme() { ::close(m_fd); }
-    bool pris() const { return m_pris; }
-
-private:
-    int m_fd;
-    bool m_pris = false;
-};
-
-QString pasEcrit(const QString& raison, const QString& chemin)
+QString lueEnPartie(const Banc& b, int recettes)
 {
-    return QStringLiteral("Erreur ! | ") + raison + QStringLiteral("\n\nLe fichier ") + nomAffiche(chemin)
-           + QStringLiteral(" n'a pas pu être écrit ; son contenu précédent est intact.");
+    return u("Zuta! | La base ") + nomAffiche(b.chemin(Recettes))
+           + u(" n'a pas pu être lue en entier (fichier incomplet ou abîmé) : %1 recette(s) lue(s).\nLe fichier est "
+               "laissé tel quel ; avant le prochain enregistrement, il sera conservé sous un autre nom.")
+                 .arg(recettes);
+}
+
+QByteArray hasard(int taille)
+{
+    QRandomGenerator g(20051);
+    QByteArray o(taille, '\0');
+    for (char& c : o)
+        c = static_cast<char>(g.bounded(256));
+    return o;
+}
+
+// Starts on the given settings file and base file ("Recettes.don", none when
+// null), and returns the boxes shown.
+QStringList demarrerSurFichiers(Banc& b, const QByteArray& base, const QByteArray& ini)
+{
+    if (!base.isNull())
+        b.ecrireOctets(Recettes, base);
+    b.ecrireOctets(u("Zuta.ini"), ini);
+    b.demarrer();
+    return b.boites();
+}
+
+QByteArray reglagesVers(const Banc& b, const QString& base)
+{
+    return Codec::encoder(u(" 0 \r\n 1 \r\n 1500 \r\n 1500 \r\n") + b.chemin(base) + u("\r\n"));
+}
+
+// The files as they were written, and the program at work on `recettes`.
+void verifierApres(Banc& b, const QByteArray& base, const QByteArray& ini, int recettes)
+{
+    if (!base.isNull())
+        QCOMPARE(b.lire(Recettes), base);
+    QCOMPARE(b.lire(u("Zuta.ini")), ini);
+    b.verifierUtilisable(recettes);
 }
 } // namespace
 
 class TestFiabilite : public QObject {
     Q_OBJECT
 private slots:
-    // ---------------------------------------------------------------- copy
-
     void sauvegarde_garderLaVersionPrecedenteUneFois()
     {
         Banc b;
-        b.ecrireOctets(QStringLiteral("Recettes.don"), baseUneRecette());
-        b.reglages(b.chemin(QStringLiteral("Recettes.don")));
-        b.demarrer();
-        QCOMPARE(RoutinesBases::cheminSauvegarde(b.chemin(QStringLiteral("Recettes.don"))),
-                 b.chemin(QStringLiteral("Recettes.don.bak")));
+        b.demarrerSurFichier(baseUneRecette());
         // The base file dialog ("*.don") does not offer the copy as a base.
-        QVERIFY(!QDir::match(QStringLiteral("*.don"), QStringLiteral("Recettes.don.bak")));
-
-        b.p().base.Cat(1) = QStringLiteral("Pâtisseries");
-        b.p().bases.SauverBase();
-        const QByteArray premiere = b.lire(QStringLiteral("Recettes.don"));
+        QVERIFY(!QDir::match(u("*.don"), Copie));
+        changerEtSauver(b);
+        const QByteArray premiere = b.lire(Recettes);
         QVERIFY(premiere.contains("P\xe2tisseries"));
-        QCOMPARE(b.lire(QStringLiteral("Recettes.don.bak")), baseUneRecette());
-
-        b.p().base.Cat(1) = QStringLiteral("Tartes sucrées");
-        b.p().bases.SauverBase();
-        QCOMPARE(b.lire(QStringLiteral("Recettes.don.bak")), premiere);
-        QVERIFY(b.lire(QStringLiteral("Recettes.don")).contains("Tartes sucr\xe9" "es"));
-        QCOMPARE(QDir(b.dossier()).entryList({QStringLiteral("Recettes.don*")}),
-                 (QStringList{QStringLiteral("Recettes.don"), QStringLiteral("Recettes.don.bak")}));
+        QCOMPARE(b.lire(Copie), baseUneRecette());
+        changerEtSauver(b, u("Tartes sucrées"));
+        QCOMPARE(b.lire(Copie), premiere);
+        QVERIFY(b.lire(Recettes).contains("Tartes sucr\xe9" "es"));
+        QCOMPARE(QDir(b.dossier()).entryList({u("Recettes.don*")}), (QStringList{Recettes, Copie}));
         QVERIFY(b.boites().isEmpty());
     }
 
     void sauvegarde_copieImpossible_baseNonRemplacee()
     {
         Banc b;
-        b.ecrireOctets(QStringLiteral("Recettes.don"), baseUneRecette());
-        b.reglages(b.chemin(QStringLiteral("Recettes.don")));
-        QDir(b.dossier()).mkdir(QStringLiteral("Recettes.don.bak"));
-        b.demarrer();
-        b.p().base.Cat(1) = QStringLiteral("Pâtisseries");
-        b.p().bases.SauverBase(); // Cancel in the "Erreur !" box
-        const QStringList boites = b.boites();
-        QCOMPARE(boites.size(), 2);
-        QVERIFY(boites[0].startsWith(QStringLiteral("Erreur ! | ")));
-        QVERIFY(boites[0].contains(nomAffiche(b.chemin(QStringLiteral("Recettes.don.bak")))));
-        QCOMPARE(boites[1], QStringLiteral("Zuta! | La base ") + nomAffiche(b.chemin(QStringLiteral("Recettes.don")))
-                                + QStringLiteral(" n'a pas été enregistrée : sa version précédente n'a pas pu être "
-                                                 "conservée sous le nom ")
-                                + nomAffiche(b.chemin(QStringLiteral("Recettes.don.bak")))
-                                + QStringLiteral(". Le fichier de la base est resté tel quel."));
-        QCOMPARE(b.lire(QStringLiteral("Recettes.don")), baseUneRecette());
-        verifierUtilisable(b, 1);
+        QDir(b.dossier()).mkdir(Copie);
+        b.demarrerSurFichier(baseUneRecette());
+        changerEtSauver(b); // Cancel in the "Erreur !" box
+        QCOMPARE(b.boites(), (QStringList{erreurEcriture(AccesChemin, b.chemin(Copie)),
+                                          u("Zuta! | La base ") + nomAffiche(b.chemin(Recettes))
+                                              + u(" n'a pas été enregistrée : sa version précédente n'a pas pu être "
+                                                  "conservée sous le nom ")
+                                              + nomAffiche(b.chemin(Copie))
+                                              + u(". Le fichier de la base est resté tel quel.")}));
+        QCOMPARE(b.lire(Recettes), baseUneRecette());
+        b.verifierUtilisable(1);
     }
-
-    void baseManquante_creeeSansCopie()
-    {
-        Banc b;
-        b.reglages(b.chemin(QStringLiteral("Neuve.don")));
-        b.demarrer();
-        QVERIFY(QFileInfo::exists(b.chemin(QStringLiteral("Neuve.don"))));
-        QVERIFY(!QFileInfo::exists(b.chemin(QStringLiteral("Neuve.don.bak"))));
-    }
-
-    // ---------------------------------------------------------------- changed underneath
 
     void changeeParUnAutre_nonLaisseSonFichier()
     {
         Banc b;
-        b.ecrireOctets(QStringLiteral("Recettes.don"), baseUneRecette());
-        b.reglages(b.chemin(QStringLiteral("Recettes.don")));
-        b.demarrer();
-        ecrireAvecDate(b, QStringLiteral("Recettes.don"), baseAutreProgramme(), 5);
+        b.demarrerSurFichier(baseUneRecette());
+        ecrireAvecDate(b, baseAutreProgramme());
         b.plateforme.reponses.enqueue(R::Non);
         b.p().bases.SauverBase();
-        const QString nom = nomAffiche(b.chemin(QStringLiteral("Recettes.don")));
-        QCOMPARE(b.plateforme.boites.size(), 2);
-        QCOMPARE(b.plateforme.boites[0].boutons, Plateforme::Boutons::OuiNon);
+        const QString nom = nomAffiche(b.chemin(Recettes));
+        QCOMPARE(b.plateforme.boites.value(0).boutons, Plateforme::Boutons::OuiNon);
         QCOMPARE(b.boites(),
-                 (QStringList{BaseModifiee + QStringLiteral(" | Le fichier ") + nom
-                                  + QStringLiteral(" a été modifié par un autre programme depuis qu'il a été chargé "
-                                                   "ou enregistré ici.\nL'enregistrer maintenant remplacera ces "
-                                                   "modifications par la base affichée.\n\nRemplacer le fichier ?"),
-                              QStringLiteral("Zuta! | La base n'a pas été enregistrée. Le fichier ") + nom
-                                  + QStringLiteral(" est resté tel que l'autre programme l'a laissé.")}));
-        QCOMPARE(b.lire(QStringLiteral("Recettes.don")), baseAutreProgramme());
-        QVERIFY(!QFileInfo::exists(b.chemin(QStringLiteral("Recettes.don.bak"))));
-        verifierUtilisable(b, 1);
+                 (QStringList{u("Base modifiée | Le fichier ") + nom
+                                  + u(" a été modifié par un autre programme depuis qu'il a été chargé ou enregistré "
+                                      "ici.\nL'enregistrer maintenant remplacera ces modifications par la base "
+                                      "affichée.\n\nRemplacer le fichier ?"),
+                              u("Zuta! | La base n'a pas été enregistrée. Le fichier ") + nom
+                                  + u(" est resté tel que l'autre programme l'a laissé.")}));
+        QCOMPARE(b.lire(Recettes), baseAutreProgramme());
+        QVERIFY(!QFileInfo::exists(b.chemin(Copie)));
+        b.verifierUtilisable(1);
     }
 
-    void changeeParUnAutre_ouiRemplaceEtGardeSaVersion()
+    // Touched without a change: nothing asked. Changed (same size, another
+    // time: the bytes decide), Yes: replaced, its version kept as the copy;
+    // the file is ours again and the next save asks nothing. Changed after
+    // that save, then quitting: Yes to the save question, No to the
+    // overwrite leaves the other program's file.
+    void changeeParUnAutre_toucheeOuiPuisQuitterNon()
     {
         Banc b;
-        b.ecrireOctets(QStringLiteral("Recettes.don"), baseUneRecette());
-        b.reglages(b.chemin(QStringLiteral("Recettes.don")));
-        b.demarrer();
-        // Same size, another time: the bytes decide.
-        ecrireAvecDate(b, QStringLiteral("Recettes.don"), QByteArray(baseUneRecette()).replace("Tartes", "Crepes"), 5);
+        b.demarrerSurFichier(baseUneRecette());
+        ecrireAvecDate(b, baseUneRecette());
+        b.p().bases.SauverBase();
+        QVERIFY(b.boites().isEmpty());
+        ecrireAvecDate(b, baseAutreProgramme(true));
         b.plateforme.reponses.enqueue(R::Oui);
         b.p().bases.SauverBase();
         QCOMPARE(b.boites().size(), 1);
-        QCOMPARE(b.lire(QStringLiteral("Recettes.don")), baseUneRecette());
-        QCOMPARE(b.lire(QStringLiteral("Recettes.don.bak")), QByteArray(baseUneRecette()).replace("Tartes", "Crepes"));
-        // The file is ours again: the next save asks nothing.
+        QCOMPARE(b.lire(Recettes) + b.lire(Copie), baseUneRecette() + baseAutreProgramme(true));
         b.p().bases.SauverBase();
         QVERIFY(b.boites().isEmpty());
-    }
-
-    void toucheeSansChangement_neDemandeRien()
-    {
-        Banc b;
-        b.ecrireOctets(QStringLiteral("Recettes.don"), baseUneRecette());
-        b.reglages(b.chemin(QStringLiteral("Recettes.don")));
-        b.demarrer();
-        ecrireAvecDate(b, QStringLiteral("Recettes.don"), baseUneRecette(), 5);
-        b.p().bases.SauverBase();
-        QVERIFY(b.boites().isEmpty());
-    }
-
-    void changeeApresNotreSauvegarde_demande()
-    {
-        Banc b;
-        b.ecrireOctets(QStringLiteral("Recettes.don"), baseUneRecette());
-        b.reglages(b.chemin(QStringLiteral("Recettes.don")));
-        b.demarrer();
-        b.p().bases.SauverBase();
-        QVERIFY(b.boites().isEmpty());
-        ecrireAvecDate(b, QStringLiteral("Recettes.don"), baseAutreProgramme(), 5);
-        // Quitting: Yes to the save question, No to the overwrite.
-        b.plateforme.reponses.enqueue(R::Oui);
-        b.plateforme.reponses.enqueue(R::Non);
+        ecrireAvecDate(b, baseAutreProgramme());
+        b.plateforme.reponses << R::Oui << R::Non;
         b.p().bases.finProgramme = [] {};
         b.p().bases.TerminerProgramme();
         const QStringList boites = b.boites();
-        QCOMPARE(boites.size(), 3);
-        QVERIFY(boites[1].startsWith(BaseModifiee));
-        QCOMPARE(b.lire(QStringLiteral("Recettes.don")), baseAutreProgramme());
+        QVERIFY(boites.size() == 3 && boites[1].startsWith(u("Base modifiée | ")));
+        QCOMPARE(b.lire(Recettes), baseAutreProgramme());
     }
-
-    // ---------------------------------------------------------------- failing writes
-
-    // ---------------------------------------------------------------- locked, read-only, unreadable
 
     // Another program reads the base while the user saves: one box, neither
     // the base nor its previous copy touched; once it lets go, the save goes
@@ -221,43 +179,38 @@ private slots:
     void baseVerrouillee_nonRemplaceePuisEnregistree()
     {
         Banc b;
-        b.ecrireOctets(QStringLiteral("Recettes.don"), baseUneRecette());
-        b.ecrireOctets(QStringLiteral("Recettes.don.bak"), "copie plus ancienne");
-        b.reglages(b.chemin(QStringLiteral("Recettes.don")));
-        b.demarrer();
-        b.p().base.Cat(1) = QStringLiteral("Pâtisseries");
+        b.ecrireOctets(Copie, "copie plus ancienne");
+        b.demarrerSurFichier(baseUneRecette());
         {
-            VerrouAutreProgramme verrou(b.chemin(QStringLiteral("Recettes.don")), false);
+            VerrouAutreProgramme verrou(b.chemin(Recettes), false);
             QVERIFY(verrou.pris());
-            b.p().bases.SauverBase(); // Cancel in the "Erreur !" box
-            QCOMPARE(b.boites(), QStringList{pasEcrit(QStringLiteral("Fichier verrouillé par un autre programme"),
-                                                      b.chemin(QStringLiteral("Recettes.don")))});
-            QCOMPARE(b.lire(QStringLiteral("Recettes.don")), baseUneRecette());
-            QCOMPARE(b.lire(QStringLiteral("Recettes.don.bak")), QByteArray("copie plus ancienne"));
-            verifierUtilisable(b, 1);
+            changerEtSauver(b); // Cancel in the "Erreur !" box
+            QCOMPARE(b.boites(), QStringList{erreurEcriture(Verrouille, b.chemin(Recettes))});
+            QCOMPARE(b.lire(Recettes), baseUneRecette());
+            QCOMPARE(b.lire(Copie), QByteArray("copie plus ancienne"));
+            b.verifierUtilisable(1);
         }
         b.p().bases.SauverBase();
         QVERIFY(b.boites().isEmpty());
-        QVERIFY(b.lire(QStringLiteral("Recettes.don")).contains("P\xe2tisseries"));
-        QCOMPARE(b.lire(QStringLiteral("Recettes.don.bak")), baseUneRecette());
+        QVERIFY(b.lire(Recettes).contains("P\xe2tisseries"));
+        QCOMPARE(b.lire(Copie), baseUneRecette());
     }
 
-    // A base its owner made read-only: the same, even for root.
+    // A base its owner made read-only: the same, even for root; it is read
+    // as usual.
     void baseEnLectureSeule_nonRemplacee()
     {
         Banc b;
-        b.ecrireOctets(QStringLiteral("Recettes.don"), baseUneRecette());
-        b.reglages(b.chemin(QStringLiteral("Recettes.don")));
-        QVERIFY(QFile::setPermissions(b.chemin(QStringLiteral("Recettes.don")), QFileDevice::ReadOwner));
+        b.ecrireOctets(Recettes, baseUneRecette());
+        b.reglages(b.chemin(Recettes));
+        QVERIFY(QFile::setPermissions(b.chemin(Recettes), QFileDevice::ReadOwner));
         b.demarrer();
-        QVERIFY(b.boites().isEmpty()); // it is read as usual
-        b.p().base.Cat(1) = QStringLiteral("Pâtisseries");
-        b.p().bases.SauverBase();
-        QCOMPARE(b.boites(), QStringList{pasEcrit(QStringLiteral("Fichier en lecture seule"),
-                                                  b.chemin(QStringLiteral("Recettes.don")))});
-        QCOMPARE(b.lire(QStringLiteral("Recettes.don")), baseUneRecette());
-        QVERIFY(!QFileInfo::exists(b.chemin(QStringLiteral("Recettes.don.bak"))));
-        verifierUtilisable(b, 1);
+        QVERIFY(b.boites().isEmpty());
+        changerEtSauver(b);
+        QCOMPARE(b.boites(), QStringList{erreurEcriture(u("Fichier en lecture seule"), b.chemin(Recettes))});
+        QCOMPARE(b.lire(Recettes), baseUneRecette());
+        QVERIFY(!QFileInfo::exists(b.chemin(Copie)));
+        b.verifierUtilisable(1);
     }
 
     // A base that another program is writing at start, and a base whose
@@ -269,48 +222,40 @@ private slots:
         QTest::newRow("verrouillée par un autre programme") << true;
         QTest::newRow("lecture impossible") << false;
     }
+
     void baseIllisibleAuDemarrage()
     {
         QFETCH(bool, verrouillee);
         Banc b;
-        b.ecrireOctets(QStringLiteral("Recettes.don"), baseUneRecette());
-        const QString chemin = verrouillee ? b.chemin(QStringLiteral("Recettes.don"))
-                                           : QStringLiteral("/proc/self/clear_refs");
-        VerrouAutreProgramme verrou(b.chemin(QStringLiteral("Recettes.don")), true);
+        b.ecrireOctets(Recettes, baseUneRecette());
+        const QString chemin = verrouillee ? b.chemin(Recettes) : u("/proc/self/clear_refs");
+        VerrouAutreProgramme verrou(b.chemin(Recettes), true);
         QVERIFY(verrou.pris());
         b.reglages(chemin);
         b.demarrer();
-        const QString raison = verrouillee ? QStringLiteral("Fichier verrouillé par un autre programme")
-                                           : QStringLiteral("Erreur d'entrée/sortie");
         QCOMPARE(b.boites(),
-                 (QStringList{QStringLiteral("Erreur ! | ") + raison + QStringLiteral(" : ") + chemin,
-                              QStringLiteral("Zuta! | Le fichier ") + nomAffiche(chemin)
-                                  + QStringLiteral(" ne peut pas être lu (accès refusé ou fichier verrouillé).\n\n"
-                                                   "Ce fichier est laissé tel quel. Une base vide est ouverte à "
-                                                   "sa place ; elle ne sera pas enregistrée dans ce fichier sans "
-                                                   "votre accord.")}));
-        QCOMPARE(b.lire(QStringLiteral("Recettes.don")), baseUneRecette());
-        verifierUtilisable(b, 0);
+                 (QStringList{u("Erreur ! | ") + (verrouillee ? Verrouille : u("Erreur d'entrée/sortie")) + u(" : ") + chemin,
+                              u("Zuta! | Le fichier ") + nomAffiche(chemin)
+                                  + u(" ne peut pas être lu (accès refusé ou fichier verrouillé).\n\nCe fichier est "
+                                      "laissé tel quel. Une base vide est ouverte à sa place ; elle ne sera pas "
+                                      "enregistrée dans ce fichier sans votre accord.")}));
+        QCOMPARE(b.lire(Recettes), baseUneRecette());
+        b.verifierUtilisable(0);
     }
 
     // The base's folder replaced by a file while the program runs.
     void dossierDevenuFichier_messageEtBaseDeplaceeIntacte()
     {
         Banc b;
-        QDir(b.dossier()).mkdir(QStringLiteral("Sous"));
-        b.ecrireOctets(QStringLiteral("Sous/Recettes.don"), baseUneRecette());
-        b.reglages(b.chemin(QStringLiteral("Sous/Recettes.don")));
-        b.demarrer();
-        QVERIFY(QDir(b.dossier()).rename(QStringLiteral("Sous"), QStringLiteral("Ailleurs")));
-        b.ecrireOctets(QStringLiteral("Sous"), "un fichier");
+        QDir(b.dossier()).mkdir(u("Sous"));
+        b.demarrerSurFichier(baseUneRecette(), u("Sous/Recettes.don"));
+        QVERIFY(QDir(b.dossier()).rename(u("Sous"), u("Ailleurs")));
+        b.ecrireOctets(u("Sous"), "un fichier");
         b.p().bases.SauverBase();
-        const QStringList boites = b.boites();
-        QCOMPARE(boites.size(), 1);
-        QVERIFY(boites[0].startsWith(QStringLiteral("Erreur ! | Erreur d'accès au chemin/fichier")));
-        QVERIFY(boites[0].contains(nomAffiche(b.chemin(QStringLiteral("Sous/Recettes.don")))));
-        QCOMPARE(b.lire(QStringLiteral("Ailleurs/Recettes.don")), baseUneRecette());
-        QCOMPARE(b.lire(QStringLiteral("Sous")), QByteArray("un fichier"));
-        verifierUtilisable(b, 1);
+        QCOMPARE(b.boites(), QStringList{erreurEcriture(AccesChemin, b.chemin(u("Sous/Recettes.don")))});
+        QCOMPARE(b.lire(u("Ailleurs/Recettes.don")), baseUneRecette());
+        QCOMPARE(b.lire(u("Sous")), QByteArray("un fichier"));
+        b.verifierUtilisable(1);
     }
 
     // A base path naming a folder: told at start; saving over it needs a Yes,
@@ -318,24 +263,21 @@ private slots:
     void cheminDeBaseEstUnDossier()
     {
         Banc b;
-        QDir(b.dossier()).mkdir(QStringLiteral("Recettes.don"));
-        b.ecrireOctets(QStringLiteral("Recettes.don/garde.txt"), "rien");
-        b.reglages(b.chemin(QStringLiteral("Recettes.don")));
+        QDir(b.dossier()).mkdir(Recettes);
+        b.ecrireOctets(u("Recettes.don/garde.txt"), "rien");
+        b.reglages(b.chemin(Recettes));
         b.demarrer();
-        QStringList boites = b.boites();
-        QCOMPARE(boites.size(), 1);
-        QVERIFY(boites[0].contains(nomAffiche(b.chemin(QStringLiteral("Recettes.don")))));
-        QVERIFY(boites[0].contains(QStringLiteral("désigne un dossier")));
+        const QStringList debut = b.boites();
+        QVERIFY(debut.size() == 1 && debut[0].contains(nomAffiche(b.chemin(Recettes)) + u(" désigne un dossier")));
         b.plateforme.reponses.enqueue(R::Oui);
         b.p().bases.SauverBase();
-        boites = b.boites();
+        const QStringList boites = b.boites();
         QCOMPARE(boites.size(), 2);
-        QVERIFY(boites[0].startsWith(QStringLiteral("Attention ! | ")));
-        QVERIFY(boites[1].startsWith(QStringLiteral("Erreur ! | Erreur d'accès au chemin/fichier")));
-        QVERIFY(boites[1].contains(nomAffiche(b.chemin(QStringLiteral("Recettes.don")))));
-        QVERIFY(QFileInfo(b.chemin(QStringLiteral("Recettes.don"))).isDir());
-        QCOMPARE(b.lire(QStringLiteral("Recettes.don/garde.txt")), QByteArray("rien"));
-        verifierUtilisable(b, 0);
+        QVERIFY(boites[0].startsWith(u("Attention ! | ")));
+        QCOMPARE(boites[1], erreurEcriture(AccesChemin, b.chemin(Recettes)));
+        QVERIFY(QFileInfo(b.chemin(Recettes)).isDir());
+        QCOMPARE(b.lire(u("Recettes.don/garde.txt")), QByteArray("rien"));
+        b.verifierUtilisable(0);
     }
 
     // A program folder where nothing can be written, even by root: a folder of
@@ -344,23 +286,88 @@ private slots:
     void dossierProgrammeEnLectureSeule()
     {
         Banc b;
-        QVERIFY(QDir::setCurrent(QStringLiteral("/proc/self/fdinfo")));
+        QVERIFY(QDir::setCurrent(u("/proc/self/fdinfo")));
         b.demarrer();
         const QString dossier = b.p().etat.CheminAppli;
-        QVERIFY(dossier.startsWith(QStringLiteral("/proc/")));
-        QStringList boites = b.boites();
-        QCOMPARE(boites.size(), 1);
-        QVERIFY(boites[0].startsWith(QStringLiteral("Erreur ! | ")));
-        QVERIFY(boites[0].contains(nomAffiche(dossier + QStringLiteral("Zuta2005.don"))));
-        QVERIFY(b.fen().isVisible());
-        verifierUtilisable(b, 0);
+        QVERIFY(dossier.startsWith(u("/proc/")));
+        QCOMPARE(b.boites(), QStringList{erreurEcriture(u("Permission refusée"), dossier + u("Zuta2005.don"))});
+        b.verifierUtilisable(0);
         b.p().bases.finProgramme = [] {};
         b.plateforme.reponses.enqueue(R::Non); // no save
         b.p().bases.TerminerProgramme();
-        boites = b.boites();
-        QCOMPARE(boites.size(), 2);
-        QVERIFY(boites[1].startsWith(QStringLiteral("Erreur ! | ")));
-        QVERIFY(boites[1].contains(nomAffiche(dossier + QStringLiteral("Zuta.ini"))));
+        QCOMPARE(b.boites(), (QStringList{u("Confirmation de sauvegarde | Enregistrer les modifications\ndans la base de "
+                                            "données ?"),
+                                          erreurEcriture(u("Permission refusée"), dossier + u("Zuta.ini"))}));
+    }
+
+    void baseDeDechets()
+    {
+        Banc b;
+        const QByteArray dechets = "Bonjour" + hasard(5000), ini = reglagesVers(b, Recettes);
+        const QStringList boites = demarrerSurFichiers(b, dechets, ini);
+        QCOMPARE(boites.size(), 1);
+        QVERIFY(boites[0].contains(nomAffiche(b.chemin(Recettes)) + u(" n'est pas une base Zuta!")));
+        verifierApres(b, dechets, ini, 0);
+    }
+
+    // Cut in the name of recipe 1,200 of a realistic base: the 1,199 before it
+    // are read, every counter agrees with them.
+    void grandeBaseCoupee()
+    {
+        Banc b;
+        auto t = std::make_unique<Tables>();
+        Generateur::Parametres parametres = Generateur::baseDemo();
+        parametres.recettes = 2000;
+        Generateur::remplir(*t, parametres);
+        t->RecettTexte(1200, 3) = u("Coupure ici");
+        const QByteArray entiere = Codec::encoder(FichierBase::ecrire(*t));
+        const QByteArray coupee = entiere.left(entiere.indexOf("\"Coupure ici\"")), ini = reglagesVers(b, Recettes);
+        QCOMPARE(demarrerSurFichiers(b, coupee, ini), (QStringList{u("Erreur ! | Fin de fichier atteinte"), lueEnPartie(b, 1199)}));
+        QCOMPARE(b.p().base.NbRecett, 1199);
+        QCOMPARE(incoherence(b.p().base), QString());
+        verifierApres(b, coupee, ini, 1199);
+    }
+
+    void comptesAuDelaDesTables()
+    {
+        Banc b;
+        const QByteArray base = "-1 \r\nv1.2b\r\n 999 \r\nDesserts\r\n 1 \r\n 1 \r\nTartes\r\n 1 \r\n";
+        const QByteArray ini = reglagesVers(b, Recettes);
+        QCOMPARE(demarrerSurFichiers(b, base, ini),
+                 (QStringList{u("Erreur ! | L'indice n'appartient pas à la sélection"), lueEnPartie(b, 0)}));
+        QCOMPARE(b.p().base.NbCat, 0);
+        verifierApres(b, base, ini, 0);
+    }
+
+    void reglagesDeDechets()
+    {
+        Banc b;
+        const QByteArray ini = "abc\r\n\xff\xfe xyz\r\n,,,,\r\n\"\r\n" + hasard(300);
+        // One box for the first bad value, one naming the file; the last
+        // line of a damaged file is no base path: the default base opens.
+        QCOMPARE(demarrerSurFichiers(b, QByteArray(), ini),
+                 (QStringList{u("Erreur ! | Incompatibilité de type"),
+                              u("Zuta! | Le fichier des réglages ") + nomAffiche(b.chemin(u("Zuta.ini")))
+                                  + u(" contient des valeurs illisibles : elles gardent leur valeur par défaut. Le "
+                                      "fichier sera réécrit à la fin du programme.")}));
+        QCOMPARE(b.p().etat.CheminBase, b.chemin(u("Zuta2005.don")));
+        QCOMPARE(QDir(b.dossier()).entryList(QDir::Files), (QStringList{u("Zuta.ini"), u("Zuta2005.don")}));
+        verifierApres(b, QByteArray(), ini, 0);
+    }
+
+    // The missing base is created empty under its name, without a copy of
+    // an older version.
+    void ligne5SurBaseManquante()
+    {
+        Banc b;
+        const QByteArray ini = reglagesVers(b, u("Disparue.don"));
+        QCOMPARE(demarrerSurFichiers(b, QByteArray(), ini),
+                 QStringList{u("Zuta! | La base ") + nomAffiche(b.chemin(u("Disparue.don")))
+                             + u(" est introuvable.\nUne nouvelle base vide est créée sous ce nom.")});
+        QCOMPARE(b.p().etat.CheminBase, b.chemin(u("Disparue.don")));
+        QCOMPARE(b.lire(u("Disparue.don")), BaseVide);
+        QVERIFY(!QFileInfo::exists(b.chemin(u("Disparue.don.bak"))) && !b.p().etat.BaseIlisible);
+        verifierApres(b, QByteArray(), ini, 0);
     }
 };
 

@@ -1,6 +1,3 @@
 zuta_test(tst_fichierbase SOURCES base/tst_fichierbase.cpp)
-zuta_test(tst_tables SOURCES base/tst_tables.cpp)
 # Core tests of the recipe base.
-zuta_test(TestConversion SOURCES base/tst_conversion.cpp)
-zuta_test(tst_generateur SOURCES base/tst_generateur.cpp)
 zuta_test(TestPannes SOURCES base/tst_pannes.cpp)

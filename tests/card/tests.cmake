@@ -1,3 +1,1 @@
-zuta_test(TstNomsFiche SOURCES card/tst_nomsfiche.cpp)
 zuta_test(TstFiche GUI SOURCES card/tst_fiche.cpp)
-zuta_test(TstFicheCompteurs GUI SOURCES card/tst_fiche_compteurs.cpp)

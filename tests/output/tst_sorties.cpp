@@ -1,17 +1,14 @@
-// The index file and both printouts through the real main window.
+// The index file and both printouts through the real main window, and the
+// layout of "Index.txt" byte for byte.
 #include "Banc.h"
+#include "base/Collation.h"
+#include "output/MiseEnPageIndex.h"
 #include "output/RoutinesSorties.h"
 #include "platform/ImpressionQt.h"
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPrinter>
-#include <QPushButton>
 
 namespace {
 using L = LigneImprimee;
-const QString Toutes = QStringLiteral(" --> TOUTES");
+const QString Toutes = u(" --> TOUTES");
 
 L ligne(const QString& texte, int taille, bool gras = false, bool italique = false, bool souligne = false)
 {
@@ -25,231 +22,206 @@ void choisir(QComboBox* liste, const QStringList& entrees, int position)
     liste->setCurrentIndex(position);
 }
 
-// A printer that writes a PDF file: the real printing layer in a test.
-class PlateformePdf : public PlateformeScriptee {
-public:
-    explicit PlateformePdf(QString chemin) : m_chemin(std::move(chemin)) {}
-    std::unique_ptr<Impression> choisirImprimante(const QString& titre) override
-    {
-        titresImpression.append(titre);
-        return std::make_unique<ImpressionQt>(m_chemin);
-    }
+QList<L> entete() { return {ligne("Zuta! v1.2b", 14, false, true), ligne("", 14), ligne("", 14)}; }
 
-private:
-    QString m_chemin;
-};
+using namespace MiseEnPageIndex;
+const QDateTime Quand(QDate(2026, 12, 6), QTime(14, 5, 9));
+
+Criteres tousCriteres() { return {Toutes, Toutes, u(" --> TOUS"), u("Peu importe"), QString()}; }
+QString blancs(int n) { return QString(n, QLatin1Char(' ')); }
+
+// The header of a search with every criterion on "all", then the count.
+QStringList enteteIndex(const QString& nombre)
+{
+    return {u("Zuta! v1.2b - Index créé le 06/12/2026 à 14:05:09"), QString(), u("Catégorie : Toutes"),
+            u("Magazine : Tous"), QString(), nombre, QString(), QString()};
+}
 } // namespace
 
 Q_DECLARE_METATYPE(LigneImprimee)
 
+// Every test starts the program on an empty base: the search lists hold
+// their "all" entries only.
 class TestSorties : public QObject {
     Q_OBJECT
+    std::unique_ptr<Banc> banc;
+    FrmPrincipal* f = nullptr;
+    Collation collation;
+
+    QString index(const QList<Entree>& e, const Criteres& c = tousCriteres())
+    {
+        return composer(c, Quand, e, collation).texte;
+    }
 
     // A base of a few recipes; the found list holds the given slots, in order.
-    static void remplir(Programme& p, const QList<int>& trouvees)
+    void remplir(const QList<int>& trouvees)
     {
+        Programme& p = banc->p();
         remplirTables(p.base, {u("Desserts/Tartes"), u("Plats/")}, {u("Elle"), u("Marmiton")},
                       {{"Tarte aux pommes", 1, 1, 1, 0, "12", "45"},
                        {"Gratin", 2, 1, 2, 0, " hs 3", "7-8", "Four chaud\r\nServir tiède"},
                        {"Flan", 1, 1, 2, 0, "", "", "   "}});
         QStringList noms;
-        p.fen->ListTmp.clear();
         for (int r : trouvees) {
             noms << (r <= 3 ? p.base.RecettTexte(r, 3) : u("Perdue"));
-            p.fen->ListTmp << noms.last() + QChar(0xFF) + " " + QString::number(r);
+            f->ListTmp << noms.last() + QChar(0xFF) + " " + QString::number(r);
         }
-        p.fen->definirLignesRecettes(noms);
+        f->definirLignesRecettes(noms);
     }
-
-    static void criteresTous(FrmPrincipal& f)
-    {
-        choisir(f.ComboRechCat, {Toutes, "Desserts"}, 0);
-        choisir(f.ComboRechSousCat, {Toutes}, 0);
-        choisir(f.ComboRechMag, {" --> TOUS", "Elle"}, 0);
-        f.ComboTeste->setCurrentIndex(0);
-        f.TextRech->clear();
-    }
-
-    static QList<L> entete() { return {ligne("Zuta! v1.2b", 14, false, true), ligne("", 14), ligne("", 14)}; }
 
 private slots:
+    void init()
+    {
+        banc = std::make_unique<Banc>();
+        f = &banc->demarrer();
+    }
+
+    void cleanup() { banc.reset(); }
+
     // ---- Index file ----
 
     void creerIndex_fichierOctetPourOctetPuisOuvert()
     {
-        Banc banc;
-        FrmPrincipal& f = banc.demarrer();
-        remplir(banc.p(), {3, 2, 1});
-        choisir(f.ComboRechCat, {Toutes, "Desserts"}, 1);
-        choisir(f.ComboRechSousCat, {Toutes, "Tartes"}, 1);
-        choisir(f.ComboRechMag, {" --> TOUS", "Elle"}, 0);
-        f.ComboTeste->setCurrentIndex(2);
-        f.TextRech->setText(" a ");
-        banc.p().sorties.CreerIndex();
-
-        const QByteArray attendu = "Zuta! v1.2b - Index cr\xE9\xE9 le 06/12/2026 \xE0 14:05:09\r\n"
-                                   "\r\n"
+        remplir({3, 2, 1});
+        choisir(f->ComboRechCat, {Toutes, "Desserts"}, 1);
+        choisir(f->ComboRechSousCat, {Toutes, "Tartes"}, 1);
+        f->ComboTeste->setCurrentIndex(2);
+        f->TextRech->setText(" a ");
+        banc->p().sorties.CreerIndex();
+        const QByteArray attendu = "Zuta! v1.2b - Index cr\xE9\xE9 le 06/12/2026 \xE0 14:05:09\r\n\r\n"
                                    "Cat\xE9gorie : Desserts (Tartes uniquement)\r\n"
                                    "Magazine : Tous\r\n"
                                    "Recettes non-test\xE9" "es uniquement\r\n"
-                                   "Nom des recettes contenant le texte :  a \r\n"
-                                   "\r\n"
-                                   "3 recettes\r\n"
-                                   "\r\n"
-                                   "\r\n"
-                                   "\r\n"
-                                   "Elle n\xB0  12  page  45  -Tarte aux pommes\r\n"
-                                   "\r\n"
-                                   "Marmiton" "                 " "  -Flan\r\n"  // 3 + 4 + 7 + 3 blanks
+                                   "Nom des recettes contenant le texte :  a \r\n\r\n"
+                                   "3 recettes\r\n\r\n\r\n\r\n"
+                                   "Elle n\xB0  12  page  45  -Tarte aux pommes\r\n\r\n"
+                                   "Marmiton" "                 " "  -Flan\r\n" // 3 + 4 + 7 + 3 blanks
                                    "         n\xB0HS 3  page 7-8  -Gratin\r\n";
-        QCOMPARE(banc.lire("Index.txt"), attendu);
-        QCOMPARE(banc.plateforme.ouverts, QStringList(banc.chemin("Index.txt")));
-        const QChar s(0xD0);
-        QCOMPARE(f.ListIndex.first(), QStringLiteral("Elle") + s + "  12" + s + " 45" + s + "Tarte aux pommes");
-        QCOMPARE(f.ListIndex.size(), 3);
-        QVERIFY(banc.boites().isEmpty());
+        QCOMPARE(banc->lire("Index.txt"), attendu);
+        QCOMPARE(banc->plateforme.ouverts, QStringList(banc->chemin("Index.txt")));
+        QVERIFY(banc->boites().isEmpty());
     }
 
     void creerIndex_fichierImpossibleAEcrire_messageNommantLeFichier()
     {
-        Banc banc;
-        FrmPrincipal& f = banc.demarrer();
-        remplir(banc.p(), {1});
-        criteresTous(f);
-        QVERIFY(QDir(banc.dossier()).mkdir("Index.txt"));  // cannot be replaced by a file
-        banc.p().sorties.CreerIndex();
-        const auto boites = banc.plateforme.boites;
-        QCOMPARE(boites.size(), 1);
-        QCOMPARE(boites[0].titre, QStringLiteral("Zuta!"));
-        QCOMPARE(boites[0].icone, Plateforme::Icone::Exclamation);
-        QVERIFY(boites[0].texte.startsWith(QStringLiteral("L'index n'a pas pu être créé.")));
-        QVERIFY(boites[0].texte.contains(banc.chemin("Index.txt")));
-        QVERIFY(banc.plateforme.ouverts.isEmpty());
+        remplir({1});
+        QVERIFY(QDir(banc->dossier()).mkdir("Index.txt")); // cannot be replaced by a file
+        banc->p().sorties.CreerIndex();
+        QCOMPARE(banc->plateforme.boites.size(), 1);
+        QCOMPARE(banc->plateforme.boites[0].icone, Plateforme::Icone::Exclamation);
+        QCOMPARE(banc->boites(), QStringList{u("Zuta! | L'index n'a pas pu être créé.\n\n")
+                                             + pasEcrit(u("Erreur d'accès au chemin/fichier"), banc->chemin("Index.txt"))});
+        QVERIFY(banc->plateforme.ouverts.isEmpty());
         // The base in memory and the found list are untouched.
-        QCOMPARE(banc.p().base.RecettTexte(1, 3), QStringLiteral("Tarte aux pommes"));
-        QCOMPARE(f.lignesRecettes(), QStringList("Tarte aux pommes"));
+        QCOMPARE(banc->p().base.RecettTexte(1, 3), u("Tarte aux pommes"));
+        QCOMPARE(f->lignesRecettes(), QStringList("Tarte aux pommes"));
     }
 
     void creerIndex_ligneHorsTable_erreurPuisLeResteEcrit()
     {
-        Banc banc;
-        FrmPrincipal& f = banc.demarrer();
-        remplir(banc.p(), {1, 40000});
-        criteresTous(f);
-        banc.plateforme.reponses << Plateforme::Reponse::Annuler;
-        banc.p().sorties.CreerIndex();
-        QCOMPARE(banc.boites(), QStringList("Erreur ! | L'indice n'appartient pas à la sélection"));
-        QVERIFY(banc.lire("Index.txt").endsWith("1 recette\r\n\r\n\r\n\r\nElle n\xB0" "12  page 45  -Tarte aux pommes\r\n"));
+        remplir({1, 40000});
+        banc->plateforme.reponses << Plateforme::Reponse::Annuler;
+        banc->p().sorties.CreerIndex();
+        QCOMPARE(banc->boites(), QStringList("Erreur ! | L'indice n'appartient pas à la sélection"));
+        QVERIFY(banc->lire("Index.txt").endsWith("1 recette\r\n\r\n\r\n\r\nElle n\xB0" "12  page 45  -Tarte aux pommes\r\n"));
     }
 
     void creerIndex_caractereHorsWindows1252_pointDInterrogation()
     {
-        Banc banc;
-        FrmPrincipal& f = banc.demarrer();
-        remplir(banc.p(), {});
-        criteresTous(f);
-        f.TextRech->setText(QStringLiteral("tarte \u0153\u2192"));  // œ is in Windows-1252, the arrow is not
-        banc.p().sorties.CreerIndex();
-        QVERIFY(banc.lire("Index.txt").contains("Nom des recettes contenant le texte : tarte \x9C?\r\n"));
-        const QStringList boites = banc.boites();
-        QCOMPARE(boites.size(), 1);
-        QVERIFY(boites[0].contains(banc.chemin("Index.txt")));
-        QCOMPARE(banc.plateforme.ouverts.size(), 1);
+        f->TextRech->setText(u("tarte \u0153\u2192")); // œ is in Windows-1252, the arrow is not
+        banc->p().sorties.CreerIndex();
+        QVERIFY(banc->lire("Index.txt").contains("Nom des recettes contenant le texte : tarte \x9C?\r\n"));
+        QCOMPARE(banc->boites(), QStringList{u("Zuta! | Certains caractères ne peuvent pas être enregistrés dans le "
+                                               "fichier « ") + banc->chemin("Index.txt")
+                                             + u(" » : ils y sont remplacés par « ? ».")});
+        QCOMPARE(banc->plateforme.ouverts.size(), 1);
     }
 
-    // ---- Printing a recipe ----
+    // ---- Printing ----
 
     void impressions_dialogueAnnule_rienNiMessage()
     {
-        Banc banc;
-        banc.demarrer();
-        remplir(banc.p(), {1});
-        banc.p().sorties.ImprimerRecette();
-        QCOMPARE(banc.p().etat.ImpressionAnnulee, 1);
-        banc.p().etat.ImpressionAnnulee = 0;
-        banc.p().sorties.ImprimerListe();
-        QCOMPARE(banc.p().etat.ImpressionAnnulee, 1);
-        QCOMPARE(banc.plateforme.titresImpression, QStringList({"Imprimer la recette", "Imprimer la liste des recettes"}));
-        QVERIFY(banc.plateforme.impressions.isEmpty());
-        QVERIFY(banc.boites().isEmpty());
+        remplir({1});
+        banc->p().sorties.ImprimerRecette();
+        QCOMPARE(banc->p().etat.ImpressionAnnulee, 1);
+        banc->p().etat.ImpressionAnnulee = 0;
+        banc->p().sorties.ImprimerListe();
+        QCOMPARE(banc->p().etat.ImpressionAnnulee, 1);
+        QCOMPARE(banc->plateforme.titresImpression, QStringList({"Imprimer la recette", "Imprimer la liste des recettes"}));
+        QVERIFY(banc->plateforme.impressions.isEmpty());
+        QVERIFY(banc->boites().isEmpty());
+    }
+
+    // The card's fields as they are shown (not yet validated): name,
+    // category, sub-category, magazine, number, page, notes; tested.
+    void imprimerRecette_controlesCommeAffiches_data()
+    {
+        QTest::addColumn<QStringList>("champs");
+        QTest::addColumn<bool>("teste");
+        QTest::addColumn<QList<L>>("attendu");
+        QTest::newRow("tout rempli") << QStringList{"  Tarte fine  ", " Desserts ", "Tartes", "Elle ", " 12", "45 ",
+                                                    "  Pâte feuilletée\nFour 200°"} << true
+                                     << (entete() << ligne("Tarte fine", 16, true) << ligne("", 12)
+                                                  << ligne("Desserts / Tartes", 12) << ligne("", 12)
+                                                  << ligne("Elle n°12 page 45", 12) << ligne("", 12)
+                                                  << ligne("Recette testée", 12) << ligne("", 12)
+                                                  << ligne("Notes :", 12, false, false, true)
+                                                  << ligne("  Pâte feuilletée", 12) << ligne("Four 200°", 12));
+        const auto soupe = [](const QString& categories) {
+            return entete() << ligne("Soupe", 16, true) << ligne("", 12) << ligne(categories, 12) << ligne("", 12)
+                            << ligne("Maxi n° page ", 12) << ligne("", 12) << ligne("Recette non-testée", 12)
+                            << ligne("", 12) << ligne("Notes :", 12, false, false, true) << ligne("", 12);
+        };
+        // No category: nothing of the sub-category shown; no sub-category.
+        QTest::newRow("sans categorie") << QStringList{"Soupe", "  ", "Potages", "Maxi", "", "", ""} << false
+                                        << soupe(QString());
+        QTest::newRow("sans sous-categorie") << QStringList{"Soupe", "Soupes", "", "Maxi", "", "", ""} << false
+                                             << soupe(u("Soupes / "));
     }
 
     void imprimerRecette_controlesCommeAffiches()
     {
-        Banc banc;
-        FrmPrincipal& f = banc.demarrer();
-        f.TextRecettNom->setText("  Tarte fine  ");
-        f.ComboRecettCat->setEditText(" Desserts ");
-        f.ComboRecettSousCat->setEditText("Tartes");
-        f.ComboRecettMag->setEditText("Elle ");
-        f.TextRecettNumero->setText(" 12");
-        f.TextRecettPage->setText("45 ");
-        f.CheckRecettTeste->setChecked(true);
-        f.TextRecettComment->setPlainText("  Pâte feuilletée\nFour 200°");
-        banc.plateforme.imprimantes << true;
-        banc.p().sorties.ImprimerRecette();
-        QCOMPARE(banc.p().etat.ImpressionAnnulee, 0);
-        QCOMPARE(banc.plateforme.impressions.size(), 1);
-        QCOMPARE(banc.plateforme.impressions[0]->lignes,
-                 entete() << ligne("Tarte fine", 16, true) << ligne("", 12) << ligne("Desserts / Tartes", 12)
-                          << ligne("", 12) << ligne("Elle n°12 page 45", 12) << ligne("", 12)
-                          << ligne("Recette testée", 12) << ligne("", 12) << ligne("Notes :", 12, false, false, true)
-                          << ligne("  Pâte feuilletée", 12) << ligne("Four 200°", 12));
-        QVERIFY(banc.plateforme.impressions[0]->termine);
-        QVERIFY(banc.boites().isEmpty());
+        QFETCH(QStringList, champs);
+        QFETCH(bool, teste);
+        QFETCH(QList<L>, attendu);
+        f->TextRecettNom->setText(champs[0]);
+        f->ComboRecettCat->setEditText(champs[1]);
+        f->ComboRecettSousCat->setEditText(champs[2]);
+        f->ComboRecettMag->setEditText(champs[3]);
+        f->TextRecettNumero->setText(champs[4]);
+        f->TextRecettPage->setText(champs[5]);
+        f->TextRecettComment->setPlainText(champs[6]);
+        f->CheckRecettTeste->setChecked(teste);
+        banc->plateforme.imprimantes << true;
+        banc->p().sorties.ImprimerRecette();
+        QCOMPARE(banc->p().etat.ImpressionAnnulee, 0);
+        QCOMPARE(banc->plateforme.impressions.size(), 1);
+        QCOMPARE(banc->plateforme.impressions[0]->lignes, attendu);
+        QVERIFY(banc->plateforme.impressions[0]->termine);
+        QVERIFY(banc->boites().isEmpty());
     }
-
-    void imprimerRecette_casLimites()
-    {
-        Banc banc;
-        FrmPrincipal& f = banc.demarrer();
-        // No issue, no page, no category (a sub-category shown), empty notes, not tested.
-        f.TextRecettNom->setText("Soupe");
-        f.ComboRecettCat->setEditText("  ");
-        f.ComboRecettSousCat->setEditText("Potages");
-        f.ComboRecettMag->setEditText("Maxi");
-        banc.plateforme.imprimantes << true << true;
-        banc.p().sorties.ImprimerRecette();
-        const auto& lignes = banc.plateforme.impressions[0]->lignes;
-        QCOMPARE(lignes[5], ligne("", 12));
-        QCOMPARE(lignes[7], ligne("Maxi n° page ", 12));
-        QCOMPARE(lignes[9], ligne("Recette non-testée", 12));
-        QCOMPARE(lignes.mid(11), QList<L>({ligne("Notes :", 12, false, false, true), ligne("", 12)}));
-        // A category with an empty sub-category box.
-        f.ComboRecettCat->setEditText("Soupes");
-        f.ComboRecettSousCat->setEditText("");
-        banc.p().sorties.ImprimerRecette();
-        QCOMPARE(banc.plateforme.impressions[1]->lignes[5], ligne("Soupes / ", 12));
-    }
-
-    // ---- Printing the list ----
 
     void imprimerListe_blocsDansLOrdreAffiche_data()
     {
         QTest::addColumn<QList<int>>("trouvees");
         QTest::addColumn<bool>("notes");
         QTest::addColumn<QList<L>>("attendu");
-        QTest::newRow("vide") << QList<int>{} << true << (entete() << ligne("Aucune recette", 10) << ligne("", 10));
-        QTest::newRow("une recette") << QList<int>{1} << false
-                                     << (entete() << ligne("1 recette", 10) << ligne("", 10)
-                                                  << ligne("- Tarte aux pommes", 10, true)
-                                                  << ligne("Elle n°12 page 45 (Desserts / Tartes)", 10) << ligne("", 10));
         const QList<L> tarte{ligne("- Tarte aux pommes", 10, true), ligne("Elle n°12 page 45 (Desserts / Tartes)", 10),
                              ligne("", 10)};
+        const QList<L> gratin{ligne("- Gratin", 10, true), ligne("Marmiton n°HS 3 page 7-8 (Plats / )", 10)};
+        QTest::newRow("vide") << QList<int>{} << true << (entete() << ligne("Aucune recette", 10) << ligne("", 10));
+        QTest::newRow("une recette") << QList<int>{1} << false << (entete() << ligne("1 recette", 10) << ligne("", 10)
+                                                                            << tarte);
         QTest::newRow("sans notes") << QList<int>{3, 2, 1} << false
                                     << (entete() << ligne("3 recettes", 10) << ligne("", 10) << ligne("- Flan", 10, true)
-                                                 << ligne("Marmiton (Desserts / Tartes)", 10) << ligne("", 10)
-                                                 << ligne("- Gratin", 10, true)
-                                                 << ligne("Marmiton n°HS 3 page 7-8 (Plats / )", 10) << ligne("", 10)
-                                                 << tarte);
+                                                 << ligne("Marmiton (Desserts / Tartes)", 10) << ligne("", 10) << gratin
+                                                 << ligne("", 10) << tarte);
         // Notes in small italics under an underlined title; notes of blanks are printed.
         QTest::newRow("avec notes") << QList<int>{3, 2, 1} << true
                                     << (entete() << ligne("3 recettes", 10) << ligne("", 10) << ligne("- Flan", 10, true)
                                                  << ligne("Marmiton (Desserts / Tartes)", 10)
                                                  << ligne("Notes:", 8, false, true, true) << ligne("   ", 8, false, true)
-                                                 << ligne("", 10) << ligne("- Gratin", 10, true)
-                                                 << ligne("Marmiton n°HS 3 page 7-8 (Plats / )", 10)
-                                                 << ligne("Notes:", 8, false, true, true)
+                                                 << ligne("", 10) << gratin << ligne("Notes:", 8, false, true, true)
                                                  << ligne("Four chaud", 8, false, true)
                                                  << ligne("Servir tiède", 8, false, true) << ligne("", 10) << tarte);
     }
@@ -259,18 +231,15 @@ private slots:
         QFETCH(QList<int>, trouvees);
         QFETCH(bool, notes);
         QFETCH(QList<L>, attendu);
-        Banc banc;
-        banc.demarrer();
-        remplir(banc.p(), trouvees);
-        banc.fen().CheckNotes->setChecked(notes);
-        banc.plateforme.imprimantes << true;
-        banc.p().sorties.ImprimerListe();
-        QCOMPARE(banc.plateforme.impressions[0]->lignes, attendu);
-        QVERIFY(banc.plateforme.impressions[0]->termine);
+        remplir(trouvees);
+        f->CheckNotes->setChecked(notes);
+        banc->plateforme.imprimantes << true;
+        banc->p().sorties.ImprimerListe();
+        QCOMPARE(banc->plateforme.impressions[0]->lignes, attendu);
+        QVERIFY(banc->plateforme.impressions[0]->termine);
     }
 
-    // ---- The real printing layer ----
-
+    // The real printing layer, writing a PDF file.
     void impressionQt_pdfAvecSautsDePageEtLignesRepliees()
     {
         QTemporaryDir dossier;
@@ -287,10 +256,9 @@ private slots:
         // One line far wider than the paper: wrapped, it fills several pages.
         QString longue;
         for (int i = 0; i < 3000; ++i)
-            longue += QStringLiteral("mot%1 ").arg(i);
+            longue += u("mot%1 ").arg(i);
         imp.imprimer({longue});
-        QVERIFY(imp.lignes() > 100);
-        QVERIFY(imp.pages() >= 2);
+        QVERIFY(imp.lignes() > 100 && imp.pages() >= 2);
         imp.finDocument();
         QFile f(chemin);
         QVERIFY(f.open(QIODevice::ReadOnly));
@@ -299,24 +267,103 @@ private slots:
         QCOMPARE(pdf.count("/Type /Page\n"), imp.pages());
     }
 
-    void imprimerListe_versPdfParLaVraieCouche()
+    // ---- The layout of "Index.txt", byte for byte ----
+
+    // Entries as magazine, number, page, name; the expected lines after the count.
+    void mises_data()
     {
-        QTemporaryDir dossier;
-        PlateformePdf plateforme(dossier.filePath("recettes.pdf"));
-        const QString ancien = QDir::currentPath();
-        QDir::setCurrent(dossier.path());
-        {
-            Programme p(plateforme);
-            p.Main();
-            remplir(p, {3, 2, 1});
-            p.fen->CheckNotes->setChecked(true);
-            p.sorties.ImprimerListe();
-            QCOMPARE(p.etat.ImpressionAnnulee, 0);
-        }
-        QDir::setCurrent(ancien);
-        QVERIFY(plateforme.boites.isEmpty());
-        QFile f(dossier.filePath("recettes.pdf"));
-        QVERIFY(f.open(QIODevice::ReadOnly) && f.read(4) == "%PDF" && f.size() > 2000);
+        QTest::addColumn<QStringList>("entrees");
+        QTest::addColumn<QString>("nombre");
+        QTest::addColumn<QStringList>("corps");
+        const QString suite = blancs(4 + 3 + 2 + 7 + 2) + "  -";
+        QTest::newRow("aucune recette: deux lignes vides") << QStringList() << "Aucune recette" << QStringList();
+        QTest::newRow("une recette: singulier, trois lignes vides")
+            << QStringList{"Elle", "12", "45", "Tarte aux pommes"} << "1 recette"
+            << QStringList{"", "Elle n°12  page 45  -Tarte aux pommes"};
+        QTest::newRow("numeros 9 et 12 alignes a droite et dans l'ordre")
+            << QStringList{"Marmiton", "12", "3", "Flan", "Marmiton", "9", "10", "Gratin"} << "2 recettes"
+            << QStringList{"", "Marmiton n° 9  page 10  -Gratin", blancs(8) + " n°12  page  3  -Flan"};
+        QTest::newRow("numero en minuscules: majuscules sans blancs")
+            << QStringList{"Elle", " hs 3 ", " 12 bis", "Soupe"} << "1 recette"
+            << QStringList{"", "Elle n°HS 3  page 12 BIS  -Soupe"};
+        QTest::newRow("trois recettes d'une page: seul le nom apres la premiere")
+            << QStringList{"Elle", "12", "45", "Crêpes", "Elle", "12", "45", "Beignets", "Elle", "12", "45", "Ananas"}
+            << "3 recettes" << QStringList{"", "Elle n°12  page 45  -Ananas", suite + "Beignets", suite + "Crêpes"};
+        QTest::newRow("numero sans page: des blancs a la place de la page")
+            << QStringList{"Régal", "5", "", "Pâté en croûte"} << "1 recette"
+            << QStringList{"", "Régal n°5         -Pâté en croûte"};
+        QTest::newRow("sans numero ni page: colonnes de blancs")
+            << QStringList{"Elle", "12", "45", "Tarte", "Elle", "", "  ", "Salade"} << "2 recettes"
+            << QStringList{"", "Elle" + blancs(3 + 2 + 7 + 2) + "  -Salade", blancs(4) + " n°12  page 45  -Tarte"};
+        QTest::newRow("meme numero dans deux magazines: reecrit, une ligne vide entre")
+            << QStringList{"Marie Claire", "12", "5", "B", "Elle", "12", "5", "A"} << "2 recettes"
+            << QStringList{"", "Elle n°12  page 5  -A", "", "Marie Claire n°12  page 5  -B"};
+        QTest::newRow("premier magazine vide: ni ligne vide ni nom")
+            << QStringList{"Elle", "2", "7", "B", "", "1", "8", "A"} << "2 recettes"
+            << QStringList{" n°1  page 8  -A", "", "Elle n°2  page 7  -B"};
+        // Whole key lines would put "Elle à table" first: the separator sorts like a letter.
+        QTest::newRow("magazine qui commence un autre: avant lui")
+            << QStringList{"Elle à table", "1", "1", "A", "elle", "1", "1", "Z", "Elle", "1", "1", "B"} << "3 recettes"
+            << QStringList{"", "Elle n°1  page 1  -B", "", "elle n°1  page 1  -Z", "", "Elle à table n°1  page 1  -A"};
+        QTest::newRow("noms d'une page: ordre de la collation")
+            << QStringList{"M", "1", "1", "Tartelette", "M", "1", "1", "tarte", "M", "1", "1", "Éclair"} << "3 recettes"
+            << QStringList{"", "M n°1  page 1  -Éclair", blancs(15) + "-tarte", blancs(15) + "-Tartelette"};
+    }
+
+    void mises()
+    {
+        QFETCH(QStringList, entrees);
+        QFETCH(QString, nombre);
+        QFETCH(QStringList, corps);
+        QList<Entree> e;
+        for (qsizetype i = 0; i + 3 < entrees.size(); i += 4)
+            e.append({entrees[i], entrees[i + 1], entrees[i + 2], entrees[i + 3]});
+        QCOMPARE(index(e), lignes(enteteIndex(nombre) + corps));
+    }
+
+    // (The file's bytes in Windows-1252: creerIndex_fichierOctetPourOctetPuisOuvert.)
+    void cles_lignesDeTravailEtSeparateurDansLesTextes()
+    {
+        // The working list keeps the key lines: magazine, number, page, name.
+        const QChar s = Separateur;
+        const Index i = composer(tousCriteres(), Quand, {{"Marmiton", "12", "3", "Flan"}, {"Marmiton", "9", "10", "Gratin"}},
+                                 collation);
+        QCOMPARE(i.cles, QStringList({u("Marmiton") + s + " 9" + s + "10" + s + "Gratin",
+                                      u("Marmiton") + s + "12" + s + " 3" + s + "Flan"}));
+        // The separator inside the texts leaves the index whole.
+        const QString mag = u("Cuisine") + s + "Vins";
+        const QString nom = u("Poulet ") + s + " riz";
+        const Index j = composer(tousCriteres(), Quand, {{mag, u("1") + s + "2", "3", nom}}, collation);
+        QCOMPARE(j.texte, lignes(enteteIndex("1 recette") << QString() << mag + " n°1" + s + "2  page 3  -" + nom));
+        QCOMPARE(j.cles, QStringList(mag + s + "1" + s + "2" + s + "3" + s + nom));
+    }
+
+    void criteres_data()
+    {
+        QTest::addColumn<QStringList>("choix");  // category, sub-category, magazine, tested, text
+        QTest::addColumn<QStringList>("attendu");
+        const QString tous = " --> TOUS";
+        QTest::newRow("categorie") << QStringList{"Desserts", Toutes, tous, "Peu importe", ""}
+                                   << QStringList{"Catégorie : Desserts", "Magazine : Tous"};
+        QTest::newRow("sous-categorie") << QStringList{"Desserts", "Tartes", "Elle", "Peu importe", ""}
+                                        << QStringList{"Catégorie : Desserts (Tartes uniquement)", "Magazine : Elle"};
+        // A text of blanks is no criterion.
+        QTest::newRow("non-testee") << QStringList{Toutes, Toutes, tous, "Non-testée", " "}
+                                    << QStringList{"Catégorie : Toutes", "Magazine : Tous", "Recettes non-testées uniquement"};
+        QTest::newRow("tous les criteres")
+            << QStringList{"Plats", "Poissons", "Maxi", "Testée", "  thon "}
+            << QStringList{"Catégorie : Plats (Poissons uniquement)", "Magazine : Maxi",
+                           "Recettes testées uniquement", "Nom des recettes contenant le texte :   thon "};
+    }
+
+    void criteres()
+    {
+        QFETCH(QStringList, choix);
+        QFETCH(QStringList, attendu);
+        const Criteres c{choix[0], choix[1], choix[2], choix[3], choix[4]};
+        QStringList l{u("Zuta! v1.2b - Index créé le 06/12/2026 à 14:05:09"), QString()};
+        l << attendu << QString() << "Aucune recette" << QString() << QString();
+        QCOMPARE(index({}, c), lignes(l));
     }
 };
 

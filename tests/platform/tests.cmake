@@ -1,1 +1,0 @@
-zuta_test(tst_politique SOURCES platform/tst_politique.cpp)
