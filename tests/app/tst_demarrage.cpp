@@ -70,6 +70,23 @@ private slots:
                                                         + u("\r\n")));
     }
 
+    // A base path that Windows-1252 cannot hold: the settings file gets "?"
+    // in its place, never a stray byte, and the user is told.
+    void cheminHorsWindows1252_remplaceEtDit()
+    {
+        Banc b;
+        b.demarrer();
+        b.boites();
+        const QString chemin = b.chemin(u("Recettes Ωmega.don"));
+        b.p().etat.CheminBase = chemin; // as chosen in the "Charger" dialog
+        b.p().EcrireIni();
+        QCOMPARE(b.boites(), QStringList{u("Zuta! | Le chemin de la base « ") + chemin
+                                         + u(" » contient des caractères que le fichier « Zuta.ini » ne peut pas "
+                                             "enregistrer : ils y sont remplacés par « ? ».\nLa base ne sera pas "
+                                             "rouverte automatiquement au prochain démarrage.")});
+        QCOMPARE(b.lire(u("Zuta.ini")).right(20), QByteArray("Recettes ?mega.don\r\n"));
+    }
+
     void ligne5AvecVirgule_lueEntiere()
     {
         Banc b;

@@ -273,7 +273,11 @@ private slots:
         b.p().bases.SauverBase();
         const QStringList boites = b.boites();
         QCOMPARE(boites.size(), 2);
-        QVERIFY(boites[0].startsWith(u("Attention ! | ")));
+        QCOMPARE(boites[0], u("Attention ! | Le chemin ") + nomAffiche(b.chemin(Recettes))
+                                + u(" désigne un dossier, pas un fichier de base.\n\nCe fichier n'a pas été modifié. "
+                                    "L'enregistrer maintenant remplacera tout son contenu par la base affichée.\n"
+                                    "Remplacer le fichier ")
+                                + nomAffiche(b.chemin(Recettes)) + u(" ?"));
         QCOMPARE(boites[1], erreurEcriture(AccesChemin, b.chemin(Recettes)));
         QVERIFY(QFileInfo(b.chemin(Recettes)).isDir());
         QCOMPARE(b.lire(u("Recettes.don/garde.txt")), QByteArray("rien"));
@@ -337,6 +341,20 @@ private slots:
                  (QStringList{u("Erreur ! | L'indice n'appartient pas à la sélection"), lueEnPartie(b, 0)}));
         QCOMPARE(b.p().base.NbCat, 0);
         verifierApres(b, base, ini, 0);
+
+        // Saving while another program writes the file: the file as it was
+        // read cannot be kept aside, so the base is not saved either.
+        VerrouAutreProgramme verrou(b.chemin(Recettes), true);
+        QVERIFY(verrou.pris());
+        b.p().bases.SauverBase();
+        QCOMPARE(b.boites(),
+                 (QStringList{u("Erreur ! | ") + Verrouille + u(" : ") + QDir::toNativeSeparators(b.chemin(Recettes)),
+                              u("Zuta! | La base ") + nomAffiche(b.chemin(Recettes))
+                                  + u(" n'a pas été enregistrée : le fichier lu avec des erreurs n'a pas pu être "
+                                      "conservé sous le nom ")
+                                  + nomAffiche(b.chemin(u("Recettes-ERREURS.don"))) + u(". Il est resté tel quel.")}));
+        QCOMPARE(b.lire(Recettes), base);
+        QVERIFY(!QFileInfo::exists(b.chemin(u("Recettes-ERREURS.don"))));
     }
 
     void reglagesDeDechets()
