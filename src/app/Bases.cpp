@@ -250,13 +250,18 @@ bool RoutinesBases::garderVersionPrecedente()
     if (!info.exists() || info.isDir())
         return true;
     const QString copie = cheminSauvegarde(base);
+    return copierBaseSous(copie, QStringLiteral("sa version précédente n'a pas pu être conservée sous le nom ")
+                                     + nomAffiche(copie) + QStringLiteral(". Le fichier de la base est resté tel quel."));
+}
+
+bool RoutinesBases::copierBaseSous(const QString& copie, const QString& siEchec)
+{
+    const QString base = p.etat.CheminBase;
     if (p.politique.etape([&] { Fichiers::ecrireSur(copie, Fichiers::lire(base)); }))
         return true;
     p.plateforme.message(QStringLiteral("Zuta!"),
-                         QStringLiteral("La base ") + nomAffiche(base)
-                             + QStringLiteral(" n'a pas été enregistrée : sa version précédente n'a pas pu être "
-                                              "conservée sous le nom ")
-                             + nomAffiche(copie) + QStringLiteral(". Le fichier de la base est resté tel quel."),
+                         QStringLiteral("La base ") + nomAffiche(base) + QStringLiteral(" n'a pas été enregistrée : ")
+                             + siEchec,
                          Plateforme::Boutons::OK, Plateforme::Icone::Exclamation);
     return false;
 }
@@ -342,15 +347,9 @@ bool RoutinesBases::garderBaseAvecErreurs()
     if (!QFileInfo::exists(base))
         return true;
     const QString garde = cheminErreurs(base);
-    if (!p.politique.etape([&] { Fichiers::ecrireSur(garde, Fichiers::lire(base)); })) {
-        p.plateforme.message(QStringLiteral("Zuta!"),
-                             QStringLiteral("La base ") + nomAffiche(base)
-                                 + QStringLiteral(" n'a pas été enregistrée : le fichier lu avec des erreurs n'a pas "
-                                                  "pu être conservé sous le nom ")
-                                 + nomAffiche(garde) + QStringLiteral(". Il est resté tel quel."),
-                             Plateforme::Boutons::OK, Plateforme::Icone::Exclamation);
+    if (!copierBaseSous(garde, QStringLiteral("le fichier lu avec des erreurs n'a pas pu être conservé sous le nom ")
+                                   + nomAffiche(garde) + QStringLiteral(". Il est resté tel quel.")))
         return false;
-    }
     p.etat.BaseLueAvecErreurs = false;
     p.plateforme.message(QStringLiteral("Zuta!"),
                          QStringLiteral("La base ") + nomAffiche(base)

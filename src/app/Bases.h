@@ -80,6 +80,9 @@ private:
     bool changeeDepuis(const QString& chemin) const;
     bool confirmerEcrasementModifiee();
     bool garderVersionPrecedente();
+    // Copies the base file under another name through the safe write; when
+    // that fails, tells that the base was not saved and why (`siEchec`).
+    bool copierBaseSous(const QString& copie, const QString& siEchec);
 
     void ConvertirBase(const QString& texte, const QByteArray& octets, Conversion::Genre genre);
     void creerBaseManquante();
