@@ -30,6 +30,7 @@ for cible in "${cibles[@]}"; do
   cp -r "$racine/tests/fuzz/corpus/${cible#fuzz_}/." "$corpus/" 2>/dev/null || true
   echo "== $cible (${duree[0]#-})"
   journal=$(mktemp)
+  debut=$SECONDS
   if ! "$racine/build-fuzz/tests/fuzz/$cible" "${duree[@]}" -timeout=10 -rss_limit_mb=2048 \
     -print_final_stats=1 -artifact_prefix="$corpus/" "$corpus" >"$journal" 2>&1; then
     tail -n 60 "$journal"
@@ -37,5 +38,6 @@ for cible in "${cibles[@]}"; do
     exit 1
   fi
   grep -E '^stat::(number_of_executed_units|average_exec_per_sec|peak_rss_mb)' "$journal"
+  echo "temps: $((SECONDS - debut)) s, corpus: $(find "$corpus" -type f | wc -l) entrées, $(du -sk "$corpus" | cut -f1) Kio"
   rm -rf "$corpus" "$journal"
 done
