@@ -60,7 +60,7 @@ void ajouterFichiers(Registre& registre, BancProgramme& banc)
         p.base.ViderCompteurs();
     });
     registre.ajouter(Ecriture, 40, [&p] { p.bases.EcrireBase(); }, [&] {
-        if (Fichiers::lire(banc.cheminBase()) != banc.octets())
+        if (Fichiers::lire(banc.cheminBase(), Fichiers::TailleMaxBase) != banc.octets())
             echec(QStringLiteral("la base écrite diffère de la base générée"));
     });
 }

@@ -4,7 +4,6 @@
 #include "Reglages.h"
 #include "base/Codec.h"
 #include "base/FichierBase.h"
-#include "base/Fichiers.h"
 #include "platform/ErreurExecution.h"
 #include "windows/FrmSauvegarde.h"
 #include <QCoreApplication>
@@ -85,18 +84,17 @@ void RoutinesBases::LireBase()
     p.etat.BaseLueAvecErreurs = false;
     p.etat.BaseIlisible = false;
     m_raisonIllisible.clear();
-    const QFileInfo info(chemin);
-    if (!info.exists()) {
+    const Fichiers::Examen examen = Fichiers::examiner(chemin, Fichiers::TailleMaxBase);
+    if (examen.absent()) {
         creerBaseManquante();
         return;
     }
-    if (info.isDir()) {
-        baseIllisible(QStringLiteral("Le chemin ") + nomAffiche(chemin)
-                      + QStringLiteral(" désigne un dossier, pas un fichier de base."));
+    if (examen.refuse()) {
+        baseIllisible(baseRefusee(chemin, examen), Remplacement::Jamais);
         return;
     }
     QByteArray octets;
-    if (!p.politique.etape([&] { octets = Fichiers::lire(chemin); })) {
+    if (!p.politique.etape([&] { octets = Fichiers::lire(chemin, Fichiers::TailleMaxBase); })) {
         baseIllisible(QStringLiteral("Le fichier ") + nomAffiche(chemin)
                       + QStringLiteral(" ne peut pas être lu (accès refusé ou fichier verrouillé)."));
         return;
@@ -126,6 +124,15 @@ void RoutinesBases::LireBase()
                              Plateforme::Boutons::OK, Plateforme::Icone::Exclamation);
 }
 
+QString RoutinesBases::baseRefusee(const QString& chemin, const Fichiers::Examen& examen)
+{
+    if (examen.tropGrand())
+        return QStringLiteral("Le fichier ") + nomAffiche(chemin) + QStringLiteral(" ")
+            + Fichiers::pourquoiRefuse(examen) + QStringLiteral(" : ce n'est pas une base Zuta!.");
+    return QStringLiteral("Le chemin ") + nomAffiche(chemin) + QStringLiteral(" désigne ")
+        + Fichiers::nature(examen.genre) + QStringLiteral(", pas un fichier de base.");
+}
+
 void RoutinesBases::creerBaseManquante()
 {
     // A missing base becomes a new empty base under its name. Only the
@@ -141,20 +148,22 @@ void RoutinesBases::creerBaseManquante()
     EcrireBase();
 }
 
-void RoutinesBases::baseIllisible(const QString& explication)
+void RoutinesBases::baseIllisible(const QString& explication, Remplacement remplacement)
 {
     // The file is left exactly as it is; the empty base shown in its place
-    // is not written over it without the user's say.
+    // is not written over it without the user's say, and never over a path
+    // that is no file of the program.
     p.base.ViderCompteurs();
     p.etat.BaseIlisible = true;
     m_raisonIllisible = explication;
     p.AfficherTitre();
-    p.plateforme.message(QStringLiteral("Zuta!"),
-                         explication
-                             + QStringLiteral("\n\nCe fichier est laissé tel quel. Une base vide est ouverte à sa "
-                                              "place ; elle ne sera pas enregistrée dans ce fichier sans votre "
-                                              "accord."),
-                         Plateforme::Boutons::OK, Plateforme::Icone::Exclamation);
+    const QString suite = remplacement == Remplacement::AvecAccord
+        ? QStringLiteral("\n\nCe fichier est laissé tel quel. Une base vide est ouverte à sa place ; elle ne sera "
+                         "pas enregistrée dans ce fichier sans votre accord.")
+        : QStringLiteral("\n\nCe chemin est laissé tel quel. Une base vide est ouverte à sa place ; elle ne pourra "
+                         "pas y être enregistrée.");
+    p.plateforme.message(QStringLiteral("Zuta!"), explication + suite, Plateforme::Boutons::OK,
+                         Plateforme::Icone::Exclamation);
 }
 
 // ---------------------------------------------------------------- conversion
@@ -198,6 +207,8 @@ void RoutinesBases::ConvertirBase(const QString& texte, const QByteArray& octets
 
 void RoutinesBases::SauverBase()
 {
+    if (!cheminEnregistrable())
+        return;
     if (!confirmerEcrasementModifiee())
         return;
     if (p.etat.BaseIlisible && !confirmerEcrasementIllisible())
@@ -257,7 +268,7 @@ bool RoutinesBases::garderVersionPrecedente()
 bool RoutinesBases::copierBaseSous(const QString& copie, const QString& siEchec)
 {
     const QString base = p.etat.CheminBase;
-    if (p.politique.etape([&] { Fichiers::ecrireSur(copie, Fichiers::lire(base)); }))
+    if (p.politique.etape([&] { Fichiers::ecrireSur(copie, Fichiers::lire(base, Fichiers::TailleMaxBase)); }))
         return true;
     p.plateforme.message(QStringLiteral("Zuta!"),
                          QStringLiteral("La base ") + nomAffiche(base) + QStringLiteral(" n'a pas été enregistrée : ")
@@ -275,22 +286,38 @@ void RoutinesBases::memoriserEmpreinte(const QString& chemin, const QByteArray& 
 bool RoutinesBases::changeeDepuis(const QString& chemin) const
 {
     // Only the file that was read or written last is compared; a file that
-    // has gone holds nothing to lose. Size and time first; the bytes decide
+    // has gone, or was replaced by no regular file, holds nothing to lose
+    // (a path that is no regular file is never written). Size and time first; the bytes decide
     // when they differ (a file touched but not changed is not a change).
     if (m_empreinte.chemin.isEmpty() || QDir::cleanPath(m_empreinte.chemin) != QDir::cleanPath(chemin))
         return false;
-    const QFileInfo info(chemin);
-    if (!info.exists() || info.isDir())
+    if (!Fichiers::examiner(chemin, Fichiers::TailleMaxBase).ordinaire())
         return false;
+    const QFileInfo info(chemin);
     if (info.size() == m_empreinte.taille && info.lastModified().toMSecsSinceEpoch() == m_empreinte.modifiee)
         return false;
     QByteArray octets;
     try {
-        octets = Fichiers::lire(chemin);
+        octets = Fichiers::lire(chemin, Fichiers::TailleMaxBase);
     } catch (const ErreurExecution&) {
         return true; // unreadable now: it has changed
     }
     return octets.size() != m_empreinte.taille || qHash(octets) != m_empreinte.hachage;
+}
+
+bool RoutinesBases::cheminEnregistrable()
+{
+    // A device, a pipe or a file too large to be a base was refused when it
+    // was read: nothing the program writes ever takes its place.
+    const QString base = p.etat.CheminBase;
+    const Fichiers::Examen examen = Fichiers::examiner(base, Fichiers::TailleMaxBase);
+    if (!examen.refuse())
+        return true;
+    p.plateforme.message(QStringLiteral("Zuta!"),
+                         QStringLiteral("La base ") + nomAffiche(base) + QStringLiteral(" n'a pas été enregistrée : ce chemin ")
+                             + Fichiers::pourquoiRefuse(examen) + QStringLiteral(". Il est resté tel quel."),
+                         Plateforme::Boutons::OK, Plateforme::Icone::Exclamation);
+    return false;
 }
 
 bool RoutinesBases::confirmerEcrasementModifiee()
@@ -362,6 +389,8 @@ bool RoutinesBases::garderBaseAvecErreurs()
 
 bool RoutinesBases::DemanderSauvegarde()
 {
+    // Any answer but No saves: a question dismissed with Escape or its close
+    // button saves too, so that no change is lost by a slip of the hand.
     const auto reponse = p.plateforme.message(QStringLiteral("Confirmation de sauvegarde"),
                                               QStringLiteral("Enregistrer les modifications\ndans la base de données ?"),
                                               Plateforme::Boutons::OuiNon, Plateforme::Icone::Question);
@@ -421,11 +450,21 @@ void RoutinesBases::CommandNouvelle_Click()
         {QStringLiteral("Créer une nouvelle base de données Zuta!"), p.etat.CheminAppli, FiltreBases, ExtensionBases});
     if (!chemin)
         return;
-    if (QFileInfo::exists(*chemin)) {
+    const Fichiers::Examen examen = Fichiers::examiner(*chemin, Fichiers::TailleMaxBase);
+    if (!examen.absent() && !examen.ordinaire()) {
+        p.plateforme.message(QStringLiteral("Zuta!"),
+                             QStringLiteral("Une base ne peut pas être créée sous ") + nomAffiche(*chemin)
+                                 + QStringLiteral(" : ce chemin désigne ") + Fichiers::nature(examen.genre)
+                                 + QStringLiteral(", pas un fichier ordinaire."),
+                             Plateforme::Boutons::OK, Plateforme::Icone::Exclamation);
+        return;
+    }
+    if (!examen.absent()) {
+        // Only a clear Yes overwrites: a dismissed question changes nothing.
         const auto reponse = p.plateforme.message(QStringLiteral("Cette nouvelle base existe déjà !"),
                                                   QStringLiteral("Ecraser ?\r\n") + *chemin,
                                                   Plateforme::Boutons::OuiNon, Plateforme::Icone::Exclamation);
-        if (reponse == Plateforme::Reponse::Non)
+        if (reponse != Plateforme::Reponse::Oui)
             return;
     }
     p.etat.CheminBase = *chemin;

@@ -1,5 +1,6 @@
 #pragma once
 #include "base/Conversion.h"
+#include "base/Fichiers.h"
 #include <QByteArray>
 #include <QList>
 #include <QRect>
@@ -86,7 +87,10 @@ private:
 
     void ConvertirBase(const QString& texte, const QByteArray& octets, Conversion::Genre genre);
     void creerBaseManquante();
-    void baseIllisible(const QString& explication);
+    static QString baseRefusee(const QString& chemin, const Fichiers::Examen& examen);
+    bool cheminEnregistrable();
+    enum class Remplacement { AvecAccord, Jamais };
+    void baseIllisible(const QString& explication, Remplacement remplacement = Remplacement::AvecAccord);
     bool confirmerEcrasementIllisible();
     bool garderBaseAvecErreurs();
     void memoriserPositionNormale();

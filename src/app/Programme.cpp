@@ -70,7 +70,15 @@ void Programme::fixerCheminAppli()
 void Programme::LireIni()
 {
     const QString chemin = etat.CheminAppli + Reglages::NomFichier;
-    if (!Fichiers::existe(chemin)) {
+    const Fichiers::Examen examen = Fichiers::examiner(chemin, Fichiers::TailleMaxPetitFichier);
+    if (examen.refuse())
+        plateforme.message(QStringLiteral("Zuta!"),
+                           QStringLiteral("Le fichier des réglages « ") + QDir::toNativeSeparators(chemin)
+                               + QStringLiteral(" » ") + Fichiers::pourquoiRefuse(examen)
+                               + QStringLiteral(" : il n'est ni lu ni remplacé, et les réglages prennent leur valeur "
+                                                "par défaut."),
+                           Plateforme::Boutons::OK, Plateforme::Icone::Exclamation);
+    if (examen.absent() || examen.refuse()) {
         // First start: the program's own defaults, without a word.
         etat.OptionNotes = 0;
         etat.OptionInfoBulles = 1;
@@ -80,7 +88,7 @@ void Programme::LireIni()
     }
     QString texte;
     Reglages::Valeurs v{etat.OptionNotes, etat.OptionInfoBulles, etat.FenHaut, etat.FenGauche, etat.CheminBase};
-    if (politique.etape([&] { texte = Codec::decoder(Fichiers::lire(chemin)); })
+    if (politique.etape([&] { texte = Codec::decoder(Fichiers::lire(chemin, Fichiers::TailleMaxPetitFichier)); })
         && !Reglages::lire(texte, v, politique)) {
         // A damaged file's last line is no base path unless it is a full one.
         if (!QDir::isAbsolutePath(v.CheminBase))
@@ -135,6 +143,11 @@ void Programme::placerFenetre(bool premierDemarrage)
 
 void Programme::EcrireIni()
 {
+    // A settings path that names no file of the program was refused at
+    // start-up, and said so: it stays as it is.
+    const QString chemin = etat.CheminAppli + Reglages::NomFichier;
+    if (Fichiers::examiner(chemin, Fichiers::TailleMaxPetitFichier).refuse())
+        return;
     const Reglages::Valeurs v{etat.OptionNotes, etat.OptionInfoBulles, etat.FenHaut, etat.FenGauche, etat.CheminBase};
     const QString texte = Reglages::ecrire(v);
     bool remplace = false;
@@ -146,7 +159,7 @@ void Programme::EcrireIni()
                                                 "enregistrer : ils y sont remplacés par « ? ».\nLa base ne sera pas "
                                                 "rouverte automatiquement au prochain démarrage."),
                            Plateforme::Boutons::OK, Plateforme::Icone::Information);
-    politique.etape([&] { Fichiers::ecrireSur(etat.CheminAppli + Reglages::NomFichier, octets); });
+    politique.etape([&] { Fichiers::ecrireSur(chemin, octets); });
 }
 
 void Programme::AfficherTitre()

@@ -34,18 +34,66 @@ QString nomAffiche(const QString& chemin)
 }
 } // namespace
 
-QByteArray lire(const QString& chemin)
+Examen examiner(const QString& chemin, qint64 tailleMax)
 {
-    QFile f(chemin);
-    if (!f.exists())
-        throw ErreurExecution(Erreurs::FichierIntrouvable + QStringLiteral(" : ") + nomAffiche(chemin));
-    if (QFileInfo(chemin).isDir() || !f.open(QIODevice::ReadOnly))
-        throw ErreurExecution(Erreurs::PermissionRefusee + QStringLiteral(" : ") + nomAffiche(chemin));
+    const NatureFichier::Etat etat = NatureFichier::examiner(chemin);
+    return {etat.genre, etat.taille, tailleMax};
+}
+
+QString nature(NatureFichier::Genre genre)
+{
+    using G = NatureFichier::Genre;
+    switch (genre) {
+    case G::Dossier: return QStringLiteral("un dossier");
+    case G::Peripherique: return QStringLiteral("un périphérique");
+    case G::Tube: return QStringLiteral("un tube nommé");
+    case G::Socket: return QStringLiteral("un socket");
+    case G::Special: return QStringLiteral("un fichier spécial");
+    case G::Ordinaire: return QStringLiteral("un fichier");
+    case G::Absent: break;
+    }
+    return QStringLiteral("rien");
+}
+
+namespace {
+// Whole megabytes, rounded up: a file just over the bound never reads as
+// equal to it.
+QString enMo(qint64 octets)
+{
+    return QStringLiteral("%1 Mo").arg((octets + Mo - 1) / Mo);
+}
+} // namespace
+
+QString pourquoiRefuse(const Examen& e)
+{
+    if (e.tropGrand())
+        return QStringLiteral("est trop volumineux (") + enMo(e.taille) + QStringLiteral(", pour ") + enMo(e.tailleMax)
+            + QStringLiteral(" au plus)");
+    return QStringLiteral("désigne ") + nature(e.genre) + QStringLiteral(", pas un fichier ordinaire");
+}
+
+QByteArray lire(const QString& chemin, qint64 tailleMax)
+{
+    const auto echec = [&](const QString& description) {
+        return ErreurExecution(description + QStringLiteral(" : ") + nomAffiche(chemin));
+    };
+    if (!QFileInfo::exists(chemin))
+        throw echec(Erreurs::FichierIntrouvable);
+    QFile f;
+    NatureFichier::Etat etat;
+    if (!NatureFichier::ouvrirEnLecture(f, chemin, etat))
+        throw echec(Erreurs::PermissionRefusee);
+    if (etat.genre != NatureFichier::Genre::Ordinaire)
+        throw echec(Erreurs::PasUnFichierOrdinaire);
+    if (etat.taille > tailleMax)
+        throw echec(Erreurs::FichierTropVolumineux);
     if (VerrouFichier::empecheLecture(chemin))
-        throw ErreurExecution(Erreurs::FichierVerrouille + QStringLiteral(" : ") + nomAffiche(chemin));
+        throw echec(Erreurs::FichierVerrouille);
     QByteArray octets = f.readAll();
     if (f.error() != QFileDevice::NoError)
-        throw ErreurExecution(Erreurs::ErreurEntreeSortie + QStringLiteral(" : ") + nomAffiche(chemin));
+        throw echec(Erreurs::ErreurEntreeSortie);
+    if (octets.size() > tailleMax) // it grew while it was read
+        throw echec(Erreurs::FichierTropVolumineux);
     return octets;
 }
 
@@ -69,6 +117,9 @@ void verifierRemplacable(const QString& chemin)
         echecEcriture(Erreurs::ErreurAccesChemin, chemin);
     if (!info.exists())
         return;
+    // A device or a pipe is never replaced by a file of the program.
+    if (NatureFichier::examiner(chemin).genre != NatureFichier::Genre::Ordinaire)
+        echecEcriture(Erreurs::PasUnFichierOrdinaire, chemin);
     // A file made read-only (no write permission for anyone, as the
     // read-only attribute on Windows) stays as it is, even for an
     // administrator whom the system itself would let replace it.

@@ -9,6 +9,7 @@
 #include "search/ListeTrouvee.h"
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -86,7 +87,14 @@ void RoutinesSorties::CreerIndex()
                              Plateforme::Boutons::OK, Plateforme::Icone::Exclamation);
         return;
     }
-    p.plateforme.ouvrir(chemin);
+    p.plateforme.ouvrir(chemin, [this, chemin] {
+        // The index is written all the same: the user is told where.
+        p.plateforme.message(QStringLiteral("Zuta!"),
+                             QStringLiteral("L'index a été créé, mais aucun programme n'a pu l'ouvrir. Il se trouve "
+                                            "dans le fichier :\n")
+                                 + QDir::toNativeSeparators(chemin),
+                             Plateforme::Boutons::OK, Plateforme::Icone::Information);
+    });
 }
 
 void RoutinesSorties::ecrireIndex(const QString& chemin, const QString& texte)

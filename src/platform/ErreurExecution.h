@@ -26,5 +26,7 @@ inline const QString DisquePlein = QStringLiteral("Disque plein");
 inline const QString ErreurEntreeSortie = QStringLiteral("Erreur d'entrée/sortie");
 inline const QString FichierVerrouille = QStringLiteral("Fichier verrouillé par un autre programme");
 inline const QString FichierLectureSeule = QStringLiteral("Fichier en lecture seule");
+inline const QString PasUnFichierOrdinaire = QStringLiteral("Ce n'est pas un fichier ordinaire");
+inline const QString FichierTropVolumineux = QStringLiteral("Fichier trop volumineux");
 inline const QString DepassementCapacite = QStringLiteral("Dépassement de capacité");
 } // namespace Erreurs

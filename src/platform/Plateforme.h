@@ -1,6 +1,7 @@
 #pragma once
 #include <QDateTime>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -13,7 +14,10 @@ class Plateforme {
 public:
     enum class Boutons { OK, OuiNon, ReessayerAnnuler };
     enum class Icone { Aucune, Question, Exclamation, Information };
-    enum class Reponse { OK, Oui, Non, Reessayer, Annuler };
+    // Fermee: the box was closed without an answer (Escape, its close
+    // button). Each question says what that means; for most it is the answer
+    // that changes nothing.
+    enum class Reponse { OK, Oui, Non, Reessayer, Annuler, Fermee };
 
     struct DialogueFichier {
         QString titre;
@@ -31,8 +35,9 @@ public:
     // The printer dialog with its title; nothing when it is cancelled or
     // cannot be shown. The printing layer writes to the chosen printer.
     virtual std::unique_ptr<Impression> choisirImprimante(const QString& titre) = 0;
-    // The desktop's "open" for a file path or an address (mailto:, http:).
-    // Its result is not looked at.
-    virtual void ouvrir(const QString& cible) = 0;
+    // Hands a file path or an address (mailto:, https:) to the desktop's
+    // "open". When the desktop cannot open it (no opener, or the opener
+    // fails), siEchec is called, possibly later from the event loop.
+    virtual void ouvrir(const QString& cible, std::function<void()> siEchec) = 0;
     virtual QDateTime maintenant() = 0;
 };

@@ -1,11 +1,11 @@
 #include "PlateformeQt.h"
-#include "RaccourciInternet.h"
 #include "Impression.h"
 #include "ImpressionQt.h"
-#include <QDesktopServices>
+#include "OuvertureBureau.h"
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QUrl>
@@ -46,15 +46,21 @@ Plateforme::Reponse PlateformeQt::message(const QString& titre, const QString& t
     case Boutons::OuiNon: boite.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
     case Boutons::ReessayerAnnuler: boite.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel); break;
     }
-    switch (boite.exec()) {
+    // Escape and the close button would otherwise press No or Cancel: a
+    // hidden button of their own tells a dismissed box from an answer.
+    QPushButton* fermer = boite.addButton(QMessageBox::Close);
+    fermer->hide();
+    boite.setEscapeButton(fermer);
+    boite.exec();
+    switch (boite.standardButton(boite.clickedButton())) {
     case QMessageBox::Yes: return Reponse::Oui;
     case QMessageBox::No: return Reponse::Non;
     case QMessageBox::Retry: return Reponse::Reessayer;
+    case QMessageBox::Cancel: return Reponse::Annuler;
     case QMessageBox::Ok: return Reponse::OK;
     default: break;
     }
-    // Closing the box with Escape or its close button.
-    return boutons == Boutons::OuiNon ? Reponse::Non : boutons == Boutons::OK ? Reponse::OK : Reponse::Annuler;
+    return boutons == Boutons::OK ? Reponse::OK : Reponse::Fermee;
 }
 
 std::optional<QString> PlateformeQt::dialogueOuvrir(const DialogueFichier& d)
@@ -86,16 +92,8 @@ std::unique_ptr<Impression> PlateformeQt::choisirImprimante(const QString& titre
     return std::make_unique<ImpressionQt>(std::move(imprimante));
 }
 
-void PlateformeQt::ouvrir(const QString& cible)
+void PlateformeQt::ouvrir(const QString& cible, std::function<void()> siEchec)
 {
-    if (RaccourciInternet::estRaccourci(cible)) {
-        // Linux desktops do not open internet shortcuts: open the address the
-        // shortcut names. A missing or unreadable shortcut shows nothing.
-        const QString adresse = RaccourciInternet::adresseDuFichier(cible);
-        if (RaccourciInternet::adresseSure(adresse))
-            QDesktopServices::openUrl(QUrl(adresse));
-        return;
-    }
     const bool adresse = cible.startsWith(QLatin1String("mailto:")) || cible.contains(QLatin1String("://"));
-    QDesktopServices::openUrl(adresse ? QUrl(cible) : QUrl::fromLocalFile(cible));
+    OuvertureBureau::ouvrir(adresse ? QUrl(cible) : QUrl::fromLocalFile(cible), &m_ouvertures, std::move(siEchec));
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "Plateforme.h"
+#include <QObject>
 
 class QWidget;
 
@@ -14,9 +15,11 @@ public:
     std::optional<QString> dialogueOuvrir(const DialogueFichier& d) override;
     std::optional<QString> dialogueEnregistrer(const DialogueFichier& d) override;
     std::unique_ptr<Impression> choisirImprimante(const QString& titre) override;
-    void ouvrir(const QString& cible) override;
+    void ouvrir(const QString& cible, std::function<void()> siEchec) override;
     QDateTime maintenant() override { return QDateTime::currentDateTime(); }
 
 private:
     QWidget* m_parent = nullptr;
+    // Ends the watch of the openers still running when the platform goes.
+    QObject m_ouvertures;
 };

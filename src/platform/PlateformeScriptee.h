@@ -52,7 +52,12 @@ public:
     std::optional<QString> dialogueOuvrir(const DialogueFichier& d) override;
     std::optional<QString> dialogueEnregistrer(const DialogueFichier& d) override;
     std::unique_ptr<Impression> choisirImprimante(const QString& titre) override;
-    void ouvrir(const QString& cible) override { ouverts.append(cible); }
+    void ouvrir(const QString& cible, std::function<void()> siEchec) override
+    {
+        ouverts.append(cible);
+        if (ouvertureEchoue)
+            siEchec();
+    }
     QDateTime maintenant() override { return horloge; }
 
     QQueue<Reponse> reponses;
@@ -63,6 +68,7 @@ public:
     QList<DialogueFichier> dialogues;
     QStringList titresImpression;
     QStringList ouverts;
+    bool ouvertureEchoue = false;  // true: the desktop finds no opener
     QDateTime horloge = QDateTime(QDate(2026, 12, 6), QTime(14, 5, 9));
     // Each confirmed printer dialog records into a new layer kept here.
     QList<ImpressionEnregistree*> impressions;

@@ -1,15 +1,9 @@
 #include "RaccourciInternet.h"
 #include "base/Codec.h"
-#include <QFile>
 #include <QStringList>
 #include <QUrl>
 
 namespace RaccourciInternet {
-
-bool estRaccourci(const QString& chemin)
-{
-    return chemin.endsWith(QLatin1String(".url"), Qt::CaseInsensitive) && !chemin.contains(QLatin1String("://"));
-}
 
 QString adresse(const QByteArray& contenu)
 {
@@ -25,14 +19,6 @@ QString adresse(const QByteArray& contenu)
             return ligne.mid(4).trimmed();
     }
     return QString();
-}
-
-QString adresseDuFichier(const QString& chemin)
-{
-    QFile fichier(chemin);
-    if (!fichier.open(QIODevice::ReadOnly))
-        return QString();
-    return adresse(fichier.read(64 * 1024));  // a shortcut is a few lines
 }
 
 bool adresseSure(const QString& adresse)

@@ -4,18 +4,12 @@
 
 // An internet shortcut file (".url"): an "[InternetShortcut]" section with a
 // "URL=" line. Linux desktops do not open such files in a browser, so the
-// platform layer reads the address and opens that.
+// program reads the address and opens that.
 namespace RaccourciInternet {
-
-bool estRaccourci(const QString& chemin);
 
 // The address of the "URL=" line of the "[InternetShortcut]" section, or an
 // empty text when there is none.
 QString adresse(const QByteArray& contenu);
-
-// The address of a shortcut file, or an empty text when the file is missing,
-// unreadable or names none.
-QString adresseDuFichier(const QString& chemin);
 
 // Only web and mail addresses are opened from a shortcut: a shortcut naming a
 // local file or program is not followed.

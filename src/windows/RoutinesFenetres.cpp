@@ -5,6 +5,7 @@
 #include "FrmApropos.h"
 #include "LecteurRtf.h"
 #include "MiseEnFormeRtf.h"
+#include "platform/RaccourciInternet.h"
 #include "app/FrmPrincipal.h"
 #include "app/Programme.h"
 #include "base/Fichiers.h"
@@ -12,6 +13,7 @@
 #include "platform/Plateforme.h"
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -128,12 +130,49 @@ void RoutinesFenetres::CheckInfoBulles_Click(const FrmApropos& f)
 
 void RoutinesFenetres::LabelUrl_Click()
 {
-    p.plateforme.ouvrir(p.etat.CheminAppli + NomRaccourci);
+    // The shortcut beside the program names the site. Linux desktops do not
+    // open such files, so its address is read here and opened; only a web
+    // or mail address is followed.
+    const QString chemin = p.etat.CheminAppli + NomRaccourci;
+    const Fichiers::Examen examen = Fichiers::examiner(chemin, Fichiers::TailleMaxPetitFichier);
+    QString probleme;
+    QString adresse;
+    if (examen.absent())
+        probleme = QStringLiteral("est introuvable");
+    else if (examen.refuse())
+        probleme = Fichiers::pourquoiRefuse(examen);
+    else {
+        try {
+            adresse = RaccourciInternet::adresse(Fichiers::lire(chemin, Fichiers::TailleMaxPetitFichier));
+        } catch (const ErreurExecution&) {
+            probleme = QStringLiteral("ne peut pas être lu");
+        }
+        if (probleme.isEmpty() && !RaccourciInternet::adresseSure(adresse))
+            probleme = QStringLiteral("ne contient pas l'adresse d'un site internet");
+    }
+    if (!probleme.isEmpty())
+        return siteNonOuvert(QStringLiteral("Le raccourci « ") + QDir::toNativeSeparators(chemin)
+                             + QStringLiteral(" » ") + probleme + QStringLiteral(" : le site internet n'est pas ouvert."));
+    p.plateforme.ouvrir(adresse, [this] {
+        siteNonOuvert(QStringLiteral("Aucun navigateur n'a pu ouvrir le site internet."));
+    });
+}
+
+void RoutinesFenetres::siteNonOuvert(const QString& raison)
+{
+    p.plateforme.message(QStringLiteral("Zuta!"),
+                         raison + QStringLiteral("\nSon adresse : ") + FrmApropos::SiteInternet,
+                         Plateforme::Boutons::OK, Plateforme::Icone::Information);
 }
 
 void RoutinesFenetres::Label3_Click()
 {
-    p.plateforme.ouvrir(QStringLiteral("mailto:") + FrmApropos::AdresseMail);
+    p.plateforme.ouvrir(QStringLiteral("mailto:") + FrmApropos::AdresseMail, [this] {
+        p.plateforme.message(QStringLiteral("Zuta!"),
+                             QStringLiteral("Aucun programme de messagerie n'a pu être ouvert.\nL'adresse : ")
+                                 + FrmApropos::AdresseMail,
+                             Plateforme::Boutons::OK, Plateforme::Icone::Information);
+    });
 }
 
 void RoutinesFenetres::CommandAide_Click()
@@ -155,12 +194,20 @@ void RoutinesFenetres::CommandAide_Click()
 void RoutinesFenetres::chargerAide(FrmAide& f)
 {
     const QString chemin = p.etat.CheminAppli + NomAide;
+    const Fichiers::Examen examen = Fichiers::examiner(chemin, Fichiers::TailleMaxAide);
     QString probleme;
-    try {
-        MiseEnFormeRtf::remplir(*f.RichTextBox1->document(), LecteurRtf::lire(Fichiers::lire(chemin)));
-        f.RichTextBox1->moveCursor(QTextCursor::Start);  // the manual opens at its beginning
-    } catch (const ErreurExecution&) {
-        probleme = QFileInfo::exists(chemin) ? QStringLiteral("ne peut pas être lu") : QStringLiteral("est introuvable");
+    if (examen.absent())
+        probleme = QStringLiteral("est introuvable");
+    else if (examen.refuse())
+        probleme = Fichiers::pourquoiRefuse(examen);
+    else {
+        try {
+            MiseEnFormeRtf::remplir(*f.RichTextBox1->document(),
+                                    LecteurRtf::lire(Fichiers::lire(chemin, Fichiers::TailleMaxAide)));
+            f.RichTextBox1->moveCursor(QTextCursor::Start);  // the manual opens at its beginning
+        } catch (const ErreurExecution&) {
+            probleme = QStringLiteral("ne peut pas être lu");
+        }
     }
     centrerSur(f, *p.fen);
     f.show();

@@ -37,6 +37,7 @@ public:
 
 private:
     void afficherApropos();
+    void siteNonOuvert(const QString& raison);
     void chargerAide(FrmAide& f);
 
     Programme& p;

@@ -101,14 +101,13 @@ private slots:
         QVERIFY(f.isVisible());
     }
 
-    // A folder, garbage, or an older layout that does not hold together: the
-    // file is left as it is and not written over by the next save.
+    // Garbage, or an older layout that does not hold together: the file is
+    // left as it is and not written over by the next save.
     void baseIlisible_laisseeIntacte_data()
     {
         QTest::addColumn<QByteArray>("contenu");
         QTest::addColumn<QString>("explication");
         const QString pasUnNombre = u("n'est pas une base Zuta! : sa première valeur n'est pas un nombre.");
-        QTest::newRow("dossier") << QByteArray() << u("désigne un dossier, pas un fichier de base.");
         QTest::newRow("texte") << QByteArray("Liste de courses\r\nbeurre, sucre\r\n") << pasUnNombre;
         QTest::newRow("ancienne rompue")
             << QByteArray(" 3 \r\nDesserts\r\n 2 \r\n")
@@ -121,11 +120,7 @@ private slots:
         QFETCH(QString, explication);
         Banc b;
         const QString nom = u("Illisible.don");
-        const bool dossier = QTest::currentDataTag() == QByteArray("dossier");
-        if (dossier)
-            QVERIFY(QDir(b.dossier()).mkdir(nom));
-        else
-            b.ecrireOctets(nom, contenu);
+        b.ecrireOctets(nom, contenu);
         b.reglages(b.chemin(nom));
         FrmPrincipal& f = b.demarrer();
         QCOMPARE(b.plateforme.boites.size(), 1);
@@ -148,10 +143,6 @@ private slots:
         QVERIFY(b.plateforme.boites.at(1).texte.contains(explication));
         QVERIFY(b.plateforme.boites.at(1).texte.endsWith(u("Remplacer le fichier ") + nomAffiche(b.chemin(nom)) + u(" ?")));
         b.plateforme.boites.clear();
-        if (dossier) {
-            QVERIFY(QFileInfo(b.chemin(nom)).isDir());
-            return;
-        }
         QCOMPARE(b.lire(nom), contenu);
         // Yes, on purpose: the file takes the base shown.
         b.plateforme.reponses << R::Oui << R::Oui;
@@ -197,6 +188,36 @@ private slots:
         QTemporaryDir d;
         QCOMPARE(RoutinesBases::cheminErreurs(d.filePath(u("Zuta2005.don"))), d.filePath(u("Zuta2005-ERREURS.don")));
         QCOMPARE(RoutinesBases::cheminErreurs(d.filePath(u("sans"))), d.filePath(u("sans-ERREURS.don")));
+    }
+
+    // Every other question closed without an answer changes nothing: the
+    // overwrite of an existing file, the replacing of a file changed by
+    // another program or of a file that could not be read.
+    void autresQuestionsFermees_rienNeChange()
+    {
+        Banc b;
+        FrmPrincipal& f = b.demarrerSurFichier(baseUneRecette());
+        b.ecrireOctets(u("Autre.don"), "ne pas toucher");
+        b.plateforme.reponses << R::Non << R::Fermee;
+        b.plateforme.fichiers << b.chemin(u("Autre.don"));
+        f.CommandNouvelle->click();
+        QCOMPARE(b.plateforme.boites.size(), 2);
+        QCOMPARE(b.lire(u("Autre.don")), QByteArray("ne pas toucher"));
+        QCOMPARE(b.p().etat.CheminBase, b.chemin(Recettes));
+
+        const QByteArray autre = baseUneRecette().replace("Desserts", "Gateaux");
+        b.ecrireOctets(Recettes, autre);
+        b.plateforme.reponses << R::Fermee;
+        b.p().bases.SauverBase();
+        QCOMPARE(b.lire(Recettes), autre);
+
+        Banc illisible;
+        illisible.demarrerSurFichier("Liste de courses\r\n");
+        illisible.boites();
+        illisible.plateforme.reponses << R::Fermee;
+        illisible.p().bases.SauverBase();
+        QCOMPARE(illisible.plateforme.boites.value(0).titre, u("Attention !"));
+        QCOMPARE(illisible.lire(Recettes), QByteArray("Liste de courses\r\n"));
     }
 };
 

@@ -163,21 +163,25 @@ private slots:
                  QStringList({" --> TOUTES", "abricots", "Éclairs", "Entrées", "Tartelettes", "tartes", "Zeste"}));
     }
 
+    // The save question closed without an answer saves, as any answer but No.
     void boutonOuCaseDeFermeture_memeSequence_data()
     {
         QTest::addColumn<bool>("parBouton");
-        QTest::newRow("Quitter") << true;
-        QTest::newRow("case de fermeture") << false;
+        QTest::addColumn<Plateforme::Reponse>("reponse");
+        QTest::newRow("Quitter") << true << R::Oui;
+        QTest::newRow("case de fermeture") << false << R::Oui;
+        QTest::newRow("question fermée sans réponse") << true << R::Fermee;
     }
 
     void boutonOuCaseDeFermeture_memeSequence()
     {
         QFETCH(bool, parBouton);
+        QFETCH(Plateforme::Reponse, reponse);
         Quitter q;
         FrmPrincipal& f = q.b.fen();
         f.move(120, 80);
         q.b.p().base.RecettTexte(1, 3) = u("Tarte aux poires");
-        q.b.plateforme.reponses << R::Oui;
+        q.b.plateforme.reponses << reponse;
         if (parBouton)
             f.CommandQuitter->click();
         else

@@ -1,17 +1,20 @@
 // Saving a base without ever losing the previous one: the copy kept beside
 // it, a file changed by another program since it was read, and writes that
-// fail (a folder in place of the base or of its folder, a program folder on a
+// fail (a folder in place of the base's folder, a program folder on a
 // read-only file system). Starting on bad files: a garbage base, a full base
 // cut short, counts beyond the tables, a settings file of garbage lines, a
-// settings file naming a missing base; the program starts, says what is
+// settings file naming a missing base, paths that name a folder, a device, a
+// pipe or a huge file; the program starts, says what is
 // wrong in a few boxes, and leaves the files as they were. Through the real
 // window, with scripted answers.
 #include "Banc.h"
 #include "base/FichierBase.h"
+#include "base/Fichiers.h"
 #include "base/Generateur.h"
 #include <QDateTime>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <sys/stat.h>
 
 namespace {
 using R = Plateforme::Reponse;
@@ -71,6 +74,35 @@ QStringList demarrerSurFichiers(Banc& b, const QByteArray& base, const QByteArra
     b.ecrireOctets(u("Zuta.ini"), ini);
     b.demarrer();
     return b.boites();
+}
+
+const QString SauvegardeQuestion = u("Confirmation de sauvegarde | Enregistrer les modifications\ndans la base de données ?");
+
+// A file that takes no room on disk past its first bytes.
+void creerFichierCreux(const QString& chemin, const QByteArray& debut, qint64 taille)
+{
+    QFile f(chemin);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(debut), debut.size());
+    QVERIFY(f.resize(taille));
+}
+
+// Why a path of the given kind is refused, as the boxes word it; a huge file
+// is one byte over its bound.
+QString refus(const QString& genre, qint64 borne = Fichiers::TailleMaxBase)
+{
+    if (genre == u("trop volumineux"))
+        return u("est trop volumineux (%1 Mo, pour %2 Mo au plus)").arg(borne / Fichiers::Mo + 1).arg(borne / Fichiers::Mo);
+    const QString nature = genre == u("tube") ? u("un tube nommé") : u("un ") + genre;
+    return u("désigne ") + nature + u(", pas un fichier ordinaire");
+}
+
+QString baseRefusee(const QString& chemin, const QString& genre)
+{
+    if (genre == u("trop volumineux"))
+        return u("Le fichier ") + nomAffiche(chemin) + u(" ") + refus(genre) + u(" : ce n'est pas une base Zuta!.");
+    const QString nature = genre == u("tube") ? u("un tube nommé") : u("un ") + genre;
+    return u("Le chemin ") + nomAffiche(chemin) + u(" désigne ") + nature + u(", pas un fichier de base.");
 }
 
 QByteArray reglagesVers(const Banc& b, const QString& base)
@@ -258,30 +290,85 @@ private slots:
         b.verifierUtilisable(1);
     }
 
-    // A base path naming a folder: told at start; saving over it needs a Yes,
-    // then fails with a message; the folder is untouched.
-    void cheminDeBaseEstUnDossier()
+    // Paths that name no regular file, or a file far larger than any base,
+    // met at start: as the base named by the settings, through a symbolic
+    // link, or as the settings file itself. One box says what the path is;
+    // nothing blocks (a pipe has no writer), nothing is read or written, and
+    // the program works on an empty base. Saving it is refused in one box.
+    void cheminQuiNEstPasUnFichier_refuseSansAttendre_data()
     {
+        QTest::addColumn<QString>("genre");
+        QTest::addColumn<bool>("lien");
+        QTest::addColumn<bool>("reglages");
+        for (const char* genre : {"dossier", "périphérique", "tube", "trop volumineux"})
+            for (const bool lien : {false, true})
+                QTest::addRow("base %s%s", lien ? "par un lien vers un " : "", genre) << u(genre) << lien << false;
+        for (const char* genre : {"périphérique", "tube", "trop volumineux"})
+            QTest::addRow("réglages %s", genre) << u(genre) << false << true;
+    }
+
+    void cheminQuiNEstPasUnFichier_refuseSansAttendre()
+    {
+        QFETCH(QString, genre);
+        QFETCH(bool, lien);
+        QFETCH(bool, reglages);
         Banc b;
-        QDir(b.dossier()).mkdir(Recettes);
-        b.ecrireOctets(u("Recettes.don/garde.txt"), "rien");
-        b.reglages(b.chemin(Recettes));
+        const QString nom = reglages ? u("Zuta.ini") : Recettes;
+        const qint64 borne = reglages ? Fichiers::TailleMaxPetitFichier : Fichiers::TailleMaxBase;
+        QString cible = b.chemin(lien ? u("cible") : nom);
+        const QByteArray entete = baseUneRecette();
+        if (genre == u("dossier"))
+            QVERIFY(QDir().mkdir(cible));
+        else if (genre == u("tube"))
+            QCOMPARE(::mkfifo(QFile::encodeName(cible).constData(), 0600), 0);
+        else if (genre == u("périphérique"))
+            cible = u("/dev/zero");
+        else
+            creerFichierCreux(cible, entete, borne + 1);
+        if (lien || genre == u("périphérique"))
+            QVERIFY(QFile::link(cible, b.chemin(nom)));
+        const QFileInfo avant(b.chemin(nom));
+        if (!reglages)
+            b.reglages(b.chemin(nom));
         b.demarrer();
-        const QStringList debut = b.boites();
-        QVERIFY(debut.size() == 1 && debut[0].contains(nomAffiche(b.chemin(Recettes)) + u(" désigne un dossier")));
-        b.plateforme.reponses.enqueue(R::Oui);
-        b.p().bases.SauverBase();
-        const QStringList boites = b.boites();
-        QCOMPARE(boites.size(), 2);
-        QCOMPARE(boites[0], u("Attention ! | Le chemin ") + nomAffiche(b.chemin(Recettes))
-                                + u(" désigne un dossier, pas un fichier de base.\n\nCe fichier n'a pas été modifié. "
-                                    "L'enregistrer maintenant remplacera tout son contenu par la base affichée.\n"
-                                    "Remplacer le fichier ")
-                                + nomAffiche(b.chemin(Recettes)) + u(" ?"));
-        QCOMPARE(boites[1], erreurEcriture(AccesChemin, b.chemin(Recettes)));
-        QVERIFY(QFileInfo(b.chemin(Recettes)).isDir());
-        QCOMPARE(b.lire(u("Recettes.don/garde.txt")), QByteArray("rien"));
+        const QString attendu = reglages
+            ? u("Zuta! | Le fichier des réglages ") + nomAffiche(b.chemin(nom)) + u(" ") + refus(genre, borne)
+                  + u(" : il n'est ni lu ni remplacé, et les réglages prennent leur valeur par défaut.")
+            : u("Zuta! | ") + baseRefusee(b.chemin(nom), genre)
+                  + u("\n\nCe chemin est laissé tel quel. Une base vide est ouverte à sa place ; elle ne pourra pas "
+                      "y être enregistrée.");
+        QCOMPARE(b.boites(), QStringList{attendu});
         b.verifierUtilisable(0);
+        if (!reglages && genre != u("trop volumineux")) {
+            // Nor is a new base created there.
+            b.plateforme.reponses << R::Non;
+            b.plateforme.fichiers << b.chemin(nom);
+            b.fen().CommandNouvelle->click();
+            QCOMPARE(b.boites(), (QStringList{SauvegardeQuestion, u("Zuta! | Une base ne peut pas être créée sous ")
+                                                                  + nomAffiche(b.chemin(nom)) + u(" : ce chemin ")
+                                                                  + refus(genre) + u(".")}));
+        }
+
+        // Saving, then ending with the settings written: neither touches the path.
+        b.plateforme.reponses << R::Oui;
+        b.p().bases.TerminerProgramme();
+        const QStringList fin = b.boites();
+        if (reglages)
+            QCOMPARE(fin, QStringList{SauvegardeQuestion});
+        else
+            QCOMPARE(fin, (QStringList{SauvegardeQuestion, u("Zuta! | La base ") + nomAffiche(b.chemin(nom))
+                                                           + u(" n'a pas été enregistrée : ce chemin ") + refus(genre)
+                                                           + u(". Il est resté tel quel.")}));
+        const QFileInfo apres(b.chemin(nom));
+        QCOMPARE(apres.isSymLink(), avant.isSymLink());
+        QCOMPARE(NatureFichier::examiner(b.chemin(nom)).genre, NatureFichier::examiner(cible).genre);
+        QCOMPARE(apres.lastModified(), avant.lastModified());
+        if (genre == u("trop volumineux")) {
+            QFile f(cible);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QCOMPARE(f.size(), borne + 1);
+            QCOMPARE(f.read(entete.size()), entete);
+        }
     }
 
     // A program folder where nothing can be written, even by root: a folder of

@@ -175,9 +175,9 @@ private slots:
     {
         QTemporaryDir dossier;
         const QString manquant = dossier.filePath(u("Manque.don"));
-        QCOMPARE(erreurDe([&] { Fichiers::lire(manquant); }), u("Fichier introuvable : ") + manquant);
-        QCOMPARE(erreurDe([&] { Fichiers::lire(dossier.path()); }), u("Permission refusée : ") + dossier.path());
-        QCOMPARE(erreurDe([&] { Fichiers::lire(u("/proc/self/clear_refs")); }),
+        QCOMPARE(erreurDe([&] { Fichiers::lire(manquant, Fichiers::TailleMaxBase); }), u("Fichier introuvable : ") + manquant);
+        QCOMPARE(erreurDe([&] { Fichiers::lire(dossier.path(), Fichiers::TailleMaxBase); }), u("Ce n'est pas un fichier ordinaire : ") + dossier.path());
+        QCOMPARE(erreurDe([&] { Fichiers::lire(u("/proc/self/clear_refs"), Fichiers::TailleMaxBase); }),
                  u("Erreur d'entrée/sortie : /proc/self/clear_refs"));
     }
 
@@ -191,7 +191,7 @@ private slots:
         QVERIFY(QFile::setPermissions(chemin, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
         QCOMPARE(erreurDe([&] { Fichiers::ecrireSur(chemin, petiteBase()); }),
                  pasEcrit(u("Fichier en lecture seule"), chemin));
-        QCOMPARE(Fichiers::lire(chemin), QByteArray("ancienne")); // still read
+        QCOMPARE(Fichiers::lire(chemin, Fichiers::TailleMaxBase), QByteArray("ancienne")); // still read
         QCOMPARE(contenuDe(dossier), QStringList{u("Base.don")});
     }
 
@@ -220,7 +220,7 @@ private slots:
             QVERIFY(verrou.pris());
             const QString raison = u("Fichier verrouillé par un autre programme");
             QCOMPARE(erreurDe([&] { Fichiers::ecrireSur(chemin, petiteBase()); }), pasEcrit(raison, chemin));
-            QCOMPARE(erreurDe([&] { Fichiers::lire(chemin); }), exclusif ? raison + u(" : ") + chemin : QString());
+            QCOMPARE(erreurDe([&] { Fichiers::lire(chemin, Fichiers::TailleMaxBase); }), exclusif ? raison + u(" : ") + chemin : QString());
             QCOMPARE(lire(chemin), QByteArray("ancienne"));
         }
         Fichiers::ecrireSur(chemin, petiteBase()); // the lock released, the file is replaced

@@ -117,6 +117,20 @@ private slots:
         QCOMPARE(f->lignesRecettes(), QStringList("Tarte aux pommes"));
     }
 
+    // No program opens the index: it is written all the same, and one box
+    // says where it is.
+    void creerIndex_aucunProgrammePourLOuvrir_boiteNommantLeFichier()
+    {
+        remplir({1});
+        banc->plateforme.ouvertureEchoue = true;
+        banc->p().sorties.CreerIndex();
+        QCOMPARE(banc->plateforme.boites.value(0).icone, Plateforme::Icone::Information);
+        QCOMPARE(banc->boites(), QStringList{u("Zuta! | L'index a été créé, mais aucun programme n'a pu l'ouvrir. Il "
+                                               "se trouve dans le fichier :\n")
+                                             + banc->chemin("Index.txt")});
+        QVERIFY(banc->lire("Index.txt").endsWith("  -Tarte aux pommes\r\n"));
+    }
+
     void creerIndex_ligneHorsTable_erreurPuisLeResteEcrit()
     {
         remplir({1, 40000});

@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTextBlock>
+#include <sys/stat.h>
 #include <QTextBrowser>
 #include <QTimer>
 #include <functional>
@@ -88,6 +89,7 @@ private slots:
     {
         Banc b;
         b.reglages();
+        b.ecrireOctets(u("Tavernix.url"), donneeTest(u("../../data/Tavernix.url")));
         FrmPrincipal& fen = b.demarrer();
         QVERIFY(fen.Timer1->isActive());
         QCOMPARE(fen.Timer1->interval(), 1000);
@@ -118,7 +120,7 @@ private slots:
             f.Label3->setFocus();
             QTest::keyClick(f.Label3, Qt::Key_Return);
         }));
-        QCOMPARE(b.plateforme.ouverts, QStringList({b.chemin(u("Tavernix.url")), u("mailto:zuta@tavernix.example")}));
+        QCOMPARE(b.plateforme.ouverts, QStringList({u("https://www.tavernix.example/zuta"), u("mailto:zuta@tavernix.example")}));
         QVERIFY((centre - fen.frameGeometry().center()).manhattanLength() <= 2);
         QVERIFY(!QApplication::activeModalWidget());
         QCOMPARE(bulles(fen), avant);
@@ -127,6 +129,48 @@ private slots:
         QVERIFY(b.boites().isEmpty());
         b.p().fenetres.Timer1_Timer();
         QVERIFY(fen.Image1->isVisible() && !fen.Image2->isVisible());
+    }
+
+    // The web and mail links when the desktop cannot follow them, and a
+    // shortcut missing, a pipe, or naming no web address: one box each,
+    // giving the address, and nothing waits on the pipe.
+    void apropos_liensNonOuverts_boiteDonnantLAdresse_data()
+    {
+        QTest::addColumn<QByteArray>("raccourci"); // null: none; "tube": a pipe
+        QTest::addColumn<QString>("raison");
+        const QString site = u("\nSon adresse : https://www.tavernix.example/zuta");
+        QTest::newRow("aucun navigateur") << donneeTest(u("../../data/Tavernix.url"))
+                                          << u("Aucun navigateur n'a pu ouvrir le site internet.") + site;
+        QTest::newRow("raccourci manquant") << QByteArray() << u(" est introuvable : le site internet n'est pas ouvert.") + site;
+        QTest::newRow("raccourci tube") << QByteArray("tube")
+                                        << u(" désigne un tube nommé, pas un fichier ordinaire : le site internet n'est pas "
+                                             "ouvert.") + site;
+        QTest::newRow("raccourci vers un programme")
+            << QByteArray("[InternetShortcut]\r\nURL=file:///bin/sh\r\n")
+            << u(" ne contient pas l'adresse d'un site internet : le site internet n'est pas ouvert.") + site;
+    }
+
+    void apropos_liensNonOuverts_boiteDonnantLAdresse()
+    {
+        QFETCH(QByteArray, raccourci);
+        QFETCH(QString, raison);
+        Banc b;
+        b.reglages();
+        const QString chemin = b.chemin(u("Tavernix.url"));
+        if (raccourci == "tube")
+            QCOMPARE(::mkfifo(QFile::encodeName(chemin).constData(), 0600), 0);
+        else if (!raccourci.isNull())
+            b.ecrireOctets(u("Tavernix.url"), raccourci);
+        FrmPrincipal& fen = b.demarrer();
+        b.plateforme.ouvertureEchoue = true;
+        QVERIFY(avecApropos(fen.Image1, [&](FrmApropos& f) {
+            QTest::mouseClick(f.LabelUrl, Qt::LeftButton);
+            QTest::mouseClick(f.Label3, Qt::LeftButton);
+        }));
+        const QString prefixe = raison.startsWith(u(" ")) ? u("Le raccourci ") + nomAffiche(chemin) : QString();
+        QCOMPARE(b.boites(), (QStringList{u("Zuta! | ") + prefixe + raison,
+                                          u("Zuta! | Aucun programme de messagerie n'a pu être ouvert.\nL'adresse : "
+                                            "zuta@tavernix.example")}));
     }
 
     void apropos_clearingTheBox_hidesEveryTooltip_keptAfterLoadingOrCreatingABase()
@@ -225,27 +269,35 @@ private slots:
     }
 
 
-    // No help file, then a folder in its place: the window opens empty and a
-    // box says why.
+    // A help file that cannot be shown: the window opens empty and a box says
+    // why.
     void aide_missingOrUnreadableFile_thenReadOnce_reusedWindow_readAgainAfterClosing()
     {
         Banc b;
         b.reglages();
         FrmPrincipal& fen = b.demarrer();
-        for (const char* probleme : {"est introuvable", "ne peut pas être lu"}) {
+        // No help file, a folder, then a pipe (nothing waits on it).
+        const QString rtf = b.chemin(u("Zuta.rtf"));
+        const QList<std::pair<const char*, std::function<void()>>> cas{
+            {"est introuvable", [] {}},
+            {"désigne un dossier, pas un fichier ordinaire", [&] { QDir().mkdir(rtf); }},
+            {"désigne un tube nommé, pas un fichier ordinaire",
+             [&] { QDir().rmdir(rtf), ::mkfifo(QFile::encodeName(rtf).constData(), 0600); }},
+        };
+        for (const auto& [probleme, preparer] : cas) {
+            preparer();
             fen.CommandAide->click();
             FrmAide* aide = b.p().fenetres.aide();
             QVERIFY(aide && aide->isVisible() && aide->RichTextBox1->toPlainText().isEmpty());
-            QCOMPARE(b.boites(), QStringList{u("Zuta! / Aide | Le fichier d'aide ") + nomAffiche(b.chemin(u("Zuta.rtf")))
-                                             + u(" ") + u(probleme) + u(" : l'aide ne peut pas être affichée.")});
+            QCOMPARE(b.boites(), QStringList{u("Zuta! / Aide | Le fichier d'aide ") + nomAffiche(rtf) + u(" ")
+                                             + u(probleme) + u(" : l'aide ne peut pas être affichée.")});
             aide->close();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            QDir(b.dossier()).mkdir(u("Zuta.rtf"));
         }
+        QFile::remove(rtf);
 
         // Read when the window opens; a second click brings the same window
         // back without reading again; once closed, it reads the file again.
-        QDir(b.dossier()).rmdir(u("Zuta.rtf"));
         b.ecrire(u("Zuta.rtf"), u("{\\rtf1 Premi\\'e8re lecture\\par}"));
         fen.CommandAide->click();
         QPointer<FrmAide> premiere = b.p().fenetres.aide();
@@ -396,10 +448,6 @@ private slots:
                                             "url = x\nURL=http://b.example\n"),
                  u("http://b.example"));
         QCOMPARE(RaccourciInternet::adresse("URL=http://hors.section.example\n"), QString());
-        QCOMPARE(RaccourciInternet::adresseDuFichier(u("/nulle/part/Tavernix.url")), QString());
-        QVERIFY(RaccourciInternet::estRaccourci(u("/x/Tavernix.URL")));
-        QVERIFY(!RaccourciInternet::estRaccourci(u("https://a.example/page.url")));
-        QVERIFY(!RaccourciInternet::estRaccourci(u("mailto:zuta@tavernix.example")));
         QVERIFY(RaccourciInternet::adresseSure(u("https://www.tavernix.example/zuta")));
         QVERIFY(RaccourciInternet::adresseSure(u("mailto:zuta@tavernix.example")));
         QVERIFY(!RaccourciInternet::adresseSure(u("file:///bin/sh")));
