@@ -16,8 +16,13 @@ if ((${#cibles[@]} == 0)); then
 fi
 export ASAN_OPTIONS=detect_leaks=1
 duree=(-max_total_time="$secondes")
+delai=10
 if [[ -n "${EXECUTIONS:-}" ]]; then
   duree=(-runs="$EXECUTIONS")
+  # A run of an hour shares the machine with other work: an input held back
+  # by the scheduler must not pass for a hang (every input takes well under
+  # a second alone).
+  delai=60
   # Qt is built without frame pointers: the fast unwind of every allocation
   # made inside it gives garbage stacks that fill ASan's stack store, and a
   # long run slows down and grows without end. Crash stacks are still whole;
@@ -31,7 +36,7 @@ for cible in "${cibles[@]}"; do
   echo "== $cible (${duree[0]#-})"
   journal=$(mktemp)
   debut=$SECONDS
-  if ! "$racine/build-fuzz/tests/fuzz/$cible" "${duree[@]}" -timeout=10 -rss_limit_mb=2048 \
+  if ! "$racine/build-fuzz/tests/fuzz/$cible" "${duree[@]}" -timeout="$delai" -rss_limit_mb=2048 \
     -print_final_stats=1 -artifact_prefix="$corpus/" "$corpus" >"$journal" 2>&1; then
     tail -n 60 "$journal"
     echo "$cible: FAILED (inputs kept in $corpus)"
