@@ -4,7 +4,7 @@
 #include "base/Codec.h"
 #include "base/FichierBase.h"
 #include "base/Fichiers.h"
-#include "search/ListeTrouvee.h"
+#include "base/ListeTrouvee.h"
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>

@@ -5,7 +5,7 @@
 // found list clicked, the card's buttons.
 #include "PlateformeBanc.h"
 #include "app/Programme.h"
-#include "base/Generateur.h"
+#include "Generateur.h"
 #include <QTemporaryDir>
 #include <memory>
 

@@ -7,7 +7,7 @@
 #include "base/Codec.h"
 #include "base/FichierBase.h"
 #include "base/Fichiers.h"
-#include "base/Generateur.h"
+#include "Generateur.h"
 #include "base/Tables.h"
 #include "platform/ErreurExecution.h"
 #include <QCoreApplication>

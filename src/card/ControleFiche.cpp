@@ -1,5 +1,5 @@
 #include "ControleFiche.h"
-#include "search/ListeTrouvee.h"
+#include "base/ListeTrouvee.h"
 #include "ListeNoms.h"
 #include "TexteFiche.h"
 #include "base/Tables.h"

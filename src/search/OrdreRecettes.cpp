@@ -1,5 +1,5 @@
 #include "OrdreRecettes.h"
-#include "ListeTrouvee.h"
+#include "base/ListeTrouvee.h"
 #include "MemeTexte.h"
 #include "base/Tables.h"
 #include <algorithm>

@@ -8,7 +8,7 @@
 #include "base/Fichiers.h"
 #include "base/Tables.h"
 #include "platform/ErreurExecution.h"
-#include "platform/PlateformeScriptee.h"
+#include "PlateformeScriptee.h"
 #include "platform/PolitiqueErreurs.h"
 #include <QDir>
 #include <QFile>

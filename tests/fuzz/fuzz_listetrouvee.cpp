@@ -4,7 +4,7 @@
 // reads back to both.
 #include "base/Codec.h"
 #include "platform/ErreurExecution.h"
-#include "search/ListeTrouvee.h"
+#include "base/ListeTrouvee.h"
 #include <cstdlib>
 #include <cstring>
 

@@ -2,7 +2,7 @@
 // boxes at most.
 #include "app/Reglages.h"
 #include "base/Codec.h"
-#include "platform/PlateformeScriptee.h"
+#include "PlateformeScriptee.h"
 #include "platform/PolitiqueErreurs.h"
 #include <cstdlib>
 

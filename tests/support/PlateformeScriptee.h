@@ -1,6 +1,6 @@
 #pragma once
-#include "Impression.h"
-#include "Plateforme.h"
+#include "platform/Impression.h"
+#include "platform/Plateforme.h"
 #include <QList>
 #include <QQueue>
 

@@ -1,6 +1,6 @@
 #include "Generateur.h"
-#include "FichierBase.h"
-#include "Tables.h"
+#include "base/FichierBase.h"
+#include "base/Tables.h"
 #include <QStringList>
 #include <algorithm>
 #include <array>

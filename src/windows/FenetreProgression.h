@@ -1,0 +1,30 @@
+#pragma once
+#include "platform/Progression.h"
+#include <QObject>
+#include <QRect>
+#include <functional>
+#include <memory>
+
+class FrmSauvegarde;
+
+// The progress window FrmSauvegarde as the long operations use it: created
+// and centred when first shown, then only retitled until it is closed.
+class FenetreProgression : public QObject, public Progression {
+    Q_OBJECT
+public:
+    // `cadre` gives the rectangle to centre on: the main window, or the one
+    // it left while the program is ending.
+    explicit FenetreProgression(std::function<QRect()> cadre);
+    ~FenetreProgression() override;
+
+    void montrer(const QString& titre, const QString& texte) override;
+    void fermer() override;
+
+signals:
+    // Each showing, with the window's place on the screen.
+    void montree(const QString& titre, const QString& texte, const QRect& cadre);
+
+private:
+    std::function<QRect()> m_cadre;
+    std::unique_ptr<FrmSauvegarde> m_fenetre;
+};
