@@ -5,6 +5,7 @@
 // found list clicked, the card's buttons.
 #include "PlateformeBanc.h"
 #include "app/Programme.h"
+#include "search/PanneauRecherche.h"
 #include "Generateur.h"
 #include <QTemporaryDir>
 #include <memory>
@@ -42,6 +43,10 @@ public:
     PlateformeBanc plateforme;
 
 private:
+    template <class T>
+    T* controle(const char* nom);
+    void choisirCategorie(int position);
+
     QTemporaryDir m_dossier;
     std::unique_ptr<Tables> m_generee;
     QByteArray m_octets;

@@ -10,7 +10,6 @@
 #include "BaseSqlite.h"
 #include "Chrono.h"
 #include "Demarrage.h"
-#include "app/FrmPrincipal.h"
 #include "app/Reglages.h"
 #include "base/Codec.h"
 #include "base/Conversion.h"
@@ -55,7 +54,7 @@ void ajouterFichiers(Registre& registre, BancProgramme& banc)
 {
     Programme& p = banc.p();
     registre.ajouter(Lecture, 40, [&p] { p.bases.LireBase(); }, [&] {
-        if (p.base.NbRecett != banc.generee().NbRecett || p.etat.BaseLueAvecErreurs)
+        if (p.base.NbRecett != banc.generee().NbRecett || p.bases.document.lueAvecErreurs())
             echec(QStringLiteral("la base ne se relit pas"));
         p.base.ViderCompteurs();
     });
@@ -95,7 +94,7 @@ void ajouterSorties(Registre& registre, BancProgramme& banc)
         banc.plateforme.ouverts.clear();
     };
     registre.ajouter(Index, 60, [&p] { p.sorties.CreerIndex(); }, apresActualisation);
-    registre.ajouter(ImpressionPdf, Registre::SansCible, [&p] { p.sorties.ImprimerListe(); }, apresActualisation, 3);
+    registre.ajouter(ImpressionPdf, Registre::SansCible, [&p] { p.sorties.ImprimerListe(false); }, apresActualisation, 3);
 }
 
 void ajouterConversions(Registre& registre, BancProgramme& banc, Tables& convertie)
@@ -118,7 +117,7 @@ void ajouterConversions(Registre& registre, BancProgramme& banc, Tables& convert
 
 // The start-up runs in a folder of its own holding the full base and the
 // settings of a program that has been used before.
-void ajouterDemarrage(Registre& registre, BancProgramme& banc, const QTemporaryDir& dossier, Demarrage& dernier)
+void ajouterDemarrage(Registre& registre, BancProgramme& banc, const QTemporaryDir& dossier, MesureDemarrage& dernier)
 {
     Fichiers::ecrireSur(dossier.filePath(Reglages::BaseParDefaut), banc.octets());
     Fichiers::ecrireSur(dossier.filePath(Reglages::NomFichier), QByteArray(" 0 \r\n 1 \r\n 1500 \r\n 1500 \r\n*\r\n"));
@@ -204,12 +203,13 @@ struct Comparaison {
 
 void comparerSqlite(BancProgramme& banc, const Registre& registre, int essais)
 {
-    FrmPrincipal& f = banc.fen();
+    using Critere = PanneauRecherche::Critere;
+    const PanneauRecherche& rech = banc.fen().recherche();
     banc.categorie(1, 1);
-    const QString categorie = f.ComboRechCat->currentText();
-    const QString sousCategorie = f.ComboRechSousCat->currentText();
+    const QString categorie = rech.texte(Critere::Categorie);
+    const QString sousCategorie = rech.texte(Critere::SousCategorie);
     banc.magazine(1);
-    const QString magazine = f.ComboRechMag->currentText();
+    const QString magazine = rech.texte(Critere::Magazine);
 
     BaseSqlite sqlite(banc.generee());
     const QString like = QStringLiteral("%") + TexteCherche + QStringLiteral("%");
@@ -240,10 +240,7 @@ void comparerSqlite(BancProgramme& banc, const Registre& registre, int essais)
         const Mesure m = mesurer(essais, [&requete] { requete.executer(); });
         c.criteres();
         banc.actualiser();
-        const Mesure seule = mesurer(essais, [&p] { p.recherche.Rechercher(); }, [&f] {
-            f.definirLignesRecettes({});
-            f.ListTmp.clear();
-        });
+        const Mesure seule = mesurer(essais, [&p] { p.recherche.Rechercher(); }, [&p] { p.recherche.viderListes(); });
         const Mesure nous = registre.resultat(c.nom);
         ligneTableau(c.nom, QStringLiteral("%1%2%3%4%5%6")
                                 .arg(nous.mediane, 13, 'f', 2)
@@ -285,7 +282,7 @@ int main(int argc, char** argv)
 
     auto convertie = std::make_unique<Tables>();
     QTemporaryDir dossierDemarrage;
-    Demarrage demarrage;
+    MesureDemarrage demarrage;
     Registre registre;
     ajouterFichiers(registre, complet);
     ajouterRecherches(registre, complet);

@@ -68,7 +68,10 @@ void RoutinesFiche::CheckRecettTeste_Click(bool testee)
 
 void RoutinesFiche::NouvelleFiche()
 {
-    m_fiche = FicheRecette{.RecettCourante = m_fiche.RecettCourante};
+    // An empty card; the slot last shown stays as it was.
+    const int courante = m_fiche.RecettCourante;
+    m_fiche = FicheRecette{};
+    m_fiche.RecettCourante = courante;
     m_panneau.montrerExistante(false);
     emit ficheVidee();
     m_panneau.activerSuppressionEtImpression(false);
