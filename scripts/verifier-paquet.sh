@@ -82,7 +82,7 @@ demarrer_et_quitter() {
   # The program's icon is the window's.
   local icone
   icone=$(xprop -id "$principale" -len 1000000 _NET_WM_ICON)
-  [[ $icone == *"Icon (48 x 48)"*"Icon (256 x 256)"* ]] || echec "the main window has not the program's icon"
+  [[ $icone == *"Icon (48 x 48)"*"Icon (256 x 256)"* ]] || echec "the main window lacks the program's icon"
   # The user's folder: the installed help and web shortcut, and the base.
   local f
   for f in Zuta.rtf Tavernix.url; do
