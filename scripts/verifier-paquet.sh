@@ -179,7 +179,8 @@ echo "Debian's checks passed ($((SECONDS - etape)) s)"
 
 # Installed as a user installs it, else in a scratch root.
 etape=$SECONDS
-if dpkg-query -W -f='${Status}' zuta 2>/dev/null | grep -q "ok installed"; then
+etat=$(dpkg-query -W -f='${Status}' zuta 2>/dev/null || true)
+if [[ $etat == *"ok installed"* ]]; then
   echo "A zuta package is already installed here: the new one is checked in a scratch folder."
   lanceur=$contenu/usr/bin/zuta
 elif [ "$(id -u)" -eq 0 ] || sudo -n true 2>/dev/null; then
@@ -194,6 +195,6 @@ fi
 maison=$travail/maison
 mkdir -p "$maison/exec"
 chmod 700 "$maison/exec"
-xvfb-run -a -s "-screen 0 1280x1024x24" "$0" --dans-l-affichage "$lanceur" "$maison"
+xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" --dans-l-affichage "$lanceur" "$maison"
 echo "Started twice from $lanceur for a new user, ended by the close box ($((SECONDS - etape)) s)"
 echo "Package check passed in $((SECONDS - debut)) s"
