@@ -147,21 +147,21 @@ private slots:
     {
         QTest::addColumn<QByteArray>("contenu"); // null: no file
         QTest::addColumn<bool>("verrouillee");   // by another program writing it
-        QTest::addColumn<int>("issue");
+        QTest::addColumn<Issue>("issue");
         QTest::addColumn<QString>("boite");
-        QTest::newRow("lue") << baseUneRecette() << false << int(Issue::Lue) << QString();
-        QTest::newRow("lue avec erreurs") << Tronquee << false << int(Issue::LueAvecErreurs) << Erreurs::FinDeFichier;
-        QTest::newRow("absente") << QByteArray() << false << int(Issue::Absente) << QString();
-        QTest::newRow("verrouillée") << baseUneRecette() << true << int(Issue::Illisible) << Erreurs::FichierVerrouille + u(" : %1");
-        QTest::newRow("pas une base") << QByteArray("Liste de courses\r\n") << false << int(Issue::PasUneBase) << QString();
-        QTest::newRow("ancienne") << QByteArray("-1 \r\nv1.2\r\n 0 \r\n 0 \r\n 0 \r\n") << false << int(Issue::Ancienne) << QString();
+        QTest::newRow("lue") << baseUneRecette() << false << Issue::Lue << QString();
+        QTest::newRow("lue avec erreurs") << Tronquee << false << Issue::LueAvecErreurs << Erreurs::FinDeFichier;
+        QTest::newRow("absente") << QByteArray() << false << Issue::Absente << QString();
+        QTest::newRow("verrouillée") << baseUneRecette() << true << Issue::Illisible << Erreurs::FichierVerrouille + u(" : %1");
+        QTest::newRow("pas une base") << QByteArray("Liste de courses\r\n") << false << Issue::PasUneBase << QString();
+        QTest::newRow("ancienne") << QByteArray("-1 \r\nv1.2\r\n 0 \r\n 0 \r\n 0 \r\n") << false << Issue::Ancienne << QString();
     }
 
     void lire_issueBoiteEtEtat()
     {
         QFETCH(QByteArray, contenu);
         QFETCH(bool, verrouillee);
-        QFETCH(int, issue);
+        QFETCH(Issue, issue);
         QFETCH(QString, boite);
         Dossier d;
         if (!contenu.isNull())
@@ -169,13 +169,13 @@ private slots:
         if (verrouillee)
             QVERIFY(d.verrou.emplace(d.base, true).pris());
         const DocumentBase::Lecture l = d.doc.lire(d.base);
-        QCOMPARE(int(l.issue), issue);
+        QCOMPARE(l.issue, issue);
         QCOMPARE(d.plateforme.boites.size(), boite.isEmpty() ? 0 : 1);
         QCOMPARE(d.plateforme.boites.value(0).texte, boite.replace(u("%1"), d.base));
-        QCOMPARE(d.t->NbRecett, issue == int(Issue::Lue) ? 1 : 0);
-        QCOMPARE(d.doc.illisible(), verrouillee || issue == int(Issue::PasUneBase));
-        QCOMPARE(d.doc.lueAvecErreurs(), issue == int(Issue::LueAvecErreurs));
-        if (issue == int(Issue::Ancienne))
+        QCOMPARE(d.t->NbRecett, issue == Issue::Lue ? 1 : 0);
+        QCOMPARE(d.doc.illisible(), verrouillee || issue == Issue::PasUneBase);
+        QCOMPARE(d.doc.lueAvecErreurs(), issue == Issue::LueAvecErreurs);
+        if (issue == Issue::Ancienne)
             QCOMPARE(l.octets, contenu); // kept for the copy under the older name
     }
 
@@ -187,8 +187,8 @@ private slots:
         QTest::addColumn<bool>("exclusif");
         QTest::newRow("lecture seule") << 0 << false;
         for (const int verrou : {1, 2})
-            for (const bool exclusif : {false, true})
-                QTest::addRow("%s d'un %s", verrou == 1 ? "flock" : "fcntl", exclusif ? "écrivain" : "lecteur") << verrou << exclusif;
+            for (const bool ecrivain : {false, true})
+                QTest::addRow("%s d'un %s", verrou == 1 ? "flock" : "fcntl", ecrivain ? "écrivain" : "lecteur") << verrou << ecrivain;
         QTest::newRow("copie impossible") << 3 << false;
     }
 
