@@ -45,9 +45,9 @@ QStringList infoBulles(const QStringList& textes, bool visibles)
 class TestFenetres : public QObject {
     Q_OBJECT
 private slots:
-    // The pictures take turns, each with its own pointer. The About window's links: the site's
-    // address read from the shortcut; a box giving it when the desktop fails or the shortcut is unusable.
-    void apropos_textesLiensEtInfoBulles_data()
+    // The pictures take turns, each with its own pointer. The About window's links: a box gives the address when the
+    // desktop fails or the shortcut is unusable. Only its box hides or shows the tooltips, a base loaded or not.
+    void apropos_liensOuBoiteSelonLeRaccourci_infoBullesSuiventLaCaseSeule_data()
     {
         QTest::addColumn<int>("bulles");           // line 2 of Zuta.ini
         QTest::addColumn<QByteArray>("raccourci"); // null: none; "tube": a pipe
@@ -61,7 +61,7 @@ private slots:
                                                      << u("%1 ne contient pas l'adresse d'un site internet");
     }
 
-    void apropos_textesLiensEtInfoBulles()
+    void apropos_liensOuBoiteSelonLeRaccourci_infoBullesSuiventLaCaseSeule()
     {
         QFETCH(int, bulles);
         QFETCH(QByteArray, raccourci);
@@ -104,10 +104,9 @@ private slots:
         const QString mail = u("Zuta! | Aucun programme de messagerie n'a pu être ouvert.\nL'adresse : zuta@tavernix.example");
         QCOMPARE(b.boites(),
                  raison.isEmpty() ? QStringList() : QStringList({u("Zuta! | ") + raison + u("\nSon adresse : ") + site, mail}));
+        // Closed untouched, nothing changed; then its box, a base loaded, one created, its box again.
         QCOMPARE(infoBulles(f), infoBulles(textes, bulles));
         QCOMPARE(b.lire(u("Zuta.ini")), ini);
-
-        // Closed untouched, it changed nothing; then its box, a base loaded, one created, its box again.
         f.fen->images().Timer1_Timer();
         QVERIFY(f.Image1->isVisible() && !f.Image2->isVisible());
         b.plateforme.fichiers << b.chemin(u("Zuta2005.don")) << b.chemin(u("Neuve.don"));
