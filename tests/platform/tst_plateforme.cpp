@@ -20,32 +20,32 @@ private slots:
     void boiteReelle_fermeeSansReponse_data()
     {
         QTest::addColumn<Plateforme::Boutons>("boutons");
-        QTest::addColumn<QString>("geste");
+        QTest::addColumn<QMessageBox::StandardButton>("geste"); // the button clicked; NoButton: Escape; Close: the close box
         QTest::addColumn<Plateforme::Reponse>("reponse");
-        QTest::newRow("question, Échap") << B::OuiNon << u("Échap") << R::Fermee;
-        QTest::newRow("question, case de fermeture") << B::OuiNon << u("fermer") << R::Fermee;
-        QTest::newRow("question, Non") << B::OuiNon << u("Non") << R::Non;
-        QTest::newRow("question, Oui") << B::OuiNon << u("Oui") << R::Oui;
-        QTest::newRow("erreur, Échap") << B::ReessayerAnnuler << u("Échap") << R::Fermee;
-        QTest::newRow("erreur, case de fermeture") << B::ReessayerAnnuler << u("fermer") << R::Fermee;
-        QTest::newRow("erreur, Annuler") << B::ReessayerAnnuler << u("Annuler") << R::Annuler;
+        QTest::newRow("question, Échap") << B::OuiNon << QMessageBox::NoButton << R::Fermee;
+        QTest::newRow("question, case de fermeture") << B::OuiNon << QMessageBox::Close << R::Fermee;
+        QTest::newRow("question, Non") << B::OuiNon << QMessageBox::No << R::Non;
+        QTest::newRow("question, Oui") << B::OuiNon << QMessageBox::Yes << R::Oui;
+        QTest::newRow("erreur, Échap") << B::ReessayerAnnuler << QMessageBox::NoButton << R::Fermee;
+        QTest::newRow("erreur, case de fermeture") << B::ReessayerAnnuler << QMessageBox::Close << R::Fermee;
+        QTest::newRow("erreur, Annuler") << B::ReessayerAnnuler << QMessageBox::Cancel << R::Annuler;
     }
 
     void boiteReelle_fermeeSansReponse()
     {
         QFETCH(Plateforme::Boutons, boutons);
-        QFETCH(QString, geste);
+        QFETCH(QMessageBox::StandardButton, geste);
         QFETCH(Plateforme::Reponse, reponse);
         PlateformeQt qt;
         QTimer::singleShot(0, [&] {
             auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             QVERIFY(boite);
-            if (geste == u("Échap"))
+            if (geste == QMessageBox::NoButton)
                 QTest::keyClick(boite, Qt::Key_Escape);
-            else if (geste == u("fermer"))
+            else if (geste == QMessageBox::Close)
                 boite->close();
             else
-                boite->button(geste == u("Oui") ? QMessageBox::Yes : geste == u("Non") ? QMessageBox::No : QMessageBox::Cancel)->click();
+                boite->button(geste)->click();
             // A box the gesture left open is answered, rather than waited on for ever.
             QTimer::singleShot(0, boite, [boite, boutons] {
                 if (boite->isVisible())
@@ -74,7 +74,7 @@ private slots:
             // An xdg-open of our own, alone on PATH, that writes its argument down.
             QFile f(dossier.filePath(u("xdg-open")));
             QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(u("#!/bin/sh\nprintf '%s' \"$1\" > '%1'\nexit %2\n").arg(dossier.filePath(u("ouvert"))).arg(statut).toUtf8());
+            f.write("#!/bin/sh\nprintf '%s' \"$1\" > \"${0%/*}/ouvert\"\nexit " + QByteArray::number(statut) + "\n");
             QVERIFY(f.setPermissions(f.permissions() | QFileDevice::ExeOwner));
         }
         const QByteArray chemin = qgetenv("PATH");
@@ -88,7 +88,7 @@ private slots:
         QTRY_VERIFY(contexte.findChildren<QTimer*>().isEmpty());
         QCOMPARE(echecs, statut == 0 ? 0 : 1);
         QFile ouvert(dossier.filePath(u("ouvert")));
-        QCOMPARE(ouvert.open(QIODevice::ReadOnly) ? QFile::decodeName(ouvert.readAll()) : QString(), statut < 0 ? QString() : cible);
+        QCOMPARE(QFile::decodeName(ouvert.open(QIODevice::ReadOnly) ? ouvert.readAll() : ""), statut < 0 ? QString() : cible);
     }
 };
 
