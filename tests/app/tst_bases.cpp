@@ -71,8 +71,8 @@ private slots:
     {
         QTest::addColumn<QByteArray>("contenu");
         QTest::addColumn<QString>("raison"); // %1: the base, %2: its kept name
-        QTest::newRow("texte") << QByteArray("Liste de courses\r\nbeurre, sucre\r\n")
-                               << u("Le fichier %1 n'est pas une base Zuta! : sa première valeur n'est pas un nombre.");
+        QTest::newRow("dechets") << QByteArray("Bonjour\xff\xfe\x81\x01\r\nbeurre, \"sucre\r\n")
+                                 << u("Le fichier %1 n'est pas une base Zuta! : sa première valeur n'est pas un nombre.");
         QTest::newRow("ancienne rompue")
             << QByteArray(" 3 \r\nDesserts\r\n 2 \r\n")
             << u("Le fichier %1 n'est pas une base Zuta! lisible : nombre de sous-catégories illisible à la ligne 4.");
