@@ -18,7 +18,7 @@ const QStringList Cats{QString(), u("desserts"), u("DESSERTS "), u("Entrées"), 
 const QStringList SousCats{QString(), u("tartes"), u("Crèmes"), u("fruits"), u("Chocolat")};
 const QStringList Mags{QString(), u("Elle"), u("elle à table"), u("Cuisine \"actuelle\""), u("Elle\r\nà table")};
 
-// A name as the model keeps it: trimmed, in capitals, quotes as apostrophes.
+// A typed name as the tables must keep it, in capitals: trimmed, quotes as apostrophes.
 QString nomModele(const QString& nom) { return nom.trimmed().replace(u("\""), u("'")).toUpper(); }
 
 // Every name (sub-categories of category 1) and recipe slot used; entry 77 free if asked.
@@ -92,8 +92,8 @@ private slots:
             QCOMPARE(t->NbRecett, modele.size());
             for (int k = 1; k <= t->NbRecett; ++k) { // name, page, then the names it points at
                 const int c = t->RecettVal(k, 0), s = t->RecettVal(k, 1), m = t->RecettVal(k, 2);
-                QCOMPARE((QStringList{t->RecettTexte(k, 3), t->RecettTexte(k, 1), nomModele(t->Cat(c)),
-                                      nomModele(t->SousCat(c, s)), nomModele(t->Mag(m))}),
+                QCOMPARE((QStringList{t->RecettTexte(k, 3), t->RecettTexte(k, 1), t->Cat(c).toUpper(),
+                                      t->SousCat(c, s).toUpper(), t->Mag(m).toUpper()}),
                          modele[k - 1]);
             }
         }

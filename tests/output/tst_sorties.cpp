@@ -175,7 +175,7 @@ private slots:
         QVERIFY(s->boites().isEmpty());
     }
 
-    void miseEnPage_data()
+    void miseEnPageIndex_lignesExactes_data()
     {
         QTest::addColumn<QStringList>("entrees"); // magazine, number, page, name of each
         QTest::addColumn<QString>("nombre");
@@ -204,7 +204,7 @@ private slots:
             << QStringList{"", "M n°1  page 1  -Éclair", QString(15, u' ') + "-tarte", QString(15, u' ') + "-Tartelette"};
     }
 
-    void miseEnPage()
+    void miseEnPageIndex_lignesExactes()
     {
         QFETCH(QStringList, entrees);
         QFETCH(QString, nombre);
