@@ -9,8 +9,6 @@
 class Collation {
 public:
     Collation();
-    // <0, 0, >0 as a before, equal to, after b.
-    int comparer(const QString& a, const QString& b) const;
     // For sorting many texts: keys computed once, compared many times.
     // Compare two keys with comparerCles, which applies the same rules.
     struct Cle {
