@@ -2,7 +2,6 @@
 // the real window: a few boxes say what is wrong, the files stay as they were,
 // and the program keeps working.
 #include "Banc.h"
-#include "base/FichierBase.h"
 #include "base/Fichiers.h"
 #include <QFileInfo>
 #include <optional>
@@ -13,7 +12,7 @@ using R = Plateforme::Reponse;
 const QString Recettes = u("Recettes.don"), Copie = u("Recettes.don.bak");
 const QString Verrouille = u("Fichier verrouillé par un autre programme");
 const QString Question = u("Confirmation de sauvegarde | Enregistrer les modifications\ndans la base de données ?");
-enum Cause { CopieImpossible, Lecteur, LectureSeule, ChangeeParUnAutre };
+enum Cause { CopieImpossible, LectureSeule, ChangeeParUnAutre };
 
 // A failed write's box; "%1" stands for the program folder.
 QString erreurEcriture(const QString& raison, const QString& nom) { return u("Erreur ! | ") + pasEcrit(raison, u("%1") + nom); }
@@ -40,28 +39,6 @@ void ecrireAvecDate(const Banc& b, const QByteArray& octets)
     QFile f(b.chemin(Recettes));
     QVERIFY(f.open(QIODevice::ReadWrite));
     QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
-}
-
-// A realistic base of 2,000 recipes (accents, notes with commas and line
-// breaks, recipes without category), cut in the name of recipe 1,200.
-QByteArray grandeBaseCoupee()
-{
-    auto t = std::make_unique<Tables>();
-    QStringList categories;
-    for (int c = 1; c <= 20; ++c)
-        categories << u("Catégorie %1/Tartes, quiches/Crèmes").arg(c);
-    remplirTables(*t, categories, {u("Elle à table"), u("Régal"), u("Maxi cuisine")}, {});
-    t->NbRecett = 2000;
-    for (int r = 1; r <= 2000; ++r) {
-        t->RecettTexte(r, 2) = r % 3 ? QString() : u("Beurre, sucre, œufs\r\nCuire 20 min");
-        t->RecettTexte(r, 3) = r == 1200 ? u("Coupure ici") : u("Recette n°%1 à l'été").arg(r);
-        t->RecettVal(r, 0) = r % 21;
-        t->RecettVal(r, 1) = r % 21 ? r % 3 : 0;
-        t->RecettVal(r, 2) = r % 4;
-    }
-    t->remettreEnCoherence();
-    const QByteArray entiere = Codec::encoder(FichierBase::ecrire(*t));
-    return entiere.left(entiere.indexOf("\"Coupure ici\""));
 }
 
 // How the boxes name a kind of path, and why they refuse it; a huge file is
@@ -91,7 +68,6 @@ private slots:
                            u("Zuta! | La base « %1Recettes.don » n'a pas été enregistrée : sa version précédente n'a "
                              "pas pu être conservée sous le nom « %1Recettes.don.bak ». Le fichier de la base est "
                              "resté tel quel.")};
-        QTest::newRow("verrouillée par un lecteur") << int(Lecteur) << QStringList{erreurEcriture(Verrouille, Recettes)};
         QTest::newRow("en lecture seule")
             << int(LectureSeule) << QStringList{erreurEcriture(u("Fichier en lecture seule"), Recettes)};
         // Same size, another time: the bytes decide. No leaves the other program's file.
@@ -115,9 +91,6 @@ private slots:
             QVERIFY(QDir(b.dossier()).mkdir(Copie));
         else
             b.ecrireOctets(Copie, "copie plus ancienne");
-        std::optional<VerrouAutreProgramme> verrou;
-        if (cause == Lecteur)
-            verrou.emplace(b.chemin(Recettes), false);
         QVERIFY(cause != LectureSeule || QFile::setPermissions(b.chemin(Recettes), QFileDevice::ReadOwner));
         b.demarrer();
         QByteArray base = baseUneRecette();
@@ -130,7 +103,6 @@ private slots:
         b.verifierUtilisable(1);
         // The cause gone (Yes to the question), each save keeps the version it replaces as the ".bak" copy, which
         // the base dialog ("*.don") ignores; the file is ours again: touched without a change, it asks nothing.
-        verrou.reset();
         QVERIFY(QFile::setPermissions(b.chemin(Recettes), QFileDevice::ReadOwner | QFileDevice::WriteOwner));
         QDir(b.dossier()).rmdir(Copie);
         b.plateforme.reponses << R::Oui;
@@ -157,8 +129,6 @@ private slots:
         QTest::addColumn<QStringList>("boites");
         QTest::addColumn<int>("recettes");
         const QByteArray versRecettes = " 0 \r\n 1 \r\n 1500 \r\n 1500 \r\n%1Recettes.don\r\n";
-        QTest::newRow("grande base coupee") << grandeBaseCoupee() << versRecettes << false << QString()
-                                            << lueEnPartie("Fin de fichier atteinte", 1199) << 1199;
         QTest::newRow("comptes au-dela des tables")
             << QByteArray("-1 \r\nv1.2b\r\n 999 \r\nDesserts\r\n 1 \r\n 1 \r\nTartes\r\n 1 \r\n") << versRecettes << false
             << QString() << lueEnPartie("L'indice n'appartient pas à la sélection", 0) << 0;
