@@ -3,10 +3,10 @@
 // temporary program folder that holds a generated base, and driven the way
 // the user drives it: criteria chosen in the search frame, a line of the
 // found list clicked, the card's buttons.
+#include "Generateur.h"
 #include "PlateformeBanc.h"
 #include "app/Programme.h"
 #include "search/PanneauRecherche.h"
-#include "Generateur.h"
 #include <QTemporaryDir>
 #include <memory>
 

@@ -126,7 +126,7 @@ int BaseSqlite::Requete::executer()
     while (sqlite3_step(m_instruction) == SQLITE_ROW) {
         const auto* nom = reinterpret_cast<const char*>(sqlite3_column_text(m_instruction, 0));
         lignes << QString::fromUtf8(nom, sqlite3_column_bytes(m_instruction, 0)) + QChar(0xFF)
-                      + QString::number(sqlite3_column_int(m_instruction, 1));
+                + QString::number(sqlite3_column_int(m_instruction, 1));
     }
     sqlite3_reset(m_instruction);
     return static_cast<int>(lignes.size());

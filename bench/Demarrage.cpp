@@ -1,10 +1,10 @@
 #include "Demarrage.h"
 #include "BancProgramme.h"
-#include <sys/wait.h>
-#include <fcntl.h>
-#include <spawn.h>
 #include <chrono>
 #include <cstdlib>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
 
 extern char** environ;
 

@@ -35,81 +35,137 @@ struct CategorieModele {
 };
 
 constexpr std::array<CategorieModele, 42> categoriesModeles = {{
-    {"Desserts", 'S', "Tartes=Tarte|Tarte fine|Tartelettes|Tarte Tatin!|Tarte au citron meringuée!;"
-                      "Gâteaux=Gâteau|Gâteau moelleux|Quatre-quarts|Cake|Gâteau basque!;"
-                      "Crèmes=Crème|Crème brûlée|Crème renversée|Petits pots de crème|Crème brûlée à la vanille!;"
-                      "Mousses=Mousse|Mousse légère|Bavarois;Fruits=Salade de fruits|Compote|Poêlée de fruits|Gratin de fruits;"
-                      "Entremets=Charlotte|Entremets|Diplomate|Île flottante!|Œufs à la neige!"},
-    {"Entrées", 'L', "Entrées froides=Terrine de légumes|Verrines|Tartare de tomates|Carpaccio de courgettes;"
-                     "Entrées chaudes=Flan de légumes|Feuilletés|Croustillants de chèvre|Œufs en meurette!;"
-                     "Terrines=Terrine de campagne|Terrine de foies de volaille|Pâté en croûte;Salades composées=Salade|Salade tiède"},
-    {"Plats de résistance", 'V', "Mijotés=Bœuf bourguignon!|Blanquette de veau|Navarin d'agneau|Pot-au-feu!|Daube;"
-                                 "Rôtis=Rôti de porc|Rôti de veau|Gigot d'agneau|Rosbif;"
-                                 "Plats uniques=Cassoulet!|Choucroute garnie!|Hachis parmentier!|Potée;Grillades=Brochettes|Côtes de porc|Entrecôte"},
-    {"Pâtisserie", 'S', "Pâtes de base=Pâte brisée!|Pâte sablée!|Pâte feuilletée!|Pâte à choux!;"
-                        "Choux=Choux|Éclairs|Paris-Brest!|Profiteroles;Feuilletés=Mille-feuille!|Chaussons|Galette des rois;"
-                        "Petits fours=Financiers|Madeleines|Tuiles|Macarons|Sablés"},
-    {"Soupes", 'L', "Veloutés=Velouté de potiron|Velouté de courgettes|Velouté de champignons|Velouté d'asperges|Velouté de châtaignes;"
-                    "Potages=Potage de légumes|Potage au cresson|Potage Saint-Germain!|Soupe à l'oignon gratinée!;"
-                    "Soupes froides=Gaspacho|Soupe froide de concombre|Vichyssoise;Bouillons=Bouillon de volaille|Consommé|Minestrone"},
-    {"Poissons", 'P', "Poissons blancs=Filets de cabillaud|Dos de colin|Filets de merlan|Sole meunière!|Lieu jaune;"
-                      "Poissons gras=Pavé de saumon|Thon mi-cuit|Maquereaux|Sardines grillées;"
-                      "Soupes de poisson=Bouillabaisse!|Soupe de poissons|Cotriade;Terrines de poisson=Terrine de saumon|Rillettes de thon"},
-    {"Crustacés et coquillages", 'P', "Crevettes=Crevettes sautées|Gambas|Brochettes de crevettes;"
-                                      "Moules=Moules marinières!|Moules|Mouclade;Coquilles Saint-Jacques=Noix de Saint-Jacques|Coquilles Saint-Jacques;"
-                                      "Huîtres=Huîtres chaudes|Huîtres gratinées"},
-    {"Volailles", 'V', "Poulet=Poulet rôti|Suprêmes de volaille|Cuisses de poulet|Coq au vin!|Poulet basquaise!;"
-                       "Canard=Magret de canard|Cuisses de canard confites|Parmentier de canard;"
-                       "Dinde=Escalopes de dinde|Rôti de dinde|Dinde farcie;Pintade=Pintade rôtie|Suprêmes de pintade;Lapin=Lapin|Lapin à la moutarde!"},
-    {"Bœuf", 'V', "Pièces à griller=Entrecôte|Côte de bœuf|Onglet|Bavette;Mijotés=Bœuf en daube!|Joue de bœuf|Carbonade flamande!;"
-                  "Hachés=Boulettes|Steaks hachés maison|Lasagnes!"},
-    {"Veau", 'V', "Escalopes=Escalopes de veau|Piccata|Paupiettes de veau;Mijotés=Blanquette de veau à l'ancienne!|Osso buco!|Sauté de veau;"
-                  "Rôtis=Rôti de veau|Quasi de veau|Tendron de veau"},
-    {"Porc", 'V', "Rôtis=Rôti de porc|Filet mignon|Échine de porc;Côtes=Côtes de porc|Travers de porc;"
-                  "Charcuterie=Saucisses|Boudin noir|Jambon braisé|Rillettes!"},
-    {"Agneau", 'V', "Gigot=Gigot d'agneau|Gigot de sept heures!;Côtelettes=Côtelettes d'agneau|Carré d'agneau;"
-                    "Mijotés=Navarin d'agneau|Tajine d'agneau|Épaule d'agneau confite"},
+    {"Desserts", 'S',
+     "Tartes=Tarte|Tarte fine|Tartelettes|Tarte Tatin!|Tarte au citron meringuée!;"
+     "Gâteaux=Gâteau|Gâteau moelleux|Quatre-quarts|Cake|Gâteau basque!;"
+     "Crèmes=Crème|Crème brûlée|Crème renversée|Petits pots de crème|Crème brûlée à la vanille!;"
+     "Mousses=Mousse|Mousse légère|Bavarois;Fruits=Salade de fruits|Compote|Poêlée de fruits|Gratin de fruits;"
+     "Entremets=Charlotte|Entremets|Diplomate|Île flottante!|Œufs à la neige!"},
+    {"Entrées", 'L',
+     "Entrées froides=Terrine de légumes|Verrines|Tartare de tomates|Carpaccio de courgettes;"
+     "Entrées chaudes=Flan de légumes|Feuilletés|Croustillants de chèvre|Œufs en meurette!;"
+     "Terrines=Terrine de campagne|Terrine de foies de volaille|Pâté en croûte;Salades composées=Salade|Salade tiède"},
+    {"Plats de résistance", 'V',
+     "Mijotés=Bœuf bourguignon!|Blanquette de veau|Navarin d'agneau|Pot-au-feu!|Daube;"
+     "Rôtis=Rôti de porc|Rôti de veau|Gigot d'agneau|Rosbif;"
+     "Plats uniques=Cassoulet!|Choucroute garnie!|Hachis parmentier!|Potée;Grillades=Brochettes|Côtes de "
+     "porc|Entrecôte"},
+    {"Pâtisserie", 'S',
+     "Pâtes de base=Pâte brisée!|Pâte sablée!|Pâte feuilletée!|Pâte à choux!;"
+     "Choux=Choux|Éclairs|Paris-Brest!|Profiteroles;Feuilletés=Mille-feuille!|Chaussons|Galette des rois;"
+     "Petits fours=Financiers|Madeleines|Tuiles|Macarons|Sablés"},
+    {"Soupes", 'L',
+     "Veloutés=Velouté de potiron|Velouté de courgettes|Velouté de champignons|Velouté d'asperges|Velouté de "
+     "châtaignes;"
+     "Potages=Potage de légumes|Potage au cresson|Potage Saint-Germain!|Soupe à l'oignon gratinée!;"
+     "Soupes froides=Gaspacho|Soupe froide de concombre|Vichyssoise;Bouillons=Bouillon de "
+     "volaille|Consommé|Minestrone"},
+    {"Poissons", 'P',
+     "Poissons blancs=Filets de cabillaud|Dos de colin|Filets de merlan|Sole meunière!|Lieu jaune;"
+     "Poissons gras=Pavé de saumon|Thon mi-cuit|Maquereaux|Sardines grillées;"
+     "Soupes de poisson=Bouillabaisse!|Soupe de poissons|Cotriade;Terrines de poisson=Terrine de saumon|Rillettes de "
+     "thon"},
+    {"Crustacés et coquillages", 'P',
+     "Crevettes=Crevettes sautées|Gambas|Brochettes de crevettes;"
+     "Moules=Moules marinières!|Moules|Mouclade;Coquilles Saint-Jacques=Noix de Saint-Jacques|Coquilles Saint-Jacques;"
+     "Huîtres=Huîtres chaudes|Huîtres gratinées"},
+    {"Volailles", 'V',
+     "Poulet=Poulet rôti|Suprêmes de volaille|Cuisses de poulet|Coq au vin!|Poulet basquaise!;"
+     "Canard=Magret de canard|Cuisses de canard confites|Parmentier de canard;"
+     "Dinde=Escalopes de dinde|Rôti de dinde|Dinde farcie;Pintade=Pintade rôtie|Suprêmes de pintade;Lapin=Lapin|Lapin "
+     "à la moutarde!"},
+    {"Bœuf", 'V',
+     "Pièces à griller=Entrecôte|Côte de bœuf|Onglet|Bavette;Mijotés=Bœuf en daube!|Joue de bœuf|Carbonade flamande!;"
+     "Hachés=Boulettes|Steaks hachés maison|Lasagnes!"},
+    {"Veau", 'V',
+     "Escalopes=Escalopes de veau|Piccata|Paupiettes de veau;Mijotés=Blanquette de veau à l'ancienne!|Osso buco!|Sauté "
+     "de veau;"
+     "Rôtis=Rôti de veau|Quasi de veau|Tendron de veau"},
+    {"Porc", 'V',
+     "Rôtis=Rôti de porc|Filet mignon|Échine de porc;Côtes=Côtes de porc|Travers de porc;"
+     "Charcuterie=Saucisses|Boudin noir|Jambon braisé|Rillettes!"},
+    {"Agneau", 'V',
+     "Gigot=Gigot d'agneau|Gigot de sept heures!;Côtelettes=Côtelettes d'agneau|Carré d'agneau;"
+     "Mijotés=Navarin d'agneau|Tajine d'agneau|Épaule d'agneau confite"},
     {"Gibier", 'V', "Plume=Faisan|Perdreau|Caille;Poil=Civet de lièvre!|Sauté de chevreuil|Terrine de sanglier"},
-    {"Légumes", 'L', "Gratins=Gratin de courgettes|Gratin de chou-fleur|Gratin dauphinois!|Tian de légumes;"
-                     "Poêlées=Poêlée de légumes|Wok de légumes|Ratatouille niçoise!|Piperade!;"
-                     "Purées=Purée de carottes|Purée de céleri|Écrasé de pommes de terre;Farcis=Tomates farcies|Courgettes farcies|Poivrons farcis"},
-    {"Pommes de terre", 'L', "Gratins=Gratin de pommes de terre|Gratin savoyard;Sautées=Pommes de terre sautées|Pommes grenaille;"
-                             "Purées=Purée|Aligot!|Truffade!"},
-    {"Œufs", 'L', "Omelettes=Omelette|Omelette soufflée|Tortilla;Œufs cocotte=Œufs cocotte|Œufs brouillés;Soufflés=Soufflé|Soufflé au fromage!"},
-    {"Quiches et tartes salées", 'L', "Quiches=Quiche|Quiche lorraine!|Quiche sans pâte;Tartes salées=Tarte salée|Tarte fine|Flammekueche!;"
-                                      "Tourtes=Tourte|Pithiviers"},
-    {"Pâtes et riz", 'L', "Pâtes fraîches=Tagliatelles|Raviolis maison|Gnocchis;Pâtes sèches=Spaghettis|Penne|Coquillettes|Macaronis;"
-                          "Riz=Risotto|Riz pilaf|Paella!|Riz cantonais!"},
-    {"Salades", 'L', "Salades composées=Salade|Salade tiède|Salade niçoise!;Salades de crudités=Carottes râpées|Céleri rémoulade!|Taboulé;"
-                     "Salades de féculents=Salade de lentilles|Salade de pâtes|Salade de riz|Salade piémontaise!"},
-    {"Sauces", 'L', "Sauces chaudes=Sauce béarnaise!|Beurre blanc!|Sauce au poivre!|Sauce tomate;"
-                    "Sauces froides=Mayonnaise|Vinaigrette|Aïoli!|Rouille!;Coulis=Coulis de tomates|Coulis de poivrons"},
-    {"Crêpes et galettes", 'S', "Crêpes sucrées=Crêpes|Crêpes Suzette!|Pannequets;Galettes=Galettes de sarrasin|Galette complète!;Gaufres=Gaufres|Gaufres de Liège!"},
-    {"Glaces et sorbets", 'S', "Glaces=Glace|Crème glacée|Parfait glacé;Sorbets=Sorbet|Granité;Desserts glacés=Nougat glacé!|Vacherin glacé|Omelette norvégienne!"},
-    {"Confiseries", 'S', "Chocolats=Truffes|Mendiants|Rochers;Caramels=Caramels mous|Caramels|Nougat!;Pâtes de fruits=Pâtes de fruits|Guimauves"},
-    {"Confitures", 'S', "Confitures=Confiture|Confiture extra;Gelées=Gelée|Gelée de coings!;Marmelades=Marmelade|Chutney"},
-    {"Pains et viennoiseries", 'S', "Pains=Pain de campagne!|Pain complet!|Fougasse|Pain de mie!;Brioches=Brioche|Brioche tressée|Kouign-amann!;"
-                                    "Viennoiseries=Croissants!|Pains au chocolat!|Chaussons"},
-    {"Apéritifs", 'L', "Amuse-bouches=Mini-brochettes|Toasts|Cuillères apéritives;Tartinades=Tartinade|Houmous|Tapenade!;"
-                       "Feuilletés apéritifs=Allumettes|Palmiers salés|Gougères!"},
-    {"Boissons", 'B', "Cocktails=Cocktail|Punch|Sangria!;Boissons chaudes=Chocolat chaud|Vin chaud!|Thé glacé;Jus et smoothies=Smoothie|Jus|Citronnade"},
-    {"Cuisine du monde", 'V', "Cuisine italienne=Saltimbocca!|Vitello tonnato!|Risotto;Cuisine marocaine=Tajine|Couscous|Pastilla;"
-                              "Cuisine asiatique=Nems!|Wok|Curry|Bo bun!;Cuisine mexicaine=Chili con carne!|Fajitas|Tacos"},
-    {"Cuisine légère", 'L', "Plats légers=Papillotes|Légumes vapeur|Bouillon;Desserts légers=Fromage blanc battu|Mousse légère|Compote"},
-    {"Buffets", 'L', "Cakes salés=Cake salé|Cake;Terrines=Terrine|Terrine de légumes;Verrines=Verrines|Panna cotta salée"},
-    {"Fêtes", 'V', "Noël=Chapon rôti|Dinde de Noël|Bûche de Noël!|Foie gras mi-cuit!;Pâques=Gigot pascal|Nid de Pâques!;Réveillon=Saint-Jacques|Homard|Huîtres"},
-    {"Fromages", 'L', "Fondues=Fondue savoyarde!|Fondue|Raclette!;Fromages chauds=Camembert rôti|Chèvre chaud|Croque-monsieur!"},
-    {"Abats", 'V', "Foie=Foie de veau|Foies de volaille;Rognons=Rognons|Rognons de veau;Tripes=Tripes à la mode de Caen!|Andouillette"},
-    {"Conserves", 'L', "Bocaux=Tomates en bocaux|Ratatouille en bocaux|Cornichons!;Confits=Confit de canard!|Confit d'oignons"},
+    {"Légumes", 'L',
+     "Gratins=Gratin de courgettes|Gratin de chou-fleur|Gratin dauphinois!|Tian de légumes;"
+     "Poêlées=Poêlée de légumes|Wok de légumes|Ratatouille niçoise!|Piperade!;"
+     "Purées=Purée de carottes|Purée de céleri|Écrasé de pommes de terre;Farcis=Tomates farcies|Courgettes "
+     "farcies|Poivrons farcis"},
+    {"Pommes de terre", 'L',
+     "Gratins=Gratin de pommes de terre|Gratin savoyard;Sautées=Pommes de terre sautées|Pommes grenaille;"
+     "Purées=Purée|Aligot!|Truffade!"},
+    {"Œufs", 'L',
+     "Omelettes=Omelette|Omelette soufflée|Tortilla;Œufs cocotte=Œufs cocotte|Œufs brouillés;Soufflés=Soufflé|Soufflé "
+     "au fromage!"},
+    {"Quiches et tartes salées", 'L',
+     "Quiches=Quiche|Quiche lorraine!|Quiche sans pâte;Tartes salées=Tarte salée|Tarte fine|Flammekueche!;"
+     "Tourtes=Tourte|Pithiviers"},
+    {"Pâtes et riz", 'L',
+     "Pâtes fraîches=Tagliatelles|Raviolis maison|Gnocchis;Pâtes sèches=Spaghettis|Penne|Coquillettes|Macaronis;"
+     "Riz=Risotto|Riz pilaf|Paella!|Riz cantonais!"},
+    {"Salades", 'L',
+     "Salades composées=Salade|Salade tiède|Salade niçoise!;Salades de crudités=Carottes râpées|Céleri "
+     "rémoulade!|Taboulé;"
+     "Salades de féculents=Salade de lentilles|Salade de pâtes|Salade de riz|Salade piémontaise!"},
+    {"Sauces", 'L',
+     "Sauces chaudes=Sauce béarnaise!|Beurre blanc!|Sauce au poivre!|Sauce tomate;"
+     "Sauces froides=Mayonnaise|Vinaigrette|Aïoli!|Rouille!;Coulis=Coulis de tomates|Coulis de poivrons"},
+    {"Crêpes et galettes", 'S',
+     "Crêpes sucrées=Crêpes|Crêpes Suzette!|Pannequets;Galettes=Galettes de sarrasin|Galette "
+     "complète!;Gaufres=Gaufres|Gaufres de Liège!"},
+    {"Glaces et sorbets", 'S',
+     "Glaces=Glace|Crème glacée|Parfait glacé;Sorbets=Sorbet|Granité;Desserts glacés=Nougat glacé!|Vacherin "
+     "glacé|Omelette norvégienne!"},
+    {"Confiseries", 'S',
+     "Chocolats=Truffes|Mendiants|Rochers;Caramels=Caramels mous|Caramels|Nougat!;Pâtes de fruits=Pâtes de "
+     "fruits|Guimauves"},
+    {"Confitures", 'S',
+     "Confitures=Confiture|Confiture extra;Gelées=Gelée|Gelée de coings!;Marmelades=Marmelade|Chutney"},
+    {"Pains et viennoiseries", 'S',
+     "Pains=Pain de campagne!|Pain complet!|Fougasse|Pain de mie!;Brioches=Brioche|Brioche tressée|Kouign-amann!;"
+     "Viennoiseries=Croissants!|Pains au chocolat!|Chaussons"},
+    {"Apéritifs", 'L',
+     "Amuse-bouches=Mini-brochettes|Toasts|Cuillères apéritives;Tartinades=Tartinade|Houmous|Tapenade!;"
+     "Feuilletés apéritifs=Allumettes|Palmiers salés|Gougères!"},
+    {"Boissons", 'B',
+     "Cocktails=Cocktail|Punch|Sangria!;Boissons chaudes=Chocolat chaud|Vin chaud!|Thé glacé;Jus et "
+     "smoothies=Smoothie|Jus|Citronnade"},
+    {"Cuisine du monde", 'V',
+     "Cuisine italienne=Saltimbocca!|Vitello tonnato!|Risotto;Cuisine marocaine=Tajine|Couscous|Pastilla;"
+     "Cuisine asiatique=Nems!|Wok|Curry|Bo bun!;Cuisine mexicaine=Chili con carne!|Fajitas|Tacos"},
+    {"Cuisine légère", 'L',
+     "Plats légers=Papillotes|Légumes vapeur|Bouillon;Desserts légers=Fromage blanc battu|Mousse légère|Compote"},
+    {"Buffets", 'L',
+     "Cakes salés=Cake salé|Cake;Terrines=Terrine|Terrine de légumes;Verrines=Verrines|Panna cotta salée"},
+    {"Fêtes", 'V',
+     "Noël=Chapon rôti|Dinde de Noël|Bûche de Noël!|Foie gras mi-cuit!;Pâques=Gigot pascal|Nid de "
+     "Pâques!;Réveillon=Saint-Jacques|Homard|Huîtres"},
+    {"Fromages", 'L',
+     "Fondues=Fondue savoyarde!|Fondue|Raclette!;Fromages chauds=Camembert rôti|Chèvre chaud|Croque-monsieur!"},
+    {"Abats", 'V',
+     "Foie=Foie de veau|Foies de volaille;Rognons=Rognons|Rognons de veau;Tripes=Tripes à la mode de "
+     "Caen!|Andouillette"},
+    {"Conserves", 'L',
+     "Bocaux=Tomates en bocaux|Ratatouille en bocaux|Cornichons!;Confits=Confit de canard!|Confit d'oignons"},
     {"Goûters", 'S', "Biscuits=Biscuits|Cookies|Sablés;Cakes sucrés=Cake|Marbré!|Banana bread!;Crêpes=Crêpes|Pancakes"},
-    {"Cuisine régionale", 'V', "Bretagne=Far breton!|Kig ha farz!|Cotriade;Alsace=Baeckeoffe!|Choucroute!|Kougelhopf!;"
-                               "Provence=Bouillabaisse!|Daube provençale!|Pissaladière!;Sud-Ouest=Garbure!|Cassoulet!|Poule au pot!"},
-    {"Tartes", 'S', "Tartes aux fruits=Tarte|Tarte fine|Tartelettes;Tartes à la crème=Tarte à la crème|Tarte au flan!|Tarte au sucre!"},
-    {"Gâteaux", 'S', "Gâteaux au chocolat=Fondant|Moelleux|Brownies|Forêt-noire!;Gâteaux de voyage=Cake|Quatre-quarts|Pain d'épices!;"
-                     "Gâteaux de fête=Fraisier!|Framboisier!|Opéra!|Saint-Honoré!"},
-    {"Cuisine rapide", 'L', "Plats express=Poêlée|Wok|Omelette;Sandwiches=Sandwich|Croque-monsieur|Wrap;Assiettes=Assiette|Bowl|Salade"},
-    {"Cuisine des enfants", 'S', "Goûters d'enfants=Gâteau|Muffins|Cookies;Plats d'enfants=Coquillettes au jambon!|Nuggets maison!|Mini-pizzas"},
-    {"Barbecue", 'V', "Marinades=Marinade|Marinade aux herbes;Brochettes=Brochettes|Brochettes de poulet;Grillades=Côtes|Saucisses grillées|Travers"},
+    {"Cuisine régionale", 'V',
+     "Bretagne=Far breton!|Kig ha farz!|Cotriade;Alsace=Baeckeoffe!|Choucroute!|Kougelhopf!;"
+     "Provence=Bouillabaisse!|Daube provençale!|Pissaladière!;Sud-Ouest=Garbure!|Cassoulet!|Poule au pot!"},
+    {"Tartes", 'S',
+     "Tartes aux fruits=Tarte|Tarte fine|Tartelettes;Tartes à la crème=Tarte à la crème|Tarte au flan!|Tarte au "
+     "sucre!"},
+    {"Gâteaux", 'S',
+     "Gâteaux au chocolat=Fondant|Moelleux|Brownies|Forêt-noire!;Gâteaux de voyage=Cake|Quatre-quarts|Pain d'épices!;"
+     "Gâteaux de fête=Fraisier!|Framboisier!|Opéra!|Saint-Honoré!"},
+    {"Cuisine rapide", 'L',
+     "Plats express=Poêlée|Wok|Omelette;Sandwiches=Sandwich|Croque-monsieur|Wrap;Assiettes=Assiette|Bowl|Salade"},
+    {"Cuisine des enfants", 'S',
+     "Goûters d'enfants=Gâteau|Muffins|Cookies;Plats d'enfants=Coquillettes au jambon!|Nuggets maison!|Mini-pizzas"},
+    {"Barbecue", 'V',
+     "Marinades=Marinade|Marinade aux herbes;Brochettes=Brochettes|Brochettes de poulet;Grillades=Côtes|Saucisses "
+     "grillées|Travers"},
     {"Divers", 'L', "Divers=Recette|Préparation|Garniture;Astuces=Astuce|Conseil"},
 }};
 
@@ -119,7 +175,8 @@ const char* complements(char genre)
     switch (genre) {
     case 'S':
         return "aux pommes|aux pommes caramélisées|au chocolat|au chocolat noir|à la vanille|à l'orange|au citron|"
-               "aux fraises|aux framboises|à la rhubarbe|aux poires|aux abricots|aux myrtilles|au caramel au beurre salé|"
+               "aux fraises|aux framboises|à la rhubarbe|aux poires|aux abricots|aux myrtilles|au caramel au beurre "
+               "salé|"
                "à la noix de coco|aux amandes|aux noisettes|au café|à la pistache|aux marrons|à la cannelle|au miel|"
                "aux fruits rouges|aux figues|aux pêches|aux cerises|au citron vert|à la mangue|au gingembre|"
                "à la crème de marrons|aux pruneaux|au rhum|à la fleur d'oranger|aux mirabelles|aux clémentines|"
@@ -144,24 +201,73 @@ const char* complements(char genre)
 }
 
 // A few words after the dish, now and then.
-constexpr std::array<const char*, 10> qualificatifs = {
-    " maison", " express", " de grand-mère", " légère", " facile", " du dimanche", " rapide", " d'été", " d'hiver",
-    " façon bistrot"};
+constexpr std::array<const char*, 10> qualificatifs = {" maison",  " express",      " de grand-mère", " légère",
+                                                       " facile",  " du dimanche",  " rapide",        " d'été",
+                                                       " d'hiver", " façon bistrot"};
 
 // Invented titles; some begin like another ("Gourmand" and "Gourmand magazine").
-constexpr std::array<const char*, 62> magazinesModeles = {
-    "Cuisine et saveurs", "La table du dimanche", "Gourmandises", "Le journal des gourmets", "Cuisine facile",
-    "Recettes de saison", "Le petit cuisinier", "Table et terroir", "Délices de France", "Popote",
-    "Mijoté", "À table !", "Les carnets du marché", "Cuisine d'ici", "Goûts et couleurs", "Pâtisserie maison",
-    "Fourneaux", "Le cahier gourmand", "Gourmand", "Gourmand magazine", "Tablier", "Saveurs du sud",
-    "Cuisine de nos régions", "Recettes express", "Midi-minuit", "La cuisine en fête", "Cuisiner ensemble",
-    "Marmite", "Le goût des choses", "Casseroles & cie", "Œnologie et cuisine", "Papilles", "La bonne assiette",
-    "Cuisine", "Cuisine pratique", "Cuisine pratique hors-série", "Mes recettes", "Recettes du terroir",
-    "Épices et saveurs", "Le tablier rouge", "Cocotte", "Cuisine du marché", "Petits plats", "Bien manger",
-    "Régalons-nous", "Saveurs d'automne", "Dîners entre amis", "Le coin des gourmets", "Sucré salé",
-    "Cuisine de tous les jours", "Ma cuisine légère", "Fait maison", "Le chaudron", "Recettes de famille",
-    "Table ouverte", "Goûter gourmand", "Toqué", "Le fournil", "Brunch", "Spécial pâtisserie",
-    "Cuisine au quotidien", "Ça mijote"};
+constexpr std::array<const char*, 62> magazinesModeles = {"Cuisine et saveurs",
+                                                          "La table du dimanche",
+                                                          "Gourmandises",
+                                                          "Le journal des gourmets",
+                                                          "Cuisine facile",
+                                                          "Recettes de saison",
+                                                          "Le petit cuisinier",
+                                                          "Table et terroir",
+                                                          "Délices de France",
+                                                          "Popote",
+                                                          "Mijoté",
+                                                          "À table !",
+                                                          "Les carnets du marché",
+                                                          "Cuisine d'ici",
+                                                          "Goûts et couleurs",
+                                                          "Pâtisserie maison",
+                                                          "Fourneaux",
+                                                          "Le cahier gourmand",
+                                                          "Gourmand",
+                                                          "Gourmand magazine",
+                                                          "Tablier",
+                                                          "Saveurs du sud",
+                                                          "Cuisine de nos régions",
+                                                          "Recettes express",
+                                                          "Midi-minuit",
+                                                          "La cuisine en fête",
+                                                          "Cuisiner ensemble",
+                                                          "Marmite",
+                                                          "Le goût des choses",
+                                                          "Casseroles & cie",
+                                                          "Œnologie et cuisine",
+                                                          "Papilles",
+                                                          "La bonne assiette",
+                                                          "Cuisine",
+                                                          "Cuisine pratique",
+                                                          "Cuisine pratique hors-série",
+                                                          "Mes recettes",
+                                                          "Recettes du terroir",
+                                                          "Épices et saveurs",
+                                                          "Le tablier rouge",
+                                                          "Cocotte",
+                                                          "Cuisine du marché",
+                                                          "Petits plats",
+                                                          "Bien manger",
+                                                          "Régalons-nous",
+                                                          "Saveurs d'automne",
+                                                          "Dîners entre amis",
+                                                          "Le coin des gourmets",
+                                                          "Sucré salé",
+                                                          "Cuisine de tous les jours",
+                                                          "Ma cuisine légère",
+                                                          "Fait maison",
+                                                          "Le chaudron",
+                                                          "Recettes de famille",
+                                                          "Table ouverte",
+                                                          "Goûter gourmand",
+                                                          "Toqué",
+                                                          "Le fournil",
+                                                          "Brunch",
+                                                          "Spécial pâtisserie",
+                                                          "Cuisine au quotidien",
+                                                          "Ça mijote"};
 
 constexpr std::array<const char*, 24> notesModeles = {
     "Très bon, à refaire.",
@@ -274,15 +380,15 @@ QString notes(Alea& alea)
     QString n = QString::fromUtf8(notesModeles[static_cast<std::size_t>(alea.sous(notesModeles.size()))]);
     if (alea.chance(10))
         n += QStringLiteral("\r\n")
-             + QString::fromUtf8(notesModeles[static_cast<std::size_t>(alea.sous(notesModeles.size()))]);
+            + QString::fromUtf8(notesModeles[static_cast<std::size_t>(alea.sous(notesModeles.size()))]);
     return n;
 }
 
 // Which names of the tables are kept for recipes; the others stay unused.
 struct Emploi {
-    std::vector<int> categories;                // the used categories, the common ones first
+    std::vector<int> categories;                  // the used categories, the common ones first
     std::vector<std::vector<int>> sousCategories; // by category: the used sub-categories
-    std::vector<int> magazines;                 // the used magazines
+    std::vector<int> magazines;                   // the used magazines
 };
 
 } // namespace

@@ -1,6 +1,6 @@
 #pragma once
-#include "platform/ImpressionQt.h"
 #include "PlateformeScriptee.h"
+#include "platform/ImpressionQt.h"
 
 // The scripted platform, except that its printer dialog is always confirmed
 // and prints to a PDF file through the real printing layer.

@@ -203,7 +203,10 @@ inline QStringList entrees(const QComboBox* liste)
 }
 
 // The two counters under the found list.
-inline QString compteurs(const Fenetre& f) { return f.LabelTotalrecett->text() + u(" / ") + f.LabelNbRecettList->text(); }
+inline QString compteurs(const Fenetre& f)
+{
+    return f.LabelTotalrecett->text() + u(" / ") + f.LabelNbRecettList->text();
+}
 
 // A choice in a search list with the keyboard, as the user makes it.
 inline void choisirAuClavier(QComboBox* liste, const QString& texte)
@@ -218,7 +221,10 @@ inline void choisirAuClavier(QComboBox* liste, const QString& texte)
 }
 
 // Presses Enter where the focus is.
-inline void entree() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); }
+inline void entree()
+{
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+}
 
 // A click on line k of the found list.
 inline void cliquerLigne(Fenetre& f, int k)

@@ -12,10 +12,16 @@
 #include <sys/file.h>
 #include <unistd.h>
 
-inline QString u(const char* texte) { return QString::fromUtf8(texte); }
+inline QString u(const char* texte)
+{
+    return QString::fromUtf8(texte);
+}
 
 // Lines ended by CR LF, as every file of the program.
-inline QString lignes(const QStringList& l) { return l.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"); }
+inline QString lignes(const QStringList& l)
+{
+    return l.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+}
 
 // A file of tests/data.
 inline QByteArray donneeTest(const QString& nom)
@@ -25,17 +31,23 @@ inline QByteArray donneeTest(const QString& nom)
 }
 
 // The 20-line base: one category, sub-category, magazine and tested recipe.
-inline QByteArray baseUneRecette() { return donneeTest(QStringLiteral("exemple20.don")); }
+inline QByteArray baseUneRecette()
+{
+    return donneeTest(QStringLiteral("exemple20.don"));
+}
 inline const QByteArray BaseVide = "-1 \r\nv1.2b\r\n 0 \r\n 0 \r\n 0 \r\n";
 
 // A file name as the messages show it.
-inline QString nomAffiche(const QString& chemin) { return u("« ") + QDir::toNativeSeparators(chemin) + u(" »"); }
+inline QString nomAffiche(const QString& chemin)
+{
+    return u("« ") + QDir::toNativeSeparators(chemin) + u(" »");
+}
 
 // The error of a write that failed, as the program words it.
 inline QString pasEcrit(const QString& raison, const QString& chemin)
 {
     return raison + u("\n\nLe fichier ") + nomAffiche(chemin)
-           + u(" n'a pas pu être écrit ; son contenu précédent est intact.");
+        + u(" n'a pas pu être écrit ; son contenu précédent est intact.");
 }
 
 // The description of the error a call raises, or "" when it raises none.
@@ -56,8 +68,8 @@ inline QStringList recetteTexte(const char* numero, int c, const char* page, int
                                 const char* nom, int teste = 0)
 {
     const auto cite = [](const char* t) { return QLatin1Char('"') + u(t) + QLatin1Char('"'); };
-    return {cite(numero), QString::number(c), cite(page), QString::number(s), cite(notes), QString::number(m),
-            cite(nom),    QString::number(teste)};
+    return {cite(numero), QString::number(c), cite(page), QString::number(s),
+            cite(notes),  QString::number(m), cite(nom),  QString::number(teste)};
 }
 
 // A recipe put straight into the tables; remettreEnCoherence() then recounts.

@@ -25,7 +25,8 @@ void Fermeture::memoriserPositionNormale()
 {
     const QRect normal = cadreNormal();
     if (p.fen->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))
-        p.fen->setWindowState(p.fen->windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
+        p.fen->setWindowState(p.fen->windowState()
+                              & ~(Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
     const double d = p.dpiEcran();
     p.etat.FenHaut = static_cast<float>(Reglages::pixelsVersTwips(normal.top(), d));
     p.etat.FenGauche = static_cast<float>(Reglages::pixelsVersTwips(normal.left(), d));

@@ -41,10 +41,10 @@ void FrmPrincipal::creerCommandes()
 void FrmPrincipal::disposer()
 {
     auto* commandes = new QHBoxLayout;
-    for (QWidget* w : {static_cast<QWidget*>(CommandNouvelle), static_cast<QWidget*>(CommandCharger),
-                       static_cast<QWidget*>(CommandIndex), static_cast<QWidget*>(CommandImpr),
-                       static_cast<QWidget*>(CheckNotes), static_cast<QWidget*>(CommandAide),
-                       static_cast<QWidget*>(CommandQuitter)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(CommandNouvelle), static_cast<QWidget*>(CommandCharger),
+          static_cast<QWidget*>(CommandIndex), static_cast<QWidget*>(CommandImpr), static_cast<QWidget*>(CheckNotes),
+          static_cast<QWidget*>(CommandAide), static_cast<QWidget*>(CommandQuitter)})
         commandes->addWidget(w);
     commandes->addStretch(1);
     commandes->addWidget(m_images);
@@ -68,10 +68,11 @@ void FrmPrincipal::decrire()
     Controles::decrire(CheckNotes, QStringLiteral("Inclure les notes pour l'impression"));
     Controles::decrire(CommandAide, QStringLiteral("Afficher l'aide"));
     Controles::decrire(CommandQuitter, QStringLiteral("A bientôt !"));
-    for (QAbstractButton* b : {static_cast<QAbstractButton*>(CommandNouvelle), static_cast<QAbstractButton*>(CommandCharger),
-                               static_cast<QAbstractButton*>(CommandIndex), static_cast<QAbstractButton*>(CommandImpr),
-                               static_cast<QAbstractButton*>(CheckNotes), static_cast<QAbstractButton*>(CommandAide),
-                               static_cast<QAbstractButton*>(CommandQuitter)})
+    for (QAbstractButton* b :
+         {static_cast<QAbstractButton*>(CommandNouvelle), static_cast<QAbstractButton*>(CommandCharger),
+          static_cast<QAbstractButton*>(CommandIndex), static_cast<QAbstractButton*>(CommandImpr),
+          static_cast<QAbstractButton*>(CheckNotes), static_cast<QAbstractButton*>(CommandAide),
+          static_cast<QAbstractButton*>(CommandQuitter)})
         b->setAccessibleName(b->text());
 }
 
@@ -100,9 +101,9 @@ void FrmPrincipal::cocherNotes(bool avec)
 
 QList<QWidget*> FrmPrincipal::controles() const
 {
-    return QList<QWidget*>{CommandNouvelle, CommandCharger, CommandIndex, CommandImpr, CheckNotes, CommandAide,
-                           CommandQuitter}
-        + m_images->controles() + m_recherche->controles() + m_fiche->controles();
+    return QList<QWidget*>{CommandNouvelle, CommandCharger, CommandIndex,  CommandImpr,
+                           CheckNotes,      CommandAide,    CommandQuitter}
+    + m_images->controles() + m_recherche->controles() + m_fiche->controles();
 }
 
 void FrmPrincipal::keyPressEvent(QKeyEvent* event)

@@ -17,8 +17,8 @@ Programme::Programme(Plateforme& p)
       progression([this] { return cadreProgression(); }),
       recherche(base, trouvees, politique, collation, fen->recherche()),
       fiche(base, etat.fiche, trouvees, politique, p, collation, fen->fiche()),
-      sorties(base, etat, trouvees, politique, p, collation, progression),
-      fenetres(etat, p, *fen, fen->images()), bases(*this), fermeture(*this)
+      sorties(base, etat, trouvees, politique, p, collation, progression), fenetres(etat, p, *fen, fen->images()),
+      bases(*this), fermeture(*this)
 {
     brancher();
 }
@@ -42,8 +42,10 @@ void Programme::brancher()
 
     sorties.criteresAffiches = [this] { return criteresAffiches(); };
     QObject::connect(&f, &FrmPrincipal::indexDemande, &f, [this] { sorties.CommandIndex_Click(); });
-    QObject::connect(&f, &FrmPrincipal::impressionListeDemandee, &f, [this] { sorties.ImprimerListe(fen->avecNotes()); });
-    QObject::connect(&f.fiche(), &PanneauFiche::impressionDemandee, &f, [this] { sorties.ImprimerRecette(ficheAffichee()); });
+    QObject::connect(&f, &FrmPrincipal::impressionListeDemandee, &f,
+                     [this] { sorties.ImprimerListe(fen->avecNotes()); });
+    QObject::connect(&f.fiche(), &PanneauFiche::impressionDemandee, &f,
+                     [this] { sorties.ImprimerRecette(ficheAffichee()); });
 
     fenetres.definirControles(f.controles());
     QObject::connect(&fenetres, &RoutinesFenetres::reglagesChanges, &f, [this] { EcrireIni(); });
@@ -132,8 +134,14 @@ MiseEnPageIndex::Criteres Programme::criteresAffiches()
 FicheImprimee Programme::ficheAffichee()
 {
     const PanneauFiche& c = fen->fiche();
-    return {c.texte(Champ::Nom),    c.texte(Champ::Categorie), c.texte(Champ::SousCategorie), c.texte(Champ::Magazine),
-            c.texte(Champ::Numero), c.texte(Champ::Page),      c.notesAffichees(),           c.testee()};
+    return {c.texte(Champ::Nom),
+            c.texte(Champ::Categorie),
+            c.texte(Champ::SousCategorie),
+            c.texte(Champ::Magazine),
+            c.texte(Champ::Numero),
+            c.texte(Champ::Page),
+            c.notesAffichees(),
+            c.testee()};
 }
 
 // ---------------------------------------------------------------- settings
@@ -249,7 +257,8 @@ void Programme::EcrireIni()
 void Programme::AfficherTitre()
 {
     QString titre = QStringLiteral("Zuta! v1.2b");
-    const qsizetype p = std::max(etat.CheminBase.lastIndexOf(QDir::separator()), etat.CheminBase.lastIndexOf(QLatin1Char('/')));
+    const qsizetype p =
+        std::max(etat.CheminBase.lastIndexOf(QDir::separator()), etat.CheminBase.lastIndexOf(QLatin1Char('/')));
     if (p >= 0)
         titre += QStringLiteral("   (base : ") + etat.CheminBase.mid(p + 1) + QLatin1Char(')');
     fen->setWindowTitle(titre);

@@ -1,6 +1,6 @@
 #pragma once
-#include "FrmPrincipal.h"
 #include "Fermeture.h"
+#include "FrmPrincipal.h"
 #include "RoutinesBases.h"
 #include "base/Collation.h"
 #include "base/EtatProgramme.h"

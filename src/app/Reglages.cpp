@@ -9,10 +9,8 @@ namespace Reglages {
 QString ecrire(const Valeurs& v)
 {
     const QString fin = QStringLiteral("\r\n");
-    return FormatNombres::ligne(v.OptionNotes) + fin
-        + FormatNombres::ligne(std::llround(v.OptionInfoBulles)) + fin
-        + FormatNombres::ligne(std::llround(v.FenHaut)) + fin
-        + FormatNombres::ligne(std::llround(v.FenGauche)) + fin
+    return FormatNombres::ligne(v.OptionNotes) + fin + FormatNombres::ligne(std::llround(v.OptionInfoBulles)) + fin
+        + FormatNombres::ligne(std::llround(v.FenHaut)) + fin + FormatNombres::ligne(std::llround(v.FenGauche)) + fin
         + v.CheminBase + fin;
 }
 

@@ -56,9 +56,7 @@ void RoutinesBases::LireBase()
                              + QStringLiteral(" n'est pas une base Zuta! : sa première valeur n'est pas un nombre."));
     case Issue::Ancienne: return ConvertirBase(lecture);
     case Issue::Lue: return p.AfficherTitre();
-    case Issue::LueAvecErreurs:
-        p.AfficherTitre();
-        return annoncerLueAvecErreurs();
+    case Issue::LueAvecErreurs: p.AfficherTitre(); return annoncerLueAvecErreurs();
     }
 }
 
@@ -180,7 +178,8 @@ bool RoutinesBases::cheminEnregistrable()
     if (!examen.refuse())
         return true;
     p.plateforme.message(QStringLiteral("Zuta!"),
-                         QStringLiteral("La base ") + nomAffiche(base) + QStringLiteral(" n'a pas été enregistrée : ce chemin ")
+                         QStringLiteral("La base ") + nomAffiche(base)
+                             + QStringLiteral(" n'a pas été enregistrée : ce chemin ")
                              + Fichiers::pourquoiRefuse(examen) + QStringLiteral(". Il est resté tel quel."),
                          Plateforme::Boutons::OK, Plateforme::Icone::Exclamation);
     return false;
@@ -248,9 +247,10 @@ bool RoutinesBases::DemanderSauvegarde()
 {
     // Any answer but No saves: a question dismissed with Escape or its close
     // button saves too, so that no change is lost by a slip of the hand.
-    const auto reponse = p.plateforme.message(QStringLiteral("Confirmation de sauvegarde"),
-                                              QStringLiteral("Enregistrer les modifications\ndans la base de données ?"),
-                                              Plateforme::Boutons::OuiNon, Plateforme::Icone::Question);
+    const auto reponse =
+        p.plateforme.message(QStringLiteral("Confirmation de sauvegarde"),
+                             QStringLiteral("Enregistrer les modifications\ndans la base de données ?"),
+                             Plateforme::Boutons::OuiNon, Plateforme::Icone::Question);
     return reponse != Plateforme::Reponse::Non;
 }
 

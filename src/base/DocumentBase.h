@@ -64,7 +64,10 @@ public:
 
     // Why nothing may be written at the path: a folder, a device, a pipe or a
     // file too large to be a base. None of these is ever replaced.
-    Fichiers::Examen examiner(const QString& chemin) const { return Fichiers::examiner(chemin, Fichiers::TailleMaxBase); }
+    Fichiers::Examen examiner(const QString& chemin) const
+    {
+        return Fichiers::examiner(chemin, Fichiers::TailleMaxBase);
+    }
 
     // Another program changed the file since it was last read or written here.
     bool changeeDepuis(const QString& chemin) const;

@@ -90,7 +90,8 @@ long long LecteurValeurs::lireNombre()
         bool seulementChiffres = !chiffres.isEmpty();
         for (qsizetype i = 0; i < chiffres.size(); ++i)
             seulementChiffres &= chiffres[i].isDigit() || (i == 0 && chiffres[i] == QLatin1Char('-'));
-        throw ErreurExecution(seulementChiffres && !b.cite ? Erreurs::DepassementCapacite : Erreurs::IncompatibiliteType);
+        throw ErreurExecution(seulementChiffres && !b.cite ? Erreurs::DepassementCapacite
+                                                           : Erreurs::IncompatibiliteType);
     }
     m_pos = b.suivant;
     return n;

@@ -43,10 +43,10 @@ bool vraiChangementDeFocus(QEvent* evenement)
 ChampsFiche::ChampsFiche(const Champs& champs, BoutonParDefaut& parDefaut, QObject* parent)
     : QObject(parent), m_c(champs), m_parDefaut(parDefaut)
 {
-    for (QWidget* champ : {static_cast<QWidget*>(m_c.nom), static_cast<QWidget*>(m_c.categorie),
-                           static_cast<QWidget*>(m_c.sousCategorie), static_cast<QWidget*>(m_c.magazine),
-                           static_cast<QWidget*>(m_c.numero), static_cast<QWidget*>(m_c.page),
-                           static_cast<QWidget*>(m_c.notes)})
+    for (QWidget* champ :
+         {static_cast<QWidget*>(m_c.nom), static_cast<QWidget*>(m_c.categorie),
+          static_cast<QWidget*>(m_c.sousCategorie), static_cast<QWidget*>(m_c.magazine),
+          static_cast<QWidget*>(m_c.numero), static_cast<QWidget*>(m_c.page), static_cast<QWidget*>(m_c.notes)})
         champ->installEventFilter(this);
     // A click lands on the notes' inner area.
     m_c.notes->viewport()->installEventFilter(this);
@@ -101,8 +101,7 @@ bool ChampsFiche::eventFilter(QObject* objet, QEvent* evenement)
     QObject* champ = objet == m_c.notes->viewport() ? m_c.notes : objet;
     switch (evenement->type()) {
     case QEvent::KeyPress:
-    case QEvent::InputMethod:
-        return refuseSaisie(champ, evenement);
+    case QEvent::InputMethod: return refuseSaisie(champ, evenement);
     case QEvent::FocusIn:
         if (vraiChangementDeFocus(evenement))
             entree(champ);
@@ -111,11 +110,8 @@ bool ChampsFiche::eventFilter(QObject* objet, QEvent* evenement)
         if (vraiChangementDeFocus(evenement))
             sortie(champ);
         break;
-    case QEvent::MouseButtonPress:
-        clic(champ);
-        break;
-    default:
-        break;
+    case QEvent::MouseButtonPress: clic(champ); break;
+    default: break;
     }
     return false;
 }

@@ -126,11 +126,13 @@ void PanneauFiche::brancher()
                                 TextRecettPage, TextRecettComment, CommandRecettValider},
                                m_parDefaut, this);
     connect(m_champs, &ChampsFiche::quitte, this, [this](QObject* controle, const QString& texte) {
-        const std::pair<QObject*, Champ> champs[] = {
-            {TextRecettNom, Champ::Nom},       {ComboRecettCat, Champ::Categorie},
-            {ComboRecettSousCat, Champ::SousCategorie}, {ComboRecettMag, Champ::Magazine},
-            {TextRecettNumero, Champ::Numero}, {TextRecettPage, Champ::Page},
-            {TextRecettComment, Champ::Notes}};
+        const std::pair<QObject*, Champ> champs[] = {{TextRecettNom, Champ::Nom},
+                                                     {ComboRecettCat, Champ::Categorie},
+                                                     {ComboRecettSousCat, Champ::SousCategorie},
+                                                     {ComboRecettMag, Champ::Magazine},
+                                                     {TextRecettNumero, Champ::Numero},
+                                                     {TextRecettPage, Champ::Page},
+                                                     {TextRecettComment, Champ::Notes}};
         for (const auto& [c, champ] : champs)
             if (c == controle)
                 emit champQuitte(champ, texte);
@@ -259,7 +261,7 @@ void PanneauFiche::validerParDefaut()
 
 QList<QWidget*> PanneauFiche::controles() const
 {
-    return {TextRecettNom,      ComboRecettCat,        ComboRecettSousCat,   ComboRecettMag,     TextRecettNumero,
-            TextRecettPage,     TextRecettComment,     CheckRecettTeste,     CommandRecettNouvelle,
-            CommandRecettValider, CommandRecettSuppr, CommandRecettImpr, CheckSaisie};
+    return {TextRecettNom,      ComboRecettCat,    ComboRecettSousCat, ComboRecettMag,        TextRecettNumero,
+            TextRecettPage,     TextRecettComment, CheckRecettTeste,   CommandRecettNouvelle, CommandRecettValider,
+            CommandRecettSuppr, CommandRecettImpr, CheckSaisie};
 }

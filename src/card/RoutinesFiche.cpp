@@ -188,8 +188,8 @@ void RoutinesFiche::ValiderRecette()
 
     // Checked before anything changes, so that a refused card leaves the
     // tables, the counts and the counters exactly as they were.
-    const SaisieFiche saisie{f.RecettNom, noms.categorie, noms.sousCategorie, noms.magazine, f.RecettNum,
-                             f.RecettPage, f.RecettNotes, !f.FicheExistante};
+    const SaisieFiche saisie{f.RecettNom, noms.categorie, noms.sousCategorie, noms.magazine,
+                             f.RecettNum, f.RecettPage,   f.RecettNotes,      !f.FicheExistante};
     if (const QString motif = motifDeRefus(m_base, saisie); !motif.isEmpty())
         return (void)refuser(motif);
 

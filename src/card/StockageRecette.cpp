@@ -9,8 +9,8 @@ void StockageRecette::stockerNomsEtRetirerAnciens(FicheRecette& fiche, const Nom
 {
     m_politique.etape([&] { fiche.RecettCat = ListeNoms::categories(m_t).trouverOuAjouter(noms.categorie, true); });
     m_politique.etape([&] {
-        fiche.RecettSousCat
-            = ListeNoms::sousCategories(m_t, fiche.RecettCat).trouverOuAjouter(noms.sousCategorie, true);
+        fiche.RecettSousCat =
+            ListeNoms::sousCategories(m_t, fiche.RecettCat).trouverOuAjouter(noms.sousCategorie, true);
     });
     m_politique.etape([&] { fiche.RecettMag = ListeNoms::magazines(m_t).trouverOuAjouter(noms.magazine, false); });
     retirerDesCompteurs(fiche.RecettCatAvant, fiche.RecettSousCatAvant, fiche.RecettMagAvant);

@@ -315,8 +315,8 @@ void ecrireRecettes(Redaction& r, const QList<Ligne>& lignes, const Colonnes& c,
     constexpr qsizetype Legendes = 2 + 3 + 7 + 3 + 2;
     qsizetype borne = 0;
     for (const Ligne& l : lignes)
-        borne += c.magazines.texte(l.magazine).size() + c.numeros.texte(l.numero).size()
-                 + c.pages.texte(l.page).size() + entrees[l.entree].nom.size() + Legendes;
+        borne += c.magazines.texte(l.magazine).size() + c.numeros.texte(l.numero).size() + c.pages.texte(l.page).size()
+            + entrees[l.entree].nom.size() + Legendes;
     QString& t = r.texte();
     const qsizetype debut = t.size();
     t.resize(debut + borne);

@@ -17,8 +17,7 @@ RoutinesSorties::RoutinesSorties(const Tables& base, const EtatProgramme& etat, 
                                  Progression& progression)
     : m_base(base), m_etat(etat), m_trouvees(trouvees), m_politique(politique), m_plateforme(plateforme),
       m_collation(collation), m_progression(progression)
-{
-}
+{}
 
 RoutinesSorties::~RoutinesSorties() = default;
 
@@ -46,8 +45,8 @@ void RoutinesSorties::CreerIndex()
             entrees.append({b.Mag(b.RecettVal(r, 2)), b.RecettTexte(r, 0), b.RecettTexte(r, 1), noms[k]});
         });
 
-    MiseEnPageIndex::Index index
-        = MiseEnPageIndex::composer(criteresAffiches(), m_plateforme.maintenant(), entrees, m_collation);
+    MiseEnPageIndex::Index index =
+        MiseEnPageIndex::composer(criteresAffiches(), m_plateforme.maintenant(), entrees, m_collation);
     m_listIndex = std::move(index.cles);
 
     const QString chemin = m_etat.CheminAppli + NomIndex;
@@ -180,10 +179,9 @@ void RoutinesSorties::ImprimerListe(bool avecNotes)
         const QString page = sansBlancs(b.RecettTexte(r, 1).toUpper());
         if (!page.isEmpty())
             imp.debutLigne({QStringLiteral(" page ") + page});
-        imp.ligne({QStringLiteral(" ("), sansBlancs(lire([&] { return b.Cat(b.RecettVal(r, 0)); })),
-                   QStringLiteral(" / "),
-                   sansBlancs(lire([&] { return b.SousCat(b.RecettVal(r, 0), b.RecettVal(r, 1)); })),
-                   QStringLiteral(")")});
+        imp.ligne(
+            {QStringLiteral(" ("), sansBlancs(lire([&] { return b.Cat(b.RecettVal(r, 0)); })), QStringLiteral(" / "),
+             sansBlancs(lire([&] { return b.SousCat(b.RecettVal(r, 0), b.RecettVal(r, 1)); })), QStringLiteral(")")});
         const QString notes = b.RecettTexte(r, 2);
         if (avecNotes && !notes.isEmpty()) {
             imp.taille(8);

@@ -9,7 +9,8 @@ ImpressionQt::ImpressionQt(std::unique_ptr<QPrinter> imprimante) : m_imprimante(
     m_police.setPointSize(12);
 }
 
-ImpressionQt::ImpressionQt(const QString& cheminPdf) : m_imprimante(std::make_unique<QPrinter>(QPrinter::HighResolution))
+ImpressionQt::ImpressionQt(const QString& cheminPdf)
+    : m_imprimante(std::make_unique<QPrinter>(QPrinter::HighResolution))
 {
     m_imprimante->setOutputFormat(QPrinter::PdfFormat);
     m_imprimante->setOutputFileName(cheminPdf);
@@ -27,9 +28,9 @@ ImpressionQt::~ImpressionQt()
 void ImpressionQt::echec() const
 {
     const QString cible = m_imprimante->outputFileName().isEmpty()
-                              ? QStringLiteral("l'imprimante « ") + m_imprimante->printerName() + QStringLiteral(" »")
-                              : QStringLiteral("le fichier « ") + QDir::toNativeSeparators(m_imprimante->outputFileName())
-                                    + QStringLiteral(" »");
+        ? QStringLiteral("l'imprimante « ") + m_imprimante->printerName() + QStringLiteral(" »")
+        : QStringLiteral("le fichier « ") + QDir::toNativeSeparators(m_imprimante->outputFileName())
+            + QStringLiteral(" »");
     throw ErreurExecution(Erreurs::ErreurEntreeSortie + QStringLiteral(" : impossible d'imprimer sur ") + cible
                           + QLatin1Char('.'));
 }
@@ -105,7 +106,7 @@ void ImpressionQt::ecrireMorceau(QString texte)
             terminerLigne();
             continue;
         }
-        n = std::max<qsizetype>(n, 1);  // a single glyph wider than the paper
+        n = std::max<qsizetype>(n, 1); // a single glyph wider than the paper
         const QString morceau = texte.left(n);
         m_peintre.setFont(m_police);
         m_peintre.drawText(QPointF(m_x, m_y + mesure.ascent()), morceau);

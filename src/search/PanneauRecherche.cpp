@@ -111,9 +111,9 @@ void PanneauRecherche::brancher()
     for (QComboBox* critere : {ComboRechSousCat, ComboRechMag, ComboTeste})
         connect(critere, &QComboBox::activated, this, actualiserParDefaut);
     auto* filtre = new FiltreFocus([actualiserParDefaut](QObject*) { actualiserParDefaut(); }, this);
-    for (QWidget* controle : {static_cast<QWidget*>(ComboRechCat), static_cast<QWidget*>(ComboRechSousCat),
-                              static_cast<QWidget*>(ComboRechMag), static_cast<QWidget*>(ComboTeste),
-                              static_cast<QWidget*>(TextRech)})
+    for (QWidget* controle :
+         {static_cast<QWidget*>(ComboRechCat), static_cast<QWidget*>(ComboRechSousCat),
+          static_cast<QWidget*>(ComboRechMag), static_cast<QWidget*>(ComboTeste), static_cast<QWidget*>(TextRech)})
         filtre->surveiller(controle);
     connect(CommandRechValider, &QPushButton::clicked, this, &PanneauRecherche::actualisationDemandee);
 
@@ -219,10 +219,10 @@ void PanneauRecherche::choisirLigne(std::optional<int> k)
 void PanneauRecherche::activerRecherche(bool actif)
 {
     m_active = actif;
-    for (QWidget* controle : {static_cast<QWidget*>(ListRecettes), static_cast<QWidget*>(ComboRechCat),
-                              static_cast<QWidget*>(ComboRechMag), static_cast<QWidget*>(ComboRechSousCat),
-                              static_cast<QWidget*>(ComboTeste), static_cast<QWidget*>(CommandRechValider),
-                              static_cast<QWidget*>(TextRech)})
+    for (QWidget* controle :
+         {static_cast<QWidget*>(ListRecettes), static_cast<QWidget*>(ComboRechCat), static_cast<QWidget*>(ComboRechMag),
+          static_cast<QWidget*>(ComboRechSousCat), static_cast<QWidget*>(ComboTeste),
+          static_cast<QWidget*>(CommandRechValider), static_cast<QWidget*>(TextRech)})
         controle->setEnabled(actif);
 }
 

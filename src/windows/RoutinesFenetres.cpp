@@ -8,8 +8,8 @@
 #include "base/EtatProgramme.h"
 #include "base/Fichiers.h"
 #include "platform/Controles.h"
-#include "platform/FiltreClic.h"
 #include "platform/ErreurExecution.h"
+#include "platform/FiltreClic.h"
 #include "platform/Plateforme.h"
 #include <QCheckBox>
 #include <QComboBox>
@@ -124,10 +124,10 @@ void RoutinesFenetres::LabelUrl_Click()
     }
     if (!probleme.isEmpty())
         return siteNonOuvert(QStringLiteral("Le raccourci « ") + QDir::toNativeSeparators(chemin)
-                             + QStringLiteral(" » ") + probleme + QStringLiteral(" : le site internet n'est pas ouvert."));
-    m_plateforme.ouvrir(adresse, [this] {
-        siteNonOuvert(QStringLiteral("Aucun navigateur n'a pu ouvrir le site internet."));
-    });
+                             + QStringLiteral(" » ") + probleme
+                             + QStringLiteral(" : le site internet n'est pas ouvert."));
+    m_plateforme.ouvrir(adresse,
+                        [this] { siteNonOuvert(QStringLiteral("Aucun navigateur n'a pu ouvrir le site internet.")); });
 }
 
 void RoutinesFenetres::siteNonOuvert(const QString& raison)
@@ -176,7 +176,7 @@ void RoutinesFenetres::chargerAide(FrmAide& f)
         try {
             MiseEnFormeRtf::remplir(*f.RichTextBox1->document(),
                                     LecteurRtf::lire(Fichiers::lire(chemin, Fichiers::TailleMaxAide)));
-            f.RichTextBox1->moveCursor(QTextCursor::Start);  // the manual opens at its beginning
+            f.RichTextBox1->moveCursor(QTextCursor::Start); // the manual opens at its beginning
         } catch (const ErreurExecution&) {
             probleme = QStringLiteral("ne peut pas être lu");
         }

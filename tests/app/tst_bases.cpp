@@ -53,13 +53,15 @@ private slots:
         QCOMPARE(b.lire(Recettes), "-1 \r\nv1.2b\r\n" + corpsAncien().replace("Desserts\r\n 5 ", "Desserts\r\n 3 "));
         const QByteArray rapport = b.lire(u("Conversion.txt"));
         QVERIFY(rapport.startsWith("Zuta! v1.2b - RAPPORT DE CONVERSION\r\nAnalyse et correction de base Zuta! "
-                                   "anterieure \xe0 v1.2\r\nBase : " + b.chemin(Recettes).toUtf8() + "\r\n"));
+                                   "anterieure \xe0 v1.2\r\nBase : "
+                                   + b.chemin(Recettes).toUtf8() + "\r\n"));
         QVERIFY(rapport.contains("L'ancienne base Zuta! porte la nom : " + b.chemin(u("Recettes-OLD.don")).toUtf8()));
         QCOMPARE(QList<int>({b.p().base.CatNbRecett(1), b.p().base.MagNbRecett(1)}), QList<int>({3, 9}));
         QVERIFY(!b.p().bases.document.lueAvecErreurs() && !b.p().bases.document.illisible());
-        QCOMPARE(b.titresProgression(), (QStringList{u("Zuta! / Chargement base / Lecture des données en cours..."),
-                                                     u("Zuta! / Conversion base / Analyse des données en cours..."),
-                                                     u("Zuta! / Enregistrement base / Sauvegarde des données en cours...")}));
+        QCOMPARE(b.titresProgression(),
+                 (QStringList{u("Zuta! / Chargement base / Lecture des données en cours..."),
+                              u("Zuta! / Conversion base / Analyse des données en cours..."),
+                              u("Zuta! / Enregistrement base / Sauvegarde des données en cours...")}));
         QVERIFY(f.fen->isVisible() && f.fen->isEnabled());
         QCOMPARE(f.fen->windowTitle(), u("Zuta! v1.2b   (base : Recettes.don)"));
     }
@@ -71,8 +73,9 @@ private slots:
     {
         QTest::addColumn<QByteArray>("contenu");
         QTest::addColumn<QString>("raison"); // %1: the base, %2: its kept name
-        QTest::newRow("dechets") << QByteArray("Bonjour\xff\xfe\x81\x01\r\nbeurre, \"sucre\r\n")
-                                 << u("Le fichier %1 n'est pas une base Zuta! : sa première valeur n'est pas un nombre.");
+        QTest::newRow("dechets")
+            << QByteArray("Bonjour\xff\xfe\x81\x01\r\nbeurre, \"sucre\r\n")
+            << u("Le fichier %1 n'est pas une base Zuta! : sa première valeur n'est pas un nombre.");
         QTest::newRow("ancienne rompue")
             << QByteArray(" 3 \r\nDesserts\r\n 2 \r\n")
             << u("Le fichier %1 n'est pas une base Zuta! lisible : nombre de sous-catégories illisible à la ligne 4.");
@@ -97,19 +100,24 @@ private slots:
                            + u("\n\nCe fichier est laissé tel quel. Une base vide est ouverte à sa place ; elle ne "
                                "sera pas enregistrée dans ce fichier sans votre accord.")};
         if (gardeImpossible)
-            boites.prepend(u("Erreur ! | ") + pasEcrit(u("Erreur d'accès au chemin/fichier"), b.chemin(u("Recettes-OLD.don"))));
+            boites.prepend(u("Erreur ! | ")
+                           + pasEcrit(u("Erreur d'accès au chemin/fichier"), b.chemin(u("Recettes-OLD.don"))));
         QCOMPARE(b.boites(), boites);
         QCOMPARE(b.lire(Recettes), contenu);
         QVERIFY(b.p().bases.document.illisible());
         b.verifierUtilisable(0);
-        QVERIFY(!QFileInfo(b.chemin(u("Recettes-OLD.don"))).isFile() && !QFileInfo::exists(b.chemin(u("Conversion.txt"))));
+        QVERIFY(!QFileInfo(b.chemin(u("Recettes-OLD.don"))).isFile()
+                && !QFileInfo::exists(b.chemin(u("Conversion.txt"))));
 
         b.plateforme.reponses << R::Oui << R::Non;
         f.CommandCharger->click();
-        QCOMPARE(b.boites(), (QStringList{Question, u("Attention ! | ") + explication
-                                                        + u("\n\nCe fichier n'a pas été modifié. L'enregistrer maintenant "
-                                                            "remplacera tout son contenu par la base affichée.\nRemplacer "
-                                                            "le fichier ") + nom + u(" ?")}));
+        QCOMPARE(b.boites(),
+                 (QStringList{Question,
+                              u("Attention ! | ") + explication
+                                  + u("\n\nCe fichier n'a pas été modifié. L'enregistrer maintenant "
+                                      "remplacera tout son contenu par la base affichée.\nRemplacer "
+                                      "le fichier ")
+                                  + nom + u(" ?")}));
         QCOMPARE(b.lire(Recettes), contenu);
         b.plateforme.reponses << R::Oui << R::Fermee;
         f.CommandCharger->click();
@@ -126,19 +134,22 @@ private slots:
         const QByteArray tronquee = "-1 \r\nv1.2b\r\n 1 \r\nDesserts\r\n 4 \r\n";
         Fenetre& f = b.demarrerSurFichier(tronquee);
         const QString nom = nomAffiche(b.chemin(Recettes));
-        QCOMPARE(b.boites(), (QStringList{u("Erreur ! | Fin de fichier atteinte"),
-                                          u("Zuta! | La base ") + nom
-                                              + u(" n'a pas pu être lue en entier (fichier incomplet ou abîmé) : 0 "
-                                                  "recette(s) lue(s).\nLe fichier est laissé tel quel ; avant le "
-                                                  "prochain enregistrement, il sera conservé sous un autre nom.")}));
+        QCOMPARE(b.boites(),
+                 (QStringList{u("Erreur ! | Fin de fichier atteinte"),
+                              u("Zuta! | La base ") + nom
+                                  + u(" n'a pas pu être lue en entier (fichier incomplet ou abîmé) : 0 "
+                                      "recette(s) lue(s).\nLe fichier est laissé tel quel ; avant le "
+                                      "prochain enregistrement, il sera conservé sous un autre nom.")}));
 
         b.plateforme.reponses << R::Oui;
         f.CommandCharger->click();
         QCOMPARE(b.lire(u("Recettes-ERREURS.don")), tronquee);
-        QCOMPARE(b.boites(), (QStringList{Question, u("Zuta! | La base ") + nom
-                                                        + u(" avait été lue avec des erreurs.\nAvant de l'enregistrer, le "
-                                                            "fichier tel qu'il était a été conservé sous le nom :\n")
-                                                        + nomAffiche(b.chemin(u("Recettes-ERREURS.don")))}));
+        QCOMPARE(b.boites(),
+                 (QStringList{Question,
+                              u("Zuta! | La base ") + nom
+                                  + u(" avait été lue avec des erreurs.\nAvant de l'enregistrer, le "
+                                      "fichier tel qu'il était a été conservé sous le nom :\n")
+                                  + nomAffiche(b.chemin(u("Recettes-ERREURS.don")))}));
         QVERIFY(b.lire(Recettes).startsWith("-1 \r\nv1.2b\r\n 1 \r\nDesserts\r\n"));
         // Once kept, later saves write the base alone.
         b.plateforme.reponses << R::Oui;

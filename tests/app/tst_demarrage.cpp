@@ -16,8 +16,12 @@ QStringList reglagesEcrits(Banc& b, int notes, int bulles, const QRect& cadre, c
 {
     const auto ligne = [](double n) { return (n < 0 ? u("%1 ") : u(" %1 ")).arg(n); };
     const double dpi = b.p().dpiEcran();
-    return {ligne(notes), ligne(bulles), ligne(Reglages::pixelsVersTwips(cadre.top(), dpi)),
-            ligne(Reglages::pixelsVersTwips(cadre.left(), dpi)), base, QString()};
+    return {ligne(notes),
+            ligne(bulles),
+            ligne(Reglages::pixelsVersTwips(cadre.top(), dpi)),
+            ligne(Reglages::pixelsVersTwips(cadre.left(), dpi)),
+            base,
+            QString()};
 }
 } // namespace
 
@@ -30,7 +34,7 @@ private slots:
     // settings file is written at the end, with the base's full path.
     void demarrage_reglagesLusPuisEcritsALaFin_data()
     {
-        QTest::addColumn<QString>("ligne5"); // none: no settings file
+        QTest::addColumn<QString>("ligne5");     // none: no settings file
         QTest::addColumn<QList<int>>("valeurs"); // notes, tooltips, top, left
         QTest::newRow("premier démarrage") << QString() << QList<int>{0, 1};
         QTest::newRow("étoile, avec notes, sans bulles") << u("*") << QList<int>{1, 0, 900, 1800};
@@ -46,9 +50,13 @@ private slots:
         const QString base = premier || ligne5 == u("*") ? u("Zuta2005.don") : ligne5;
         if (!premier) {
             b.ecrireOctets(base, baseUneRecette());
-            b.ecrire(u("Zuta.ini"), u(" %1 \r\n %2 \r\n %3 \r\n %4 \r\n%5\r\n")
-                                       .arg(valeurs[0]).arg(valeurs[1]).arg(valeurs[2]).arg(valeurs[3])
-                                       .arg(ligne5 == u("*") ? ligne5 : b.chemin(ligne5)));
+            b.ecrire(u("Zuta.ini"),
+                     u(" %1 \r\n %2 \r\n %3 \r\n %4 \r\n%5\r\n")
+                         .arg(valeurs[0])
+                         .arg(valeurs[1])
+                         .arg(valeurs[2])
+                         .arg(valeurs[3])
+                         .arg(ligne5 == u("*") ? ligne5 : b.chemin(ligne5)));
         }
         Fenetre& f = b.demarrer();
         QVERIFY(b.boites().isEmpty());
@@ -59,8 +67,9 @@ private slots:
         for (QWidget* w : f.fen->controles())
             QVERIFY2(w->toolTip().isEmpty() == (valeurs[1] == 0), qPrintable(w->objectName()));
         if (!premier)
-            QCOMPARE(f.fen->pos(), QPoint(Reglages::twipsVersPixels(valeurs[3], b.p().dpiEcran()),
-                                          Reglages::twipsVersPixels(valeurs[2], b.p().dpiEcran())));
+            QCOMPARE(f.fen->pos(),
+                     QPoint(Reglages::twipsVersPixels(valeurs[3], b.p().dpiEcran()),
+                            Reglages::twipsVersPixels(valeurs[2], b.p().dpiEcran())));
         // The start-up run again adds no second separator to the folder.
         b.p().etat.EtatDemarrage = Demarrage::BaseALire;
         b.p().Main();
@@ -74,11 +83,13 @@ private slots:
         const QString chemin = b.chemin(u("Recettes Ωmega.don"));
         b.p().etat.CheminBase = chemin; // as chosen in the "Charger" dialog
         b.p().EcrireIni();
-        QCOMPARE(b.boites(), (QStringList{Question, u("Zuta! | Le chemin de la base « ") + chemin
-                                                        + u(" » contient des caractères que le fichier « Zuta.ini » ne "
-                                                            "peut pas enregistrer : ils y sont remplacés par « ? ».\nLa "
-                                                            "base ne sera pas rouverte automatiquement au prochain "
-                                                            "démarrage.")}));
+        QCOMPARE(b.boites(),
+                 (QStringList{Question,
+                              u("Zuta! | Le chemin de la base « ") + chemin
+                                  + u(" » contient des caractères que le fichier « Zuta.ini » ne "
+                                      "peut pas enregistrer : ils y sont remplacés par « ? ».\nLa "
+                                      "base ne sera pas rouverte automatiquement au prochain "
+                                      "démarrage.")}));
         QCOMPARE(b.lire(u("Zuta.ini")).right(20), QByteArray("Recettes ?mega.don\r\n"));
     }
 
@@ -190,7 +201,8 @@ private slots:
         QCOMPARE(b.lire(u("Recettes.don")).contains("\"Tarte aux poires\""), sauvee);
         // The progress window stands in the middle of the rectangle the window left.
         QCOMPARE(b.titresProgression(),
-                 sauvee ? QStringList{u("Zuta! / Enregistrement base / Sauvegarde des données en cours...")} : QStringList());
+                 sauvee ? QStringList{u("Zuta! / Enregistrement base / Sauvegarde des données en cours...")}
+                        : QStringList());
         QVERIFY(!sauvee || (normal.center() - b.progressions.last().cadre.center()).manhattanLength() <= 4);
         QCOMPARE(b.lignesReglages(), reglagesEcrits(b, 0, 1, normal, b.chemin(u("Recettes.don"))));
     }

@@ -15,14 +15,18 @@ const QString Question = u("Confirmation de sauvegarde | Enregistrer les modific
 enum Cause { CopieImpossible, LectureSeule, ChangeeParUnAutre };
 
 // A failed write's box; "%1" stands for the program folder.
-QString erreurEcriture(const QString& raison, const QString& nom) { return u("Erreur ! | ") + pasEcrit(raison, u("%1") + nom); }
+QString erreurEcriture(const QString& raison, const QString& nom)
+{
+    return u("Erreur ! | ") + pasEcrit(raison, u("%1") + nom);
+}
 
 QStringList lueEnPartie(const char* erreur, int recettes)
 {
     return {u("Erreur ! | ") + u(erreur),
             u("Zuta! | La base « %1Recettes.don » n'a pas pu être lue en entier (fichier incomplet ou abîmé) : ")
-                + QString::number(recettes) + u(" recette(s) lue(s).\nLe fichier est laissé tel quel ; avant le "
-                                                "prochain enregistrement, il sera conservé sous un autre nom."),
+                + QString::number(recettes)
+                + u(" recette(s) lue(s).\nLe fichier est laissé tel quel ; avant le "
+                    "prochain enregistrement, il sera conservé sous un autre nom."),
             Question};
 }
 
@@ -43,11 +47,16 @@ void ecrireAvecDate(const Banc& b, const QByteArray& octets)
 
 // How the boxes name a kind of path, and why they refuse it; a huge file is
 // one byte over its bound.
-QString nature(const QString& genre) { return genre == u("tube") ? u("un tube nommé") : u("un ") + genre; }
+QString nature(const QString& genre)
+{
+    return genre == u("tube") ? u("un tube nommé") : u("un ") + genre;
+}
 QString refus(const QString& genre, qint64 borne = Fichiers::TailleMaxBase)
 {
     if (genre == u("trop volumineux"))
-        return u("est trop volumineux (%1 Mo, pour %2 Mo au plus)").arg(borne / Fichiers::Mo + 1).arg(borne / Fichiers::Mo);
+        return u("est trop volumineux (%1 Mo, pour %2 Mo au plus)")
+            .arg(borne / Fichiers::Mo + 1)
+            .arg(borne / Fichiers::Mo);
     return u("désigne ") + nature(genre) + u(", pas un fichier ordinaire");
 }
 } // namespace
@@ -73,11 +82,12 @@ private slots:
         // Same size, another time: the bytes decide. No leaves the other program's file.
         QTest::newRow("changée par un autre programme, Non")
             << int(ChangeeParUnAutre)
-            << QStringList{u("Base modifiée | Le fichier « %1Recettes.don » a été modifié par un autre programme depuis "
-                             "qu'il a été chargé ou enregistré ici.\nL'enregistrer maintenant remplacera ces "
-                             "modifications par la base affichée.\n\nRemplacer le fichier ?"),
-                           u("Zuta! | La base n'a pas été enregistrée. Le fichier « %1Recettes.don » est resté tel que "
-                             "l'autre programme l'a laissé.")};
+            << QStringList{
+                   u("Base modifiée | Le fichier « %1Recettes.don » a été modifié par un autre programme depuis "
+                     "qu'il a été chargé ou enregistré ici.\nL'enregistrer maintenant remplacera ces "
+                     "modifications par la base affichée.\n\nRemplacer le fichier ?"),
+                   u("Zuta! | La base n'a pas été enregistrée. Le fichier « %1Recettes.don » est resté tel que "
+                     "l'autre programme l'a laissé.")};
     }
 
     void sauvegardeEmpechee_baseEtCopieIntactes()
@@ -130,15 +140,17 @@ private slots:
         QTest::addColumn<int>("recettes");
         const QByteArray versRecettes = " 0 \r\n 1 \r\n 1500 \r\n 1500 \r\n%1Recettes.don\r\n";
         QTest::newRow("comptes au-dela des tables")
-            << QByteArray("-1 \r\nv1.2b\r\n 999 \r\nDesserts\r\n 1 \r\n 1 \r\nTartes\r\n 1 \r\n") << versRecettes << false
-            << QString() << lueEnPartie("L'indice n'appartient pas à la sélection", 0) << 0;
-        QTest::newRow("verrouillee") << baseUneRecette() << versRecettes << true << QString()
-                                     << QStringList{u("Erreur ! | ") + Verrouille + u(" : %1Recettes.don"),
-                                                    u("Zuta! | Le fichier « %1Recettes.don » ne peut pas être lu (accès "
-                                                      "refusé ou fichier verrouillé).\n\nCe fichier est laissé tel "
-                                                      "quel. Une base vide est ouverte à sa place ; elle ne sera pas "
-                                                      "enregistrée dans ce fichier sans votre accord."),
-                                                    Question} << 0;
+            << QByteArray("-1 \r\nv1.2b\r\n 999 \r\nDesserts\r\n 1 \r\n 1 \r\nTartes\r\n 1 \r\n") << versRecettes
+            << false << QString() << lueEnPartie("L'indice n'appartient pas à la sélection", 0) << 0;
+        QTest::newRow("verrouillee")
+            << baseUneRecette() << versRecettes << true << QString()
+            << QStringList{u("Erreur ! | ") + Verrouille + u(" : %1Recettes.don"),
+                           u("Zuta! | Le fichier « %1Recettes.don » ne peut pas être lu (accès "
+                             "refusé ou fichier verrouillé).\n\nCe fichier est laissé tel "
+                             "quel. Une base vide est ouverte à sa place ; elle ne sera pas "
+                             "enregistrée dans ce fichier sans votre accord."),
+                           Question}
+            << 0;
         // The last line of a damaged file is no base path: the default base opens.
         QTest::newRow("reglages de dechets")
             << QByteArray() << QByteArray("abc\r\n\xff\xfe xyz\r\n,,,,\r\n\"\r\n\x01\x80\x9d\r\n\r\n\r\n") << false
@@ -146,17 +158,21 @@ private slots:
             << QStringList{u("Erreur ! | Incompatibilité de type"),
                            u("Zuta! | Le fichier des réglages « %1Zuta.ini » contient des valeurs illisibles : elles "
                              "gardent leur valeur par défaut. Le fichier sera réécrit à la fin du programme."),
-                           Question} << 0;
+                           Question}
+            << 0;
         // Created empty under its name, without a copy of an older version.
         QTest::newRow("ligne 5 sur une base manquante")
             << QByteArray() << QByteArray(" 0 \r\n 1 \r\n 1500 \r\n 1500 \r\n%1Disparue.don\r\n") << false << QString()
             << QStringList{u("Zuta! | La base « %1Disparue.don » est introuvable.\nUne nouvelle base vide est créée "
-                             "sous ce nom."), Question} << 0;
+                             "sous ce nom."),
+                           Question}
+            << 0;
         // Even for root: neither the default base nor, at the end, the settings.
         QTest::newRow("dossier du programme ou rien ne s'ecrit")
             << QByteArray() << QByteArray() << false << u("/proc/self/fdinfo")
             << QStringList{erreurEcriture(u("Permission refusée"), u("Zuta2005.don")), Question,
-                           erreurEcriture(u("Permission refusée"), u("Zuta.ini"))} << 0;
+                           erreurEcriture(u("Permission refusée"), u("Zuta.ini"))}
+            << 0;
     }
 
     void entreeAbimeeAuDemarrage()
@@ -235,14 +251,13 @@ private slots:
             b.reglages(b.chemin(nom));
         b.demarrer();
         const QString chemin = nomAffiche(b.chemin(nom));
-        const QString attendu = reglages
-            ? u("Zuta! | Le fichier des réglages ") + chemin + u(" ") + refus(genre, borne)
-                  + u(" : il n'est ni lu ni remplacé, et les réglages prennent leur valeur par défaut.")
-            : u("Zuta! | ")
-                  + (gros ? u("Le fichier ") + chemin + u(" ") + refus(genre) + u(" : ce n'est pas une base Zuta!.")
-                          : u("Le chemin ") + chemin + u(" désigne ") + nature(genre) + u(", pas un fichier de base."))
-                  + u("\n\nCe chemin est laissé tel quel. Une base vide est ouverte à sa place ; elle ne pourra pas "
-                      "y être enregistrée.");
+        const QString attendu = reglages ? u("Zuta! | Le fichier des réglages ") + chemin + u(" ") + refus(genre, borne)
+                + u(" : il n'est ni lu ni remplacé, et les réglages prennent leur valeur par défaut.")
+                                         : u("Zuta! | ")
+                + (gros ? u("Le fichier ") + chemin + u(" ") + refus(genre) + u(" : ce n'est pas une base Zuta!.")
+                        : u("Le chemin ") + chemin + u(" désigne ") + nature(genre) + u(", pas un fichier de base."))
+                + u("\n\nCe chemin est laissé tel quel. Une base vide est ouverte à sa place ; elle ne pourra pas "
+                    "y être enregistrée.");
         QCOMPARE(b.boites(), QStringList{attendu});
         b.verifierUtilisable(0);
         // "Nouvelle": saving is refused, and no new base is created there; the
@@ -255,9 +270,10 @@ private slots:
         QStringList fin{Question};
         if (!reglages)
             fin << u("Zuta! | La base ") + chemin + u(" n'a pas été enregistrée : ce chemin ") + refus(genre)
-                       + u(". Il est resté tel quel.");
+                    + u(". Il est resté tel quel.");
         if (!gros)
-            fin << u("Zuta! | Une base ne peut pas être créée sous ") + chemin + u(" : ce chemin ") + refus(genre) + u(".");
+            fin << u("Zuta! | Une base ne peut pas être créée sous ") + chemin + u(" : ce chemin ") + refus(genre)
+                    + u(".");
         QCOMPARE(b.boites(), fin << Question);
         const QFileInfo apres(b.chemin(nom));
         QCOMPARE(apres.isSymLink(), avant.isSymLink());

@@ -14,8 +14,10 @@ QString petiteBase()
 {
     auto t = std::make_unique<Tables>();
     remplirTables(*t, {u("Desserts/Tartes/Gâteaux"), u("Plats/Viandes")}, {u("Elle à table"), u("Cuisine actuelle")},
-                  {{"Tarte aux pommes", 1, 1, 1, 1, "81", "12"}, {"Boeuf bourguignon", 2, 1, 2, 0, "12", "40", "Mijoter 3 h"},
-                   {"Gâteau au chocolat", 1, 2, 1, 1, "82", "7"}, {"Tarte fine", 1, 1, 1, 0, "81", "14", "Pâte feuilletée"},
+                  {{"Tarte aux pommes", 1, 1, 1, 1, "81", "12"},
+                   {"Boeuf bourguignon", 2, 1, 2, 0, "12", "40", "Mijoter 3 h"},
+                   {"Gâteau au chocolat", 1, 2, 1, 1, "82", "7"},
+                   {"Tarte fine", 1, 1, 1, 0, "81", "14", "Pâte feuilletée"},
                    {"Blanquette", 2, 1, 2, 0, "13", "22"}});
     return FichierBase::ecrire(*t);
 }
@@ -41,8 +43,9 @@ private slots:
         entree();
         f->CheckSaisie->setFocus();
         QTest::keyClick(f->CheckSaisie, Qt::Key_Space);
-        for (QWidget* w : QList<QWidget*>{f->ListRecettes, f->ComboRechCat, f->ComboRechSousCat, f->ComboRechMag, f->ComboTeste,
-                                          f->TextRech, f->CommandRechValider, f->CommandRecettSuppr, f->CommandRecettImpr})
+        for (QWidget* w :
+             QList<QWidget*>{f->ListRecettes, f->ComboRechCat, f->ComboRechSousCat, f->ComboRechMag, f->ComboTeste,
+                             f->TextRech, f->CommandRechValider, f->CommandRecettSuppr, f->CommandRecettImpr})
             QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
         QCOMPARE(QApplication::focusWidget(), f->TextRecettNom);
         saisirFiche(*f, {u("tarte au citron"), u("Desserts"), u("Tartes")});
@@ -59,8 +62,10 @@ private slots:
         QVERIFY(!f->CheckSaisie->isChecked() && f->ComboRechCat->isEnabled() && f->ListRecettes->isEnabled());
         QCOMPARE(f->TextRecettNom->text(), u("gratin"));
         QCOMPARE(f->ComboRechCat->currentText() + u("/") + f->ComboRechSousCat->currentText(), u("Desserts/Tartes"));
-        QCOMPARE(entrees(f->ComboRechSousCat), (QStringList{u(" --> TOUTES"), u("Gâteaux"), u("Tartes"), u("Tartes renversées")}));
-        QCOMPARE(entrees(f->ComboRechMag), (QStringList{u(" --> TOUS"), u("Cuisine actuelle"), u("Elle à table"), u("Saveurs")}));
+        QCOMPARE(entrees(f->ComboRechSousCat),
+                 (QStringList{u(" --> TOUTES"), u("Gâteaux"), u("Tartes"), u("Tartes renversées")}));
+        QCOMPARE(entrees(f->ComboRechMag),
+                 (QStringList{u(" --> TOUS"), u("Cuisine actuelle"), u("Elle à table"), u("Saveurs")}));
         QCOMPARE(trouvees(), (QStringList{u("Tarte au citron"), u("Tarte aux pommes"), u("Tarte fine")}));
         QCOMPARE(compteurs(*f), u("Recettes totales : 7 / Recettes trouvées : 3"));
         QCOMPARE(incoherence(t()), QString());
@@ -76,22 +81,26 @@ private slots:
         QTest::keyClick(f->ListRecettes, Qt::Key_Down);
         QTest::keyClick(f->ListRecettes, Qt::Key_Down);
         QTest::keyClick(f->ListRecettes, Qt::Key_Return);
-        QCOMPARE(QStringList({f->TextRecettNom->text(), f->TextRecettComment->toPlainText(), f->ComboRecettMag->currentText()}),
+        QCOMPARE(QStringList(
+                     {f->TextRecettNom->text(), f->TextRecettComment->toPlainText(), f->ComboRecettMag->currentText()}),
                  QStringList({u("Boeuf bourguignon"), u("Mijoter 3 h"), u("Cuisine actuelle")}));
         QCOMPARE(f->ligneChoisie(), 1);
 
         saisir(f->ComboRecettCat, u("Desserts")); // unvalidated: no matter to the deletion
         QTest::mouseClick(f->CommandRecettSuppr, Qt::LeftButton);
         QVERIFY(banc->boites().isEmpty());
-        QCOMPARE(trouvees(), (QStringList{u("Blanquette"), u("Gâteau au chocolat"), u("Tarte aux pommes"), u("Tarte fine")}));
+        QCOMPARE(trouvees(),
+                 (QStringList{u("Blanquette"), u("Gâteau au chocolat"), u("Tarte aux pommes"), u("Tarte fine")}));
         QCOMPARE(f->LabelTotalrecett->text(), u("Recettes totales : 4"));
         QCOMPARE(f->FrameFiche->title(), u("Recette (nouvelle)"));
         QVERIFY(!f->CommandRecettSuppr->isEnabled() && QApplication::focusWidget() == f->TextRecettNom);
-        QCOMPARE(QList<int>({t().CatNbRecett(2), t().SousCatNbRecett(2, 1), t().MagNbRecett(2)}), QList<int>({1, 1, 1}));
+        QCOMPARE(QList<int>({t().CatNbRecett(2), t().SousCatNbRecett(2, 1), t().MagNbRecett(2)}),
+                 QList<int>({1, 1, 1}));
         const QStringList pages{u("22"), u("7"), u("12"), u("14")};
         for (int k = 0; k < 4; ++k) {
             cliquerLigne(*f, k);
-            QCOMPARE(QStringList({f->TextRecettNom->text(), f->TextRecettPage->text()}), QStringList({trouvees()[k], pages[k]}));
+            QCOMPARE(QStringList({f->TextRecettNom->text(), f->TextRecettPage->text()}),
+                     QStringList({trouvees()[k], pages[k]}));
         }
         // The last recipe of a category and a magazine leaves their lists.
         cliquerLigne(*f, 0);
@@ -112,15 +121,17 @@ private slots:
         QCOMPARE(banc->boites(), QStringList{Question});
         const auto& d = banc->plateforme.dialogues.first();
         QCOMPARE(QStringList({d.titre, d.dossierInitial, d.filtre, d.extensionDefaut}),
-                 QStringList({u("Charger une base de données Zuta!"), banc->dossier(), u("Bases Zuta! (*.don) | *.don"), u("*.don")}));
+                 QStringList({u("Charger une base de données Zuta!"), banc->dossier(), u("Bases Zuta! (*.don) | *.don"),
+                              u("*.don")}));
         QCOMPARE(banc->lire(u("Zuta.ini")), reglages);
 
         banc->ecrireOctets(u("Autre.don"), "ne pas toucher");
         banc->plateforme.reponses << R::Non << R::Non;
         banc->plateforme.fichiers << banc->chemin(u("Autre.don"));
         QTest::mouseClick(f->CommandNouvelle, Qt::LeftButton);
-        QCOMPARE(banc->boites(), (QStringList{Question, u("Cette nouvelle base existe déjà ! | Ecraser ?\r\n")
-                                                            + banc->chemin(u("Autre.don"))}));
+        QCOMPARE(banc->boites(),
+                 (QStringList{Question,
+                              u("Cette nouvelle base existe déjà ! | Ecraser ?\r\n") + banc->chemin(u("Autre.don"))}));
         QCOMPARE(banc->plateforme.dialogues.last().titre, u("Créer une nouvelle base de données Zuta!"));
         QCOMPARE(banc->lire(u("Autre.don")), QByteArray("ne pas toucher"));
 
@@ -133,8 +144,11 @@ private slots:
         QCOMPARE(banc->boites(), QStringList{Question});
         QCOMPARE(banc->lire(u("Neuve.don")), BaseVide);
         QCOMPARE(f->fen->windowTitle(), u("Zuta! v1.2b   (base : Neuve.don)"));
-        const auto twips = [&](int pixels) { return u(" %1 ").arg(Reglages::pixelsVersTwips(pixels, banc->p().dpiEcran())); };
-        QCOMPARE(banc->lignesReglages().mid(2, 3), QStringList({twips(f->fen->y()), twips(f->fen->x()), banc->chemin(u("Neuve.don"))}));
+        const auto twips = [&](int pixels) {
+            return u(" %1 ").arg(Reglages::pixelsVersTwips(pixels, banc->p().dpiEcran()));
+        };
+        QCOMPARE(banc->lignesReglages().mid(2, 3),
+                 QStringList({twips(f->fen->y()), twips(f->fen->x()), banc->chemin(u("Neuve.don"))}));
         QCOMPARE(QApplication::focusWidget(), f->TextRecettNom);
         QCOMPARE(entrees(f->ComboRecettCat) + entrees(f->ComboRechCat) + entrees(f->ComboRechMag),
                  (QStringList{u(" --> TOUTES"), u(" --> TOUS")}));
@@ -142,9 +156,9 @@ private slots:
 
         // Yes to saving it, then a base in the layout before v1.2: converted on
         // loading, the older file kept, the progress windows over the main one.
-        const QByteArray ancienne = Codec::encoder(lignes(QStringList{u(" 1 "), u("Soupes"), u(" 1 "), u(" 0 "), u(" 1 "),
-                                                                      u("Régal"), u(" 1 "), u(" 1 ")}
-                                                          + recetteTexte("4", 1, "30", 0, "", 1, "Velouté")));
+        const QByteArray ancienne = Codec::encoder(
+            lignes(QStringList{u(" 1 "), u("Soupes"), u(" 1 "), u(" 0 "), u(" 1 "), u("Régal"), u(" 1 "), u(" 1 ")}
+                   + recetteTexte("4", 1, "30", 0, "", 1, "Velouté")));
         banc->ecrireOctets(u("Autre.don"), ancienne);
         banc->plateforme.reponses << R::Oui;
         banc->plateforme.fichiers << banc->chemin(u("Autre.don"));
@@ -152,10 +166,11 @@ private slots:
         QTest::mouseClick(f->CommandCharger, Qt::LeftButton);
         QCOMPARE(banc->boites(), QStringList{Question});
         QCOMPARE(banc->lire(u("Autre-OLD.don")), ancienne);
-        QCOMPARE(banc->titresProgression(), (QStringList{u("Zuta! / Enregistrement base / Sauvegarde des données en cours..."),
-                                                         u("Zuta! / Chargement base / Lecture des données en cours..."),
-                                                         u("Zuta! / Conversion base / Analyse des données en cours..."),
-                                                         u("Zuta! / Enregistrement base / Sauvegarde des données en cours...")}));
+        QCOMPARE(banc->titresProgression(),
+                 (QStringList{u("Zuta! / Enregistrement base / Sauvegarde des données en cours..."),
+                              u("Zuta! / Chargement base / Lecture des données en cours..."),
+                              u("Zuta! / Conversion base / Analyse des données en cours..."),
+                              u("Zuta! / Enregistrement base / Sauvegarde des données en cours...")}));
         QVERIFY((banc->progressions.first().cadre.center() - f->fen->frameGeometry().center()).manhattanLength() <= 4);
         banc->activer();
         QCOMPARE(f->fen->windowTitle(), u("Zuta! v1.2b   (base : Autre.don)"));
@@ -181,13 +196,15 @@ private slots:
         choisirAuClavier(f->ComboRechSousCat, u("Tartes"));
         choisirAuClavier(f->ComboTeste, u("Non-testée"));
         QTest::mouseClick(f->CommandIndex, Qt::LeftButton);
-        QCOMPARE(QStringList({f->ComboRechCat->currentText(), f->ComboRechSousCat->currentText(), f->ComboTeste->currentText()}),
+        QCOMPARE(QStringList({f->ComboRechCat->currentText(), f->ComboRechSousCat->currentText(),
+                              f->ComboTeste->currentText()}),
                  QStringList({u("Desserts"), u("Tartes"), u("Non-testée")}));
         QCOMPARE(trouvees(), QStringList{u("Tarte fine")});
-        QCOMPARE(Codec::decoder(banc->lire(u("Index.txt"))),
-                 u("Zuta! v1.2b - Index créé le 06/12/2026 à 14:05:09\r\n\r\nCatégorie : Desserts (Tartes uniquement)\r\n"
-                   "Magazine : Tous\r\nRecettes non-testées uniquement\r\n\r\n1 recette\r\n\r\n\r\n\r\n"
-                   "Elle à table n°81  page 14  -Tarte fine\r\n"));
+        QCOMPARE(
+            Codec::decoder(banc->lire(u("Index.txt"))),
+            u("Zuta! v1.2b - Index créé le 06/12/2026 à 14:05:09\r\n\r\nCatégorie : Desserts (Tartes uniquement)\r\n"
+              "Magazine : Tous\r\nRecettes non-testées uniquement\r\n\r\n1 recette\r\n\r\n\r\n\r\n"
+              "Elle à table n°81  page 14  -Tarte fine\r\n"));
 
         banc->activer();
         choisirAuClavier(f->ComboTeste, u("Testée"));
@@ -198,9 +215,10 @@ private slots:
         QStringList textes;
         for (const LigneImprimee& l : banc->plateforme.impressions[0]->lignes)
             textes << l.texte;
-        QCOMPARE(textes, (QStringList{u("Zuta! v1.2b"), QString(), QString(), u("1 recette"), QString(), u("- Tarte fine"),
-                                      u("Elle à table n°81 page 14 (Desserts / Tartes)"), u("Notes:"), u("Pâte feuilletée"),
-                                      QString()}));
+        QCOMPARE(textes,
+                 (QStringList{u("Zuta! v1.2b"), QString(), QString(), u("1 recette"), QString(), u("- Tarte fine"),
+                              u("Elle à table n°81 page 14 (Desserts / Tartes)"), u("Notes:"), u("Pâte feuilletée"),
+                              QString()}));
     }
 
 private:

@@ -42,11 +42,11 @@ void allerRetour(const Tables& t)
 // counter is wrong, three recipes: the layout without its header lines.
 QStringList corpsAncien()
 {
-    return QStringList{" 2 ", "Desserts", " 5 ", " 2 ", "Tartes", " 3 ", "Crèmes", " 0 ", "Entrées", " 0 ", " 0 ",
-                       " 1 ", "Cuisine", " 7 ", " 3 "}
-           + recetteTexte("81", 1, "12", 1, "", 1, "Tarte aux pommes", 1)
-           + recetteTexte("82", 1, "3, 4", 1, "beurre, sucre", 1, "Tarte fine")
-           + recetteTexte("83", 1, "40", 1, "", 1, "Tartelette", 1);
+    return QStringList{" 2 ",     "Desserts", " 5 ", " 2 ", "Tartes",  " 3 ", "Crèmes", " 0 ",
+                       "Entrées", " 0 ",      " 0 ", " 1 ", "Cuisine", " 7 ", " 3 "}
+    + recetteTexte("81", 1, "12", 1, "", 1, "Tarte aux pommes", 1)
+        + recetteTexte("82", 1, "3, 4", 1, "beurre, sucre", 1, "Tarte fine")
+        + recetteTexte("83", 1, "40", 1, "", 1, "Tartelette", 1);
 }
 
 Conversion::Resultat convertir(const QStringList& corps, Tables& t)
@@ -123,8 +123,8 @@ private slots:
     // and before names are passed over.
     void reglesDeLecture_blancsPassesEtVirgulesSeparent()
     {
-        Lecture l(lignes({"-1,v1.2b", "1", "   Desserts", "   2   ,0", "\t1", "Cuisine,2", "1", "\"81\",1,\"12\"",
-                          "0", " \"beurre, sucre\" ", "1", "\"Tarte\"", "1"}));
+        Lecture l(lignes({"-1,v1.2b", "1", "   Desserts", "   2   ,0", "\t1", "Cuisine,2", "1", "\"81\",1,\"12\"", "0",
+                          " \"beurre, sucre\" ", "1", "\"Tarte\"", "1"}));
         QVERIFY(!l.r.erreurs && l.plateforme.boites.isEmpty());
         QCOMPARE(l.t->Cat(1) + l.t->Mag(1) + l.t->RecettTexte(1, 2), u("DessertsCuisinebeurre, sucre"));
         QCOMPARE(QList<int>({l.t->NbCat, l.t->CatNbRecett(1), l.t->NbMag, l.t->MagNbRecett(1), l.t->RecettVal(1, 3)}),
@@ -236,35 +236,54 @@ private slots:
         QTest::addColumn<QStringList>("corps");
         QTest::addColumn<int>("erreurs"); // -1: not read
         QTest::addColumn<QStringList>("extraits");
-        QTest::newRow("categorie fausse") << corpsAncien() << 1 << QStringList{Codec::decoder(
-            "Zuta! v1.2b - RAPPORT DE CONVERSION\r\n"
-            "Analyse et correction de base Zuta! anterieure \xe0 v1.2\r\n"
-            "Base : /dossier/Recettes.don\r\n\r\n"
-            "La nouvelle base Zuta! v1.2b garde le m\xeame nom\r\n"
-            "L'ancienne base Zuta! porte la nom : /dossier/Recettes-OLD.don\r\n\r\n\r\n"
-            "Donn\xe9" "es renseign\xe9" "es dans la base\r\n"
-            "Nb Cat\xe9gories : 2 \r\n\r\n\r\n"
-            "Desserts\r\n"
-            "utilis\xe9" "e 5 fois\r\n\r\n"
-            "    Nb Sous-cat\xe9gories : 2 \r\n\r\n"
-            "    Tartes\r\n"
-            "    utilis\xe9" "e 3 fois\r\n\r\n"
-            "    Cr\xe8mes\r\n"
-            "    inutilis\xe9" "e (ancienne sous-cat\xe9gorie)\r\n\r\n"
-            "Entr\xe9" "es\r\n"
-            "inutilis\xe9" "e (ancienne cat\xe9gorie)\r\n\r\n"
-            "    Nb Sous-cat\xe9gories : 0 \r\n\r\n"
-            "Compteur de recettes :  3\r\n"
-            "Addition par cat\xe9gorie utilis\xe9" "e :  5\r\n"
-            "Addition par sous-cat\xe9gorie utilis\xe9" "e :  3\r\n\r\n"
-            "V\xe9rification des cat\xe9gories\r\n"
-            "Desserts -> renseign\xe9" "es :  5  -  compt\xe9" "es :  3  -  Corrig\xe9\r\n"
-            "Entr\xe9" "es -> renseign\xe9" "es :  0  -  compt\xe9" "es :  0  -  OK\r\n\r\n"
-            "V\xe9rification des sous-cat\xe9gories\r\n"
-            "Desserts / Tartes -> renseign\xe9" "es :  3  -  compt\xe9" "es :  3  -  OK\r\n"
-            "Desserts / Cr\xe8mes -> renseign\xe9" "es :  0  -  compt\xe9" "es :  0  -  OK\r\n\r\n\r\n"
-            "NB ERREURS TOTALES TROUVEES :  1\r\n"
-            "ERREURS CORRIGEES OK\r\n")};
+        QTest::newRow("categorie fausse")
+            << corpsAncien() << 1
+            << QStringList{Codec::decoder("Zuta! v1.2b - RAPPORT DE CONVERSION\r\n"
+                                          "Analyse et correction de base Zuta! anterieure \xe0 v1.2\r\n"
+                                          "Base : /dossier/Recettes.don\r\n\r\n"
+                                          "La nouvelle base Zuta! v1.2b garde le m\xeame nom\r\n"
+                                          "L'ancienne base Zuta! porte la nom : /dossier/Recettes-OLD.don\r\n\r\n\r\n"
+                                          "Donn\xe9"
+                                          "es renseign\xe9"
+                                          "es dans la base\r\n"
+                                          "Nb Cat\xe9gories : 2 \r\n\r\n\r\n"
+                                          "Desserts\r\n"
+                                          "utilis\xe9"
+                                          "e 5 fois\r\n\r\n"
+                                          "    Nb Sous-cat\xe9gories : 2 \r\n\r\n"
+                                          "    Tartes\r\n"
+                                          "    utilis\xe9"
+                                          "e 3 fois\r\n\r\n"
+                                          "    Cr\xe8mes\r\n"
+                                          "    inutilis\xe9"
+                                          "e (ancienne sous-cat\xe9gorie)\r\n\r\n"
+                                          "Entr\xe9"
+                                          "es\r\n"
+                                          "inutilis\xe9"
+                                          "e (ancienne cat\xe9gorie)\r\n\r\n"
+                                          "    Nb Sous-cat\xe9gories : 0 \r\n\r\n"
+                                          "Compteur de recettes :  3\r\n"
+                                          "Addition par cat\xe9gorie utilis\xe9"
+                                          "e :  5\r\n"
+                                          "Addition par sous-cat\xe9gorie utilis\xe9"
+                                          "e :  3\r\n\r\n"
+                                          "V\xe9rification des cat\xe9gories\r\n"
+                                          "Desserts -> renseign\xe9"
+                                          "es :  5  -  compt\xe9"
+                                          "es :  3  -  Corrig\xe9\r\n"
+                                          "Entr\xe9"
+                                          "es -> renseign\xe9"
+                                          "es :  0  -  compt\xe9"
+                                          "es :  0  -  OK\r\n\r\n"
+                                          "V\xe9rification des sous-cat\xe9gories\r\n"
+                                          "Desserts / Tartes -> renseign\xe9"
+                                          "es :  3  -  compt\xe9"
+                                          "es :  3  -  OK\r\n"
+                                          "Desserts / Cr\xe8mes -> renseign\xe9"
+                                          "es :  0  -  compt\xe9"
+                                          "es :  0  -  OK\r\n\r\n\r\n"
+                                          "NB ERREURS TOTALES TROUVEES :  1\r\n"
+                                          "ERREURS CORRIGEES OK\r\n")};
         QStringList corps = corpsAncien();
         corps[2] = u(" 3 ");
         QTest::newRow("juste") << corps << 0 << QStringList();
@@ -276,11 +295,10 @@ private slots:
         corps = corpsAncien();
         corps[2] = QString(); // empty counter of Desserts
         corps[9] = u("-2 ");  // negative counter of Entrées
-        QTest::newRow("vide ou negatif")
-            << corps << 2
-            << QStringList{u("\r\nDesserts\r\ninutilisée (ancienne catégorie)\r\n"),
-                           u("\r\nEntrées\r\ninutilisée (ancienne catégorie)\r\n"),
-                           u("Entrées -> renseignées : -2  -  comptées :  0  -  Corrigé")};
+        QTest::newRow("vide ou negatif") << corps << 2
+                                         << QStringList{u("\r\nDesserts\r\ninutilisée (ancienne catégorie)\r\n"),
+                                                        u("\r\nEntrées\r\ninutilisée (ancienne catégorie)\r\n"),
+                                                        u("Entrées -> renseignées : -2  -  comptées :  0  -  Corrigé")};
         const auto illisible = [](const char* quoi, int ligne) {
             return QStringList{u("%1 illisible à la ligne %2").arg(u(quoi)).arg(ligne)};
         };
@@ -289,7 +307,8 @@ private slots:
         corps[3] = u("deux");
         QTest::newRow("nombre en lettres") << corps << -1 << illisible("nombre de sous-catégories", 4);
         QTest::newRow("trop de categories") << QStringList{" 201 ", "A"} << -1 << illisible("nombre de catégories", 1);
-        QTest::newRow("texte quelconque") << QStringList{" 12 ", "Liste de courses"} << -1 << illisible("nom ou texte", 3);
+        QTest::newRow("texte quelconque")
+            << QStringList{" 12 ", "Liste de courses"} << -1 << illisible("nom ou texte", 3);
     }
 
     void conversion_rapportEtCompteursCorriges()

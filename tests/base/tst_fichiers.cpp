@@ -52,7 +52,10 @@ struct Dossier {
     std::unique_ptr<Tables> t = std::make_unique<Tables>();
     DocumentBase doc{*t, politique};
     std::optional<VerrouAutreProgramme> verrou; // another program's lock on a file
-    QStringList contenu() const { return QDir(d.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden); }
+    QStringList contenu() const
+    {
+        return QDir(d.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    }
 };
 } // namespace
 
@@ -67,7 +70,8 @@ private slots:
         for (const int coupure : {0, 4, int(o.indexOf("Tartes")), int(o.indexOf("Tarte aux")), int(o.size() - 1)}) {
             Dossier d;
             SortieDefaillante sortie(coupure);
-            QCOMPARE(erreurDe([&] { Fichiers::ecrireVers(sortie, o, d.base); }), pasEcrit(Erreurs::DisquePlein, d.base));
+            QCOMPARE(erreurDe([&] { Fichiers::ecrireVers(sortie, o, d.base); }),
+                     pasEcrit(Erreurs::DisquePlein, d.base));
             QCOMPARE(sortie.recu, o.left(coupure));
             Fichiers::ecrireSur(d.base, BaseVide);
             rlimit avant{}, plein{rlim_t(coupure), RLIM_INFINITY}; // every write to a file stops there
@@ -127,13 +131,15 @@ private slots:
         else if (genre == u("tube nommé"))
             QCOMPARE(::mkfifo(QFile::encodeName(f.fileName()).constData(), 0600), 0);
         else if (gros)
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(BaseVide) == BaseVide.size() && f.resize(Fichiers::TailleMaxBase + 1));
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(BaseVide) == BaseVide.size()
+                    && f.resize(Fichiers::TailleMaxBase + 1));
         const QString chemin = lien ? d.base : f.fileName();
         QVERIFY(!lien || QFile::link(f.fileName(), chemin));
         const Fichiers::Examen examen = Fichiers::examiner(chemin, Fichiers::TailleMaxBase);
         QVERIFY(examen.refuse());
-        QCOMPARE(Fichiers::pourquoiRefuse(examen), gros ? u("est trop volumineux (129 Mo, pour 128 Mo au plus)")
-                                                        : u("désigne un ") + genre + u(", pas un fichier ordinaire"));
+        QCOMPARE(Fichiers::pourquoiRefuse(examen),
+                 gros ? u("est trop volumineux (129 Mo, pour 128 Mo au plus)")
+                      : u("désigne un ") + genre + u(", pas un fichier ordinaire"));
         QCOMPARE(erreurDe([&] { Fichiers::lire(chemin, Fichiers::TailleMaxBase); }),
                  (gros ? Erreurs::FichierTropVolumineux : Erreurs::PasUnFichierOrdinaire) + u(" : ") + chemin);
         const QString raison = genre == u("dossier") ? Erreurs::ErreurAccesChemin : Erreurs::PasUnFichierOrdinaire;
@@ -152,9 +158,11 @@ private slots:
         QTest::newRow("lue") << baseUneRecette() << false << Issue::Lue << QString();
         QTest::newRow("lue avec erreurs") << Tronquee << false << Issue::LueAvecErreurs << Erreurs::FinDeFichier;
         QTest::newRow("absente") << QByteArray() << false << Issue::Absente << QString();
-        QTest::newRow("verrouillée") << baseUneRecette() << true << Issue::Illisible << Erreurs::FichierVerrouille + u(" : %1");
+        QTest::newRow("verrouillée") << baseUneRecette() << true << Issue::Illisible
+                                     << Erreurs::FichierVerrouille + u(" : %1");
         QTest::newRow("pas une base") << QByteArray("Liste de courses\r\n") << false << Issue::PasUneBase << QString();
-        QTest::newRow("ancienne") << QByteArray("-1 \r\nv1.2\r\n 0 \r\n 0 \r\n 0 \r\n") << false << Issue::Ancienne << QString();
+        QTest::newRow("ancienne") << QByteArray("-1 \r\nv1.2\r\n 0 \r\n 0 \r\n 0 \r\n") << false << Issue::Ancienne
+                                  << QString();
     }
 
     void lire_issueBoiteEtEtat()
@@ -188,7 +196,8 @@ private slots:
         QTest::newRow("lecture seule") << 0 << false;
         for (const int verrou : {1, 2})
             for (const bool ecrivain : {false, true})
-                QTest::addRow("%s d'un %s", verrou == 1 ? "flock" : "fcntl", ecrivain ? "écrivain" : "lecteur") << verrou << ecrivain;
+                QTest::addRow("%s d'un %s", verrou == 1 ? "flock" : "fcntl", ecrivain ? "écrivain" : "lecteur")
+                    << verrou << ecrivain;
         QTest::newRow("copie impossible") << 3 << false;
     }
 
@@ -213,7 +222,8 @@ private slots:
         QCOMPARE(d.plateforme.boites.value(0).texte, pasEcrit(raison, obstacle == 3 ? d.bak : d.base));
         QCOMPARE(erreurDe([&] { Fichiers::lire(d.base, Fichiers::TailleMaxBase); }),
                  exclusif ? raison + u(" : ") + d.base : QString());
-        QCOMPARE(lire(d.base) + lire(d.bak), baseUneRecette() + (obstacle == 3 ? "<illisible>" : "copie plus ancienne"));
+        QCOMPARE(lire(d.base) + lire(d.bak),
+                 baseUneRecette() + (obstacle == 3 ? "<illisible>" : "copie plus ancienne"));
     }
 
     // A base read with errors is kept once under the first free "-ERREURS" name

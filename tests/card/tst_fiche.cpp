@@ -27,19 +27,37 @@ private slots:
         QCOMPARE(f->TextRecettNom->text() + f->TextRecettComment->toPlainText(), QString());
         QVERIFY(!f->CheckRecettTeste->isChecked());
 
-        saisirFiche(*f, {u("  tarte, à l'oignon "), u("  tartes SALÉES "), u("oignons"), u("cuisine ACTUELLE"), u(" 81 "),
-                         u("12-13"), u("  Oignons, crème\nFour 180°  ")});
+        saisirFiche(*f,
+                    {u("  tarte, à l'oignon "), u("  tartes SALÉES "), u("oignons"), u("cuisine ACTUELLE"), u(" 81 "),
+                     u("12-13"), u("  Oignons, crème\nFour 180°  ")});
         QTest::mouseClick(f->CheckRecettTeste, Qt::LeftButton, {}, QPoint(4, f->CheckRecettTeste->height() / 2));
         valider();
         QCOMPARE(banc->boites(), QStringList());
         QCOMPARE(FichierBase::ecrire(t()).split(u("\r\n")).mid(2),
-                 (QStringList{u(" 1 "), u("Tartes salées"), u(" 1 "), u(" 1 "), u("Oignons"), u(" 1 "), u(" 1 "),
-                              u("Cuisine ACTUELLE"), u(" 1 "), u(" 1 "), u("\"81\""), u("1"), u("\"12-13\""), u("1"),
-                              u("\"  Oignons, crème"), u("Four 180°  \""), u("1"), u("\"Tarte, à l'oignon\""), u("1"),
+                 (QStringList{u(" 1 "),
+                              u("Tartes salées"),
+                              u(" 1 "),
+                              u(" 1 "),
+                              u("Oignons"),
+                              u(" 1 "),
+                              u(" 1 "),
+                              u("Cuisine ACTUELLE"),
+                              u(" 1 "),
+                              u(" 1 "),
+                              u("\"81\""),
+                              u("1"),
+                              u("\"12-13\""),
+                              u("1"),
+                              u("\"  Oignons, crème"),
+                              u("Four 180°  \""),
+                              u("1"),
+                              u("\"Tarte, à l'oignon\""),
+                              u("1"),
                               QString()}));
         // The refresh leaves a new empty card with the focus in the name.
         QCOMPARE(f->FrameFiche->title(), u("Recette (nouvelle)"));
-        QCOMPARE(f->TextRecettNom->text() + f->ComboRecettCat->currentText() + f->TextRecettComment->toPlainText(), QString());
+        QCOMPARE(f->TextRecettNom->text() + f->ComboRecettCat->currentText() + f->TextRecettComment->toPlainText(),
+                 QString());
         QCOMPARE(f->ComboRecettSousCat->count(), 0);
         QCOMPARE(QApplication::focusWidget(), f->TextRecettNom);
     }
@@ -52,7 +70,8 @@ private slots:
         QTest::addColumn<QString>("champ");
         QTest::addColumn<QString>("reste");
         QTest::newRow("nom: ni guillemet ni ÿ") << u("TextRecettNom") << u("a,b,");
-        for (const char* champ : {"ComboRecettCat", "ComboRecettSousCat", "ComboRecettMag", "TextRecettNumero", "TextRecettPage"})
+        for (const char* champ :
+             {"ComboRecettCat", "ComboRecettSousCat", "ComboRecettMag", "TextRecettNumero", "TextRecettPage"})
             QTest::newRow(champ) << u(champ) << u("aÿbÿ"); // neither comma nor double quote
         QTest::newRow("notes: ni guillemet, blancs gardes") << u("TextRecettComment") << u("  a,ÿb,ÿ  ");
     }
@@ -83,14 +102,16 @@ private slots:
     {
         QTest::addColumn<QStringList>("champs"); // name, category, sub-category, magazine, number, page, notes
         QTest::addColumn<QString>("boite");
-        QTest::newRow("sans nom") << QStringList{u("   "), {}, {}, u("Elle"), {}, {}, {}} << u("La recette doit avoir un nom !");
+        QTest::newRow("sans nom") << QStringList{u("   "), {}, {}, u("Elle"), {}, {}, {}}
+                                  << u("La recette doit avoir un nom !");
         // A sub-category alone (it goes without a category) and notes of blanks are no description.
         QTest::newRow("sans description") << QStringList{u("Tarte"), {}, u("Fruits"), {}, {}, {}, u("    ")}
                                           << u("La recette doit comporter un minimum de description !");
         // Pasted texts skip the key filters.
-        QTest::newRow("virgule collee") << QStringList{u("Tarte"), u("Tartes, quiches"), {}, {}, {}, {}, {}}
-                                        << u("Le champ « Catégorie » ne peut pas contenir de virgule : « Tartes, quiches »."
-                                             "\nSupprimez la virgule avant de valider.");
+        QTest::newRow("virgule collee")
+            << QStringList{u("Tarte"), u("Tartes, quiches"), {}, {}, {}, {}, {}}
+            << u("Le champ « Catégorie » ne peut pas contenir de virgule : « Tartes, quiches »."
+                 "\nSupprimez la virgule avant de valider.");
         // Any one of these is a description.
         QTest::newRow("categorie seule: acceptee") << QStringList{u("Tarte"), u("x"), {}, {}, {}, {}, {}} << QString();
         QTest::newRow("magazine seul: accepte") << QStringList{u("Tarte"), {}, {}, u("x"), {}, {}, {}} << QString();
@@ -113,7 +134,8 @@ private slots:
         valider();
         QCOMPARE(QApplication::focusWidget(), f->TextRecettNom);
         QVERIFY(boite.isEmpty() || banc->plateforme.boites.value(0).icone == Plateforme::Icone::Information);
-        QCOMPARE(banc->boites(), boite.isEmpty() ? QStringList() : QStringList(u("Validation impossible ! | ") + boite));
+        QCOMPARE(banc->boites(),
+                 boite.isEmpty() ? QStringList() : QStringList(u("Validation impossible ! | ") + boite));
         QCOMPARE(t().NbRecett, boite.isEmpty() ? 1 : 0);
         if (!boite.isEmpty()) // nothing changed
             QCOMPARE(FichierBase::ecrire(t()), avant);
@@ -127,9 +149,11 @@ private slots:
         t().RecettTexte(1, 2) = notes;
         montrer(1);
         QCOMPARE(f->FrameFiche->title(), u("Recette (existante)"));
-        QVERIFY(f->CommandRecettSuppr->isEnabled() && f->CommandRecettImpr->isEnabled() && f->CheckRecettTeste->isChecked());
-        QCOMPARE(QStringList({f->TextRecettNom->text(), f->ComboRecettCat->currentText(), f->ComboRecettSousCat->currentText(),
-                              f->ComboRecettMag->currentText(), f->TextRecettNumero->text(), f->TextRecettPage->text()}),
+        QVERIFY(f->CommandRecettSuppr->isEnabled() && f->CommandRecettImpr->isEnabled()
+                && f->CheckRecettTeste->isChecked());
+        QCOMPARE(QStringList({f->TextRecettNom->text(), f->ComboRecettCat->currentText(),
+                              f->ComboRecettSousCat->currentText(), f->ComboRecettMag->currentText(),
+                              f->TextRecettNumero->text(), f->TextRecettPage->text()}),
                  QStringList({u("Tarte aux pommes"), u("Desserts"), u("Tartes"), u("Elle"), u("81"), u("12")}));
         QCOMPARE(entrees(f->ComboRecettSousCat), QStringList{u("Tartes")});
 
@@ -156,7 +180,9 @@ private slots:
         const QString ydiaeresis = u("Tarte") + QChar(0xFF) + u(" 1");
         for (int r = 1; r <= 12345; ++r) {
             t().RecettTexte(r, 0) = QString::number(r);
-            t().RecettTexte(r, 3) = r == 2 ? ydiaeresis : r == 3 || r == 12 || r == 12345 ? u("Tarte") : u("Plat %1").arg(r);
+            t().RecettTexte(r, 3) = r == 2        ? ydiaeresis
+                : r == 3 || r == 12 || r == 12345 ? u("Tarte")
+                                                  : u("Plat %1").arg(r);
         }
         t().NbRecett = 12345;
         for (int r : {2, 3, 12, 12345}) {

@@ -13,13 +13,16 @@
 
 namespace {
 // Case variants, blanks, double quotes, and names the card refuses.
-const QStringList Cats{QString(), u("desserts"), u("DESSERTS "), u("Entrées"), u(" soupes"), u("Plats"),
-                       u("gâteaux"), u("Gâteaux"), u("Tartes, quiches")};
+const QStringList Cats{QString(),  u("desserts"), u("DESSERTS "), u("Entrées"),        u(" soupes"),
+                       u("Plats"), u("gâteaux"),  u("Gâteaux"),   u("Tartes, quiches")};
 const QStringList SousCats{QString(), u("tartes"), u("Crèmes"), u("fruits"), u("Chocolat")};
 const QStringList Mags{QString(), u("Elle"), u("elle à table"), u("Cuisine \"actuelle\""), u("Elle\r\nà table")};
 
 // A typed name as the tables must keep it, in capitals: trimmed, quotes as apostrophes.
-QString nomModele(const QString& nom) { return nom.trimmed().replace(u("\""), u("'")).toUpper(); }
+QString nomModele(const QString& nom)
+{
+    return nom.trimmed().replace(u("\""), u("'")).toUpper();
+}
 
 // Every name (sub-categories of category 1) and recipe slot used; entry 77 free if asked.
 std::unique_ptr<Tables> basePleine(bool entreesLibres)
@@ -53,12 +56,23 @@ private slots:
         for (int etape = 0; etape < 3000; ++etape) {
             const int r = t->NbRecett == 0 ? 0 : g.bounded(1, t->NbRecett + 1);
             const int action = r == 0 ? 0 : g.bounded(10); // 0-3 new, 4-7 change recipe r, 8-9 delete it
-            FicheRecette f; // a new card keeps the slot shown before it
+            FicheRecette f;                                // a new card keeps the slot shown before it
             f.RecettCourante = r;
             if (action >= 4) // the card as a click on the line of recipe r leaves it
-                f = {r, true, t->RecettTexte(r, 3), t->RecettTexte(r, 0), t->RecettTexte(r, 1), t->RecettTexte(r, 2),
-                     t->RecettVal(r, 0), t->RecettVal(r, 1), t->RecettVal(r, 2), t->RecettVal(r, 3), QString(),
-                     t->RecettVal(r, 0), t->RecettVal(r, 1), t->RecettVal(r, 2)};
+                f = {r,
+                     true,
+                     t->RecettTexte(r, 3),
+                     t->RecettTexte(r, 0),
+                     t->RecettTexte(r, 1),
+                     t->RecettTexte(r, 2),
+                     t->RecettVal(r, 0),
+                     t->RecettVal(r, 1),
+                     t->RecettVal(r, 2),
+                     t->RecettVal(r, 3),
+                     QString(),
+                     t->RecettVal(r, 0),
+                     t->RecettVal(r, 1),
+                     t->RecettVal(r, 2)};
             if (action >= 8) {
                 QVERIFY(stockage.SupprimerRecette(f));
                 modele.removeAt(r - 1);
@@ -83,9 +97,9 @@ private slots:
                     stockage.EnregistrerRecette(f);
                     if (tout)
                         modele.emplace_back();
-                    modele[tout ? modele.size() - 1 : r - 1]
-                        = {QString(f.RecettNom).replace(u("\""), u("'")), f.RecettPage, nomModele(n.categorie),
-                           nomModele(n.sousCategorie), nomModele(n.magazine)};
+                    modele[tout ? modele.size() - 1 : r - 1] = {QString(f.RecettNom).replace(u("\""), u("'")),
+                                                                f.RecettPage, nomModele(n.categorie),
+                                                                nomModele(n.sousCategorie), nomModele(n.magazine)};
                 }
             }
             QVERIFY2(incoherence(*t).isEmpty(), qPrintable(u("step %1: ").arg(etape) + incoherence(*t)));
@@ -123,33 +137,41 @@ private slots:
         QTest::addColumn<QString>("champs");
         QTest::addColumn<int>("tables");
         QTest::addColumn<QString>("motif");
-        QTest::newRow("caractere hors Windows-1252") << u("Tarte||||Délicieux 😋") << 0
+        QTest::newRow("caractere hors Windows-1252")
+            << u("Tarte||||Délicieux 😋") << 0
             << u("Le champ « Notes » contient le caractère « 😋 » (U+1F60B), que la base ne peut pas enregistrer.\n"
                  "Remplacez-le ou supprimez-le avant de valider.");
-        QTest::newRow("virgule dans une sous-categorie") << u("Tarte|Tartes|Salées, sucrées||") << 0
+        QTest::newRow("virgule dans une sous-categorie")
+            << u("Tarte|Tartes|Salées, sucrées||") << 0
             << u("Le champ « Sous-catégorie » ne peut pas contenir de virgule : « Salées, sucrées ».\n"
                  "Supprimez la virgule avant de valider.");
-        QTest::newRow("retour a la ligne dans un magazine") << u("Tarte|||Elle\r\nà table|") << 0
+        QTest::newRow("retour a la ligne dans un magazine")
+            << u("Tarte|||Elle\r\nà table|") << 0
             << u("Le champ « Magazine » ne peut pas contenir de retour à la ligne.");
-        QTest::newRow("ÿ dans le nom") << u("Tarteÿ 3||||") << 0
+        QTest::newRow("ÿ dans le nom")
+            << u("Tarteÿ 3||||") << 0
             << u("Le nom de la recette ne peut pas contenir le caractère « ÿ ».\nSupprimez-le avant de valider.");
         QTest::newRow("virgules dans le nom et les notes, ÿ dans une liste: acceptes")
             << u("Tarte, pommes|Crème brûlée|Ÿÿ||sel, poivre\r\n€ 3") << 0 << QString();
-        QTest::newRow("categories pleines") << u("Tarte|soupes|||") << 1
+        QTest::newRow("categories pleines")
+            << u("Tarte|soupes|||") << 1
             << u("La base ne peut pas contenir plus de 200 catégories : la catégorie « Soupes » ne peut pas être "
                  "ajoutée.\nChoisissez une catégorie existante.");
-        QTest::newRow("sous-categories pleines") << u("Tarte|nom 1|neuve||") << 1
+        QTest::newRow("sous-categories pleines")
+            << u("Tarte|nom 1|neuve||") << 1
             << u("La catégorie « Nom 1 » ne peut pas contenir plus de 500 sous-catégories : la sous-catégorie "
                  "« Neuve » ne peut pas être ajoutée.\nChoisissez une sous-catégorie existante.");
-        QTest::newRow("magazines pleins") << u("Tarte|||elle|") << 1
+        QTest::newRow("magazines pleins")
+            << u("Tarte|||elle|") << 1
             << u("La base ne peut pas contenir plus de 500 magazines : le magazine « Elle » ne peut pas être ajouté.\n"
                  "Choisissez un magazine existant.");
-        QTest::newRow("recettes pleines") << u("Tarte|Nom 2|||") << 3
+        QTest::newRow("recettes pleines")
+            << u("Tarte|Nom 2|||") << 3
             << u("La base est pleine : elle ne peut pas contenir plus de 33000 recettes.\nLa recette n'est pas "
                  "enregistrée.");
         QTest::newRow("noms existants: acceptee") << u("Tarte|NOM 7|nom 3|nom 9|") << 1 << QString();
-        QTest::newRow("noms nouveaux dans les entrees inutilisees: acceptee") << u("Tarte|Nom 1|neuve|Neuf|") << 2
-                                                                             << QString();
+        QTest::newRow("noms nouveaux dans les entrees inutilisees: acceptee")
+            << u("Tarte|Nom 1|neuve|Neuf|") << 2 << QString();
     }
 
     void motifDeRefus_texteExact()

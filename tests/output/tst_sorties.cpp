@@ -22,7 +22,7 @@ QStringList imprime(const PlateformeScriptee& p)
     for (const ImpressionEnregistree* imp : p.impressions) {
         for (const LigneImprimee& i : imp->lignes)
             l << i.texte + u("@%1").arg(i.taille) + (i.gras ? u("g") : u("")) + (i.italique ? u("i") : u(""))
-                     + (i.souligne ? u("s") : u(""));
+                    + (i.souligne ? u("s") : u(""));
         if (!imp->termine)
             l << u("(not finished)");
     }
@@ -90,12 +90,16 @@ private slots:
         s->routines.CommandIndex_Click();
         QCOMPARE(s->progression.montrees, QStringList(u("Zuta! / Création Index / Ecriture des données en cours...")));
         QVERIFY(!s->progression.ouverte);
-        QCOMPARE(s->index(), QByteArray("Zuta! v1.2b - Index cr\xE9\xE9 le 06/12/2026 \xE0 14:05:09\r\n\r\n"
-                             "Cat\xE9gorie : Desserts (Tartes uniquement)\r\nMagazine : Tous\r\n"
-                             "Recettes non-test\xE9" "es uniquement\r\nNom des recettes contenant le texte :  a \r\n\r\n"
-                             "3 recettes\r\n\r\n\r\n\r\nElle n\xB0  12  page  45  -Tarte aux pommes\r\n\r\n"
-                             "Marmiton" "                 " "  -Flan\r\n" // 3 + 4 + 7 + 3 blanks
-                             "         n\xB0HS 3  page 7-8  -Gratin\r\n"));
+        QCOMPARE(s->index(),
+                 QByteArray("Zuta! v1.2b - Index cr\xE9\xE9 le 06/12/2026 \xE0 14:05:09\r\n\r\n"
+                            "Cat\xE9gorie : Desserts (Tartes uniquement)\r\nMagazine : Tous\r\n"
+                            "Recettes non-test\xE9"
+                            "es uniquement\r\nNom des recettes contenant le texte :  a \r\n\r\n"
+                            "3 recettes\r\n\r\n\r\n\r\nElle n\xB0  12  page  45  -Tarte aux pommes\r\n\r\n"
+                            "Marmiton"
+                            "                 "
+                            "  -Flan\r\n" // 3 + 4 + 7 + 3 blanks
+                            "         n\xB0HS 3  page 7-8  -Gratin\r\n"));
         QCOMPARE(s->plateforme.ouverts, QStringList(s->chemin()));
         QCOMPARE(s->boites(), QStringList(u("Erreur ! | L'indice n'appartient pas à la sélection")));
     }
@@ -105,8 +109,9 @@ private slots:
         s->trouver({1});
         QVERIFY(QDir(s->etat.CheminAppli).mkdir(RoutinesSorties::NomIndex));
         s->routines.CreerIndex();
-        QCOMPARE(s->boites(), QStringList{u("Zuta! | L'index n'a pas pu être créé.\n\n")
-                                          + pasEcrit(u("Erreur d'accès au chemin/fichier"), s->chemin())});
+        QCOMPARE(s->boites(),
+                 QStringList{u("Zuta! | L'index n'a pas pu être créé.\n\n")
+                             + pasEcrit(u("Erreur d'accès au chemin/fichier"), s->chemin())});
         QCOMPARE(s->plateforme.boites[0].icone, Plateforme::Icone::Exclamation);
         QVERIFY(s->plateforme.ouverts.isEmpty());
     }
@@ -119,41 +124,63 @@ private slots:
         s->criteres = {u("Desserts"), Toutes, u("Elle"), u("Testée"), u("tarte \u0153\u2192")}; // œ is in Windows-1252
         s->plateforme.ouvertureEchoue = true;
         s->routines.CreerIndex();
-        QCOMPARE(s->index(), QByteArray("Zuta! v1.2b - Index cr\xE9\xE9 le 06/12/2026 \xE0 14:05:09\r\n\r\n"
-                                        "Cat\xE9gorie : Desserts\r\nMagazine : Elle\r\nRecettes test\xE9" "es uniquement\r\n"
-                                        "Nom des recettes contenant le texte : tarte \x9C?\r\n\r\n"
-                                        "1 recette\r\n\r\n\r\n\r\nElle n\xB0" "12  page 45  -Tarte aux pommes\r\n"));
-        QCOMPARE(s->boites(), (QStringList{u("Zuta! | Certains caractères ne peuvent pas être enregistrés dans le fichier « ")
-                                               + s->chemin() + u(" » : ils y sont remplacés par « ? »."),
-                                           u("Zuta! | L'index a été créé, mais aucun programme n'a pu l'ouvrir. Il se "
-                                             "trouve dans le fichier :\n") + QDir::toNativeSeparators(s->chemin())}));
+        QCOMPARE(s->index(),
+                 QByteArray("Zuta! v1.2b - Index cr\xE9\xE9 le 06/12/2026 \xE0 14:05:09\r\n\r\n"
+                            "Cat\xE9gorie : Desserts\r\nMagazine : Elle\r\nRecettes test\xE9"
+                            "es uniquement\r\n"
+                            "Nom des recettes contenant le texte : tarte \x9C?\r\n\r\n"
+                            "1 recette\r\n\r\n\r\n\r\nElle n\xB0"
+                            "12  page 45  -Tarte aux pommes\r\n"));
+        QCOMPARE(s->boites(),
+                 (QStringList{u("Zuta! | Certains caractères ne peuvent pas être enregistrés dans le fichier « ")
+                                  + s->chemin() + u(" » : ils y sont remplacés par « ? »."),
+                              u("Zuta! | L'index a été créé, mais aucun programme n'a pu l'ouvrir. Il se "
+                                "trouve dans le fichier :\n")
+                                  + QDir::toNativeSeparators(s->chemin())}));
     }
 
     void impressions_lignesEtPolices_data()
     {
-        QTest::addColumn<QStringList>("fiche"); // as shown: name, category, sub-category, magazine, n°, page, notes, tested
+        QTest::addColumn<QStringList>(
+            "fiche"); // as shown: name, category, sub-category, magazine, n°, page, notes, tested
         QTest::addColumn<QList<int>>("trouvees"); // or else the found list's slots
         QTest::addColumn<bool>("notes");
         QTest::addColumn<QStringList>("attendu");
-        QTest::newRow("recette") << QStringList{"  Tarte fine  ", " Desserts ", "Tartes", "Elle ", " 12", "45 ",
-                                                "  Pâte feuilletée\nFour 200°", "1"} << QList<int>() << false
-            << Entete + QStringList{"Tarte fine@16g", "@12", "Desserts / Tartes@12", "@12", "Elle n°12 page 45@12", "@12",
-                                    "Recette testée@12", "@12", "Notes :@12s", "  Pâte feuilletée@12", "Four 200°@12"};
-        QTest::newRow("sans categorie: rien de la sous-categorie") << QStringList{"Soupe", " ", "Potages", "Maxi", "", "", "", ""}
-            << QList<int>() << false << Entete + QStringList{"Soupe@16g", "@12", "@12", "@12", "Maxi n° page @12", "@12",
-                                                             "Recette non-testée@12", "@12", "Notes :@12s", "@12"};
+        QTest::newRow("recette") << QStringList{"  Tarte fine  ",
+                                                " Desserts ",
+                                                "Tartes",
+                                                "Elle ",
+                                                " 12",
+                                                "45 ",
+                                                "  Pâte feuilletée\nFour 200°",
+                                                "1"}
+                                 << QList<int>() << false
+                                 << Entete + QStringList{"Tarte fine@16g",       "@12",
+                                                         "Desserts / Tartes@12", "@12",
+                                                         "Elle n°12 page 45@12", "@12",
+                                                         "Recette testée@12",    "@12",
+                                                         "Notes :@12s",          "  Pâte feuilletée@12",
+                                                         "Four 200°@12"};
+        QTest::newRow("sans categorie: rien de la sous-categorie")
+            << QStringList{"Soupe", " ", "Potages", "Maxi", "", "", "", ""} << QList<int>() << false
+            << Entete
+                + QStringList{
+                    "Soupe@16g", "@12",         "@12", "@12", "Maxi n° page @12", "@12", "Recette non-testée@12",
+                    "@12",       "Notes :@12s", "@12"};
         const QStringList gratin{"- Gratin@10g", "Marmiton n°HS 3 page 7-8 (Plats / )@10"};
         const QStringList tarte{"- Tarte aux pommes@10g", "Elle n°12 page 45 (Desserts / Tartes)@10", "@10"};
-        QTest::newRow("dialogue annule: rien d'imprime ni de dit") << QStringList() << QList<int>{1} << true << QStringList();
+        QTest::newRow("dialogue annule: rien d'imprime ni de dit")
+            << QStringList() << QList<int>{1} << true << QStringList();
         QTest::newRow("liste vide") << QStringList() << QList<int>() << true
                                     << Entete + QStringList{"Aucune recette@10", "@10"};
-        QTest::newRow("liste sans notes") << QStringList() << QList<int>{2, 1} << false
-                                          << Entete + QStringList{"2 recettes@10", "@10"} + gratin + QStringList{"@10"} + tarte;
+        QTest::newRow("liste sans notes")
+            << QStringList() << QList<int>{2, 1} << false
+            << Entete + QStringList{"2 recettes@10", "@10"} + gratin + QStringList{"@10"} + tarte;
         QTest::newRow("liste avec notes: en petit italique, notes de blancs comprises")
             << QStringList() << QList<int>{3, 2, 1} << true
-            << Entete + QStringList{"3 recettes@10", "@10", "- Flan@10g", "Marmiton (Desserts / Tartes)@10", "Notes:@8is",
-                                    "   @8i", "@10"} + gratin
-                   + QStringList{"Notes:@8is", "Four chaud@8i", "Servir tiède@8i", "@10"} + tarte;
+            << Entete + QStringList{"3 recettes@10", "@10",    "- Flan@10g", "Marmiton (Desserts / Tartes)@10",
+                                    "Notes:@8is",    "   @8i", "@10"}
+                + gratin + QStringList{"Notes:@8is", "Four chaud@8i", "Servir tiède@8i", "@10"} + tarte;
     }
 
     void impressions_lignesEtPolices()
@@ -167,8 +194,8 @@ private slots:
         if (fiche.isEmpty())
             s->routines.ImprimerListe(notes);
         else
-            s->routines.ImprimerRecette({fiche[0], fiche[1], fiche[2], fiche[3], fiche[4], fiche[5], fiche[6],
-                                         fiche[7] == u("1")});
+            s->routines.ImprimerRecette(
+                {fiche[0], fiche[1], fiche[2], fiche[3], fiche[4], fiche[5], fiche[6], fiche[7] == u("1")});
         QCOMPARE(s->plateforme.titresImpression,
                  QStringList(fiche.isEmpty() ? u("Imprimer la liste des recettes") : u("Imprimer la recette")));
         QCOMPARE(imprime(s->plateforme), attendu);
@@ -182,15 +209,18 @@ private slots:
         QTest::addColumn<QStringList>("corps"); // the lines after the count
         const QString suite = QString(1 + 3 + 2 + 7 + 2, u' ') + "  -";
         QTest::newRow("aucune recette") << QStringList() << "Aucune recette" << QStringList();
-        QTest::newRow("numeros 9 et 12 alignes a droite, dans l'ordre") << QStringList{"M", "12", "3", "F", "M", "9", "10", "G"}
-            << "2 recettes" << QStringList{"", "M n° 9  page 10  -G", "  n°12  page  3  -F"};
+        QTest::newRow("numeros 9 et 12 alignes a droite, dans l'ordre")
+            << QStringList{"M", "12", "3", "F", "M", "9", "10", "G"} << "2 recettes"
+            << QStringList{"", "M n° 9  page 10  -G", "  n°12  page  3  -F"};
         QTest::newRow("trois recettes d'une page: seul le nom apres la premiere")
             << QStringList{"M", "12", "45", "Crêpes", "M", "12", "45", "Beignets", "M", "12", "45", "Ananas"}
             << "3 recettes" << QStringList{"", "M n°12  page 45  -Ananas", suite + "Beignets", suite + "Crêpes"};
-        QTest::newRow("sans numero ni page: colonnes de blancs") << QStringList{"M", "12", "45", "T", "M", "", "  ", "S"}
-            << "2 recettes" << QStringList{"", "M" + QString(3 + 2 + 7 + 2, u' ') + "  -S", "  n°12  page 45  -T"};
-        QTest::newRow("premier magazine vide: ni ligne vide ni nom") << QStringList{"M", "2", "7", "B", "", "1", "8", "A"}
-            << "2 recettes" << QStringList{" n°1  page 8  -A", "", "M n°2  page 7  -B"};
+        QTest::newRow("sans numero ni page: colonnes de blancs")
+            << QStringList{"M", "12", "45", "T", "M", "", "  ", "S"} << "2 recettes"
+            << QStringList{"", "M" + QString(3 + 2 + 7 + 2, u' ') + "  -S", "  n°12  page 45  -T"};
+        QTest::newRow("premier magazine vide: ni ligne vide ni nom")
+            << QStringList{"M", "2", "7", "B", "", "1", "8", "A"} << "2 recettes"
+            << QStringList{" n°1  page 8  -A", "", "M n°2  page 7  -B"};
         // Whole key lines would put "Elle à table" first: the separator sorts like a letter.
         QTest::newRow("magazine qui commence un autre: avant lui, numero reecrit")
             << QStringList{"Elle à table", "1", "1", "A", "elle", "1", "1", "Z", "Elle", "1", "1", "B"} << "3 recettes"
@@ -201,7 +231,8 @@ private slots:
             << QStringList{"", u("Cuisine") + d + "Vins n°1" + d + "2  page 3  -Poulet " + d + " riz"};
         QTest::newRow("noms d'une page: ordre de la collation")
             << QStringList{"M", "1", "1", "Tartelette", "M", "1", "1", "tarte", "M", "1", "1", "Éclair"} << "3 recettes"
-            << QStringList{"", "M n°1  page 1  -Éclair", QString(15, u' ') + "-tarte", QString(15, u' ') + "-Tartelette"};
+            << QStringList{"", "M n°1  page 1  -Éclair", QString(15, u' ') + "-tarte",
+                           QString(15, u' ') + "-Tartelette"};
     }
 
     void miseEnPageIndex_lignesExactes()
@@ -213,8 +244,14 @@ private slots:
         for (qsizetype i = 0; i + 3 < entrees.size(); i += 4)
             e.append({entrees[i], entrees[i + 1], entrees[i + 2], entrees[i + 3]});
         const Index index = composer(s->criteres, s->plateforme.horloge, e, s->collation);
-        const QStringList entete{u("Zuta! v1.2b - Index créé le 06/12/2026 à 14:05:09"), QString(), u("Catégorie : Toutes"),
-                                 u("Magazine : Tous"), QString(), nombre, QString(), QString()};
+        const QStringList entete{u("Zuta! v1.2b - Index créé le 06/12/2026 à 14:05:09"),
+                                 QString(),
+                                 u("Catégorie : Toutes"),
+                                 u("Magazine : Tous"),
+                                 QString(),
+                                 nombre,
+                                 QString(),
+                                 QString()};
         QCOMPARE(index.texte, lignes(entete + corps));
     }
 };

@@ -20,7 +20,8 @@ private slots:
     void boiteReelle_fermeeSansReponse_data()
     {
         QTest::addColumn<Plateforme::Boutons>("boutons");
-        QTest::addColumn<QMessageBox::StandardButton>("geste"); // the button clicked; NoButton: Escape; Close: the close box
+        QTest::addColumn<QMessageBox::StandardButton>(
+            "geste"); // the button clicked; NoButton: Escape; Close: the close box
         QTest::addColumn<Plateforme::Reponse>("reponse");
         QTest::newRow("question, Échap") << B::OuiNon << QMessageBox::NoButton << R::Fermee;
         QTest::newRow("question, case de fermeture") << B::OuiNon << QMessageBox::Close << R::Fermee;
@@ -88,7 +89,8 @@ private slots:
         QTRY_VERIFY(contexte.findChildren<QTimer*>().isEmpty());
         QCOMPARE(echecs, statut == 0 ? 0 : 1);
         QFile ouvert(dossier.filePath(u("ouvert")));
-        QCOMPARE(QFile::decodeName(ouvert.open(QIODevice::ReadOnly) ? ouvert.readAll() : ""), statut < 0 ? QString() : cible);
+        QCOMPARE(QFile::decodeName(ouvert.open(QIODevice::ReadOnly) ? ouvert.readAll() : ""),
+                 statut < 0 ? QString() : cible);
     }
 };
 

@@ -27,14 +27,21 @@ private slots:
                       {u("Desserts/Tartes/Viennoiseries/Crèmes"), u("Plats/Soupes et poissons"), u("Entrées"),
                        u("desserts/Glaces")},
                       {u("Elle à table"), u("Cuisine actuelle"), u("Marmiton"), u(" Saveurs")},
-                      {{"Tarte aux pommes", 1, 1, 1, 1, "12", "34", "Avec cannelle"}, {"Tartelette au citron", 1, 1, 2},
-                       {"Crêpes", 1, 2, 1}, {"TARTE FINE", 2, 1, 2, 1}, {"Gâteau basque", 1, 2, 1, 0, "", "", "pâte sablée, crème"},
-                       {"Sole meunière", 2, 1, 4, 0, "", "", "avec une tartelette"}, {"Glace vanille", 4, 1, 1, 1},
-                       {"Tarte", 1, 1, 1}, {"Soupe à l'oignon", 2, 1, 2, 0, "hs TARTE"}, {"Éclair", 1, 2, 2, 1},
-                       {"Brioche", 1, 2, 1}, {"Crêpes", 1, 2, 2, 1}, {"crêpes", 1, 2, 1}});
+                      {{"Tarte aux pommes", 1, 1, 1, 1, "12", "34", "Avec cannelle"},
+                       {"Tartelette au citron", 1, 1, 2},
+                       {"Crêpes", 1, 2, 1},
+                       {"TARTE FINE", 2, 1, 2, 1},
+                       {"Gâteau basque", 1, 2, 1, 0, "", "", "pâte sablée, crème"},
+                       {"Sole meunière", 2, 1, 4, 0, "", "", "avec une tartelette"},
+                       {"Glace vanille", 4, 1, 1, 1},
+                       {"Tarte", 1, 1, 1},
+                       {"Soupe à l'oignon", 2, 1, 2, 0, "hs TARTE"},
+                       {"Éclair", 1, 2, 2, 1},
+                       {"Brioche", 1, 2, 1},
+                       {"Crêpes", 1, 2, 2, 1},
+                       {"crêpes", 1, 2, 1}});
         actualiser();
     }
-
 
     // The choices as "category|sub-category|magazine", the recipes found as "name slot|...".
     void criteres_listeEtCompteur_data()
@@ -47,7 +54,8 @@ private slots:
         QTest::newRow("aucun critere") << tous << 0 << QString() << ToutesTriees;
         QTest::newRow("blancs seuls") << tous << 0 << u("   ") << ToutesTriees;
         QTest::newRow("rien") << tous << 0 << u("zzz") << QString();
-        QTest::newRow("texte: nom, notes, numero") << tous << 0 << u("tarte")
+        QTest::newRow("texte: nom, notes, numero")
+            << tous << 0 << u("tarte")
             << u("Sole meunière 6|Soupe à l'oignon 9|Tarte 8|Tarte aux pommes 1|TARTE FINE 4|Tartelette au citron 2");
         QTest::newRow("texte: blanc devant") << tous << 0 << u(" tarte") << u("Sole meunière 6|Soupe à l'oignon 9");
         QTest::newRow("texte: blanc derriere") << tous << 0 << u("tarte ") << u("Tarte aux pommes 1|TARTE FINE 4");
@@ -58,13 +66,14 @@ private slots:
         QTest::newRow("categorie") << u("Desserts| --> TOUTES| --> TOUS") << 0 << QString()
                                    << u("Brioche 11|Crêpes 12|Crêpes 3|crêpes 13|Éclair 10|Gâteau basque 5|Tarte 8|"
                                         "Tarte aux pommes 1|Tartelette au citron 2");
-        QTest::newRow("sous-categorie et magazine") << u("Desserts|Tartes|Elle à table") << 0 << QString()
-                                                    << u("Tarte 8|Tarte aux pommes 1");
-        QTest::newRow("categorie en minuscules") << u("desserts|Glaces| --> TOUS") << 0 << QString() << u("Glace vanille 7");
+        QTest::newRow("sous-categorie et magazine")
+            << u("Desserts|Tartes|Elle à table") << 0 << QString() << u("Tarte 8|Tarte aux pommes 1");
+        QTest::newRow("categorie en minuscules")
+            << u("desserts|Glaces| --> TOUS") << 0 << QString() << u("Glace vanille 7");
         QTest::newRow("testees") << tous << 1 << QString()
                                  << u("Crêpes 12|Éclair 10|Glace vanille 7|Tarte aux pommes 1|TARTE FINE 4");
-        QTest::newRow("non testees, magazine a blanc de tete") << u(" --> TOUTES| --> TOUTES| Saveurs") << 2 << QString()
-                                                               << u("Sole meunière 6");
+        QTest::newRow("non testees, magazine a blanc de tete")
+            << u(" --> TOUTES| --> TOUTES| Saveurs") << 2 << QString() << u("Sole meunière 6");
     }
 
     void criteres_listeEtCompteur()
@@ -75,7 +84,8 @@ private slots:
         QFETCH(QString, attendues);
         const QStringList c = choix.split(u("|")), lignes = attendues.split(u("|"), Qt::SkipEmptyParts);
         for (int i = 0; i < 3; ++i)
-            choisirAuClavier(QList<QComboBox*>{fen().ComboRechCat, fen().ComboRechSousCat, fen().ComboRechMag}[i], c[i]);
+            choisirAuClavier(QList<QComboBox*>{fen().ComboRechCat, fen().ComboRechSousCat, fen().ComboRechMag}[i],
+                             c[i]);
         fen().ComboTeste->setCurrentIndex(teste);
         fen().TextRech->setText(texte);
         actualiser();
@@ -88,7 +98,8 @@ private slots:
     // without a search; the choices are kept by a refresh, a lost one falls back to "all".
     void listes_utiliseesTrieesSuivantLaCategorieEtGardees()
     {
-        QCOMPARE(entrees(fen().ComboRechCat), (QStringList{u(" --> TOUTES"), u("Desserts"), u("desserts"), u("Plats")}));
+        QCOMPARE(entrees(fen().ComboRechCat),
+                 (QStringList{u(" --> TOUTES"), u("Desserts"), u("desserts"), u("Plats")}));
         QCOMPARE(entrees(fen().ComboRechMag),
                  (QStringList{u(" --> TOUS"), u(" Saveurs"), u("Cuisine actuelle"), u("Elle à table")}));
         choisirAuClavier(fen().ComboRechCat, u("desserts"));
@@ -102,7 +113,8 @@ private slots:
         choisirAuClavier(fen().ComboRechMag, u("Cuisine actuelle"));
         actualiser();
         QCOMPARE(fen().ComboRechCat->currentText() + u("/") + fen().ComboRechSousCat->currentText() + u("/")
-                     + fen().ComboRechMag->currentText(), u("Desserts/Viennoiseries/Cuisine actuelle"));
+                     + fen().ComboRechMag->currentText(),
+                 u("Desserts/Viennoiseries/Cuisine actuelle"));
         QVERIFY(fen().ComboRechSousCat->isEnabled());
         QCOMPARE(listTmp(), (QStringList{u("Crêpes\u00FF 12"), u("Éclair\u00FF 10")}));
 
@@ -130,7 +142,8 @@ private slots:
         actualiser();
         const QString boite = u("Erreur ! | L'indice n'appartient pas à la sélection");
         QCOMPARE(m_banc->boites(), (QStringList{boite, boite}));
-        QCOMPARE(trouvees(), (QStringList{u("Brioche"), u("crêpes"), u("Gâteau basque"), u("Glace vanille"), u("Tarte")}));
+        QCOMPARE(trouvees(),
+                 (QStringList{u("Brioche"), u("crêpes"), u("Gâteau basque"), u("Glace vanille"), u("Tarte")}));
         QCOMPARE(compteurs(fen()), u("Recettes totales : 13 / Recettes trouvées : 5"));
     }
 
@@ -139,7 +152,8 @@ private slots:
     // of the base, which looks like one and is not. Names repeat: " 10" and " 9" change places.
     void ordreEtIndexTexte_apresChangementsEtSuppressions_commeNeufs()
     {
-        const QStringList noms{u("Tarte"), u("tarte"), u("Crème"), u("Éclair"), u(" Flan"), u("Zèbre"), u("Tarte fine")};
+        const QStringList noms{u("Tarte"), u("tarte"), u("Crème"),     u("Éclair"),
+                               u(" Flan"), u("Zèbre"), u("Tarte fine")};
         QRandomGenerator hasard(20261206);
         auto base = std::make_unique<Tables>();
         const auto remplir = [&](int r) {

@@ -7,7 +7,7 @@
 // What the recording printing layer saw: one entry per operation, in order,
 // with the font state at the time of each printed line.
 struct LigneImprimee {
-    QString texte;       // the text of the line (all its parts joined)
+    QString texte; // the text of the line (all its parts joined)
     int taille = 0;
     bool gras = false;
     bool italique = false;
@@ -62,13 +62,13 @@ public:
 
     QQueue<Reponse> reponses;
     QQueue<std::optional<QString>> fichiers;
-    QQueue<bool> imprimantes;  // true: the dialog is confirmed
+    QQueue<bool> imprimantes; // true: the dialog is confirmed
 
     QList<Boite> boites;
     QList<DialogueFichier> dialogues;
     QStringList titresImpression;
     QStringList ouverts;
-    bool ouvertureEchoue = false;  // true: the desktop finds no opener
+    bool ouvertureEchoue = false; // true: the desktop finds no opener
     QDateTime horloge = QDateTime(QDate(2026, 12, 6), QTime(14, 5, 9));
     // Each confirmed printer dialog records into a new layer kept here.
     QList<ImpressionEnregistree*> impressions;

@@ -56,7 +56,8 @@ private slots:
         QTest::newRow("liens ouverts") << 1 << livre << QString();
         QTest::newRow("aucun navigateur") << 0 << livre << u("Aucun navigateur n'a pu ouvrir le site internet.");
         QTest::newRow("raccourci manquant") << 1 << QByteArray() << u("%1 est introuvable");
-        QTest::newRow("raccourci tube") << 0 << QByteArray("tube") << u("%1 désigne un tube nommé, pas un fichier ordinaire");
+        QTest::newRow("raccourci tube") << 0 << QByteArray("tube")
+                                        << u("%1 désigne un tube nommé, pas un fichier ordinaire");
         QTest::newRow("raccourci vers un programme") << 1 << QByteArray("[InternetShortcut]\r\nURL=file:///bin/sh\r\n")
                                                      << u("%1 ne contient pas l'adresse d'un site internet");
     }
@@ -76,20 +77,23 @@ private slots:
         Fenetre& f = b.demarrer();
         b.plateforme.ouvertureEchoue = !raison.isEmpty();
         const QTimer* minuterie = f.fen->findChild<QTimer*>(u("Timer1"));
-        QVERIFY(minuterie->isActive() && minuterie->interval() == 1000 && f.Image1->isVisible() && !f.Image2->isVisible());
+        QVERIFY(minuterie->isActive() && minuterie->interval() == 1000 && f.Image1->isVisible()
+                && !f.Image2->isVisible());
         f.fen->images().Timer1_Timer();
         QVERIFY(!f.Image1->isVisible() && f.Image2->isVisible());
         QVERIFY(f.Image1->cursor().pixmap().toImage() != f.Image2->cursor().pixmap().toImage());
         QStringList textes;
         for (QWidget* c : f.fen->controles())
             textes << c->toolTip() + c->property("Tag").toString();
-        QVERIFY(!textes.contains(QString()) && textes.contains(u("A propos de...")) && textes.contains(u("A bientôt !")));
+        QVERIFY(!textes.contains(QString()) && textes.contains(u("A propos de..."))
+                && textes.contains(u("A bientôt !")));
 
         const QByteArray ini = b.lire(u("Zuta.ini"));
         QVERIFY(avecApropos(f.Image2, [&](FrmApropos& a) {
-            QCOMPARE(QStringList({a.windowTitle(), a.LabelApropos[0]->text(), a.LabelApropos[1]->text(), a.Label4->text(),
-                                  a.LabelUrl->text(), a.Label2->text(), a.Label3->text(), a.CheckInfoBulles->text(),
-                                  a.Command1->text()}).join(u("|")),
+            QCOMPARE(QStringList({a.windowTitle(), a.LabelApropos[0]->text(), a.LabelApropos[1]->text(),
+                                  a.Label4->text(), a.LabelUrl->text(), a.Label2->text(), a.Label3->text(),
+                                  a.CheckInfoBulles->text(), a.Command1->text()})
+                         .join(u("|")),
                      u("A propos de...|Zuta! v1.2b|Tavernix — 2005-2026|Site internet : |") + site
                          + u("|Adresse mail :|zuta@tavernix.example|Info-bulles visibles|OK"));
             QCOMPARE(a.CheckInfoBulles->isChecked(), bool(bulles));
@@ -98,12 +102,15 @@ private slots:
             QTest::keyClick(a.Label3, Qt::Key_Return);
         }));
         const bool fautif = raison.startsWith(u("%1")); // the shortcut
-        QCOMPARE(b.plateforme.ouverts, (fautif ? QStringList() : QStringList{site}) << u("mailto:zuta@tavernix.example"));
+        QCOMPARE(b.plateforme.ouverts,
+                 (fautif ? QStringList() : QStringList{site}) << u("mailto:zuta@tavernix.example"));
         if (fautif)
             raison = u("Le raccourci ") + raison.arg(nomAffiche(chemin)) + u(" : le site internet n'est pas ouvert.");
-        const QString mail = u("Zuta! | Aucun programme de messagerie n'a pu être ouvert.\nL'adresse : zuta@tavernix.example");
+        const QString mail =
+            u("Zuta! | Aucun programme de messagerie n'a pu être ouvert.\nL'adresse : zuta@tavernix.example");
         QCOMPARE(b.boites(),
-                 raison.isEmpty() ? QStringList() : QStringList({u("Zuta! | ") + raison + u("\nSon adresse : ") + site, mail}));
+                 raison.isEmpty() ? QStringList()
+                                  : QStringList({u("Zuta! | ") + raison + u("\nSon adresse : ") + site, mail}));
         // Closed untouched, nothing changed; then its box, a base loaded, one created, its box again.
         QCOMPARE(infoBulles(f), infoBulles(textes, bulles));
         QCOMPARE(b.lire(u("Zuta.ini")), ini);
@@ -142,12 +149,14 @@ private slots:
         QVERIFY(format("Noël").fontWeight() == QFont::Bold && format("Noël").fontPointSize() == 16);
         QVERIFY(format("bûche").fontItalic() && format("croûte").fontUnderline() && !format("coûtent").fontItalic());
         aide->resize(900, 700);
-        QTRY_COMPARE(aide->RichTextBox1->geometry(), QRect(0, aide->menuBar()->height(), 900, 700 - aide->menuBar()->height()));
+        QTRY_COMPARE(aide->RichTextBox1->geometry(),
+                     QRect(0, aide->menuBar()->height(), 900, 700 - aide->menuBar()->height()));
 
         b.ecrire(u("Zuta.rtf"), u("{\\rtf1 Seconde lecture\\par}"));
         aide->showMinimized();
         f.CommandAide->click();
-        QVERIFY(b.p().fenetres.aide() == aide && !aide->isMinimized() && document.firstBlock().text() == u("Recettes de Noël"));
+        QVERIFY(b.p().fenetres.aide() == aide && !aide->isMinimized()
+                && document.firstBlock().text() == u("Recettes de Noël"));
         const auto fermer = [&] {
             b.p().fenetres.aide()->AideQuit->trigger();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -162,8 +171,9 @@ private slots:
             fermer();
             f.CommandAide->click();
             QVERIFY(b.p().fenetres.aide()->isVisible() && b.p().fenetres.aide()->RichTextBox1->toPlainText().isEmpty());
-            QCOMPARE(b.boites(), QStringList{u("Zuta! / Aide | Le fichier d'aide ") + nomAffiche(rtf) + u(" ") + u(probleme)
-                                             + u(" : l'aide ne peut pas être affichée.")});
+            QCOMPARE(b.boites(),
+                     QStringList{u("Zuta! / Aide | Le fichier d'aide ") + nomAffiche(rtf) + u(" ") + u(probleme)
+                                 + u(" : l'aide ne peut pas être affichée.")});
         };
         QVERIFY(QFile::remove(rtf));
         illisible("est introuvable");
