@@ -89,8 +89,8 @@ private slots:
         QTest::newRow("en lecture seule")
             << baseUneRecette() << versRecettes << int(LectureSeule)
             << QStringList{erreurEcriture(u("Fichier en lecture seule"), Recettes), Question};
-        // Same size, another time: the bytes decide. No leaves the other program's file.
-        QTest::newRow("changée par un autre programme, Non")
+        // Same size, another time: the bytes decide. The question closed leaves the other program's file.
+        QTest::newRow("changée par un autre programme, question fermée")
             << baseUneRecette() << versRecettes << int(ChangeeParUnAutre)
             << QStringList{u("Base modifiée | Le fichier « %1Recettes.don » a été modifié par un autre programme "
                              "depuis qu'il a été chargé ou enregistré ici.\nL'enregistrer maintenant remplacera ces "
@@ -122,13 +122,14 @@ private slots:
         b.demarrer();
         if (obstacle == ChangeeParUnAutre) { // another program writes the base, five seconds later than now
             b.ecrireOctets(Recettes, base.replace("Desserts", "Gateaux!"));
+            b.plateforme.reponses << R::Fermee;
             QFile f(b.chemin(Recettes));
             QVERIFY(f.open(QIODevice::ReadWrite)
                     && f.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
         }
         b.p().base.Cat(1) = u("Pâtisseries");
         if (obstacle >= CopieImpossible)
-            b.p().bases.SauverBase(); // Cancel in the "Erreur !" box, No to the question
+            b.p().bases.SauverBase(); // Cancel in the "Erreur !" box
         QCOMPARE(b.lire(u("Zuta.ini")), reglages);
         b.verifierUtilisable(obstacle >= CopieImpossible ? 1 : 0);
         b.p().fermeture.TerminerProgramme(); // No to the save question
