@@ -1,48 +1,21 @@
-// Saving without losing the previous base, and starting on bad files, through
-// the real window: a few boxes say what is wrong, the files stay as they were,
-// and the program keeps working.
+// Starting on bad files and saving without losing the previous base, through the real window: a few boxes say
+// what is wrong, the files stay as they were, and the program keeps working.
 #include "Banc.h"
 #include "base/Fichiers.h"
 #include <QFileInfo>
-#include <optional>
 #include <sys/stat.h>
 
 namespace {
 using R = Plateforme::Reponse;
 const QString Recettes = u("Recettes.don"), Copie = u("Recettes.don.bak");
-const QString Verrouille = u("Fichier verrouillé par un autre programme");
 const QString Question = u("Confirmation de sauvegarde | Enregistrer les modifications\ndans la base de données ?");
-enum Cause { CopieImpossible, LectureSeule, ChangeeParUnAutre };
+// What stands in the way; the last three meet a save of the base read at start.
+enum Obstacle { Aucun, Verrouillee, DossierSansEcriture, CopieImpossible, LectureSeule, ChangeeParUnAutre };
 
 // A failed write's box; "%1" stands for the program folder.
 QString erreurEcriture(const QString& raison, const QString& nom)
 {
     return u("Erreur ! | ") + pasEcrit(raison, u("%1") + nom);
-}
-
-QStringList lueEnPartie(const char* erreur, int recettes)
-{
-    return {u("Erreur ! | ") + u(erreur),
-            u("Zuta! | La base « %1Recettes.don » n'a pas pu être lue en entier (fichier incomplet ou abîmé) : ")
-                + QString::number(recettes)
-                + u(" recette(s) lue(s).\nLe fichier est laissé tel quel ; avant le "
-                    "prochain enregistrement, il sera conservé sous un autre nom."),
-            Question};
-}
-
-void changerEtSauver(Banc& b, const QString& categorie = u("Pâtisseries"))
-{
-    b.p().base.Cat(1) = categorie;
-    b.p().bases.SauverBase();
-}
-
-// Another program writes the base, five seconds later than now.
-void ecrireAvecDate(const Banc& b, const QByteArray& octets)
-{
-    b.ecrireOctets(Recettes, octets);
-    QFile f(b.chemin(Recettes));
-    QVERIFY(f.open(QIODevice::ReadWrite));
-    QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
 }
 
 // How the boxes name a kind of path, and why they refuse it; a huge file is
@@ -64,147 +37,110 @@ QString refus(const QString& genre, qint64 borne = Fichiers::TailleMaxBase)
 class TestFiabilite : public QObject {
     Q_OBJECT
 private slots:
-    // A save that cannot or must not go through, the base read as usual at
-    // start: the boxes of its cause, the base as the cause left it and its
-    // previous copy byte for byte, "Actualiser" still working.
-    void sauvegardeEmpechee_baseEtCopieIntactes_data()
-    {
-        QTest::addColumn<int>("cause");
-        QTest::addColumn<QStringList>("boites"); // %1: the program folder
-        QTest::newRow("copie .bak impossible")
-            << int(CopieImpossible)
-            << QStringList{erreurEcriture(u("Erreur d'accès au chemin/fichier"), Copie),
-                           u("Zuta! | La base « %1Recettes.don » n'a pas été enregistrée : sa version précédente n'a "
-                             "pas pu être conservée sous le nom « %1Recettes.don.bak ». Le fichier de la base est "
-                             "resté tel quel.")};
-        QTest::newRow("en lecture seule")
-            << int(LectureSeule) << QStringList{erreurEcriture(u("Fichier en lecture seule"), Recettes)};
-        // Same size, another time: the bytes decide. No leaves the other program's file.
-        QTest::newRow("changée par un autre programme, Non")
-            << int(ChangeeParUnAutre)
-            << QStringList{
-                   u("Base modifiée | Le fichier « %1Recettes.don » a été modifié par un autre programme depuis "
-                     "qu'il a été chargé ou enregistré ici.\nL'enregistrer maintenant remplacera ces "
-                     "modifications par la base affichée.\n\nRemplacer le fichier ?"),
-                   u("Zuta! | La base n'a pas été enregistrée. Le fichier « %1Recettes.don » est resté tel que "
-                     "l'autre programme l'a laissé.")};
-    }
-
-    void sauvegardeEmpechee_baseEtCopieIntactes()
-    {
-        QFETCH(int, cause);
-        QFETCH(QStringList, boites);
-        Banc b;
-        b.ecrireOctets(Recettes, baseUneRecette());
-        b.reglages(b.chemin(Recettes));
-        if (cause == CopieImpossible)
-            QVERIFY(QDir(b.dossier()).mkdir(Copie));
-        else
-            b.ecrireOctets(Copie, "copie plus ancienne");
-        QVERIFY(cause != LectureSeule || QFile::setPermissions(b.chemin(Recettes), QFileDevice::ReadOwner));
-        b.demarrer();
-        QByteArray base = baseUneRecette();
-        if (cause == ChangeeParUnAutre)
-            ecrireAvecDate(b, base.replace("Desserts", "Gateaux!"));
-        QVERIFY(b.boites().isEmpty());
-        changerEtSauver(b); // Cancel in the "Erreur !" box, No to the question
-        QCOMPARE(b.boites(), boites.replaceInStrings(u("%1"), b.dossier()));
-        QCOMPARE(b.lire(Recettes) + b.lire(Copie), base + (cause == CopieImpossible ? "" : "copie plus ancienne"));
-        b.verifierUtilisable(1);
-        // The cause gone (Yes to the question), each save keeps the version it replaces as the ".bak" copy, which
-        // the base dialog ("*.don") ignores; the file is ours again: touched without a change, it asks nothing.
-        QVERIFY(QFile::setPermissions(b.chemin(Recettes), QFileDevice::ReadOwner | QFileDevice::WriteOwner));
-        QDir(b.dossier()).rmdir(Copie);
-        b.plateforme.reponses << R::Oui;
-        changerEtSauver(b);
-        QCOMPARE(b.boites().size(), cause == ChangeeParUnAutre ? 1 : 0);
-        const QByteArray premiere = b.lire(Recettes);
-        QCOMPARE(b.lire(Copie), base);
-        ecrireAvecDate(b, premiere);
-        changerEtSauver(b, u("Tartes sucrées"));
-        QVERIFY(b.boites().isEmpty() && b.lire(Copie) == premiere);
-        QCOMPARE(QDir(b.dossier()).entryList({u("Recettes*")}), (QStringList{Recettes, Copie}));
-        QVERIFY(!QDir::match(u("*.don"), Copie));
-    }
-
-    // Bad input at start, then the end of the program without saving: the
-    // boxes ("%1" for the program folder), the files as they were, the
-    // program at work on what could be read.
-    void entreeAbimeeAuDemarrage_data()
+    // Bad input at start, or a save that cannot or must not go through, then the end without saving: the boxes
+    // ("%1": the program folder), the base and its ".bak" copy as they were, the program at work on what it read.
+    void entreeOuSauvegardeEmpechee_fichiersIntacts_data()
     {
         QTest::addColumn<QByteArray>("base");     // "Recettes.don", none when null
         QTest::addColumn<QByteArray>("reglages"); // none when null
-        QTest::addColumn<bool>("verrouillee");    // by another program that writes it
-        QTest::addColumn<QString>("dossier");     // of the program, when not a fresh one
+        QTest::addColumn<int>("obstacle");
         QTest::addColumn<QStringList>("boites");
-        QTest::addColumn<int>("recettes");
         const QByteArray versRecettes = " 0 \r\n 1 \r\n 1500 \r\n 1500 \r\n%1Recettes.don\r\n";
         QTest::newRow("comptes au-dela des tables")
             << QByteArray("-1 \r\nv1.2b\r\n 999 \r\nDesserts\r\n 1 \r\n 1 \r\nTartes\r\n 1 \r\n") << versRecettes
-            << false << QString() << lueEnPartie("L'indice n'appartient pas à la sélection", 0) << 0;
+            << int(Aucun)
+            << QStringList{u("Erreur ! | L'indice n'appartient pas à la sélection"),
+                           u("Zuta! | La base « %1Recettes.don » n'a pas pu être lue en entier (fichier incomplet ou "
+                             "abîmé) : 0 recette(s) lue(s).\nLe fichier est laissé tel quel ; avant le prochain "
+                             "enregistrement, il sera conservé sous un autre nom."),
+                           Question};
         QTest::newRow("verrouillee")
-            << baseUneRecette() << versRecettes << true << QString()
-            << QStringList{u("Erreur ! | ") + Verrouille + u(" : %1Recettes.don"),
-                           u("Zuta! | Le fichier « %1Recettes.don » ne peut pas être lu (accès "
-                             "refusé ou fichier verrouillé).\n\nCe fichier est laissé tel "
-                             "quel. Une base vide est ouverte à sa place ; elle ne sera pas "
-                             "enregistrée dans ce fichier sans votre accord."),
-                           Question}
-            << 0;
+            << baseUneRecette() << versRecettes << int(Verrouillee)
+            << QStringList{u("Erreur ! | Fichier verrouillé par un autre programme : %1Recettes.don"),
+                           u("Zuta! | Le fichier « %1Recettes.don » ne peut pas être lu (accès refusé ou fichier "
+                             "verrouillé).\n\nCe fichier est laissé tel quel. Une base vide est ouverte à sa place ; "
+                             "elle ne sera pas enregistrée dans ce fichier sans votre accord."),
+                           Question};
         // The last line of a damaged file is no base path: the default base opens.
         QTest::newRow("reglages de dechets")
-            << QByteArray() << QByteArray("abc\r\n\xff\xfe xyz\r\n,,,,\r\n\"\r\n\x01\x80\x9d\r\n\r\n\r\n") << false
-            << QString()
+            << QByteArray() << QByteArray("abc\r\n\xff\xfe xyz\r\n,,,,\r\n\"\r\n\x01\x80\x9d\r\n\r\n\r\n") << int(Aucun)
             << QStringList{u("Erreur ! | Incompatibilité de type"),
                            u("Zuta! | Le fichier des réglages « %1Zuta.ini » contient des valeurs illisibles : elles "
                              "gardent leur valeur par défaut. Le fichier sera réécrit à la fin du programme."),
-                           Question}
-            << 0;
+                           Question};
         // Created empty under its name, without a copy of an older version.
         QTest::newRow("ligne 5 sur une base manquante")
-            << QByteArray() << QByteArray(" 0 \r\n 1 \r\n 1500 \r\n 1500 \r\n%1Disparue.don\r\n") << false << QString()
+            << QByteArray() << QByteArray(" 0 \r\n 1 \r\n 1500 \r\n 1500 \r\n%1Disparue.don\r\n") << int(Aucun)
             << QStringList{u("Zuta! | La base « %1Disparue.don » est introuvable.\nUne nouvelle base vide est créée "
                              "sous ce nom."),
-                           Question}
-            << 0;
+                           Question};
         // Even for root: neither the default base nor, at the end, the settings.
         QTest::newRow("dossier du programme ou rien ne s'ecrit")
-            << QByteArray() << QByteArray() << false << u("/proc/self/fdinfo")
+            << QByteArray() << QByteArray() << int(DossierSansEcriture)
             << QStringList{erreurEcriture(u("Permission refusée"), u("Zuta2005.don")), Question,
-                           erreurEcriture(u("Permission refusée"), u("Zuta.ini"))}
-            << 0;
+                           erreurEcriture(u("Permission refusée"), u("Zuta.ini"))};
+        QTest::newRow("copie .bak impossible")
+            << baseUneRecette() << versRecettes << int(CopieImpossible)
+            << QStringList{erreurEcriture(u("Erreur d'accès au chemin/fichier"), Copie),
+                           u("Zuta! | La base « %1Recettes.don » n'a pas été enregistrée : sa version précédente n'a "
+                             "pas pu être conservée sous le nom « %1Recettes.don.bak ». Le fichier de la base est "
+                             "resté tel quel."),
+                           Question};
+        QTest::newRow("en lecture seule")
+            << baseUneRecette() << versRecettes << int(LectureSeule)
+            << QStringList{erreurEcriture(u("Fichier en lecture seule"), Recettes), Question};
+        // Same size, another time: the bytes decide. The question closed leaves the other program's file.
+        QTest::newRow("changée par un autre programme, question fermée")
+            << baseUneRecette() << versRecettes << int(ChangeeParUnAutre)
+            << QStringList{u("Base modifiée | Le fichier « %1Recettes.don » a été modifié par un autre programme "
+                             "depuis qu'il a été chargé ou enregistré ici.\nL'enregistrer maintenant remplacera ces "
+                             "modifications par la base affichée.\n\nRemplacer le fichier ?"),
+                           u("Zuta! | La base n'a pas été enregistrée. Le fichier « %1Recettes.don » est resté tel "
+                             "que l'autre programme l'a laissé."),
+                           Question};
     }
 
-    void entreeAbimeeAuDemarrage()
+    void entreeOuSauvegardeEmpechee_fichiersIntacts()
     {
         QFETCH(QByteArray, base);
         QFETCH(QByteArray, reglages);
-        QFETCH(bool, verrouillee);
-        QFETCH(QString, dossier);
+        QFETCH(int, obstacle);
         QFETCH(QStringList, boites);
-        QFETCH(int, recettes);
         Banc b;
         if (!base.isNull())
             b.ecrireOctets(Recettes, base);
         if (!reglages.isNull())
             b.ecrireOctets(u("Zuta.ini"), reglages.replace("%1", Codec::encoder(b.dossier())));
-        std::optional<VerrouAutreProgramme> verrou;
-        if (verrouillee)
-            verrou.emplace(b.chemin(Recettes), true);
-        QVERIFY(dossier.isEmpty() || QDir::setCurrent(dossier));
+        if (obstacle == CopieImpossible)
+            QVERIFY(QDir(b.dossier()).mkdir(Copie));
+        else
+            b.ecrireOctets(Copie, "copie plus ancienne");
+        QVERIFY(obstacle != LectureSeule || QFile::setPermissions(b.chemin(Recettes), QFileDevice::ReadOwner));
+        const auto verrou =
+            obstacle == Verrouillee ? std::make_unique<VerrouAutreProgramme>(b.chemin(Recettes), true) : nullptr;
+        QVERIFY(obstacle != DossierSansEcriture || QDir::setCurrent(u("/proc/self/fdinfo")));
         b.demarrer();
-        QCOMPARE(b.p().base.NbRecett, recettes);
-        QCOMPARE(incoherence(b.p().base), QString());
+        if (obstacle == ChangeeParUnAutre) { // another program writes the base, five seconds later than now
+            b.ecrireOctets(Recettes, base.replace("Desserts", "Gateaux!"));
+            b.plateforme.reponses << R::Fermee;
+            QFile f(b.chemin(Recettes));
+            QVERIFY(f.open(QIODevice::ReadWrite)
+                    && f.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
+        }
+        b.p().base.Cat(1) = u("Pâtisseries");
+        if (obstacle >= CopieImpossible)
+            b.p().bases.SauverBase(); // Cancel in the "Erreur !" box
         QCOMPARE(b.lire(u("Zuta.ini")), reglages);
-        // Nothing beside the base, as it was or, created in place of a missing one, empty.
-        const QStringList fichiers = QDir(b.dossier()).entryList(QDir::Files);
-        QVERIFY(fichiers.size() <= 2);
-        for (const QString& nom : fichiers)
-            QVERIFY2(nom == u("Zuta.ini") || b.lire(nom) == (base.isNull() ? BaseVide : base), qPrintable(nom));
-        b.verifierUtilisable(recettes);
-        b.p().fermeture.finProgramme = [] {};
-        b.fen().fen->close(); // No to the save question
+        b.verifierUtilisable(obstacle >= CopieImpossible ? 1 : 0);
+        b.p().fermeture.TerminerProgramme(); // No to the save question
         QCOMPARE(b.boites(), boites.replaceInStrings(u("%1"), b.p().etat.CheminAppli));
+        // Nothing beside the base and its copy, as they were (a missing base created empty).
+        const QByteArray octets = base.isNull() ? BaseVide : base;
+        const QStringList fichiers = QDir(b.dossier()).entryList(QDir::Files);
+        QVERIFY(fichiers.size() <= 3);
+        for (const QString& nom : fichiers)
+            QVERIFY2(nom == u("Zuta.ini") || b.lire(nom) == (nom == Copie ? "copie plus ancienne" : octets),
+                     qPrintable(nom));
     }
 
     // Paths that name no regular file, or a file far larger than any base,
