@@ -128,7 +128,7 @@ private slots:
         QRandomGenerator hasard(20261206);
         auto base = std::make_unique<Tables>();
         const Collation collation;
-        const CriteresRecherche criteres{u("1")};
+        const CriteresRecherche criteres{u("1"), {}, {}, {}, 0};
         const FiltreRecherche filtre(criteres);
         OrdreRecettes garde;
         IndexTexte index;
