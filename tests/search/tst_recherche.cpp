@@ -73,13 +73,14 @@ private slots:
         QFETCH(QString, attendues);
         const QStringList c = criteres.split(u'|'), lignes = attendues.split(u'|', Qt::SkipEmptyParts);
         const QList<QComboBox*> listes{fen().ComboRechCat, fen().ComboRechSousCat, fen().ComboRechMag};
+        const QStringList tous{u(" --> TOUTES"), u(" --> TOUTES"), u(" --> TOUS")};
         for (int i = 0; i < 3; ++i)
-            choisirAuClavier(listes[i], c[i] == u("*") ? listes[i]->itemText(0) : c[i]);
+            choisirAuClavier(listes[i], c[i] == u("*") ? tous[i] : c[i]);
         fen().ComboTeste->setCurrentIndex(c[3].toInt());
         fen().TextRech->setText(c[4]);
         actualiser();
         for (int i = 0; i < 3; ++i)
-            QCOMPARE(listes[i]->currentIndex() == 0 ? u("*") : listes[i]->currentText(), c[i]);
+            QCOMPARE(listes[i]->currentText(), c[i] == u("*") ? tous[i] : c[i]);
         QCOMPARE(QStringList(m_banc->p().trouvees.ListTmp).replaceInStrings(u("ÿ"), QString()), lignes);
         QCOMPARE(compteurs(fen()), u("Recettes totales : 13 / Recettes trouvées : %1").arg(lignes.size()));
     }
