@@ -1,5 +1,4 @@
-// The card's rules without a window: random runs of validations and deletions
-// keeping every counter and name exact, find-or-add, refusals, tidying.
+// The card's rules with no window: random validations and deletions, find-or-add, refusals, tidying.
 #include "Outils.h"
 #include "PlateformeScriptee.h"
 #include "base/EtatProgramme.h"
@@ -11,40 +10,11 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 
-namespace {
-// Case variants, blanks, double quotes, and names the card refuses.
-const QStringList Cats{QString(),  u("desserts"), u("DESSERTS "), u("Entrées"),        u(" soupes"),
-                       u("Plats"), u("gâteaux"),  u("Gâteaux"),   u("Tartes, quiches")};
-const QStringList SousCats{QString(), u("tartes"), u("Crèmes"), u("fruits"), u("Chocolat")};
-const QStringList Mags{QString(), u("Elle"), u("elle à table"), u("Cuisine \"actuelle\""), u("Elle\r\nà table")};
-
-// A typed name as the tables must keep it, in capitals: trimmed, quotes as apostrophes.
-QString nomModele(const QString& nom)
-{
-    return nom.trimmed().replace(u("\""), u("'")).toUpper();
-}
-
-// Every name (sub-categories of category 1) and recipe slot used; entry 77 free if asked.
-std::unique_ptr<Tables> basePleine(bool entreesLibres)
-{
-    auto t = std::make_unique<Tables>();
-    t->NbRecett = Tables::MaxRecett;
-    for (ListeNoms liste : {ListeNoms::categories(*t), ListeNoms::sousCategories(*t, 1), ListeNoms::magazines(*t)}) {
-        liste.fixerNombre(liste.maximum());
-        for (int i = 1; i <= liste.maximum(); ++i) {
-            liste.nom(i) = u("Nom %1").arg(i);
-            liste.compteur(i) = entreesLibres && i == 77 ? 0 : 1;
-        }
-    }
-    return t;
-}
-} // namespace
-
 class TestStockage : public QObject {
     Q_OBJECT
 private slots:
-    // Each step validates a new or changed recipe as the card does, or deletes one;
-    // in the end each name is kept once whatever its case, and no error was shown.
+    // Each step validates a new or changed recipe as the card does, or deletes one; the model keeps names in capitals,
+    // trimmed, quotes as apostrophes. In the end each name is kept once whatever its case, and no error was shown.
     void suitesAleatoires_compteursEtTablesExacts()
     {
         QRandomGenerator g(20261206);
@@ -53,26 +23,21 @@ private slots:
         PolitiqueErreurs politique(plateforme);
         StockageRecette stockage(*t, politique);
         QList<QStringList> modele;
+        // Case variants, blanks, double quotes, and names the card refuses.
+        const QStringList cats =
+            u("|desserts|DESSERTS |Entrées| soupes|Plats|gâteaux|Gâteaux|Tartes, quiches").split(u'|');
+        const QStringList sousCats = u("|tartes|Crèmes|fruits|Chocolat").split(u'|');
+        const QStringList mags = u("|Elle|elle à table|Cuisine \"actuelle\"|Elle\r\nà table").split(u'|');
+        const auto nomModele = [](const QString& nom) { return nom.trimmed().replace(u("\""), u("'")).toUpper(); };
         for (int etape = 0; etape < 3000; ++etape) {
             const int r = t->NbRecett == 0 ? 0 : g.bounded(1, t->NbRecett + 1);
             const int action = r == 0 ? 0 : g.bounded(10); // 0-3 new, 4-7 change recipe r, 8-9 delete it
             FicheRecette f;                                // a new card keeps the slot shown before it
             f.RecettCourante = r;
             if (action >= 4) // the card as a click on the line of recipe r leaves it
-                f = {r,
-                     true,
-                     t->RecettTexte(r, 3),
-                     t->RecettTexte(r, 0),
-                     t->RecettTexte(r, 1),
-                     t->RecettTexte(r, 2),
-                     t->RecettVal(r, 0),
-                     t->RecettVal(r, 1),
-                     t->RecettVal(r, 2),
-                     t->RecettVal(r, 3),
-                     QString(),
-                     t->RecettVal(r, 0),
-                     t->RecettVal(r, 1),
-                     t->RecettVal(r, 2)};
+                f = FicheRecette(r, true, t->RecettTexte(r, 3), t->RecettTexte(r, 0), t->RecettTexte(r, 1),
+                                 t->RecettTexte(r, 2), t->RecettVal(r, 0), t->RecettVal(r, 1), t->RecettVal(r, 2),
+                                 t->RecettVal(r, 3), {}, t->RecettVal(r, 0), t->RecettVal(r, 1), t->RecettVal(r, 2));
             if (action >= 8) {
                 QVERIFY(stockage.SupprimerRecette(f));
                 modele.removeAt(r - 1);
@@ -80,8 +45,8 @@ private slots:
                 const bool tout = action < 4;
                 QVERIFY(!tout || !stockage.SupprimerRecette(f)); // a new card deletes nothing
                 NomsSaisis n{t->Cat(f.RecettCat), t->SousCat(f.RecettCat, f.RecettSousCat), t->Mag(f.RecettMag)};
-                for (auto [champ, noms] : {std::pair{&n.categorie, &Cats}, std::pair{&n.sousCategorie, &SousCats},
-                                           std::pair{&n.magazine, &Mags}})
+                for (auto [champ, noms] : {std::pair{&n.categorie, &cats}, std::pair{&n.sousCategorie, &sousCats},
+                                           std::pair{&n.magazine, &mags}})
                     if (tout || g.bounded(2))
                         *champ = noms->at(g.bounded(int(noms->size())));
                 if (n.categorie.isEmpty()) // no sub-category without a category, as the card leaves it
@@ -95,11 +60,9 @@ private slots:
                 if (!refusee) {
                     stockage.stockerNomsEtRetirerAnciens(f, n);
                     stockage.EnregistrerRecette(f);
-                    if (tout)
-                        modele.emplace_back();
-                    modele[tout ? modele.size() - 1 : r - 1] = {QString(f.RecettNom).replace(u("\""), u("'")),
-                                                                f.RecettPage, nomModele(n.categorie),
-                                                                nomModele(n.sousCategorie), nomModele(n.magazine)};
+                    QStringList& ligne = tout ? modele.emplace_back() : modele[r - 1];
+                    ligne = {QString(f.RecettNom).replace(u("\""), u("'")), f.RecettPage, nomModele(n.categorie),
+                             nomModele(n.sousCategorie), nomModele(n.magazine)};
                 }
             }
             QVERIFY2(incoherence(*t).isEmpty(), qPrintable(u("step %1: ").arg(etape) + incoherence(*t)));
@@ -119,59 +82,51 @@ private slots:
         Tables t;
         remplirTables(t, {u("Desserts"), u("Entrées"), u("desserts")}, {}, {{"a", 1}, {"b", 1}, {"c", 3}});
         auto cats = ListeNoms::categories(t);
-        // An existing name is taken unchanged, even unused; the last equal one wins.
         QCOMPARE(cats.trouverOuAjouter(u(" ENTRÉES "), true), 2);
         QCOMPARE(cats.trouverOuAjouter(u("DESSERTS"), true), 3);
         QCOMPARE(QList<int>({t.CatNbRecett(1), t.CatNbRecett(2), t.CatNbRecett(3)}), QList<int>({2, 1, 2}));
-        // A new name takes the first unused entry.
         t.CatNbRecett(2) = 0;
         QCOMPARE(cats.trouverOuAjouter(u("tartes SALÉES"), true), 2);
         QCOMPARE(t.Cat(2) + u(" / ") + t.Cat(3), u("Tartes salées / desserts"));
         QCOMPARE(QList<int>({ListeNoms::magazines(t).trouverOuAjouter(u("   "), false), t.NbMag}), QList<int>({0, 0}));
     }
 
-    // The card as "name|category|sub-category|magazine|notes"; a new recipe on empty (0) or
-    // full tables (3), a recipe of full tables (1), of full tables with a free entry (2).
+    // The card as "name|category|sub-category|magazine|notes"; a new recipe on empty (0) or full tables (3), a recipe
+    // of full tables (1), of full tables with a free entry (2).
     void motifDeRefus_texteExact_data()
     {
         QTest::addColumn<QString>("champs");
         QTest::addColumn<int>("tables");
         QTest::addColumn<QString>("motif");
-        QTest::newRow("caractere hors Windows-1252")
-            << u("Tarte||||Délicieux 😋") << 0
-            << u("Le champ « Notes » contient le caractère « 😋 » (U+1F60B), que la base ne peut pas enregistrer.\n"
-                 "Remplacez-le ou supprimez-le avant de valider.");
-        QTest::newRow("virgule dans une sous-categorie")
-            << u("Tarte|Tartes|Salées, sucrées||") << 0
-            << u("Le champ « Sous-catégorie » ne peut pas contenir de virgule : « Salées, sucrées ».\n"
-                 "Supprimez la virgule avant de valider.");
-        QTest::newRow("retour a la ligne dans un magazine")
-            << u("Tarte|||Elle\r\nà table|") << 0
-            << u("Le champ « Magazine » ne peut pas contenir de retour à la ligne.");
-        QTest::newRow("ÿ dans le nom")
-            << u("Tarteÿ 3||||") << 0
-            << u("Le nom de la recette ne peut pas contenir le caractère « ÿ ».\nSupprimez-le avant de valider.");
-        QTest::newRow("virgules dans le nom et les notes, ÿ dans une liste: acceptes")
-            << u("Tarte, pommes|Crème brûlée|Ÿÿ||sel, poivre\r\n€ 3") << 0 << QString();
-        QTest::newRow("categories pleines")
-            << u("Tarte|soupes|||") << 1
-            << u("La base ne peut pas contenir plus de 200 catégories : la catégorie « Soupes » ne peut pas être "
-                 "ajoutée.\nChoisissez une catégorie existante.");
-        QTest::newRow("sous-categories pleines")
-            << u("Tarte|nom 1|neuve||") << 1
-            << u("La catégorie « Nom 1 » ne peut pas contenir plus de 500 sous-catégories : la sous-catégorie "
-                 "« Neuve » ne peut pas être ajoutée.\nChoisissez une sous-catégorie existante.");
-        QTest::newRow("magazines pleins")
-            << u("Tarte|||elle|") << 1
-            << u("La base ne peut pas contenir plus de 500 magazines : le magazine « Elle » ne peut pas être ajouté.\n"
-                 "Choisissez un magazine existant.");
-        QTest::newRow("recettes pleines")
-            << u("Tarte|Nom 2|||") << 3
-            << u("La base est pleine : elle ne peut pas contenir plus de 33000 recettes.\nLa recette n'est pas "
-                 "enregistrée.");
-        QTest::newRow("noms existants: acceptee") << u("Tarte|NOM 7|nom 3|nom 9|") << 1 << QString();
-        QTest::newRow("noms nouveaux dans les entrees inutilisees: acceptee")
-            << u("Tarte|Nom 1|neuve|Neuf|") << 2 << QString();
+        const auto ligne = [](const char* nom, const char* champs, int tables, const char* motif = "") {
+            QTest::newRow(nom) << u(champs) << tables << u(motif);
+        };
+        ligne("caractere hors Windows-1252", "Tarte||||Délicieux 😋", 0,
+              "Le champ « Notes » contient le caractère « 😋 » (U+1F60B), que la base ne peut pas enregistrer.\n"
+              "Remplacez-le ou supprimez-le avant de valider.");
+        ligne("virgule dans une sous-categorie", "Tarte|Tartes|Salées, sucrées||", 0,
+              "Le champ « Sous-catégorie » ne peut pas contenir de virgule : « Salées, sucrées ».\n"
+              "Supprimez la virgule avant de valider.");
+        ligne("retour a la ligne dans un magazine", "Tarte|||Elle\r\nà table|", 0,
+              "Le champ « Magazine » ne peut pas contenir de retour à la ligne.");
+        ligne("ÿ dans le nom", "Tarteÿ 3||||", 0,
+              "Le nom de la recette ne peut pas contenir le caractère « ÿ ».\nSupprimez-le avant de valider.");
+        ligne("virgules dans le nom et les notes, ÿ dans une liste: acceptes",
+              "Tarte, pommes|Crème brûlée|Ÿÿ||sel, poivre\r\n€ 3", 0);
+        ligne("categories pleines", "Tarte|soupes|||", 1,
+              "La base ne peut pas contenir plus de 200 catégories : la catégorie « Soupes » ne peut pas être "
+              "ajoutée.\nChoisissez une catégorie existante.");
+        ligne("sous-categories pleines", "Tarte|nom 1|neuve||", 1,
+              "La catégorie « Nom 1 » ne peut pas contenir plus de 500 sous-catégories : la sous-catégorie "
+              "« Neuve » ne peut pas être ajoutée.\nChoisissez une sous-catégorie existante.");
+        ligne("magazines pleins", "Tarte|||elle|", 1,
+              "La base ne peut pas contenir plus de 500 magazines : le magazine « Elle » ne peut pas être ajouté.\n"
+              "Choisissez un magazine existant.");
+        ligne("recettes pleines", "Tarte|Nom 2|||", 3,
+              "La base est pleine : elle ne peut pas contenir plus de 33000 recettes.\nLa recette n'est pas "
+              "enregistrée.");
+        ligne("noms existants: acceptee", "Tarte|NOM 7|nom 3|nom 9|", 1);
+        ligne("noms nouveaux dans les entrees inutilisees: acceptee", "Tarte|Nom 1|neuve|Neuf|", 2);
     }
 
     void motifDeRefus_texteExact()
@@ -180,14 +135,24 @@ private slots:
         QFETCH(int, tables);
         QFETCH(QString, motif);
         const QStringList c = champs.split(u("|"));
-        const auto t = tables > 0 ? basePleine(tables == 2) : std::make_unique<Tables>();
+        auto t = std::make_unique<Tables>();
+        if (tables > 0) { // every name (sub-categories of category 1) and recipe slot used; entry 77 free in (2)
+            t->NbRecett = Tables::MaxRecett;
+            for (ListeNoms liste :
+                 {ListeNoms::categories(*t), ListeNoms::sousCategories(*t, 1), ListeNoms::magazines(*t)}) {
+                liste.fixerNombre(liste.maximum());
+                for (int i = 1; i <= liste.maximum(); ++i) {
+                    liste.nom(i) = u("Nom %1").arg(i);
+                    liste.compteur(i) = tables == 2 && i == 77 ? 0 : 1;
+                }
+            }
+        }
         QCOMPARE(motifDeRefus(*t, {c[0], c[1], c[2], c[3], {}, {}, c[4], tables % 3 == 0}), motif);
     }
 
     void textes_blancsCasseGuillemetsEtFinsDeLigne()
     {
         QCOMPARE(TexteFiche::sansBlancs(u("  \tTarte\n ")), u("\tTarte\n")); // spaces only
-        QCOMPARE(TexteFiche::nomNormalise(u("le \"chef\" ACTUEL"), false), u("Le 'chef' ACTUEL"));
         QCOMPARE(TexteFiche::premiereMajuscule(u("µ-ondes")), u("µ-ondes")); // Windows-1252 has no capital µ
         QCOMPARE(TexteFiche::premiereMajuscule(u("ÿ")), QString(QChar(0x178)));
         QCOMPARE(TexteFiche::notesPourAffichage(u("a\r\nb\r\n")), u("a\nb\n")); // CR LF in the base, LF in the box

@@ -1,5 +1,4 @@
-// The index file and both printouts with no window: the tables, the found
-// list and what the panels show handed in as data; "Index.txt" byte for byte.
+// The index file, byte for byte, and both printouts with no window: what the panels show is handed in as data.
 #include "Outils.h"
 #include "PlateformeScriptee.h"
 #include "ProgressionEnregistree.h"
@@ -12,6 +11,7 @@
 #include <QTemporaryDir>
 
 namespace {
+using namespace Qt::Literals::StringLiterals;
 using namespace MiseEnPageIndex;
 const QString Toutes = QStringLiteral(" --> TOUTES");
 
@@ -29,8 +29,8 @@ QStringList imprime(const PlateformeScriptee& p)
     return l;
 }
 const QStringList Entete{u("Zuta! v1.2b@14i"), u("@14"), u("@14")};
+const QString EnteteIndex = u("Zuta! v1.2b - Index créé le 06/12/2026 à 14:05:09||Catégorie : Toutes|Magazine : Tous");
 
-// The outputs as the program wires them, on a program folder of their own.
 struct Sorties {
     QTemporaryDir dossier;
     Tables base;
@@ -91,20 +91,18 @@ private slots:
         QCOMPARE(s->progression.montrees, QStringList(u("Zuta! / Création Index / Ecriture des données en cours...")));
         QVERIFY(!s->progression.ouverte);
         QCOMPARE(s->index(),
-                 QByteArray("Zuta! v1.2b - Index cr\xE9\xE9 le 06/12/2026 \xE0 14:05:09\r\n\r\n"
-                            "Cat\xE9gorie : Desserts (Tartes uniquement)\r\nMagazine : Tous\r\n"
-                            "Recettes non-test\xE9"
-                            "es uniquement\r\nNom des recettes contenant le texte :  a \r\n\r\n"
-                            "3 recettes\r\n\r\n\r\n\r\nElle n\xB0  12  page  45  -Tarte aux pommes\r\n\r\n"
-                            "Marmiton"
-                            "                 "
-                            "  -Flan\r\n" // 3 + 4 + 7 + 3 blanks
-                            "         n\xB0HS 3  page 7-8  -Gratin\r\n"));
+                 "Zuta! v1.2b - Index cr\351\351 le 06/12/2026 \340 14:05:09\r\n\r\nCat\351gorie : Desserts (Tartes "
+                 "uniquement)\r\nMagazine : Tous\r\nRecettes non-test\351es uniquement\r\nNom des recettes "
+                 "contenant le texte :  a \r\n\r\n3 recettes\r\n\r\n\r\n\r\nElle n\260  12  page  45  -Tarte aux "
+                 "pommes\r\n\r\nMarmiton                   -Flan\r\n         n\260HS 3  page 7-8  -Gratin\r\n"_ba);
         QCOMPARE(s->plateforme.ouverts, QStringList(s->chemin()));
         QCOMPARE(s->boites(), QStringList(u("Erreur ! | L'indice n'appartient pas à la sélection")));
     }
 
-    void creerIndex_dossierALaPlace_messageEtRienDOuvert()
+    // A folder in the way: one box, nothing opened. Once it is gone, written all the same, with "?" for what
+    // Windows-1252 lacks (one box), and one box saying where it is when no program opens it. Other criteria:
+    // a category alone, a magazine.
+    void creerIndex_dossierALaPlacePuisCaractereHorsWindows1252EtAucunProgramme_boites()
     {
         s->trouver({1});
         QVERIFY(QDir(s->etat.CheminAppli).mkdir(RoutinesSorties::NomIndex));
@@ -112,147 +110,103 @@ private slots:
         QCOMPARE(s->boites(),
                  QStringList{u("Zuta! | L'index n'a pas pu être créé.\n\n")
                              + pasEcrit(u("Erreur d'accès au chemin/fichier"), s->chemin())});
-        QCOMPARE(s->plateforme.boites[0].icone, Plateforme::Icone::Exclamation);
-        QVERIFY(s->plateforme.ouverts.isEmpty());
-    }
+        QCOMPARE(s->plateforme.boites.takeFirst().icone, Plateforme::Icone::Exclamation);
+        QVERIFY(s->plateforme.ouverts.isEmpty() && QDir(s->etat.CheminAppli).rmdir(RoutinesSorties::NomIndex));
 
-    // Written all the same, with "?" for what Windows-1252 lacks (one box), and
-    // one box saying where it is. Other criteria: a category alone, a magazine.
-    void creerIndex_caractereHorsWindows1252EtAucunProgrammePourLOuvrir_deuxBoites()
-    {
-        s->trouver({1});
         s->criteres = {u("Desserts"), Toutes, u("Elle"), u("Testée"), u("tarte \u0153\u2192")}; // œ is in Windows-1252
         s->plateforme.ouvertureEchoue = true;
         s->routines.CreerIndex();
         QCOMPARE(s->index(),
-                 QByteArray("Zuta! v1.2b - Index cr\xE9\xE9 le 06/12/2026 \xE0 14:05:09\r\n\r\n"
-                            "Cat\xE9gorie : Desserts\r\nMagazine : Elle\r\nRecettes test\xE9"
-                            "es uniquement\r\n"
-                            "Nom des recettes contenant le texte : tarte \x9C?\r\n\r\n"
-                            "1 recette\r\n\r\n\r\n\r\nElle n\xB0"
-                            "12  page 45  -Tarte aux pommes\r\n"));
+                 "Zuta! v1.2b - Index cr\351\351 le 06/12/2026 \340 14:05:09\r\n\r\nCat\351gorie : Desserts\r\n"
+                 "Magazine : Elle\r\nRecettes test\351es uniquement\r\nNom des recettes contenant le texte : tarte "
+                 "\234?\r\n\r\n1 recette\r\n\r\n\r\n\r\nElle n\26012  page 45  -Tarte aux pommes\r\n"_ba);
         QCOMPARE(s->boites(),
-                 (QStringList{u("Zuta! | Certains caractères ne peuvent pas être enregistrés dans le fichier « ")
-                                  + s->chemin() + u(" » : ils y sont remplacés par « ? »."),
+                 QStringList({u("Zuta! | Certains caractères ne peuvent pas être enregistrés dans le fichier "
+                                "« %1 » : ils y sont remplacés par « ? »."),
                               u("Zuta! | L'index a été créé, mais aucun programme n'a pu l'ouvrir. Il se "
-                                "trouve dans le fichier :\n")
-                                  + QDir::toNativeSeparators(s->chemin())}));
+                                "trouve dans le fichier :\n%1")})
+                     .replaceInStrings(u("%1"), s->chemin()));
     }
 
     void impressions_lignesEtPolices_data()
     {
-        QTest::addColumn<QStringList>(
-            "fiche"); // as shown: name, category, sub-category, magazine, n°, page, notes, tested
+        QTest::addColumn<QString>("fiche");       // as shown: name|category|sub-category|magazine|n°|page|notes|tested
         QTest::addColumn<QList<int>>("trouvees"); // or else the found list's slots
         QTest::addColumn<bool>("notes");
-        QTest::addColumn<QStringList>("attendu");
-        QTest::newRow("recette") << QStringList{"  Tarte fine  ",
-                                                " Desserts ",
-                                                "Tartes",
-                                                "Elle ",
-                                                " 12",
-                                                "45 ",
-                                                "  Pâte feuilletée\nFour 200°",
-                                                "1"}
+        QTest::addColumn<QString>("attendu"); // the lines after the heading, none when nothing is printed
+        QTest::newRow("recette") << u("  Tarte fine  | Desserts |Tartes|Elle | 12|45 |  Pâte feuilletée\nFour 200°|1")
                                  << QList<int>() << false
-                                 << Entete + QStringList{"Tarte fine@16g",       "@12",
-                                                         "Desserts / Tartes@12", "@12",
-                                                         "Elle n°12 page 45@12", "@12",
-                                                         "Recette testée@12",    "@12",
-                                                         "Notes :@12s",          "  Pâte feuilletée@12",
-                                                         "Four 200°@12"};
+                                 << u("Tarte fine@16g|@12|Desserts / Tartes@12|@12|Elle n°12 page 45@12|@12|"
+                                      "Recette testée@12|@12|Notes :@12s|  Pâte feuilletée@12|Four 200°@12");
         QTest::newRow("sans categorie: rien de la sous-categorie")
-            << QStringList{"Soupe", " ", "Potages", "Maxi", "", "", "", ""} << QList<int>() << false
-            << Entete
-                + QStringList{
-                    "Soupe@16g", "@12",         "@12", "@12", "Maxi n° page @12", "@12", "Recette non-testée@12",
-                    "@12",       "Notes :@12s", "@12"};
-        const QStringList gratin{"- Gratin@10g", "Marmiton n°HS 3 page 7-8 (Plats / )@10"};
-        const QStringList tarte{"- Tarte aux pommes@10g", "Elle n°12 page 45 (Desserts / Tartes)@10", "@10"};
-        QTest::newRow("dialogue annule: rien d'imprime ni de dit")
-            << QStringList() << QList<int>{1} << true << QStringList();
-        QTest::newRow("liste vide") << QStringList() << QList<int>() << true
-                                    << Entete + QStringList{"Aucune recette@10", "@10"};
+            << u("Soupe| |Potages|Maxi||||") << QList<int>() << false
+            << u("Soupe@16g|@12|@12|@12|Maxi n° page @12|@12|Recette non-testée@12|@12|Notes :@12s|@12");
+        const QString gratin = u("- Gratin@10g|Marmiton n°HS 3 page 7-8 (Plats / )@10|");
+        const QString tarte = u("- Tarte aux pommes@10g|Elle n°12 page 45 (Desserts / Tartes)@10|@10");
+        QTest::newRow("dialogue annule: rien d'imprime ni de dit") << QString() << QList<int>{1} << true << QString();
+        QTest::newRow("liste vide") << QString() << QList<int>() << true << u("Aucune recette@10|@10");
         QTest::newRow("liste sans notes")
-            << QStringList() << QList<int>{2, 1} << false
-            << Entete + QStringList{"2 recettes@10", "@10"} + gratin + QStringList{"@10"} + tarte;
+            << QString() << QList<int>{2, 1} << false << u("2 recettes@10|@10|") + gratin + u("@10|") + tarte;
         QTest::newRow("liste avec notes: en petit italique, notes de blancs comprises")
-            << QStringList() << QList<int>{3, 2, 1} << true
-            << Entete + QStringList{"3 recettes@10", "@10",    "- Flan@10g", "Marmiton (Desserts / Tartes)@10",
-                                    "Notes:@8is",    "   @8i", "@10"}
-                + gratin + QStringList{"Notes:@8is", "Four chaud@8i", "Servir tiède@8i", "@10"} + tarte;
+            << QString() << QList<int>{3, 2, 1} << true
+            << u("3 recettes@10|@10|- Flan@10g|Marmiton (Desserts / Tartes)@10|Notes:@8is|   @8i|@10|") + gratin
+                + u("Notes:@8is|Four chaud@8i|Servir tiède@8i|@10|") + tarte;
     }
 
     void impressions_lignesEtPolices()
     {
-        QFETCH(QStringList, fiche);
+        QFETCH(QString, fiche);
         QFETCH(QList<int>, trouvees);
         QFETCH(bool, notes);
-        QFETCH(QStringList, attendu);
+        QFETCH(QString, attendu);
         s->plateforme.imprimantes << !attendu.isEmpty();
         s->trouver(trouvees);
+        const QStringList c = fiche.split(u'|');
         if (fiche.isEmpty())
             s->routines.ImprimerListe(notes);
         else
-            s->routines.ImprimerRecette(
-                {fiche[0], fiche[1], fiche[2], fiche[3], fiche[4], fiche[5], fiche[6], fiche[7] == u("1")});
+            s->routines.ImprimerRecette({c[0], c[1], c[2], c[3], c[4], c[5], c[6], c[7] == u("1")});
         QCOMPARE(s->plateforme.titresImpression,
                  QStringList(fiche.isEmpty() ? u("Imprimer la liste des recettes") : u("Imprimer la recette")));
-        QCOMPARE(imprime(s->plateforme), attendu);
+        QCOMPARE(imprime(s->plateforme), attendu.isEmpty() ? QStringList() : Entete + attendu.split(u'|'));
         QVERIFY(s->boites().isEmpty());
     }
 
     void miseEnPageIndex_lignesExactes_data()
     {
-        QTest::addColumn<QStringList>("entrees"); // magazine, number, page, name of each
-        QTest::addColumn<QString>("nombre");
-        QTest::addColumn<QStringList>("corps"); // the lines after the count
-        const QString suite = QString(1 + 3 + 2 + 7 + 2, u' ') + "  -";
-        QTest::newRow("aucune recette") << QStringList() << "Aucune recette" << QStringList();
+        QTest::addColumn<QString>("entrees"); // magazine|number|page|name of each
+        QTest::addColumn<QString>("attendu"); // the lines from the count on
+        const QString suite = QString(17, u' ') + u("-");
+        QTest::newRow("aucune recette") << QString() << u("Aucune recette||");
         QTest::newRow("numeros 9 et 12 alignes a droite, dans l'ordre")
-            << QStringList{"M", "12", "3", "F", "M", "9", "10", "G"} << "2 recettes"
-            << QStringList{"", "M n° 9  page 10  -G", "  n°12  page  3  -F"};
-        QTest::newRow("trois recettes d'une page: seul le nom apres la premiere")
-            << QStringList{"M", "12", "45", "Crêpes", "M", "12", "45", "Beignets", "M", "12", "45", "Ananas"}
-            << "3 recettes" << QStringList{"", "M n°12  page 45  -Ananas", suite + "Beignets", suite + "Crêpes"};
+            << u("M|12|3|F|M|9|10|G") << u("2 recettes||||M n° 9  page 10  -G|  n°12  page  3  -F");
+        QTest::newRow("trois recettes d'une page: seul le nom apres la premiere, ordre de la collation")
+            << u("M|12|45|Tartelette|M|12|45|tarte|M|12|45|Éclair")
+            << u("3 recettes||||M n°12  page 45  -Éclair|") + suite + u("tarte|") + suite + u("Tartelette");
         QTest::newRow("sans numero ni page: colonnes de blancs")
-            << QStringList{"M", "12", "45", "T", "M", "", "  ", "S"} << "2 recettes"
-            << QStringList{"", "M" + QString(3 + 2 + 7 + 2, u' ') + "  -S", "  n°12  page 45  -T"};
+            << u("M|12|45|T|M||  |S") << u("2 recettes||||M") + QString(14, u' ') + u("  -S|  n°12  page 45  -T");
         QTest::newRow("premier magazine vide: ni ligne vide ni nom")
-            << QStringList{"M", "2", "7", "B", "", "1", "8", "A"} << "2 recettes"
-            << QStringList{" n°1  page 8  -A", "", "M n°2  page 7  -B"};
+            << u("M|2|7|B||1|8|A") << u("2 recettes||| n°1  page 8  -A||M n°2  page 7  -B");
         // Whole key lines would put "Elle à table" first: the separator sorts like a letter.
         QTest::newRow("magazine qui commence un autre: avant lui, numero reecrit")
-            << QStringList{"Elle à table", "1", "1", "A", "elle", "1", "1", "Z", "Elle", "1", "1", "B"} << "3 recettes"
-            << QStringList{"", "Elle n°1  page 1  -B", "", "elle n°1  page 1  -Z", "", "Elle à table n°1  page 1  -A"};
-        const QChar d = Separateur; // inside the texts, it leaves the index whole
+            << u("Elle à table|1|1|A|elle|1|1|Z|Elle|1|1|B")
+            << u("3 recettes||||Elle n°1  page 1  -B||elle n°1  page 1  -Z||Elle à table n°1  page 1  -A");
+        // "~" stands for the separator of the working lines: inside the texts, it leaves the index whole.
         QTest::newRow("separateur des lignes de travail dans les textes")
-            << QStringList{u("Cuisine") + d + "Vins", u("1") + d + "2", "3", u("Poulet ") + d + " riz"} << "1 recette"
-            << QStringList{"", u("Cuisine") + d + "Vins n°1" + d + "2  page 3  -Poulet " + d + " riz"};
-        QTest::newRow("noms d'une page: ordre de la collation")
-            << QStringList{"M", "1", "1", "Tartelette", "M", "1", "1", "tarte", "M", "1", "1", "Éclair"} << "3 recettes"
-            << QStringList{"", "M n°1  page 1  -Éclair", QString(15, u' ') + "-tarte",
-                           QString(15, u' ') + "-Tartelette"};
+            << u("Cuisine~Vins|1~2|3|Poulet ~ riz").replace(u'~', Separateur)
+            << u("1 recette||||Cuisine~Vins n°1~2  page 3  -Poulet ~ riz").replace(u'~', Separateur);
     }
 
     void miseEnPageIndex_lignesExactes()
     {
-        QFETCH(QStringList, entrees);
-        QFETCH(QString, nombre);
-        QFETCH(QStringList, corps);
+        QFETCH(QString, entrees);
+        QFETCH(QString, attendu);
+        const QStringList c = entrees.split(u'|');
         QList<Entree> e;
-        for (qsizetype i = 0; i + 3 < entrees.size(); i += 4)
-            e.append({entrees[i], entrees[i + 1], entrees[i + 2], entrees[i + 3]});
-        const Index index = composer(s->criteres, s->plateforme.horloge, e, s->collation);
-        const QStringList entete{u("Zuta! v1.2b - Index créé le 06/12/2026 à 14:05:09"),
-                                 QString(),
-                                 u("Catégorie : Toutes"),
-                                 u("Magazine : Tous"),
-                                 QString(),
-                                 nombre,
-                                 QString(),
-                                 QString()};
-        QCOMPARE(index.texte, lignes(entete + corps));
+        for (qsizetype i = 0; i + 3 < c.size(); i += 4)
+            e.append({c[i], c[i + 1], c[i + 2], c[i + 3]});
+        QCOMPARE(composer(s->criteres, s->plateforme.horloge, e, s->collation).texte,
+                 lignes((EnteteIndex + u("||") + attendu).split(u'|')));
     }
 };
 
