@@ -124,11 +124,12 @@ void Programme::CheckSaisie_Click(bool enChaine)
 
 void Programme::EnregistrerMaintenant()
 {
-    // Saving disables the window, which takes the focus away: it goes back
-    // where the user left it.
+    // The progress window takes the keyboard away: it goes back to the field
+    // the user left.
     const QPointer<QWidget> focus = QApplication::focusWidget();
     bases.SauverBase();
     fiche.oublierSuppression();
+    fen->activateWindow();
     if (focus)
         focus->setFocus();
 }
