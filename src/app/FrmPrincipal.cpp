@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 using namespace Controles;
@@ -23,19 +24,20 @@ FrmPrincipal::FrmPrincipal()
     disposer();
     decrire();
     brancher();
+    raccourcis();
 }
 
 FrmPrincipal::~FrmPrincipal() = default;
 
 void FrmPrincipal::creerCommandes()
 {
-    CommandNouvelle = nomme(new QPushButton(QStringLiteral("Nouvelle")), "CommandNouvelle");
-    CommandCharger = nomme(new QPushButton(QStringLiteral("Charger")), "CommandCharger");
-    CommandIndex = nomme(new QPushButton(QStringLiteral("Créer Index")), "CommandIndex");
-    CommandImpr = nomme(new QPushButton(QStringLiteral("Imprimer")), "CommandImpr");
-    CheckNotes = nomme(new QCheckBox(QStringLiteral("avec Notes")), "CheckNotes");
-    CommandAide = nomme(new QPushButton(QStringLiteral("Aide")), "CommandAide");
-    CommandQuitter = nomme(new QPushButton(QStringLiteral("Quitter")), "CommandQuitter");
+    CommandNouvelle = nomme(new QPushButton(QStringLiteral("&Nouvelle")), "CommandNouvelle");
+    CommandCharger = nomme(new QPushButton(QStringLiteral("&Charger")), "CommandCharger");
+    CommandIndex = nomme(new QPushButton(QStringLiteral("Créer &Index")), "CommandIndex");
+    CommandImpr = nomme(new QPushButton(QStringLiteral("Im&primer")), "CommandImpr");
+    CheckNotes = nomme(new QCheckBox(QStringLiteral("avec N&otes")), "CheckNotes");
+    CommandAide = nomme(new QPushButton(QStringLiteral("&Aide")), "CommandAide");
+    CommandQuitter = nomme(new QPushButton(QStringLiteral("&Quitter")), "CommandQuitter");
 }
 
 void FrmPrincipal::disposer()
@@ -73,7 +75,7 @@ void FrmPrincipal::decrire()
           static_cast<QAbstractButton*>(CommandIndex), static_cast<QAbstractButton*>(CommandImpr),
           static_cast<QAbstractButton*>(CheckNotes), static_cast<QAbstractButton*>(CommandAide),
           static_cast<QAbstractButton*>(CommandQuitter)})
-        b->setAccessibleName(b->text());
+        b->setAccessibleName(sansMnemonique(b->text()));
 }
 
 void FrmPrincipal::brancher()
@@ -87,6 +89,25 @@ void FrmPrincipal::brancher()
     connect(CommandQuitter, &QPushButton::clicked, this, &QWidget::close);
     // The option box follows its state, whoever changes it.
     connect(CheckNotes, &QCheckBox::toggled, this, &FrmPrincipal::notesBasculees);
+}
+
+// The shortcuts of the base-level commands; each does what its button does,
+// and nothing while that button is disabled.
+void FrmPrincipal::raccourcis()
+{
+    const auto raccourci = [this](QKeyCombination touches, auto action) {
+        connect(new QShortcut(QKeySequence(touches), this), &QShortcut::activated, this, action);
+    };
+    const auto bouton = [](QPushButton* b) {
+        return [b] {
+            if (b->isEnabled())
+                b->click();
+        };
+    };
+    raccourci(Qt::CTRL | Qt::Key_S, [this] { emit enregistrementDemande(); });
+    raccourci(QKeyCombination(Qt::Key_F1), bouton(CommandAide));
+    raccourci(Qt::CTRL | Qt::Key_Q, bouton(CommandQuitter));
+    m_annuler.surveiller(this);
 }
 
 bool FrmPrincipal::avecNotes() const

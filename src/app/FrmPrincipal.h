@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/BoutonParDefaut.h"
+#include "platform/FiltreAnnuler.h"
 #include <QWidget>
 #include <functional>
 
@@ -39,6 +40,8 @@ signals:
     void impressionListeDemandee();
     void notesBasculees();
     void aideDemandee();
+    // Ctrl+S: the base saved now, the program staying open.
+    void enregistrementDemande();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -50,7 +53,10 @@ private:
     void decrire();
     void brancher();
 
+    void raccourcis();
+
     BoutonParDefaut m_parDefaut;
+    FiltreAnnuler m_annuler;
     PanneauRecherche* m_recherche;
     PanneauFiche* m_fiche;
     ImagesApropos* m_images;

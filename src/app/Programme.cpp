@@ -5,8 +5,10 @@
 #include "card/PanneauFiche.h"
 #include "platform/Plateforme.h"
 #include "search/PanneauRecherche.h"
+#include <QApplication>
 #include <QDir>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QScreen>
 
 using Champ = PanneauFiche::Champ;
@@ -14,7 +16,7 @@ using Critere = PanneauRecherche::Critere;
 
 Programme::Programme(Plateforme& p)
     : plateforme(p), politique(p), fen(std::make_unique<FrmPrincipal>()),
-      progression([this] { return cadreProgression(); }),
+      progression([this] { return cadreProgression(); }, [this](bool occupee) { fen->setEnabled(!occupee); }),
       recherche(base, trouvees, politique, collation, fen->recherche()),
       fiche(base, etat.fiche, trouvees, politique, p, collation, fen->fiche()),
       sorties(base, etat, trouvees, politique, p, collation, progression), fenetres(etat, p, *fen, fen->images()),
@@ -37,6 +39,7 @@ void Programme::brancher()
 
     QObject::connect(&f.recherche(), &PanneauRecherche::ligneActivee, &f, [this](int k) { fiche.AfficherRecette(k); });
     QObject::connect(&fiche, &RoutinesFiche::ficheVidee, &f, [&f] { f.recherche().choisirLigne(std::nullopt); });
+    QObject::connect(&fiche, &RoutinesFiche::ligneAMontrer, &f, [&f](int k) { f.recherche().choisirLigne(k); });
     QObject::connect(&f.fiche(), &PanneauFiche::saisieEnChaineBasculee, &f, [this](bool e) { CheckSaisie_Click(e); });
     QObject::connect(&f, &FrmPrincipal::notesBasculees, &f, [this] { CheckNotes_Click(); });
 
@@ -53,6 +56,7 @@ void Programme::brancher()
 
     QObject::connect(&f, &FrmPrincipal::chargementDemande, &f, [this] { bases.CommandCharger_Click(); });
     QObject::connect(&f, &FrmPrincipal::nouvelleBaseDemandee, &f, [this] { bases.CommandNouvelle_Click(); });
+    QObject::connect(&f, &FrmPrincipal::enregistrementDemande, &f, [this] { EnregistrerMaintenant(); });
     f.surFermeture = [this] { fermeture.FrmPrincipal_Unload(); };
 }
 
@@ -63,6 +67,8 @@ void Programme::Main()
         etat.EtatDemarrage = Demarrage::Chargement;
         etat.FermetureEnCours = false;
         fixerCheminAppli();
+        // Another base: nothing of the previous one can be undone.
+        fiche.oublierSuppression();
         LireIni();
         bases.ChargerBase();
         fen->recherche().choisir(Critere::Teste, 0);
@@ -114,6 +120,18 @@ void Programme::CheckSaisie_Click(bool enChaine)
     recherche.viderListes();
     recherche.ActualiserListesRech();
     recherche.Rechercher();
+}
+
+void Programme::EnregistrerMaintenant()
+{
+    // The progress window takes the keyboard away: it goes back to the field
+    // the user left.
+    const QPointer<QWidget> focus = QApplication::focusWidget();
+    bases.SauverBase();
+    fiche.oublierSuppression();
+    fen->activateWindow();
+    if (focus)
+        focus->setFocus();
 }
 
 void Programme::CheckNotes_Click()

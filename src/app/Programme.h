@@ -33,6 +33,9 @@ public:
     // Chained entry switched on or off.
     void CheckSaisie_Click(bool enChaine);
     void CheckNotes_Click();
+    // Ctrl+S: the base saved now, without a question; the card, the found
+    // list and the focus stay as they are.
+    void EnregistrerMaintenant();
 
     // The main window's screen's logical dots per inch (twips in the
     // settings file, pixels on screen).

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -51,12 +52,12 @@ void PanneauFiche::creerControles()
     TextRecettComment = nomme(new QPlainTextEdit, "TextRecettComment");
     TextRecettComment->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     TextRecettComment->setTabChangesFocus(true);
-    CheckRecettTeste = nomme(new QCheckBox(QStringLiteral("Testée")), "CheckRecettTeste");
-    CommandRecettNouvelle = nomme(new QPushButton(QStringLiteral("Nouvelle")), "CommandRecettNouvelle");
-    CommandRecettValider = nomme(new QPushButton(QStringLiteral("Valider")), "CommandRecettValider");
-    CommandRecettSuppr = nomme(new QPushButton(QStringLiteral("Supprimer")), "CommandRecettSuppr");
-    CommandRecettImpr = nomme(new QPushButton(QStringLiteral("Imprimer")), "CommandRecettImpr");
-    CheckSaisie = nomme(new QCheckBox(QStringLiteral("Saisie en chaine")), "CheckSaisie");
+    CheckRecettTeste = nomme(new QCheckBox(QStringLiteral("&Testée")), "CheckRecettTeste");
+    CommandRecettNouvelle = nomme(new QPushButton(QStringLiteral("Nouv&elle")), "CommandRecettNouvelle");
+    CommandRecettValider = nomme(new QPushButton(QStringLiteral("&Valider")), "CommandRecettValider");
+    CommandRecettSuppr = nomme(new QPushButton(QStringLiteral("&Supprimer")), "CommandRecettSuppr");
+    CommandRecettImpr = nomme(new QPushButton(QStringLiteral("Imp&rimer")), "CommandRecettImpr");
+    CheckSaisie = nomme(new QCheckBox(QStringLiteral("Saisie en c&haine")), "CheckSaisie");
 
     // A label names the field that follows it, for the keyboard and screen readers.
     LabelRecettNom->setBuddy(TextRecettNom);
@@ -145,6 +146,14 @@ void PanneauFiche::brancher()
     // follows the user only, the card sets it when it shows a recipe.
     connect(CheckSaisie, &QCheckBox::toggled, this, &PanneauFiche::saisieEnChaineBasculee);
     connect(CheckRecettTeste, &QCheckBox::clicked, this, &PanneauFiche::testeeCliquee);
+    // Ctrl+P prints the recipe shown when "Imprimer" can; Ctrl+Z undoes the
+    // last deletion, unless a field has typing of its own to undo.
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this), &QShortcut::activated, this, [this] {
+        if (CommandRecettImpr->isEnabled())
+            CommandRecettImpr->click();
+    });
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this), &QShortcut::activated, this,
+            &PanneauFiche::annulationDemandee);
 }
 
 namespace {

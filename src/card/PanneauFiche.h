@@ -55,6 +55,8 @@ signals:
     void validationDemandee();
     void suppressionDemandee();
     void impressionDemandee();
+    // Ctrl+Z: the last deletion undone.
+    void annulationDemandee();
     void saisieEnChaineBasculee(bool enChaine);
     // The user clicked "Testée".
     void testeeCliquee(bool testee);

@@ -20,6 +20,7 @@ RoutinesFiche::RoutinesFiche(Tables& base, FicheRecette& fiche, const ListeTrouv
     connect(&panneau, &PanneauFiche::validationDemandee, this, &RoutinesFiche::CommandRecettValider_Click);
     connect(&panneau, &PanneauFiche::suppressionDemandee, this, &RoutinesFiche::CommandRecettSuppr_Click);
     connect(&panneau, &PanneauFiche::testeeCliquee, this, &RoutinesFiche::CheckRecettTeste_Click);
+    connect(&panneau, &PanneauFiche::annulationDemandee, this, &RoutinesFiche::AnnulerSuppression);
     // Leaving a field keeps the card's buffer up to date; leaving the
     // category offers its sub-categories, keeping the one typed.
     connect(&panneau, &PanneauFiche::champQuitte, this, [this](Champ champ, const QString& texte) {
@@ -193,6 +194,9 @@ void RoutinesFiche::ValiderRecette()
     if (const QString motif = motifDeRefus(m_base, saisie); !motif.isEmpty())
         return (void)refuser(motif);
 
+    // A validation may give the slot of a name no longer used to a new name:
+    // the last deletion can no longer be undone exactly.
+    oublierSuppression();
     m_stockage.stockerNomsEtRetirerAnciens(f, noms);
     m_stockage.EnregistrerRecette(f);
 
@@ -208,6 +212,24 @@ void RoutinesFiche::ValiderRecette()
 
 void RoutinesFiche::SupprimerRecette()
 {
-    if (m_stockage.SupprimerRecette(m_fiche))
-        emit actualisationDemandee();
+    RecetteSupprimee retiree;
+    if (!m_stockage.SupprimerRecette(m_fiche, &retiree))
+        return;
+    m_suppression = retiree;
+    emit actualisationDemandee();
+}
+
+void RoutinesFiche::AnnulerSuppression()
+{
+    // Chained entry keeps the found list out of reach: nothing is undone.
+    if (!m_suppression || m_panneau.saisieEnChaine())
+        return;
+    const RecetteSupprimee recette = *m_suppression;
+    m_suppression.reset();
+    if (!m_stockage.restaurer(recette))
+        return;
+    emit actualisationDemandee();
+    for (int k = 0; k < m_trouvees.ListTmp.size(); ++k)
+        if (numeroDeLigne(m_trouvees.ListTmp[k]) == recette.slot)
+            return emit ligneAMontrer(k);
 }

@@ -2,6 +2,7 @@
 #include "PanneauFiche.h"
 #include "StockageRecette.h"
 #include <QObject>
+#include <optional>
 
 struct EtatProgramme;
 struct FicheRecette;
@@ -27,6 +28,13 @@ public:
     void RemplirSousCatFiche();
     void ValiderRecette();
     void SupprimerRecette();
+    // Ctrl+Z: the recipe deleted last back in its slot, then the refresh, and
+    // its card shown as after a click on its line. One level only.
+    void AnnulerSuppression();
+    // After a validation, a save, or another base: the deletion is no longer
+    // undone.
+    void oublierSuppression() { m_suppression.reset(); }
+    bool suppressionAnnulable() const { return m_suppression.has_value(); }
 
     void CommandRecettNouvelle_Click();
     void CommandRecettValider_Click();
@@ -38,6 +46,8 @@ signals:
     void actualisationDemandee();
     // The card no longer shows a line of the found list.
     void ficheVidee();
+    // Line k of the found list to be chosen, as the user would click it.
+    void ligneAMontrer(int k);
 
 private:
     bool refuser(const QString& message);
@@ -51,4 +61,5 @@ private:
     const Collation& m_collation;
     PanneauFiche& m_panneau;
     StockageRecette m_stockage;
+    std::optional<RecetteSupprimee> m_suppression;
 };

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <array>
 
 struct FicheRecette;
 struct Tables;
@@ -10,6 +11,13 @@ struct NomsSaisis {
     QString categorie;
     QString sousCategorie;
     QString magazine;
+};
+
+// A recipe as it was in its slot when it was deleted.
+struct RecetteSupprimee {
+    int slot = 0;
+    std::array<QString, 4> textes;
+    std::array<int, 4> valeurs{};
 };
 
 // Storing and deleting recipes in the tables with every counter kept exact,
@@ -29,12 +37,18 @@ public:
     void EnregistrerRecette(FicheRecette& fiche);
     // Takes the recipe of the card out of the base: its counters, then every
     // later recipe moved down one slot. False when the card shows no recipe
-    // of the base, which is then left alone.
-    bool SupprimerRecette(const FicheRecette& fiche);
+    // of the base, which is then left alone. `retiree` receives the recipe
+    // as it was.
+    bool SupprimerRecette(const FicheRecette& fiche, RecetteSupprimee* retiree = nullptr);
+    // Puts a deleted recipe back in its slot, the later recipes moved back up
+    // and its counters raised again: the base as it was before the deletion,
+    // provided that no name was added since. False when the base is full.
+    bool restaurer(const RecetteSupprimee& recette);
 
 private:
     void retirerDesCompteurs(int categorie, int sousCategorie, int magazine);
     void decalerVersLeBas(int depuis);
+    void decalerVersLeHaut(int depuis);
 
     Tables& m_t;
     PolitiqueErreurs& m_politique;

@@ -93,6 +93,43 @@ void RoutinesSorties::ChoisirImprimante()
 }
 
 namespace {
+// The progress window of a printout, from the page given on, the main window
+// taking no input meanwhile; closed however the printout ends.
+class SuiviImpression {
+public:
+    SuiviImpression(Progression& progression, Impression& imprimante, int premierePageMontree)
+        : m_progression(progression), m_premiere(premierePageMontree)
+    {
+        imprimante.suivrePages([this](int n) { page(n); });
+    }
+    ~SuiviImpression()
+    {
+        if (!m_montree)
+            return;
+        m_progression.fermer();
+        m_progression.occuperFenetre(false);
+    }
+    SuiviImpression(const SuiviImpression&) = delete;
+    SuiviImpression& operator=(const SuiviImpression&) = delete;
+
+    void page(int n)
+    {
+        if (n < m_premiere)
+            return;
+        if (!m_montree) {
+            m_progression.occuperFenetre(true);
+            m_progression.montrer(QStringLiteral("Zuta! / Impression"), QStringLiteral("Impression en cours..."));
+            m_montree = true;
+        }
+        m_progression.avancer(QStringLiteral("page %1").arg(n));
+    }
+
+private:
+    Progression& m_progression;
+    int m_premiere;
+    bool m_montree = false;
+};
+
 // Both printouts open with the program's name in 14-point italic and two
 // empty lines.
 void imprimerEntete(ImpressionSousPolitique& imp)
@@ -112,6 +149,8 @@ void RoutinesSorties::ImprimerRecette(const FicheImprimee& f)
     ChoisirImprimante();
     if (ImpressionAnnulee)
         return;
+    // A recipe whose notes run beyond the first page shows how far it is.
+    const SuiviImpression suivi(m_progression, *m_imprimante, 2);
     ImpressionSousPolitique imp(*m_imprimante, m_politique);
     imprimerEntete(imp);
     imp.gras(true);
@@ -149,6 +188,8 @@ void RoutinesSorties::ImprimerListe(bool avecNotes)
         return;
     // The found list as shown: no new search.
     const QStringList& noms = m_trouvees.noms;
+    SuiviImpression suivi(m_progression, *m_imprimante, 1);
+    suivi.page(1);
     ImpressionSousPolitique imp(*m_imprimante, m_politique);
     imprimerEntete(imp);
     imp.gras(false);

@@ -36,7 +36,18 @@ void nommerPourAccessibilite(QWidget* racine)
         if (l->buddy())
             l->buddy()->setAccessibleName(l->text());
     for (QAbstractButton* b : racine->findChildren<QAbstractButton*>())
-        b->setAccessibleName(b->text());
+        b->setAccessibleName(sansMnemonique(b->text()));
+}
+
+QString sansMnemonique(const QString& legende)
+{
+    QString texte;
+    for (qsizetype i = 0; i < legende.size(); ++i) {
+        if (legende[i] == QLatin1Char('&') && i + 1 < legende.size())
+            ++i;
+        texte += legende[i];
+    }
+    return texte;
 }
 
 } // namespace Controles

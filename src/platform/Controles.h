@@ -27,7 +27,11 @@ QComboBox* liste(const char* nom, bool saisie);
 void decrire(QWidget* controle, const QString& bulle);
 
 // Accessible names under `racine`: a field takes the text of the label that
-// names it, a button or a check box its caption.
+// names it, a button or a check box its caption, without the "&" of its
+// Alt+letter.
 void nommerPourAccessibilite(QWidget* racine);
+
+// A caption as it is read: "&Nouvelle" is "Nouvelle", "&&" is one "&".
+QString sansMnemonique(const QString& legende);
 
 } // namespace Controles

@@ -57,6 +57,7 @@ void ImpressionQt::placerDebutLigne()
             echec();
         ++m_pages;
         m_y = 0;
+        pageCommencee(m_pages);
     }
     m_ligneOuverte = true;
     m_x = 0;

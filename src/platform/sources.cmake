@@ -23,5 +23,7 @@ target_sources(zuta_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Controles.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FiltreFocus.h
   ${CMAKE_CURRENT_LIST_DIR}/FiltreFocus.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FiltreAnnuler.h
+  ${CMAKE_CURRENT_LIST_DIR}/FiltreAnnuler.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FiltreClic.h
   ${CMAKE_CURRENT_LIST_DIR}/FiltreClic.cpp)

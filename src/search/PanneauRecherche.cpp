@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStringListModel>
 #include <QVBoxLayout>
 
@@ -38,7 +39,7 @@ void PanneauRecherche::creerControles()
     ComboTeste->addItems({QStringLiteral("Peu importe"), QStringLiteral("Testée"), QStringLiteral("Non-testée")});
     LabelRechTexte = etiquette(QStringLiteral("Texte à rechercher"), "LabelRechTexte");
     TextRech = nomme(new QLineEdit, "TextRech");
-    CommandRechValider = nomme(new QPushButton(QStringLiteral("Actualiser")), "CommandRechValider");
+    CommandRechValider = nomme(new QPushButton(QStringLiteral("Act&ualiser")), "CommandRechValider");
 
     LabelListRecettes = etiquette(QStringLiteral("Nom des recettes"), "LabelListRecettes");
     ListRecettes = nomme(new QListView, "ListRecettes");
@@ -116,6 +117,8 @@ void PanneauRecherche::brancher()
           static_cast<QWidget*>(ComboRechMag), static_cast<QWidget*>(ComboTeste), static_cast<QWidget*>(TextRech)})
         filtre->surveiller(controle);
     connect(CommandRechValider, &QPushButton::clicked, this, &PanneauRecherche::actualisationDemandee);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this), &QShortcut::activated, this,
+            &PanneauRecherche::focaliserTexte);
 
     connect(ListRecettes, &QListView::clicked, this, &PanneauRecherche::surLigne);
     connect(ListRecettes, &QListView::activated, this, &PanneauRecherche::surLigne);
@@ -214,6 +217,14 @@ void PanneauRecherche::choisirLigne(std::optional<int> k)
         return;
     }
     ListRecettes->setCurrentIndex(ModeleRecettes->index(*k));
+}
+
+void PanneauRecherche::focaliserTexte()
+{
+    if (!TextRech->isEnabled())
+        return;
+    TextRech->setFocus(Qt::ShortcutFocusReason);
+    TextRech->selectAll();
 }
 
 void PanneauRecherche::activerRecherche(bool actif)

@@ -41,6 +41,10 @@ public:
     std::optional<int> ligneChoisie() const;
     void choisirLigne(std::optional<int> k);
 
+    // Ctrl+F: the focus in "Texte à rechercher", its text selected, unless
+    // the search is switched off.
+    void focaliserTexte();
+
     // Chained entry switches the found list and every criterion off.
     void activerRecherche(bool actif);
     bool rechercheActive() const { return m_active; }

@@ -1,7 +1,10 @@
 #include "FenetreProgression.h"
 #include "FrmSauvegarde.h"
 
-FenetreProgression::FenetreProgression(std::function<QRect()> cadre) : m_cadre(std::move(cadre)) {}
+FenetreProgression::FenetreProgression(std::function<QRect()> cadre, std::function<void(bool)> occuper)
+    : m_cadre(std::move(cadre)), m_occuper(std::move(occuper))
+{
+}
 
 FenetreProgression::~FenetreProgression() = default;
 
@@ -15,6 +18,14 @@ void FenetreProgression::montrer(const QString& titre, const QString& texte)
         m_fenetre->centrerSur(m_cadre());
     m_fenetre->montrer();
     emit montree(titre, texte, m_fenetre->frameGeometry());
+}
+
+void FenetreProgression::avancer(const QString& etape)
+{
+    if (!m_fenetre)
+        return;
+    m_fenetre->avancer(etape);
+    emit avancee(etape);
 }
 
 void FenetreProgression::fermer()

@@ -28,6 +28,8 @@ void ImpressionEnregistree::terminerLigne()
 {
     LigneImprimee l = m_etat;
     l.texte = m_ouverte;
+    if (lignesParPage > 0 && !lignes.isEmpty() && lignes.size() % lignesParPage == 0)
+        pageCommencee(static_cast<int>(lignes.size() / lignesParPage) + 1);
     lignes.append(l);
     m_ouverte.clear();
     m_ligneOuverte = false;
@@ -81,7 +83,10 @@ namespace {
 // Hands the recorded layer to the caller while the platform keeps reading it.
 class ImpressionRelais : public Impression {
 public:
-    explicit ImpressionRelais(ImpressionEnregistree* cible) : m_cible(cible) {}
+    explicit ImpressionRelais(ImpressionEnregistree* cible) : m_cible(cible)
+    {
+        m_cible->suivrePages([this](int page) { pageCommencee(page); });
+    }
     void taille(int p) override { m_cible->taille(p); }
     void gras(bool a) override { m_cible->gras(a); }
     void italique(bool a) override { m_cible->italique(a); }

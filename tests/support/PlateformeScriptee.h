@@ -28,6 +28,8 @@ public:
     // Finished lines; a line's font state is the one when it was ended.
     QList<LigneImprimee> lignes;
     bool termine = false;
+    // Lines a page holds, to follow a long printout (0: one endless page).
+    int lignesParPage = 0;
 
 private:
     void terminerLigne();

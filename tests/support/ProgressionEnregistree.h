@@ -11,8 +11,11 @@ public:
         montrees << titre + QStringLiteral(" / ") + texte;
         ouverte = true;
     }
+    void avancer(const QString& etape) override { montrees << QStringLiteral("  ") + etape; }
     void fermer() override { ouverte = false; }
+    void occuperFenetre(bool occupee) override { fenetreOccupee = occupee; }
 
-    QStringList montrees;
+    QStringList montrees; // each step indented under its window
     bool ouverte = false;
+    bool fenetreOccupee = false;
 };
