@@ -40,15 +40,9 @@ BancProgramme::BancProgramme(const Generateur::Parametres& parametres) : m_gener
 
 BancProgramme::~BancProgramme() = default;
 
-FrmPrincipal& BancProgramme::fen()
-{
-    return *m_programme->fen;
-}
+FrmPrincipal& BancProgramme::fen() { return *m_programme->fen; }
 
-QString BancProgramme::chemin(const QString& nom) const
-{
-    return QDir::toNativeSeparators(m_dossier.filePath(nom));
-}
+QString BancProgramme::chemin(const QString& nom) const { return QDir::toNativeSeparators(m_dossier.filePath(nom)); }
 
 // A control of the main window by its name, as the user's tools find it.
 template <class T>
@@ -116,12 +110,6 @@ void BancProgramme::montrerRecette(int slot)
     echec(QStringLiteral("la recette %1 n'est pas dans la liste").arg(slot));
 }
 
-void BancProgramme::restaurerBase()
-{
-    p().base = *m_generee;
-}
+void BancProgramme::restaurerBase() { p().base = *m_generee; }
 
-int BancProgramme::trouvees()
-{
-    return static_cast<int>(p().trouvees.noms.size());
-}
+int BancProgramme::trouvees() { return static_cast<int>(p().trouvees.noms.size()); }

@@ -17,10 +17,7 @@ std::uint64_t Alea::suivant()
     return z ^ (z >> 31);
 }
 
-int Alea::sous(int n)
-{
-    return static_cast<int>(suivant() % static_cast<std::uint64_t>(n));
-}
+int Alea::sous(int n) { return static_cast<int>(suivant() % static_cast<std::uint64_t>(n)); }
 
 namespace {
 
@@ -393,10 +390,7 @@ struct Emploi {
 
 } // namespace
 
-Parametres baseComplete()
-{
-    return Parametres{};
-}
+Parametres baseComplete() { return Parametres{}; }
 
 Parametres baseDemo()
 {

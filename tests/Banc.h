@@ -221,10 +221,7 @@ inline void choisirAuClavier(QComboBox* liste, const QString& texte)
 }
 
 // Presses Enter where the focus is.
-inline void entree()
-{
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-}
+inline void entree() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); }
 
 // A click on line k of the found list.
 inline void cliquerLigne(Fenetre& f, int k)

@@ -12,16 +12,10 @@
 #include <sys/file.h>
 #include <unistd.h>
 
-inline QString u(const char* texte)
-{
-    return QString::fromUtf8(texte);
-}
+inline QString u(const char* texte) { return QString::fromUtf8(texte); }
 
 // Lines ended by CR LF, as every file of the program.
-inline QString lignes(const QStringList& l)
-{
-    return l.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
-}
+inline QString lignes(const QStringList& l) { return l.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"); }
 
 // A file of tests/data.
 inline QByteArray donneeTest(const QString& nom)
@@ -31,17 +25,11 @@ inline QByteArray donneeTest(const QString& nom)
 }
 
 // The 20-line base: one category, sub-category, magazine and tested recipe.
-inline QByteArray baseUneRecette()
-{
-    return donneeTest(QStringLiteral("exemple20.don"));
-}
+inline QByteArray baseUneRecette() { return donneeTest(QStringLiteral("exemple20.don")); }
 inline const QByteArray BaseVide = "-1 \r\nv1.2b\r\n 0 \r\n 0 \r\n 0 \r\n";
 
 // A file name as the messages show it.
-inline QString nomAffiche(const QString& chemin)
-{
-    return u("« ") + QDir::toNativeSeparators(chemin) + u(" »");
-}
+inline QString nomAffiche(const QString& chemin) { return u("« ") + QDir::toNativeSeparators(chemin) + u(" »"); }
 
 // The error of a write that failed, as the program words it.
 inline QString pasEcrit(const QString& raison, const QString& chemin)

@@ -110,15 +110,9 @@ void FrmPrincipal::raccourcis()
     m_annuler.surveiller(this);
 }
 
-bool FrmPrincipal::avecNotes() const
-{
-    return CheckNotes->isChecked();
-}
+bool FrmPrincipal::avecNotes() const { return CheckNotes->isChecked(); }
 
-void FrmPrincipal::cocherNotes(bool avec)
-{
-    CheckNotes->setChecked(avec);
-}
+void FrmPrincipal::cocherNotes(bool avec) { CheckNotes->setChecked(avec); }
 
 QList<QWidget*> FrmPrincipal::controles() const
 {

@@ -53,14 +53,8 @@ bool lire(const QString& texte, Valeurs& v, PolitiqueErreurs& politique)
     return lisible && !fini;
 }
 
-int twipsVersPixels(double twips, double dpi)
-{
-    return static_cast<int>(std::lround(twips * dpi / 1440.0));
-}
+int twipsVersPixels(double twips, double dpi) { return static_cast<int>(std::lround(twips * dpi / 1440.0)); }
 
-double pixelsVersTwips(int pixels, double dpi)
-{
-    return std::round(pixels * 1440.0 / dpi);
-}
+double pixelsVersTwips(int pixels, double dpi) { return std::round(pixels * 1440.0 / dpi); }
 
 } // namespace Reglages

@@ -42,10 +42,7 @@ QString decoder(const QByteArray& octets)
     return texte;
 }
 
-bool representable(const QString& texte)
-{
-    return premierNonRepresentable(texte).isNull();
-}
+bool representable(const QString& texte) { return premierNonRepresentable(texte).isNull(); }
 
 QChar premierNonRepresentable(const QString& texte)
 {

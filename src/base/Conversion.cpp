@@ -117,15 +117,9 @@ private:
     Tables& m_t;
 };
 
-QString lignesN(long long n)
-{
-    return FormatNombres::ligne(n);
-}
+QString lignesN(long long n) { return FormatNombres::ligne(n); }
 
-QString nombreS(long long n)
-{
-    return FormatNombres::signe(n);
-}
+QString nombreS(long long n) { return FormatNombres::signe(n); }
 
 class Rapport {
 public:

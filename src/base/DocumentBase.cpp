@@ -84,10 +84,7 @@ bool DocumentBase::ecrireRapport(const QString& dossier, const QString& rapport)
 
 // ---------------------------------------------------------------- safeguards
 
-QString DocumentBase::cheminSauvegarde(const QString& cheminBase)
-{
-    return cheminBase + QStringLiteral(".bak");
-}
+QString DocumentBase::cheminSauvegarde(const QString& cheminBase) { return cheminBase + QStringLiteral(".bak"); }
 
 QString DocumentBase::cheminErreurs(const QString& cheminBase)
 {

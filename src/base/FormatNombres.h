@@ -9,8 +9,5 @@ QString ligne(long long n);
 // " 12" and "-1": captions and reports.
 QString signe(long long n);
 // "12": counts of the index and the list printout.
-inline QString nu(long long n)
-{
-    return QString::number(n);
-}
+inline QString nu(long long n) { return QString::number(n); }
 } // namespace FormatNombres

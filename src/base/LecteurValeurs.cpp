@@ -2,14 +2,8 @@
 #include "platform/ErreurExecution.h"
 
 namespace {
-bool blanc(QChar c)
-{
-    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
-}
-bool finDeLigne(QChar c)
-{
-    return c == QLatin1Char('\r') || c == QLatin1Char('\n');
-}
+bool blanc(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
+bool finDeLigne(QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\n'); }
 } // namespace
 
 qsizetype LecteurValeurs::apresFinDeLigne(qsizetype i) const

@@ -116,10 +116,7 @@ bool ChampsFiche::eventFilter(QObject* objet, QEvent* evenement)
     return false;
 }
 
-void ChampsFiche::validerParDefaut()
-{
-    m_parDefaut.definir(m_c.valider);
-}
+void ChampsFiche::validerParDefaut() { m_parDefaut.definir(m_c.valider); }
 
 void ChampsFiche::entree(QObject* champ)
 {

@@ -28,10 +28,7 @@ PanneauFiche::PanneauFiche(BoutonParDefaut& parDefaut, QWidget* parent) : QWidge
 
 // The fields' filter goes first: the fields, destroyed after it, must not
 // reach a filter that is gone.
-PanneauFiche::~PanneauFiche()
-{
-    delete m_champs;
-}
+PanneauFiche::~PanneauFiche() { delete m_champs; }
 
 void PanneauFiche::creerControles()
 {
@@ -194,20 +191,11 @@ void PanneauFiche::ecrire(Champ champ, const QString& texte)
     TextRecettComment->setPlainText(TexteFiche::notesPourAffichage(texte));
 }
 
-QString PanneauFiche::notesAffichees() const
-{
-    return TextRecettComment->toPlainText();
-}
+QString PanneauFiche::notesAffichees() const { return TextRecettComment->toPlainText(); }
 
-bool PanneauFiche::testee() const
-{
-    return CheckRecettTeste->isChecked();
-}
+bool PanneauFiche::testee() const { return CheckRecettTeste->isChecked(); }
 
-void PanneauFiche::cocherTestee(bool testee)
-{
-    CheckRecettTeste->setChecked(testee);
-}
+void PanneauFiche::cocherTestee(bool testee) { CheckRecettTeste->setChecked(testee); }
 
 void PanneauFiche::taillerChamps()
 {
@@ -248,25 +236,13 @@ void PanneauFiche::activerSuppressionEtImpression(bool actif)
     CommandRecettImpr->setEnabled(actif);
 }
 
-bool PanneauFiche::impressionPossible() const
-{
-    return CommandRecettImpr->isEnabled();
-}
+bool PanneauFiche::impressionPossible() const { return CommandRecettImpr->isEnabled(); }
 
-bool PanneauFiche::saisieEnChaine() const
-{
-    return CheckSaisie->isChecked();
-}
+bool PanneauFiche::saisieEnChaine() const { return CheckSaisie->isChecked(); }
 
-void PanneauFiche::focaliserNom()
-{
-    TextRecettNom->setFocus();
-}
+void PanneauFiche::focaliserNom() { TextRecettNom->setFocus(); }
 
-void PanneauFiche::validerParDefaut()
-{
-    m_parDefaut.definir(CommandRecettValider);
-}
+void PanneauFiche::validerParDefaut() { m_parDefaut.definir(CommandRecettValider); }
 
 QList<QWidget*> PanneauFiche::controles() const
 {

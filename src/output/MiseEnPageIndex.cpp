@@ -35,10 +35,7 @@ namespace {
 const QString Toutes = QStringLiteral(" --> TOUTES");
 const QString Tous = QStringLiteral(" --> TOUS");
 
-QString blancs(qsizetype n)
-{
-    return QString(n, QLatin1Char(' '));
-}
+QString blancs(qsizetype n) { return QString(n, QLatin1Char(' ')); }
 
 bool queDesBlancs(QStringView texte)
 {
@@ -150,15 +147,9 @@ private:
     QStringList m_textes;
 };
 
-QString telQuel(const QString& t)
-{
-    return t;
-}
+QString telQuel(const QString& t) { return t; }
 
-QString majusculesSansBlancs(const QString& t)
-{
-    return sansBlancs(t.toUpper());
-}
+QString majusculesSansBlancs(const QString& t) { return sansBlancs(t.toUpper()); }
 
 // A found recipe by the ranks of its columns.
 struct Ligne {

@@ -6,10 +6,7 @@
 
 namespace Controles {
 
-QLabel* etiquette(const QString& texte, const char* nom)
-{
-    return nomme(new QLabel(texte), nom);
-}
+QLabel* etiquette(const QString& texte, const char* nom) { return nomme(new QLabel(texte), nom); }
 
 QComboBox* liste(const char* nom, bool saisie)
 {

@@ -43,10 +43,7 @@ void ImpressionQt::commencer()
         echec();
 }
 
-qreal ImpressionQt::hauteurLigne() const
-{
-    return QFontMetricsF(m_police, m_imprimante.get()).lineSpacing();
-}
+qreal ImpressionQt::hauteurLigne() const { return QFontMetricsF(m_police, m_imprimante.get()).lineSpacing(); }
 
 void ImpressionQt::placerDebutLigne()
 {

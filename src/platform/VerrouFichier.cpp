@@ -41,23 +41,11 @@ bool verrouille(const QString& chemin, bool exclusif)
 
 } // namespace
 
-bool empecheLecture(const QString& chemin)
-{
-    return verrouille(chemin, false);
-}
-bool empecheEcriture(const QString& chemin)
-{
-    return verrouille(chemin, true);
-}
+bool empecheLecture(const QString& chemin) { return verrouille(chemin, false); }
+bool empecheEcriture(const QString& chemin) { return verrouille(chemin, true); }
 #else
-bool empecheLecture(const QString&)
-{
-    return false;
-}
-bool empecheEcriture(const QString&)
-{
-    return false;
-}
+bool empecheLecture(const QString&) { return false; }
+bool empecheEcriture(const QString&) { return false; }
 #endif
 
 } // namespace VerrouFichier

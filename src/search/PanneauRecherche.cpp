@@ -160,40 +160,22 @@ void PanneauRecherche::remplir(Critere critere, const QStringList& entrees)
     l->addItems(entrees);
 }
 
-void PanneauRecherche::choisir(Critere critere, int position)
-{
-    liste(critere)->setCurrentIndex(position);
-}
+void PanneauRecherche::choisir(Critere critere, int position) { liste(critere)->setCurrentIndex(position); }
 
-int PanneauRecherche::position(Critere critere) const
-{
-    return liste(critere)->currentIndex();
-}
+int PanneauRecherche::position(Critere critere) const { return liste(critere)->currentIndex(); }
 
-QString PanneauRecherche::texte(Critere critere) const
-{
-    return liste(critere)->currentText();
-}
+QString PanneauRecherche::texte(Critere critere) const { return liste(critere)->currentText(); }
 
 int PanneauRecherche::trouver(Critere critere, const QString& texte) const
 {
     return liste(critere)->findText(texte, Qt::MatchExactly | Qt::MatchCaseSensitive);
 }
 
-void PanneauRecherche::activer(Critere critere, bool actif)
-{
-    liste(critere)->setEnabled(actif);
-}
+void PanneauRecherche::activer(Critere critere, bool actif) { liste(critere)->setEnabled(actif); }
 
-QString PanneauRecherche::texteRecherche() const
-{
-    return TextRech->text();
-}
+QString PanneauRecherche::texteRecherche() const { return TextRech->text(); }
 
-void PanneauRecherche::afficherTrouvees(const QStringList& noms)
-{
-    ModeleRecettes->setStringList(noms);
-}
+void PanneauRecherche::afficherTrouvees(const QStringList& noms) { ModeleRecettes->setStringList(noms); }
 
 void PanneauRecherche::afficherCompteurs(const QString& total, const QString& trouvees)
 {

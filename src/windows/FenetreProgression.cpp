@@ -3,8 +3,7 @@
 
 FenetreProgression::FenetreProgression(std::function<QRect()> cadre, std::function<void(bool)> occuper)
     : m_cadre(std::move(cadre)), m_occuper(std::move(occuper))
-{
-}
+{}
 
 FenetreProgression::~FenetreProgression() = default;
 

@@ -1,6 +1,6 @@
 #include "FrmApropos.h"
-#include "platform/Controles.h"
 #include "Dessins.h"
+#include "platform/Controles.h"
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>

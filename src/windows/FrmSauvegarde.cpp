@@ -1,10 +1,10 @@
 #include "FrmSauvegarde.h"
 #include <QCoreApplication>
 #include <QHBoxLayout>
-#include <QVBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
+#include <QVBoxLayout>
 
 namespace {
 // A closed book with a bookmark: the program keeps an index of recipes.

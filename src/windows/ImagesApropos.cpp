@@ -41,7 +41,4 @@ void ImagesApropos::Timer1_Timer()
     Image2->setHidden(!premiere);
 }
 
-QList<QWidget*> ImagesApropos::controles() const
-{
-    return {Image1, Image2};
-}
+QList<QWidget*> ImagesApropos::controles() const { return {Image1, Image2}; }

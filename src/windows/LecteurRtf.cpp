@@ -390,10 +390,7 @@ DocumentRtf texteBrut(const QByteArray& octets)
 
 namespace LecteurRtf {
 
-bool estRtf(const QByteArray& octets)
-{
-    return octets.trimmed().startsWith("{\\rtf");
-}
+bool estRtf(const QByteArray& octets) { return octets.trimmed().startsWith("{\\rtf"); }
 
 DocumentRtf lire(const QByteArray& octets)
 {

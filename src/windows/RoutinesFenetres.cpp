@@ -191,7 +191,4 @@ void RoutinesFenetres::chargerAide(FrmAide& f)
                              Plateforme::Boutons::OK, Plateforme::Icone::Exclamation);
 }
 
-FrmAide* RoutinesFenetres::aide() const
-{
-    return m_aide;
-}
+FrmAide* RoutinesFenetres::aide() const { return m_aide; }

@@ -20,10 +20,7 @@ QString erreurEcriture(const QString& raison, const QString& nom)
 
 // How the boxes name a kind of path, and why they refuse it; a huge file is
 // one byte over its bound.
-QString nature(const QString& genre)
-{
-    return genre == u("tube") ? u("un tube nommé") : u("un ") + genre;
-}
+QString nature(const QString& genre) { return genre == u("tube") ? u("un tube nommé") : u("un ") + genre; }
 QString refus(const QString& genre, qint64 borne = Fichiers::TailleMaxBase)
 {
     if (genre == u("trop volumineux"))

@@ -50,6 +50,7 @@ private slots:
         f->CheckNotes->click();
         banc->plateforme.imprimantes << true;
         QTest::mouseClick(f->CommandImpr, Qt::LeftButton);
+        banc->activer(); // after the progress window
         QStringList textes;
         for (const LigneImprimee& l : banc->plateforme.impressions[0]->lignes)
             textes << l.texte;

@@ -13,8 +13,9 @@
 class TestStockage : public QObject {
     Q_OBJECT
 private slots:
-    // Each step validates a new or changed recipe as the card does, or deletes one; the model keeps names in capitals,
-    // trimmed, quotes as apostrophes. In the end each name is kept once whatever its case, and no error was shown.
+    // Each step validates a new or changed recipe as the card does, deletes one, or undoes the last deletion (not
+    // after a validation); the model keeps names in capitals, trimmed, quotes as apostrophes, and never deleted the
+    // undone recipes. In the end each name is kept once whatever its case, and no error was shown.
     void suitesAleatoires_compteursEtTablesExacts()
     {
         QRandomGenerator g(20261206);
@@ -23,6 +24,7 @@ private slots:
         PolitiqueErreurs politique(plateforme);
         StockageRecette stockage(*t, politique);
         QList<QStringList> modele;
+        std::optional<std::pair<RecetteSupprimee, QStringList>> annulable; // with its line of the model
         // Case variants, blanks, double quotes, and names the card refuses.
         const QStringList cats =
             u("|desserts|DESSERTS |Entrées| soupes|Plats|gâteaux|Gâteaux|Tartes, quiches").split(u'|');
@@ -31,16 +33,23 @@ private slots:
         const auto nomModele = [](const QString& nom) { return nom.trimmed().replace(u("\""), u("'")).toUpper(); };
         for (int etape = 0; etape < 3000; ++etape) {
             const int r = t->NbRecett == 0 ? 0 : g.bounded(1, t->NbRecett + 1);
-            const int action = r == 0 ? 0 : g.bounded(10); // 0-3 new, 4-7 change recipe r, 8-9 delete it
+            const int action = r == 0 ? 0 : g.bounded(12); // 0-3 new, 4-7 change recipe r, 8-9 delete it, 10-11 undo
             FicheRecette f;                                // a new card keeps the slot shown before it
             f.RecettCourante = r;
             if (action >= 4) // the card as a click on the line of recipe r leaves it
                 f = FicheRecette(r, true, t->RecettTexte(r, 3), t->RecettTexte(r, 0), t->RecettTexte(r, 1),
                                  t->RecettTexte(r, 2), t->RecettVal(r, 0), t->RecettVal(r, 1), t->RecettVal(r, 2),
                                  t->RecettVal(r, 3), {}, t->RecettVal(r, 0), t->RecettVal(r, 1), t->RecettVal(r, 2));
-            if (action >= 8) {
-                QVERIFY(stockage.SupprimerRecette(f));
-                modele.removeAt(r - 1);
+            if (action >= 10) {
+                if (annulable) {
+                    QVERIFY(stockage.restaurer(annulable->first));
+                    modele.insert(annulable->first.slot - 1, annulable->second);
+                    annulable.reset();
+                }
+            } else if (action >= 8) {
+                RecetteSupprimee retiree;
+                QVERIFY(stockage.SupprimerRecette(f, &retiree));
+                annulable = {retiree, modele.takeAt(r - 1)};
             } else {
                 const bool tout = action < 4;
                 QVERIFY(!tout || !stockage.SupprimerRecette(f)); // a new card deletes nothing
@@ -58,6 +67,7 @@ private slots:
                 const bool refusee = (n.categorie + n.magazine + f.RecettNom).contains(QRegularExpression(u("[,\nÿ]")));
                 QCOMPARE(!motifDeRefus(*t, s).isEmpty(), refusee);
                 if (!refusee) {
+                    annulable.reset(); // a new name may take the slot of a name the deletion left unused
                     stockage.stockerNomsEtRetirerAnciens(f, n);
                     stockage.EnregistrerRecette(f);
                     QStringList& ligne = tout ? modele.emplace_back() : modele[r - 1];

@@ -160,6 +160,7 @@ private slots:
         QFETCH(bool, notes);
         QFETCH(QString, attendu);
         s->plateforme.imprimantes << !attendu.isEmpty();
+        s->plateforme.lignesParPage = 4;
         s->trouver(trouvees);
         const QStringList c = fiche.split(u'|');
         if (fiche.isEmpty())
@@ -170,6 +171,15 @@ private slots:
                  QStringList(fiche.isEmpty() ? u("Imprimer la liste des recettes") : u("Imprimer la recette")));
         QCOMPARE(imprime(s->plateforme), attendu.isEmpty() ? QStringList() : Entete + attendu.split(u'|'));
         QVERIFY(s->boites().isEmpty());
+        // The progress window from the first page of a list, the second of a recipe, the main window taking no
+        // input meanwhile; closed at the end.
+        QStringList progression;
+        for (int page = fiche.isEmpty() ? 1 : 2; page <= (imprime(s->plateforme).size() + 3) / 4; ++page)
+            progression << u("  page %1").arg(page);
+        if (!progression.isEmpty())
+            progression.prepend(u("Zuta! / Impression / Impression en cours... (fenêtre occupée)"));
+        QCOMPARE(s->progression.montrees, progression);
+        QVERIFY(!s->progression.ouverte && !s->progression.fenetreOccupee);
     }
 
     void miseEnPageIndex_lignesExactes_data()

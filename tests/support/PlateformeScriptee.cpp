@@ -42,10 +42,7 @@ void ImpressionEnregistree::finDocument()
     termine = true;
 }
 
-PlateformeScriptee::~PlateformeScriptee()
-{
-    qDeleteAll(impressions);
-}
+PlateformeScriptee::~PlateformeScriptee() { qDeleteAll(impressions); }
 
 Plateforme::Reponse PlateformeScriptee::message(const QString& titre, const QString& texte, Boutons boutons,
                                                 Icone icone)
@@ -69,15 +66,9 @@ std::optional<QString> PlateformeScriptee::prochainFichier(const DialogueFichier
     return fichiers.dequeue();
 }
 
-std::optional<QString> PlateformeScriptee::dialogueOuvrir(const DialogueFichier& d)
-{
-    return prochainFichier(d);
-}
+std::optional<QString> PlateformeScriptee::dialogueOuvrir(const DialogueFichier& d) { return prochainFichier(d); }
 
-std::optional<QString> PlateformeScriptee::dialogueEnregistrer(const DialogueFichier& d)
-{
-    return prochainFichier(d);
-}
+std::optional<QString> PlateformeScriptee::dialogueEnregistrer(const DialogueFichier& d) { return prochainFichier(d); }
 
 namespace {
 // Hands the recorded layer to the caller while the platform keeps reading it.
@@ -106,6 +97,7 @@ std::unique_ptr<Impression> PlateformeScriptee::choisirImprimante(const QString&
     if (imprimantes.isEmpty() || !imprimantes.dequeue())
         return nullptr;
     auto* enregistree = new ImpressionEnregistree;
+    enregistree->lignesParPage = lignesParPage;
     impressions.append(enregistree);
     return std::make_unique<ImpressionRelais>(enregistree);
 }

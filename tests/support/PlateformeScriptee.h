@@ -70,6 +70,7 @@ public:
     QList<DialogueFichier> dialogues;
     QStringList titresImpression;
     QStringList ouverts;
+    int lignesParPage = 0;        // for each printout to come
     bool ouvertureEchoue = false; // true: the desktop finds no opener
     QDateTime horloge = QDateTime(QDate(2026, 12, 6), QTime(14, 5, 9));
     // Each confirmed printer dialog records into a new layer kept here.

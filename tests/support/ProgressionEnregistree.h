@@ -8,7 +8,8 @@ class ProgressionEnregistree : public Progression {
 public:
     void montrer(const QString& titre, const QString& texte) override
     {
-        montrees << titre + QStringLiteral(" / ") + texte;
+        montrees << titre + QStringLiteral(" / ") + texte
+                + (fenetreOccupee ? QStringLiteral(" (fenêtre occupée)") : QString());
         ouverte = true;
     }
     void avancer(const QString& etape) override { montrees << QStringLiteral("  ") + etape; }

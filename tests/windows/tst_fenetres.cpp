@@ -88,7 +88,7 @@ private slots:
                                   a.Label3->text(), a.CheckInfoBulles->text(), a.Command1->text()};
             QCOMPARE(vus.join(u("|")),
                      u("A propos de...|Zuta! v1.2b|Tavernix — 2005-2026|Site internet : |") + site
-                         + u("|Adresse mail :|") + mail + u("|Info-bulles visibles|OK"));
+                         + u("|Adresse mail :|") + mail + u("|&Info-bulles visibles|&OK"));
             QCOMPARE(a.CheckInfoBulles->isChecked(), bool(bulles));
             QTest::mouseClick(a.LabelUrl, Qt::LeftButton);
             a.Label3->setFocus();
