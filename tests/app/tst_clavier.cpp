@@ -1,8 +1,8 @@
 // The keyboard through the real window: an Alt+letter for every button and
 // box, and the shortcuts (save now, search text, print the recipe, help,
-// quit, undo the last deletion), each doing its work, nothing while its
-// button is disabled, and typing nothing into the field that has the focus.
-// The printouts' progress is the output tests' job.
+// quit), each doing its work, nothing while its button is disabled, and
+// typing nothing into the field that has the focus. Undoing a deletion is in
+// the deletion journey, the printouts' progress in the output tests.
 #include "Banc.h"
 #include "base/FichierBase.h"
 #include "windows/FrmAide.h"
@@ -131,31 +131,6 @@ private slots:
         f->fen->close();
         QCOMPARE(fins, 1);
         QVERIFY(banc->lire(u("Recettes.don")).contains("\"Mijoter 4 h\""));
-    }
-
-    // Ctrl+Z puts the recipe deleted last back, as it was, and shows it; only
-    // once, and never after a validation.
-    void ctrlZ_derniereSuppressionRendueEtMontree_uneFoisSeulement()
-    {
-        const QString avant = FichierBase::ecrire(banc->p().base);
-        cliquerLigne(*f, 0); // Boeuf bourguignon, slot 2
-        f->CommandRecettSuppr->click();
-        QCOMPARE(banc->p().base.NbRecett, 2);
-        QCOMPARE(QApplication::focusWidget(), f->TextRecettNom);
-        taperRaccourci(f->TextRecettNom, Qt::CTRL | Qt::Key_Z);
-        QCOMPARE(FichierBase::ecrire(banc->p().base), avant);
-        QCOMPARE(f->FrameFiche->title(), u("Recette (existante)"));
-        QCOMPARE(f->TextRecettNom->text() + f->lignesRecettes().value(f->ligneChoisie()),
-                 u("Boeuf bourguignonBoeuf bourguignon"));
-        QCOMPARE(compteurs(*f), u("Recettes totales : 3 / Recettes trouvées : 3"));
-        taperRaccourci(f->TextRecettNom, Qt::CTRL | Qt::Key_Z);
-        QCOMPARE(banc->p().base.NbRecett, 3);
-        f->CommandRecettSuppr->click();
-        saisirFiche(*f, {u("Crumble"), u("Desserts"), QString(), u("Régal")});
-        f->CommandRecettValider->click();
-        taperRaccourci(f->TextRecettNom, Qt::CTRL | Qt::Key_Z);
-        QCOMPARE(banc->p().base.NbRecett, 3);
-        QCOMPARE(incoherence(banc->p().base), QString());
     }
 
 private:

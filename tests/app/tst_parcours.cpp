@@ -115,11 +115,26 @@ private slots:
             QCOMPARE(QStringList({f->TextRecettNom->text(), f->TextRecettPage->text()}),
                      QStringList({trouvees()[k], pages[k]}));
         }
-        // The last recipe of a category and a magazine leaves their lists.
+        // The last recipe of a category and a magazine leaves their lists;
+        // Ctrl+Z, from the emptied name field, puts it back as it was and shows
+        // it; only once, and never after a validation.
+        const QString avant = FichierBase::ecrire(t());
         cliquerLigne(*f, 0);
         QTest::mouseClick(f->CommandRecettSuppr, Qt::LeftButton);
         QCOMPARE(entrees(f->ComboRecettCat), QStringList{u("Desserts")});
         QCOMPARE(entrees(f->ComboRechMag), (QStringList{u(" --> TOUS"), u("Elle à table")}));
+        for (int fois = 0; fois < 2; ++fois)
+            QTest::keyClick(f->TextRecettNom, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(FichierBase::ecrire(t()), avant);
+        QCOMPARE(f->TextRecettNom->text() + u("|") + f->lignesRecettes().value(f->ligneChoisie()),
+                 u("Blanquette|Blanquette"));
+        QCOMPARE(entrees(f->ComboRechMag), (QStringList{u(" --> TOUS"), u("Cuisine actuelle"), u("Elle à table")}));
+        QTest::mouseClick(f->CommandRecettSuppr, Qt::LeftButton);
+        saisirFiche(*f, {u("Crumble"), u("Desserts"), QString(), u("Régal")});
+        entree();
+        QTest::keyClick(f->TextRecettNom, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(trouvees(),
+                 (QStringList{u("Crumble"), u("Gâteau au chocolat"), u("Tarte aux pommes"), u("Tarte fine")}));
     }
 
     // The base dialogs one after the other: "Charger" given up, "Nouvelle" on a name already taken and the

@@ -36,7 +36,8 @@ QByteArray lire(const QString& chemin)
 void ecrireApres(const QString& chemin, const QByteArray& octets)
 {
     QFile f(chemin);
-    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size());
+    // Flushed first: the bytes written at the close would set the time anew.
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size() && f.flush());
     QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
 }
 

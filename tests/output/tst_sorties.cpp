@@ -19,7 +19,7 @@ const QString Toutes = QStringLiteral(" --> TOUTES");
 QStringList imprime(const PlateformeScriptee& p)
 {
     QStringList l;
-    for (const ImpressionEnregistree* imp : p.impressions) {
+    for (const auto& imp : p.impressions) {
         for (const LigneImprimee& i : imp->lignes)
             l << i.texte + u("@%1").arg(i.taille) + (i.gras ? u("g") : u("")) + (i.italique ? u("i") : u(""))
                     + (i.souligne ? u("s") : u(""));

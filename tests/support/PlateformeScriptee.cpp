@@ -1,48 +1,60 @@
 #include "PlateformeScriptee.h"
 
-void ImpressionEnregistree::imprimer(const QStringList& textes, bool finLigne)
-{
-    for (const QString& t : textes) {
+namespace {
+// The printing layer that records into a layer the platform keeps.
+class Enregistreuse : public Impression {
+public:
+    Enregistreuse(std::shared_ptr<ImpressionEnregistree> e, int lignesParPage)
+        : m_e(std::move(e)), m_parPage(lignesParPage)
+    {}
+    void taille(int points) override { m_etat.taille = points; }
+    void gras(bool actif) override { m_etat.gras = actif; }
+    void italique(bool actif) override { m_etat.italique = actif; }
+    void souligne(bool actif) override { m_etat.souligne = actif; }
+    void imprimer(const QStringList& textes, bool finLigne) override
+    {
         // Line breaks inside a text start new lines.
-        QString texte = t;
-        texte.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        const QStringList morceaux = texte.split(QLatin1Char('\n'));
-        for (qsizetype i = 0; i < morceaux.size(); ++i) {
-            if (i > 0)
-                terminerLigne();
-            m_ouverte += morceaux[i];
-            m_ligneOuverte = true;
+        for (const QString& t : textes) {
+            const QStringList morceaux = QString(t).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).split(u'\n');
+            for (qsizetype i = 0; i < morceaux.size(); ++i) {
+                if (i > 0)
+                    terminerLigne();
+                m_ouverte += morceaux[i];
+                m_ligneOuverte = true;
+            }
         }
+        if (finLigne)
+            terminerLigne();
     }
-    if (finLigne)
-        terminerLigne();
-}
-
-void ImpressionEnregistree::ligneVide()
-{
     // Ends the open line; with none open, it is an empty line of its own.
-    terminerLigne();
-}
+    void ligneVide() override { terminerLigne(); }
+    void finDocument() override
+    {
+        if (m_ligneOuverte)
+            terminerLigne();
+        m_e->termine = true;
+    }
 
-void ImpressionEnregistree::terminerLigne()
-{
-    LigneImprimee l = m_etat;
-    l.texte = m_ouverte;
-    if (lignesParPage > 0 && !lignes.isEmpty() && lignes.size() % lignesParPage == 0)
-        pageCommencee(static_cast<int>(lignes.size() / lignesParPage) + 1);
-    lignes.append(l);
-    m_ouverte.clear();
-    m_ligneOuverte = false;
-}
+private:
+    void terminerLigne()
+    {
+        LigneImprimee l = m_etat;
+        l.texte = m_ouverte;
+        const qsizetype n = m_e->lignes.size();
+        if (m_parPage > 0 && n > 0 && n % m_parPage == 0)
+            pageCommencee(static_cast<int>(n / m_parPage) + 1);
+        m_e->lignes.append(l);
+        m_ouverte.clear();
+        m_ligneOuverte = false;
+    }
 
-void ImpressionEnregistree::finDocument()
-{
-    if (m_ligneOuverte)
-        terminerLigne();
-    termine = true;
-}
-
-PlateformeScriptee::~PlateformeScriptee() { qDeleteAll(impressions); }
+    std::shared_ptr<ImpressionEnregistree> m_e;
+    int m_parPage;
+    LigneImprimee m_etat;
+    QString m_ouverte;
+    bool m_ligneOuverte = false;
+};
+} // namespace
 
 Plateforme::Reponse PlateformeScriptee::message(const QString& titre, const QString& texte, Boutons boutons,
                                                 Icone icone)
@@ -70,34 +82,11 @@ std::optional<QString> PlateformeScriptee::dialogueOuvrir(const DialogueFichier&
 
 std::optional<QString> PlateformeScriptee::dialogueEnregistrer(const DialogueFichier& d) { return prochainFichier(d); }
 
-namespace {
-// Hands the recorded layer to the caller while the platform keeps reading it.
-class ImpressionRelais : public Impression {
-public:
-    explicit ImpressionRelais(ImpressionEnregistree* cible) : m_cible(cible)
-    {
-        m_cible->suivrePages([this](int page) { pageCommencee(page); });
-    }
-    void taille(int p) override { m_cible->taille(p); }
-    void gras(bool a) override { m_cible->gras(a); }
-    void italique(bool a) override { m_cible->italique(a); }
-    void souligne(bool a) override { m_cible->souligne(a); }
-    void imprimer(const QStringList& t, bool f) override { m_cible->imprimer(t, f); }
-    void ligneVide() override { m_cible->ligneVide(); }
-    void finDocument() override { m_cible->finDocument(); }
-
-private:
-    ImpressionEnregistree* m_cible;
-};
-} // namespace
-
 std::unique_ptr<Impression> PlateformeScriptee::choisirImprimante(const QString& titre)
 {
     titresImpression.append(titre);
     if (imprimantes.isEmpty() || !imprimantes.dequeue())
         return nullptr;
-    auto* enregistree = new ImpressionEnregistree;
-    enregistree->lignesParPage = lignesParPage;
-    impressions.append(enregistree);
-    return std::make_unique<ImpressionRelais>(enregistree);
+    impressions.append(std::make_shared<ImpressionEnregistree>());
+    return std::make_unique<Enregistreuse>(impressions.last(), lignesParPage);
 }
