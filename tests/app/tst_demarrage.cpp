@@ -70,20 +70,6 @@ private slots:
         QVERIFY(f.LabelTotalrecett->accessibleName().isEmpty() && f.LabelNbRecettList->accessibleName().isEmpty());
     }
 
-    // French order without case, a leading blank first: in the search lists
-    // and the card's.
-    void listesTriees_ordreFrancaisSansCasseBlancDeTeteDAbord()
-    {
-        auto t = std::make_unique<Tables>();
-        remplirTables(*t, {u("tartes"), u("Éclairs"), u("Entrées"), u("abricots"), u("Tartelettes"), u("Zeste")},
-                      {u("Régal")}, {{"a", 1}, {"b", 2}, {"c", 3}, {"d", 4}, {"e", 5}, {"f", 6}});
-        Banc b;
-        Fenetre& f = b.demarrerSur(FichierBase::ecrire(*t));
-        const QStringList tries{u("abricots"), u("Éclairs"), u("Entrées"), u("Tartelettes"), u("tartes"), u("Zeste")};
-        QCOMPARE(entrees(f.ComboRechCat), QStringList{u(" --> TOUTES")} + tries);
-        QCOMPARE(entrees(f.ComboRecettCat), tries);
-    }
-
     // Started on the settings (none: the default base is created without a word; "*" names it; a full path is taken
     // whole, comma included): notes, tooltips, the window's place in twips. "Quitter" and the close box run the same
     // sequence: the save question (any answer but No saves, no answer too), the settings written whatever the

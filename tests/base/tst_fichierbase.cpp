@@ -1,4 +1,4 @@
-// The tables, Windows-1252, numbers, the base file written and read (byte for
+// Windows-1252, numbers, the base file written and read (byte for
 // byte, damaged), and older bases: header, conversion report, counters corrected.
 #include "Outils.h"
 #include "PlateformeScriptee.h"
@@ -48,23 +48,6 @@ class TestFichierBase : public QObject {
 private slots:
     // Every index is checked (the bounds: tables filled below); recounting brings
     // values outside the tables back to 0; emptying keeps the names.
-    void tables_indicesVerifiesRecompteEtVidage()
-    {
-        auto t = std::make_unique<Tables>();
-        for (auto acces : std::initializer_list<std::function<void()>>{
-                 [&] { t->Cat(201); }, [&] { t->Cat(-1); }, [&] { t->SousCat(0, 501); }, [&] { t->Mag(501); },
-                 [&] { t->RecettTexte(33001, 0); }, [&] { t->RecettVal(1, 4); }})
-            QCOMPARE(erreurDe(acces), u("L'indice n'appartient pas à la sélection"));
-        remplirTables(*t, {u("Desserts/Tartes")}, {u("Cuisine")}, {{"Tarte", 1, 1, 1, 1}, {"Hors", 7, 3, 600, 5}});
-        t->CatNbRecett(1) = 40;
-        t->remettreEnCoherence();
-        QCOMPARE(QList<int>({t->CatNbRecett(1), t->SousCatNbRecett(1, 1), t->MagNbRecett(1)}), QList<int>({1, 1, 1}));
-        QCOMPARE(t->RecettVal(2, 0) + t->RecettVal(2, 1) + t->RecettVal(2, 2) + t->RecettVal(2, 3), 0); // none negative
-        t->ViderCompteurs();
-        QCOMPARE(t->NbCat + t->NbMag + t->NbRecett + t->CatNbRecett(1) + t->NbSousCat(1) + t->MagNbRecett(1), 0);
-        QCOMPARE(t->Cat(1) + t->Mag(1), u("DessertsCuisine"));
-    }
-
     void codec_windows1252EtRemplacementSignale()
     {
         const QString texte = u("œ€ÿÐé’…Ÿ");

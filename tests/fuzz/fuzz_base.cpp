@@ -41,14 +41,11 @@ void verifierLecteurDeFichier(const QByteArray& octets)
     f.close();
     const qint64 borne = octets.isEmpty() ? 0 : static_cast<unsigned char>(octets[0]) * 8;
     const Fichiers::Examen examen = Fichiers::examiner(chemin, borne);
-    if (!examen.ordinaire() || examen.tropGrand() != (octets.size() > borne))
+    const bool tropGrand = octets.size() > borne;
+    if (!examen.ordinaire() || examen.tropGrand() != tropGrand || refuse(chemin, borne) != tropGrand)
         std::abort();
-    if (examen.tropGrand()) {
-        if (!refuse(chemin, borne))
-            std::abort();
-    } else if (Fichiers::lire(chemin, borne) != octets) {
+    if (!tropGrand && Fichiers::lire(chemin, borne) != octets)
         std::abort();
-    }
 }
 } // namespace
 
