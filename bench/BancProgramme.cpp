@@ -1,10 +1,9 @@
 #include "BancProgramme.h"
-#include "app/FrmPrincipal.h"
 #include "app/Reglages.h"
 #include "base/Codec.h"
 #include "base/FichierBase.h"
 #include "base/Fichiers.h"
-#include "search/ListeTrouvee.h"
+#include "base/ListeTrouvee.h"
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
@@ -41,64 +40,69 @@ BancProgramme::BancProgramme(const Generateur::Parametres& parametres) : m_gener
 
 BancProgramme::~BancProgramme() = default;
 
-FrmPrincipal& BancProgramme::fen()
-{
-    return *m_programme->fen;
-}
+FrmPrincipal& BancProgramme::fen() { return *m_programme->fen; }
 
-QString BancProgramme::chemin(const QString& nom) const
+QString BancProgramme::chemin(const QString& nom) const { return QDir::toNativeSeparators(m_dossier.filePath(nom)); }
+
+// A control of the main window by its name, as the user's tools find it.
+template <class T>
+T* BancProgramme::controle(const char* nom)
 {
-    return QDir::toNativeSeparators(m_dossier.filePath(nom));
+    T* c = fen().findChild<T*>(QLatin1String(nom));
+    if (!c)
+        echec(QStringLiteral("pas de contrôle ") + QLatin1String(nom));
+    return c;
 }
 
 void BancProgramme::actualiser()
 {
-    p().recherche.CommandRechValider_Click();
+    // What "Actualiser" runs.
+    p().Main();
+}
+
+void BancProgramme::choisirCategorie(int position)
+{
+    controle<QComboBox>("ComboRechCat")->setCurrentIndex(position);
+    p().recherche.RemplirListesRech(RoutinesRecherche::Remplissage::SousCategoriesSeules);
 }
 
 void BancProgramme::sansCritere()
 {
-    FrmPrincipal& f = fen();
-    f.TextRech->clear();
-    f.ComboRechMag->setCurrentIndex(0);
-    f.ComboTeste->setCurrentIndex(0);
-    f.ComboRechCat->setCurrentIndex(0);
-    p().recherche.ComboRechCat_Click();
+    controle<QLineEdit>("TextRech")->clear();
+    controle<QComboBox>("ComboRechMag")->setCurrentIndex(0);
+    controle<QComboBox>("ComboTeste")->setCurrentIndex(0);
+    choisirCategorie(0);
 }
 
 void BancProgramme::texteRecherche(const QString& texte)
 {
     sansCritere();
-    fen().TextRech->setText(texte);
+    controle<QLineEdit>("TextRech")->setText(texte);
 }
 
 void BancProgramme::categorie(int position, int positionSousCategorie)
 {
     sansCritere();
-    FrmPrincipal& f = fen();
-    f.ComboRechCat->setCurrentIndex(position);
-    p().recherche.ComboRechCat_Click();
-    f.ComboRechSousCat->setCurrentIndex(positionSousCategorie);
-    p().recherche.ComboRechSousCat_Click();
+    choisirCategorie(position);
+    controle<QComboBox>("ComboRechSousCat")->setCurrentIndex(positionSousCategorie);
 }
 
 void BancProgramme::magazine(int position)
 {
     sansCritere();
-    fen().ComboRechMag->setCurrentIndex(position);
-    p().recherche.ComboRechMag_Click();
+    controle<QComboBox>("ComboRechMag")->setCurrentIndex(position);
 }
 
 void BancProgramme::montrerRecette(int slot)
 {
     sansCritere();
     actualiser();
-    FrmPrincipal& f = fen();
-    for (int k = 0; k < f.ListTmp.size(); ++k) {
-        if (numeroDeLigne(f.ListTmp[k]) == slot) {
-            f.choisirLigne(k);
-            p().fiche.ListRecettes_Click();
-            if (p().etat.FicheExistante != 1 || p().etat.RecettCourante != slot)
+    const QStringList& lignes = p().trouvees.ListTmp;
+    for (int k = 0; k < lignes.size(); ++k) {
+        if (numeroDeLigne(lignes[k]) == slot) {
+            // Choosing the line shows its recipe, as a click does.
+            fen().recherche().choisirLigne(k);
+            if (!p().etat.fiche.FicheExistante || p().etat.fiche.RecettCourante != slot)
                 echec(QStringLiteral("la fiche ne montre pas la recette %1").arg(slot));
             return;
         }
@@ -106,12 +110,6 @@ void BancProgramme::montrerRecette(int slot)
     echec(QStringLiteral("la recette %1 n'est pas dans la liste").arg(slot));
 }
 
-void BancProgramme::restaurerBase()
-{
-    p().base = *m_generee;
-}
+void BancProgramme::restaurerBase() { p().base = *m_generee; }
 
-int BancProgramme::trouvees()
-{
-    return static_cast<int>(fen().lignesRecettes().size());
-}
+int BancProgramme::trouvees() { return static_cast<int>(p().trouvees.noms.size()); }

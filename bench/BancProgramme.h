@@ -3,9 +3,10 @@
 // temporary program folder that holds a generated base, and driven the way
 // the user drives it: criteria chosen in the search frame, a line of the
 // found list clicked, the card's buttons.
+#include "Generateur.h"
 #include "PlateformeBanc.h"
 #include "app/Programme.h"
-#include "base/Generateur.h"
+#include "search/PanneauRecherche.h"
 #include <QTemporaryDir>
 #include <memory>
 
@@ -42,6 +43,10 @@ public:
     PlateformeBanc plateforme;
 
 private:
+    template <class T>
+    T* controle(const char* nom);
+    void choisirCategorie(int position);
+
     QTemporaryDir m_dossier;
     std::unique_ptr<Tables> m_generee;
     QByteArray m_octets;

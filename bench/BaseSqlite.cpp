@@ -11,10 +11,7 @@ void lier(sqlite3_stmt* instruction, int position, const QString& texte)
     sqlite3_bind_text(instruction, position, utf8.constData(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
 }
 
-void lier(sqlite3_stmt* instruction, int position, int valeur)
-{
-    sqlite3_bind_int(instruction, position, valeur);
-}
+void lier(sqlite3_stmt* instruction, int position, int valeur) { sqlite3_bind_int(instruction, position, valeur); }
 
 void avancer(sqlite3* base, sqlite3_stmt* instruction)
 {
@@ -81,15 +78,9 @@ BaseSqlite::BaseSqlite(const Tables& t)
              "ANALYZE;");
 }
 
-QString BaseSqlite::version()
-{
-    return QString::fromLatin1(sqlite3_libversion());
-}
+QString BaseSqlite::version() { return QString::fromLatin1(sqlite3_libversion()); }
 
-BaseSqlite::~BaseSqlite()
-{
-    sqlite3_close(m_base);
-}
+BaseSqlite::~BaseSqlite() { sqlite3_close(m_base); }
 
 void BaseSqlite::executer(const char* sql)
 {
@@ -113,10 +104,7 @@ BaseSqlite::Requete::Requete(BaseSqlite& base, const QString& condition, QString
                                  + condition + QStringLiteral(" ORDER BY r.nom COLLATE NOCASE, r.slot"));
 }
 
-BaseSqlite::Requete::~Requete()
-{
-    sqlite3_finalize(m_instruction);
-}
+BaseSqlite::Requete::~Requete() { sqlite3_finalize(m_instruction); }
 
 int BaseSqlite::Requete::executer()
 {
@@ -126,7 +114,7 @@ int BaseSqlite::Requete::executer()
     while (sqlite3_step(m_instruction) == SQLITE_ROW) {
         const auto* nom = reinterpret_cast<const char*>(sqlite3_column_text(m_instruction, 0));
         lignes << QString::fromUtf8(nom, sqlite3_column_bytes(m_instruction, 0)) + QChar(0xFF)
-                      + QString::number(sqlite3_column_int(m_instruction, 1));
+                + QString::number(sqlite3_column_int(m_instruction, 1));
     }
     sqlite3_reset(m_instruction);
     return static_cast<int>(lignes.size());

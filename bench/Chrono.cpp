@@ -1,8 +1,8 @@
 #include "Chrono.h"
-#include <sys/resource.h>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <sys/resource.h>
 
 Mesure mesurer(int essais, const std::function<void()>& corps, const std::function<void()>& preparer)
 {
@@ -26,8 +26,8 @@ Mesure mesurer(int essais, const std::function<void()>& corps, const std::functi
     return m;
 }
 
-void Registre::ajouter(const QString& nom, double cibleMs, std::function<void()> corps,
-                       std::function<void()> preparer, int essais)
+void Registre::ajouter(const QString& nom, double cibleMs, std::function<void()> corps, std::function<void()> preparer,
+                       int essais)
 {
     m_operations.push_back({nom, cibleMs, std::move(corps), std::move(preparer), essais, {}});
 }
@@ -40,13 +40,14 @@ void ligneTableau(const QString& premiere, const QString& reste, int largeur)
 
 int Registre::executer(int essais, const QString& filtre)
 {
-    ligneTableau(QStringLiteral("Opération"), QStringLiteral("%1%2%3%4%5  %6")
-                                                  .arg(QStringLiteral("essais"), 7)
-                                                  .arg(QStringLiteral("médiane ms"), 12)
-                                                  .arg(QStringLiteral("min"), 9)
-                                                  .arg(QStringLiteral("max"), 9)
-                                                  .arg(QStringLiteral("cible"), 8)
-                                                  .arg(QStringLiteral("résultat")));
+    ligneTableau(QStringLiteral("Opération"),
+                 QStringLiteral("%1%2%3%4%5  %6")
+                     .arg(QStringLiteral("essais"), 7)
+                     .arg(QStringLiteral("médiane ms"), 12)
+                     .arg(QStringLiteral("min"), 9)
+                     .arg(QStringLiteral("max"), 9)
+                     .arg(QStringLiteral("cible"), 8)
+                     .arg(QStringLiteral("résultat")));
     int manquees = 0;
     for (Operation& op : m_operations) {
         if (!op.nom.contains(filtre, Qt::CaseInsensitive))
@@ -57,13 +58,16 @@ int Registre::executer(int essais, const QString& filtre)
         const bool avecCible = op.cibleMs >= 0;
         const bool ok = !avecCible || m.mediane <= op.cibleMs;
         manquees += !ok;
-        ligneTableau(op.nom, QStringLiteral("%1%2%3%4%5  %6")
-                                 .arg(n, 7)
-                                 .arg(m.mediane, 12, 'f', 2)
-                                 .arg(m.min, 9, 'f', 2)
-                                 .arg(m.max, 9, 'f', 2)
-                                 .arg(avecCible ? QString::number(op.cibleMs) : QStringLiteral("—"), 8)
-                                 .arg(!avecCible ? QString() : ok ? QStringLiteral("OK") : QStringLiteral("MANQUÉ")));
+        ligneTableau(op.nom,
+                     QStringLiteral("%1%2%3%4%5  %6")
+                         .arg(n, 7)
+                         .arg(m.mediane, 12, 'f', 2)
+                         .arg(m.min, 9, 'f', 2)
+                         .arg(m.max, 9, 'f', 2)
+                         .arg(avecCible ? QString::number(op.cibleMs) : QStringLiteral("—"), 8)
+                         .arg(!avecCible ? QString()
+                                  : ok   ? QStringLiteral("OK")
+                                         : QStringLiteral("MANQUÉ")));
     }
     return manquees;
 }

@@ -22,8 +22,8 @@ public:
     // preparer runs before each timed run, untimed (fresh tables, a file in
     // place); corps is what is timed. essais, when given, replaces the number
     // of runs of the whole table (for the operations that take seconds).
-    void ajouter(const QString& nom, double cibleMs, std::function<void()> corps,
-                 std::function<void()> preparer = {}, int essais = 0);
+    void ajouter(const QString& nom, double cibleMs, std::function<void()> corps, std::function<void()> preparer = {},
+                 int essais = 0);
 
     // Runs every operation 'essais' times (after one untimed warm-up run) and
     // prints the table as it goes. Returns the number of missed targets.

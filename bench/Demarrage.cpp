@@ -1,14 +1,14 @@
 #include "Demarrage.h"
 #include "BancProgramme.h"
-#include <sys/wait.h>
-#include <fcntl.h>
-#include <spawn.h>
 #include <chrono>
 #include <cstdlib>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
 
 extern char** environ;
 
-Demarrage demarrer(const QString& executable, const QString& dossier)
+MesureDemarrage demarrer(const QString& executable, const QString& dossier)
 {
     // The child's output goes to a file of the folder: its one line is the
     // number of recipes it loaded.
@@ -37,7 +37,7 @@ Demarrage demarrer(const QString& executable, const QString& dossier)
               + QLatin1Char(')'));
     const auto fin = std::chrono::steady_clock::now();
 
-    Demarrage d;
+    MesureDemarrage d;
     d.ms = std::chrono::duration<double, std::milli>(fin - debut).count();
     long pointeKo = -1;
     if (FILE* f = std::fopen(sortie.constData(), "r")) {

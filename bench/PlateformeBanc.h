@@ -1,6 +1,6 @@
 #pragma once
+#include "PlateformeScriptee.h"
 #include "platform/ImpressionQt.h"
-#include "platform/PlateformeScriptee.h"
 
 // The scripted platform, except that its printer dialog is always confirmed
 // and prints to a PDF file through the real printing layer.

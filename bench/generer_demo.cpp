@@ -4,10 +4,10 @@
 // Usage: generer_demo <folder> [--complete]
 // With --complete the base is the benchmark's full base (33,000 recipes): a
 // folder in which to profile the start-up.
+#include "Generateur.h"
 #include "base/Codec.h"
 #include "base/FichierBase.h"
 #include "base/Fichiers.h"
-#include "base/Generateur.h"
 #include "base/Tables.h"
 #include "platform/ErreurExecution.h"
 #include <QCoreApplication>

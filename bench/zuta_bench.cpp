@@ -10,7 +10,6 @@
 #include "BaseSqlite.h"
 #include "Chrono.h"
 #include "Demarrage.h"
-#include "app/FrmPrincipal.h"
 #include "app/Reglages.h"
 #include "base/Codec.h"
 #include "base/Conversion.h"
@@ -54,15 +53,19 @@ QString chargeMachine()
 void ajouterFichiers(Registre& registre, BancProgramme& banc)
 {
     Programme& p = banc.p();
-    registre.ajouter(Lecture, 40, [&p] { p.bases.LireBase(); }, [&] {
-        if (p.base.NbRecett != banc.generee().NbRecett || p.etat.BaseLueAvecErreurs)
-            echec(QStringLiteral("la base ne se relit pas"));
-        p.base.ViderCompteurs();
-    });
-    registre.ajouter(Ecriture, 40, [&p] { p.bases.EcrireBase(); }, [&] {
-        if (Fichiers::lire(banc.cheminBase(), Fichiers::TailleMaxBase) != banc.octets())
-            echec(QStringLiteral("la base écrite diffère de la base générée"));
-    });
+    registre.ajouter(
+        Lecture, 40, [&p] { p.bases.LireBase(); },
+        [&] {
+            if (p.base.NbRecett != banc.generee().NbRecett || p.bases.document.lueAvecErreurs())
+                echec(QStringLiteral("la base ne se relit pas"));
+            p.base.ViderCompteurs();
+        });
+    registre.ajouter(
+        Ecriture, 40, [&p] { p.bases.EcrireBase(); },
+        [&] {
+            if (Fichiers::lire(banc.cheminBase(), Fichiers::TailleMaxBase) != banc.octets())
+                echec(QStringLiteral("la base écrite diffère de la base générée"));
+        });
 }
 
 void ajouterRecherches(Registre& registre, BancProgramme& banc)
@@ -78,11 +81,14 @@ void ajouterRecherches(Registre& registre, BancProgramme& banc)
 void ajouterFiche(Registre& registre, BancProgramme& banc)
 {
     Programme& p = banc.p();
-    registre.ajouter(Validation, 20, [&p] { p.fiche.ValiderRecette(); }, [&banc] { banc.montrerRecette(1000); });
-    registre.ajouter(Suppression, 25, [&p] { p.fiche.SupprimerRecette(); }, [&banc] {
-        banc.restaurerBase();
-        banc.montrerRecette(1);
-    });
+    registre.ajouter(
+        Validation, 20, [&p] { p.fiche.ValiderRecette(); }, [&banc] { banc.montrerRecette(1000); });
+    registre.ajouter(
+        Suppression, 25, [&p] { p.fiche.SupprimerRecette(); },
+        [&banc] {
+            banc.restaurerBase();
+            banc.montrerRecette(1);
+        });
 }
 
 void ajouterSorties(Registre& registre, BancProgramme& banc)
@@ -94,41 +100,48 @@ void ajouterSorties(Registre& registre, BancProgramme& banc)
         banc.actualiser();
         banc.plateforme.ouverts.clear();
     };
-    registre.ajouter(Index, 60, [&p] { p.sorties.CreerIndex(); }, apresActualisation);
-    registre.ajouter(ImpressionPdf, Registre::SansCible, [&p] { p.sorties.ImprimerListe(); }, apresActualisation, 3);
+    registre.ajouter(
+        Index, 60, [&p] { p.sorties.CreerIndex(); }, apresActualisation);
+    registre.ajouter(
+        ImpressionPdf, Registre::SansCible, [&p] { p.sorties.ImprimerListe(false); }, apresActualisation, 3);
 }
 
 void ajouterConversions(Registre& registre, BancProgramme& banc, Tables& convertie)
 {
     const QString ancien = Generateur::texteAncien(banc.generee(), Generateur::FormatAncien::SansEntete, 12);
     const QString garde = Conversion::cheminGarde(banc.cheminBase());
-    registre.ajouter(ConversionTexte, 150, [ancien, garde, &banc, &convertie] {
-        if (!Conversion::convertir(ancien, Conversion::Genre::SansEntete, convertie, banc.cheminBase(), garde).lue)
-            echec(QStringLiteral("la base ancienne générée ne se convertit pas"));
-    }, [&convertie] { convertie.ViderCompteurs(); });
+    registre.ajouter(
+        ConversionTexte, 150,
+        [ancien, garde, &banc, &convertie] {
+            if (!Conversion::convertir(ancien, Conversion::Genre::SansEntete, convertie, banc.cheminBase(), garde).lue)
+                echec(QStringLiteral("la base ancienne générée ne se convertit pas"));
+        },
+        [&convertie] { convertie.ViderCompteurs(); });
 
     const QByteArray octetsV12 =
         Codec::encoder(Generateur::texteAncien(banc.generee(), Generateur::FormatAncien::V12, 12));
     Programme& p = banc.p();
-    registre.ajouter(ConversionFichier, 150, [&p] { p.bases.LireBase(); }, [&banc, &p, octetsV12] {
-        Fichiers::ecrireSur(banc.cheminBase(), octetsV12);
-        p.base.ViderCompteurs();
-    });
+    registre.ajouter(
+        ConversionFichier, 150, [&p] { p.bases.LireBase(); },
+        [&banc, &p, octetsV12] {
+            Fichiers::ecrireSur(banc.cheminBase(), octetsV12);
+            p.base.ViderCompteurs();
+        });
 }
 
 // The start-up runs in a folder of its own holding the full base and the
 // settings of a program that has been used before.
-void ajouterDemarrage(Registre& registre, BancProgramme& banc, const QTemporaryDir& dossier, Demarrage& dernier)
+void ajouterDemarrage(Registre& registre, BancProgramme& banc, const QTemporaryDir& dossier, MesureDemarrage& dernier)
 {
     Fichiers::ecrireSur(dossier.filePath(Reglages::BaseParDefaut), banc.octets());
     Fichiers::ecrireSur(dossier.filePath(Reglages::NomFichier), QByteArray(" 0 \r\n 1 \r\n 1500 \r\n 1500 \r\n*\r\n"));
     const QString executable = QApplication::applicationDirPath() + QStringLiteral("/demarrage");
-    registre.ajouter(Demarrer, 400, [&dernier, executable, &dossier] {
-        dernier = demarrer(executable, dossier.path());
-    }, [&dernier, &banc] {
-        if (dernier.recettes != -1 && dernier.recettes != banc.generee().NbRecett)
-            echec(QStringLiteral("le démarrage n'a pas chargé la base complète"));
-    });
+    registre.ajouter(
+        Demarrer, 400, [&dernier, executable, &dossier] { dernier = demarrer(executable, dossier.path()); },
+        [&dernier, &banc] {
+            if (dernier.recettes != -1 && dernier.recettes != banc.generee().NbRecett)
+                echec(QStringLiteral("le démarrage n'a pas chargé la base complète"));
+        });
 }
 
 // After the table: every operation left the program as it should.
@@ -158,24 +171,33 @@ Echelle mesurerEchelle(BancProgramme& banc, int essais)
 {
     Programme& p = banc.p();
     Echelle e{p.base.NbRecett, {}, {}, {}};
-    e.actualisation = mesurer(essais, [&banc] { banc.actualiser(); }, [&banc] { banc.sansCritere(); });
-    e.texte = mesurer(essais, [&banc] { banc.actualiser(); }, [&banc] { banc.texteRecherche(TexteCherche); });
-    e.index = mesurer(essais, [&p] { p.sorties.CreerIndex(); }, [&banc] {
-        banc.sansCritere();
-        banc.actualiser();
-        banc.plateforme.ouverts.clear();
-    });
+    e.actualisation = mesurer(
+        essais, [&banc] { banc.actualiser(); }, [&banc] { banc.sansCritere(); });
+    e.texte = mesurer(
+        essais, [&banc] { banc.actualiser(); }, [&banc] { banc.texteRecherche(TexteCherche); });
+    e.index = mesurer(
+        essais, [&p] { p.sorties.CreerIndex(); },
+        [&banc] {
+            banc.sansCritere();
+            banc.actualiser();
+            banc.plateforme.ouverts.clear();
+        });
     return e;
 }
 
 void afficherEchelles(const std::vector<Echelle>& echelles)
 {
     std::printf("\nCroissance avec la taille de la base (médianes ; × = coût par recette rapporté à 1 000 recettes)\n");
-    ligneTableau(QStringLiteral("Recettes"), QStringLiteral("%1%2%3%4%5%6%7")
-                                                 .arg(QStringLiteral("actualis. ms"), 14).arg(QStringLiteral("×"), 7)
-                                                 .arg(QStringLiteral("texte ms"), 12).arg(QStringLiteral("×"), 7)
-                                                 .arg(QStringLiteral("index ms"), 12).arg(QStringLiteral("×"), 7)
-                                                 .arg(QStringLiteral("n log n ×"), 12), 10);
+    ligneTableau(QStringLiteral("Recettes"),
+                 QStringLiteral("%1%2%3%4%5%6%7")
+                     .arg(QStringLiteral("actualis. ms"), 14)
+                     .arg(QStringLiteral("×"), 7)
+                     .arg(QStringLiteral("texte ms"), 12)
+                     .arg(QStringLiteral("×"), 7)
+                     .arg(QStringLiteral("index ms"), 12)
+                     .arg(QStringLiteral("×"), 7)
+                     .arg(QStringLiteral("n log n ×"), 12),
+                 10);
     const Echelle& base = echelles.front();
     const auto rapport = [&](double ms, double msBase, int n) { return (ms / n) / (msBase / base.recettes); };
     for (const Echelle& e : echelles) {
@@ -204,54 +226,59 @@ struct Comparaison {
 
 void comparerSqlite(BancProgramme& banc, const Registre& registre, int essais)
 {
-    FrmPrincipal& f = banc.fen();
+    using Critere = PanneauRecherche::Critere;
+    const PanneauRecherche& rech = banc.fen().recherche();
     banc.categorie(1, 1);
-    const QString categorie = f.ComboRechCat->currentText();
-    const QString sousCategorie = f.ComboRechSousCat->currentText();
+    const QString categorie = rech.texte(Critere::Categorie);
+    const QString sousCategorie = rech.texte(Critere::SousCategorie);
     banc.magazine(1);
-    const QString magazine = f.ComboRechMag->currentText();
+    const QString magazine = rech.texte(Critere::Magazine);
 
     BaseSqlite sqlite(banc.generee());
     const QString like = QStringLiteral("%") + TexteCherche + QStringLiteral("%");
     const std::vector<Comparaison> comparaisons = {
         {SansCritere, QStringLiteral("1"), {}, [&banc] { banc.sansCritere(); }},
         {Texte + QStringLiteral(" « ") + TexteCherche + QStringLiteral(" »"),
-         QStringLiteral("(r.nom LIKE ?1 OR r.numero LIKE ?1 OR r.notes LIKE ?1 OR r.page LIKE ?1)"), {like},
+         QStringLiteral("(r.nom LIKE ?1 OR r.numero LIKE ?1 OR r.notes LIKE ?1 OR r.page LIKE ?1)"),
+         {like},
          [&banc] { banc.texteRecherche(TexteCherche); }},
-        {Categorie, QStringLiteral("c.nom = ?1 AND s.nom = ?2"), {categorie, sousCategorie},
+        {Categorie,
+         QStringLiteral("c.nom = ?1 AND s.nom = ?2"),
+         {categorie, sousCategorie},
          [&banc] { banc.categorie(1, 1); }},
         {Magazine, QStringLiteral("m.nom = ?1"), {magazine}, [&banc] { banc.magazine(1); }},
     };
 
     std::printf("\nCôte à côte avec SQLite %s (base en mémoire, requête + lecture de toutes les lignes)\n",
                 BaseSqlite::version().toUtf8().constData());
-    std::printf("Zuta : l'actualisation entière (listes de critères, fiche vide comprises) et la recherche seule\n"
-                "(Rechercher : filtre, liste trouvée dans l'ordre des noms, compteurs). Rapports > 1 : Zuta plus rapide.\n");
-    ligneTableau(QStringLiteral("Recherche"), QStringLiteral("%1%2%3%4%5%6")
-                                                  .arg(QStringLiteral("actualis. ms"), 13)
-                                                  .arg(QStringLiteral("seule ms"), 10)
-                                                  .arg(QStringLiteral("SQLite ms"), 11)
-                                                  .arg(QStringLiteral("SQLite/actualis."), 18)
-                                                  .arg(QStringLiteral("SQLite/seule"), 14)
-                                                  .arg(QStringLiteral("trouvées Zuta / SQLite"), 24));
+    std::printf(
+        "Zuta : l'actualisation entière (listes de critères, fiche vide comprises) et la recherche seule\n"
+        "(Rechercher : filtre, liste trouvée dans l'ordre des noms, compteurs). Rapports > 1 : Zuta plus rapide.\n");
+    ligneTableau(QStringLiteral("Recherche"),
+                 QStringLiteral("%1%2%3%4%5%6")
+                     .arg(QStringLiteral("actualis. ms"), 13)
+                     .arg(QStringLiteral("seule ms"), 10)
+                     .arg(QStringLiteral("SQLite ms"), 11)
+                     .arg(QStringLiteral("SQLite/actualis."), 18)
+                     .arg(QStringLiteral("SQLite/seule"), 14)
+                     .arg(QStringLiteral("trouvées Zuta / SQLite"), 24));
     Programme& p = banc.p();
     for (const Comparaison& c : comparaisons) {
         BaseSqlite::Requete requete(sqlite, c.condition, c.parametres);
         const Mesure m = mesurer(essais, [&requete] { requete.executer(); });
         c.criteres();
         banc.actualiser();
-        const Mesure seule = mesurer(essais, [&p] { p.recherche.Rechercher(); }, [&f] {
-            f.definirLignesRecettes({});
-            f.ListTmp.clear();
-        });
+        const Mesure seule = mesurer(
+            essais, [&p] { p.recherche.Rechercher(); }, [&p] { p.recherche.viderListes(); });
         const Mesure nous = registre.resultat(c.nom);
-        ligneTableau(c.nom, QStringLiteral("%1%2%3%4%5%6")
-                                .arg(nous.mediane, 13, 'f', 2)
-                                .arg(seule.mediane, 10, 'f', 2)
-                                .arg(m.mediane, 11, 'f', 2)
-                                .arg(m.mediane / nous.mediane, 18, 'f', 1)
-                                .arg(m.mediane / seule.mediane, 14, 'f', 1)
-                                .arg(QStringLiteral("%1 / %2").arg(banc.trouvees()).arg(requete.lignes.size()), 24));
+        ligneTableau(c.nom,
+                     QStringLiteral("%1%2%3%4%5%6")
+                         .arg(nous.mediane, 13, 'f', 2)
+                         .arg(seule.mediane, 10, 'f', 2)
+                         .arg(m.mediane, 11, 'f', 2)
+                         .arg(m.mediane / nous.mediane, 18, 'f', 1)
+                         .arg(m.mediane / seule.mediane, 14, 'f', 1)
+                         .arg(QStringLiteral("%1 / %2").arg(banc.trouvees()).arg(requete.lignes.size()), 24));
     }
 }
 
@@ -285,7 +312,7 @@ int main(int argc, char** argv)
 
     auto convertie = std::make_unique<Tables>();
     QTemporaryDir dossierDemarrage;
-    Demarrage demarrage;
+    MesureDemarrage demarrage;
     Registre registre;
     ajouterFichiers(registre, complet);
     ajouterRecherches(registre, complet);
@@ -318,7 +345,8 @@ int main(int argc, char** argv)
 
     std::printf("\nCharge moyenne : %s au départ, %s à la fin (%d cœurs)\n", chargeAvant.toUtf8().constData(),
                 chargeMachine().toUtf8().constData(), QThread::idealThreadCount());
-    std::printf("%s\n", manquees == 0 ? "Toutes les cibles sont tenues."
-                                      : QStringLiteral("%1 cible(s) manquée(s).").arg(manquees).toUtf8().constData());
+    std::printf("%s\n",
+                manquees == 0 ? "Toutes les cibles sont tenues."
+                              : QStringLiteral("%1 cible(s) manquée(s).").arg(manquees).toUtf8().constData());
     return manquees == 0 ? 0 : 1;
 }

@@ -1,10 +1,10 @@
 #pragma once
 // A fresh program in a temporary program folder, driven by the scripted
-// platform: the common ground of the widget tests.
+// platform: the common ground of the widget tests. The main window's controls
+// are found by their names, as the user's tools find them.
 #include "Outils.h"
-#include "app/FrmPrincipal.h"
+#include "PlateformeScriptee.h"
 #include "app/Programme.h"
-#include "platform/PlateformeScriptee.h"
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,13 +16,69 @@
 #include <QPushButton>
 #include <QStringListModel>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <memory>
+
+// The main window and its controls, each under its name in the program.
+struct Fenetre {
+    explicit Fenetre(FrmPrincipal& f) : fen(&f) {}
+    template <class T>
+    T* controle(const char* nom) const
+    {
+        T* c = fen->findChild<T*>(QLatin1String(nom));
+        if (!c)
+            qFatal("no control %s", nom);
+        return c;
+    }
+
+    FrmPrincipal* fen;
+    QPushButton* CommandNouvelle = controle<QPushButton>("CommandNouvelle");
+    QPushButton* CommandCharger = controle<QPushButton>("CommandCharger");
+    QPushButton* CommandIndex = controle<QPushButton>("CommandIndex");
+    QPushButton* CommandImpr = controle<QPushButton>("CommandImpr");
+    QCheckBox* CheckNotes = controle<QCheckBox>("CheckNotes");
+    QPushButton* CommandAide = controle<QPushButton>("CommandAide");
+    QPushButton* CommandQuitter = controle<QPushButton>("CommandQuitter");
+    QLabel* Image1 = controle<QLabel>("Image1");
+    QLabel* Image2 = controle<QLabel>("Image2");
+    QGroupBox* FrameRech = controle<QGroupBox>("FrameRech");
+    QComboBox* ComboRechCat = controle<QComboBox>("ComboRechCat");
+    QComboBox* ComboRechSousCat = controle<QComboBox>("ComboRechSousCat");
+    QComboBox* ComboRechMag = controle<QComboBox>("ComboRechMag");
+    QComboBox* ComboTeste = controle<QComboBox>("ComboTeste");
+    QLineEdit* TextRech = controle<QLineEdit>("TextRech");
+    QPushButton* CommandRechValider = controle<QPushButton>("CommandRechValider");
+    QListView* ListRecettes = controle<QListView>("ListRecettes");
+    QLabel* LabelTotalrecett = controle<QLabel>("LabelTotalrecett");
+    QLabel* LabelNbRecettList = controle<QLabel>("LabelNbRecettList");
+    QGroupBox* FrameFiche = controle<QGroupBox>("FrameFiche");
+    QLineEdit* TextRecettNom = controle<QLineEdit>("TextRecettNom");
+    QComboBox* ComboRecettCat = controle<QComboBox>("ComboRecettCat");
+    QComboBox* ComboRecettSousCat = controle<QComboBox>("ComboRecettSousCat");
+    QComboBox* ComboRecettMag = controle<QComboBox>("ComboRecettMag");
+    QLineEdit* TextRecettNumero = controle<QLineEdit>("TextRecettNumero");
+    QLineEdit* TextRecettPage = controle<QLineEdit>("TextRecettPage");
+    QPlainTextEdit* TextRecettComment = controle<QPlainTextEdit>("TextRecettComment");
+    QCheckBox* CheckRecettTeste = controle<QCheckBox>("CheckRecettTeste");
+    QPushButton* CommandRecettNouvelle = controle<QPushButton>("CommandRecettNouvelle");
+    QPushButton* CommandRecettValider = controle<QPushButton>("CommandRecettValider");
+    QPushButton* CommandRecettSuppr = controle<QPushButton>("CommandRecettSuppr");
+    QPushButton* CommandRecettImpr = controle<QPushButton>("CommandRecettImpr");
+    QCheckBox* CheckSaisie = controle<QCheckBox>("CheckSaisie");
+
+    // The lines of the found list as shown, and the one chosen (-1: none).
+    QStringList lignesRecettes() const { return modele()->stringList(); }
+    int ligneChoisie() const { return fen->recherche().ligneChoisie().value_or(-1); }
+    QPushButton* boutonParDefaut() const { return fen->parDefaut().bouton(); }
+    QStringListModel* modele() const { return qobject_cast<QStringListModel*>(ListRecettes->model()); }
+};
 
 class Banc {
 public:
     Banc() : m_ancien(QDir::currentPath()) { QDir::setCurrent(m_dossier.path()); }
     ~Banc()
     {
+        m_fenetre.reset();
         programme.reset();
         QDir::setCurrent(m_ancien);
     }
@@ -51,16 +107,22 @@ public:
         ecrire(u("Zuta.ini"), u(" %1 \r\n %2 \r\n 1500 \r\n 1500 \r\n%3\r\n").arg(notes).arg(bulles).arg(base));
     }
 
-    // Builds the program and runs its start-up.
-    FrmPrincipal& demarrer()
+    // Builds the program and runs its start-up; each showing of the progress
+    // window is recorded.
+    Fenetre& demarrer()
     {
         programme = std::make_unique<Programme>(plateforme);
+        QObject::connect(&programme->progression, &FenetreProgression::montree,
+                         [this](const QString& titre, const QString& texte, const QRect& cadre) {
+                             progressions.append({titre, texte, cadre});
+                         });
+        m_fenetre = std::make_unique<Fenetre>(*programme->fen);
         programme->Main();
-        return *programme->fen;
+        return *m_fenetre;
     }
 
     // Starts on a base file of the folder, written first with the given bytes.
-    FrmPrincipal& demarrerSurFichier(const QByteArray& octets, const QString& nom = u("Recettes.don"))
+    Fenetre& demarrerSurFichier(const QByteArray& octets, const QString& nom = u("Recettes.don"))
     {
         ecrireOctets(nom, octets);
         reglages(chemin(nom));
@@ -68,7 +130,7 @@ public:
     }
 
     // Starts on the given base text, the window active and no box pending.
-    FrmPrincipal& demarrerSur(const QString& base)
+    Fenetre& demarrerSur(const QString& base)
     {
         demarrerSurFichier(Codec::encoder(base));
         activer();
@@ -78,13 +140,13 @@ public:
 
     void activer()
     {
-        fen().activateWindow();
-        QApplication::setActiveWindow(&fen());
-        QVERIFY(QTest::qWaitForWindowActive(&fen()));
+        fen().fen->activateWindow();
+        QApplication::setActiveWindow(fen().fen);
+        QVERIFY(QTest::qWaitForWindowActive(fen().fen));
     }
 
     Programme& p() { return *programme; }
-    FrmPrincipal& fen() { return *programme->fen; }
+    Fenetre& fen() { return *m_fenetre; }
 
     // Texts of the boxes shown so far, then forgets them.
     QStringList boites()
@@ -101,9 +163,25 @@ public:
     // "Actualiser" still works and shows the base in memory.
     void verifierUtilisable(int recettes)
     {
-        QVERIFY(fen().isVisible() && fen().isEnabled());
+        QVERIFY(fen().fen->isVisible() && fen().fen->isEnabled());
         fen().CommandRechValider->click();
         QCOMPARE(fen().LabelTotalrecett->text(), u("Recettes totales : %1").arg(recettes));
+    }
+
+    // Each showing of the progress window: its texts and its place.
+    struct Progression {
+        QString titre;
+        QString texte;
+        QRect cadre;
+    };
+    QList<Progression> progressions;
+    // As "title / label".
+    QStringList titresProgression() const
+    {
+        QStringList t;
+        for (const auto& pr : progressions)
+            t << pr.titre + u(" / ") + pr.texte;
+        return t;
     }
 
     PlateformeScriptee plateforme;
@@ -112,6 +190,7 @@ public:
 private:
     QTemporaryDir m_dossier;
     QString m_ancien;
+    std::unique_ptr<Fenetre> m_fenetre;
 };
 
 // The entries of a list, in order.
@@ -124,7 +203,10 @@ inline QStringList entrees(const QComboBox* liste)
 }
 
 // The two counters under the found list.
-inline QString compteurs(const FrmPrincipal& f) { return f.LabelTotalrecett->text() + u(" / ") + f.LabelNbRecettList->text(); }
+inline QString compteurs(const Fenetre& f)
+{
+    return f.LabelTotalrecett->text() + u(" / ") + f.LabelNbRecettList->text();
+}
 
 // A choice in a search list with the keyboard, as the user makes it.
 inline void choisirAuClavier(QComboBox* liste, const QString& texte)
@@ -142,10 +224,10 @@ inline void choisirAuClavier(QComboBox* liste, const QString& texte)
 inline void entree() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); }
 
 // A click on line k of the found list.
-inline void cliquerLigne(FrmPrincipal& f, int k)
+inline void cliquerLigne(Fenetre& f, int k)
 {
-    f.ListRecettes->scrollTo(f.ModeleRecettes->index(k));
-    const QRect zone = f.ListRecettes->visualRect(f.ModeleRecettes->index(k));
+    f.ListRecettes->scrollTo(f.modele()->index(k));
+    const QRect zone = f.ListRecettes->visualRect(f.modele()->index(k));
     QTest::mouseClick(f.ListRecettes->viewport(), Qt::LeftButton, {}, zone.center());
 }
 
@@ -181,20 +263,11 @@ inline void saisir(QWidget* champ, const QString& texte)
 
 // Types a recipe into the card, field after field as the user does: name,
 // category, sub-category, magazine, number, page, notes (empty ones skipped).
-inline void saisirFiche(FrmPrincipal& f, const QStringList& champs)
+inline void saisirFiche(Fenetre& f, const QStringList& champs)
 {
     const QList<QWidget*> w{f.TextRecettNom,    f.ComboRecettCat, f.ComboRecettSousCat, f.ComboRecettMag,
                             f.TextRecettNumero, f.TextRecettPage, f.TextRecettComment};
     for (int i = 0; i < champs.size(); ++i)
         if (!champs[i].isEmpty())
             saisir(w[i], champs[i]);
-}
-
-// The progress windows shown so far, as "title / label".
-inline QStringList titresProgression(const Programme& p)
-{
-    QStringList t;
-    for (const auto& pr : p.bases.progressions)
-        t << pr.titre + u(" / ") + pr.texte;
-    return t;
 }

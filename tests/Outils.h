@@ -35,7 +35,7 @@ inline QString nomAffiche(const QString& chemin) { return u("« ") + QDir::toNat
 inline QString pasEcrit(const QString& raison, const QString& chemin)
 {
     return raison + u("\n\nLe fichier ") + nomAffiche(chemin)
-           + u(" n'a pas pu être écrit ; son contenu précédent est intact.");
+        + u(" n'a pas pu être écrit ; son contenu précédent est intact.");
 }
 
 // The description of the error a call raises, or "" when it raises none.
@@ -56,8 +56,8 @@ inline QStringList recetteTexte(const char* numero, int c, const char* page, int
                                 const char* nom, int teste = 0)
 {
     const auto cite = [](const char* t) { return QLatin1Char('"') + u(t) + QLatin1Char('"'); };
-    return {cite(numero), QString::number(c), cite(page), QString::number(s), cite(notes), QString::number(m),
-            cite(nom),    QString::number(teste)};
+    return {cite(numero), QString::number(c), cite(page), QString::number(s),
+            cite(notes),  QString::number(m), cite(nom),  QString::number(teste)};
 }
 
 // A recipe put straight into the tables; remettreEnCoherence() then recounts.

@@ -1,100 +1,31 @@
 #pragma once
-#include <QStringList>
+#include "platform/BoutonParDefaut.h"
+#include "platform/FiltreAnnuler.h"
 #include <QWidget>
 #include <functional>
 
+class ImagesApropos;
+class PanneauFiche;
+class PanneauRecherche;
 class QCheckBox;
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QListView;
-class QPlainTextEdit;
 class QPushButton;
-class QStringListModel;
-class QTimer;
-class Collation;
 
-// The main window and its controls. Each control's member and objectName is
-// its name in the program. The window holds no logic: the routines connect
-// their handlers to these controls.
+// The main window: the row of base-level commands with the About pictures,
+// the search panel with the found list, and the card panel. It puts them
+// together; the routines of each feature work on their own panel.
 class FrmPrincipal : public QWidget {
     Q_OBJECT
 public:
-    explicit FrmPrincipal(const Collation& collation);
+    FrmPrincipal();
     ~FrmPrincipal() override;
 
-    // Base-level commands and switches.
-    QPushButton* CommandNouvelle;
-    QPushButton* CommandCharger;
-    QPushButton* CommandIndex;
-    QPushButton* CommandImpr;
-    QCheckBox* CheckNotes;
-    QPushButton* CommandAide;
-    QPushButton* CommandQuitter;
-    QLabel* Image1;
-    QLabel* Image2;
-    QTimer* Timer1;
+    PanneauRecherche& recherche() { return *m_recherche; }
+    PanneauFiche& fiche() { return *m_fiche; }
+    ImagesApropos& images() { return *m_images; }
+    BoutonParDefaut& parDefaut() { return m_parDefaut; }
 
-    // Search frame.
-    QGroupBox* FrameRech;
-    QLabel* LabelRechCat;
-    QComboBox* ComboRechCat;
-    QLabel* LabelRechSousCat;
-    QComboBox* ComboRechSousCat;
-    QLabel* LabelRechMag;
-    QComboBox* ComboRechMag;
-    QLabel* LabelTeste;
-    QComboBox* ComboTeste;
-    QLabel* LabelRechTexte;
-    QLineEdit* TextRech;
-    QPushButton* CommandRechValider;
-
-    // Found list. ListTmp and ListIndex are the hidden working lists: the
-    // found lines with their slot numbers, and the index's key lines.
-    QLabel* LabelListRecettes;
-    QListView* ListRecettes;
-    QStringListModel* ModeleRecettes;
-    QLabel* LabelTotalrecett;
-    QLabel* LabelNbRecettList;
-    QStringList ListTmp;
-    QStringList ListIndex;
-
-    // Recipe card.
-    QGroupBox* FrameFiche;
-    QLabel* LabelRecettNom;
-    QLineEdit* TextRecettNom;
-    QLabel* LabelRecettCat;
-    QComboBox* ComboRecettCat;
-    QLabel* LabelRecettSousCat;
-    QComboBox* ComboRecettSousCat;
-    QLabel* LabelRecettMag;
-    QComboBox* ComboRecettMag;
-    QLabel* LabelRecettNum;
-    QLineEdit* TextRecettNumero;
-    QLabel* LabelRecettPage;
-    QLineEdit* TextRecettPage;
-    QLabel* LabelRecettCommentaire;
-    QPlainTextEdit* TextRecettComment;
-    QCheckBox* CheckRecettTeste;
-    QPushButton* CommandRecettNouvelle;
-    QPushButton* CommandRecettValider;
-    QPushButton* CommandRecettSuppr;
-    QPushButton* CommandRecettImpr;
-    QCheckBox* CheckSaisie;
-
-    // The button that Enter presses (none while the notes have the focus).
-    void definirBoutonParDefaut(QPushButton* bouton);
-    QPushButton* boutonParDefaut() const { return m_boutonParDefaut; }
-
-    // Adds an entry at its sorted place in a list kept sorted.
-    void ajouterTrie(QComboBox* liste, const QString& texte) const;
-
-    // The lines of the found list as shown.
-    QStringList lignesRecettes() const;
-    void definirLignesRecettes(const QStringList& lignes);
-    int ligneChoisie() const;               // -1 when none
-    void choisirLigne(int k);               // -1 deselects
+    bool avecNotes() const;
+    void cocherNotes(bool avec);
 
     // Every control that shows a tooltip, in the window's order of controls.
     QList<QWidget*> controles() const;
@@ -102,15 +33,39 @@ public:
     // Called when the window is closed by any way (close box or "Quitter").
     std::function<void()> surFermeture;
 
+signals:
+    void nouvelleBaseDemandee();
+    void chargementDemande();
+    void indexDemande();
+    void impressionListeDemandee();
+    void notesBasculees();
+    void aideDemandee();
+    // Ctrl+S: the base saved now, the program staying open.
+    void enregistrementDemande();
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void creerControles();
+    void creerCommandes();
     void disposer();
     void decrire();
+    void brancher();
 
-    const Collation& m_collation;
-    QPushButton* m_boutonParDefaut = nullptr;
+    void raccourcis();
+
+    BoutonParDefaut m_parDefaut;
+    FiltreAnnuler m_annuler;
+    PanneauRecherche* m_recherche;
+    PanneauFiche* m_fiche;
+    ImagesApropos* m_images;
+
+    QPushButton* CommandNouvelle;
+    QPushButton* CommandCharger;
+    QPushButton* CommandIndex;
+    QPushButton* CommandImpr;
+    QCheckBox* CheckNotes;
+    QPushButton* CommandAide;
+    QPushButton* CommandQuitter;
 };

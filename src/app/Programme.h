@@ -1,22 +1,24 @@
 #pragma once
-#include "EtatProgramme.h"
-#include "app/Bases.h"
+#include "Fermeture.h"
+#include "FrmPrincipal.h"
+#include "RoutinesBases.h"
 #include "base/Collation.h"
+#include "base/EtatProgramme.h"
+#include "base/ListeTrouvee.h"
 #include "base/Tables.h"
 #include "card/RoutinesFiche.h"
 #include "output/RoutinesSorties.h"
 #include "platform/PolitiqueErreurs.h"
-#include "search/Interrupteurs.h"
 #include "search/RoutinesRecherche.h"
+#include "windows/FenetreProgression.h"
 #include "windows/RoutinesFenetres.h"
 #include <memory>
 
-class FrmPrincipal;
 class Plateforme;
 
 // One running program: the base tables, the program-wide variables, the main
-// window and the routines of each subsystem. Nothing lives outside it, so a
-// test builds a fresh program each time.
+// window and the routines of each feature, wired together here and nowhere
+// else. Nothing lives outside it, so a test builds a fresh program each time.
 class Programme {
 public:
     explicit Programme(Plateforme& plateforme);
@@ -28,6 +30,13 @@ public:
     void EcrireIni();
     void AfficherTitre();
 
+    // Chained entry switched on or off.
+    void CheckSaisie_Click(bool enChaine);
+    void CheckNotes_Click();
+    // Ctrl+S: the base saved now, without a question; the card, the found
+    // list and the focus stay as they are.
+    void EnregistrerMaintenant();
+
     // The main window's screen's logical dots per inch (twips in the
     // settings file, pixels on screen).
     double dpiEcran() const;
@@ -37,16 +46,23 @@ public:
     Collation collation;
     Tables base;
     EtatProgramme etat;
+    ListeTrouvee trouvees;
     std::unique_ptr<FrmPrincipal> fen;
 
-    RoutinesBases bases;
+    FenetreProgression progression;
     RoutinesRecherche recherche;
-    RoutinesInterrupteurs interrupteurs;
     RoutinesFiche fiche;
     RoutinesSorties sorties;
     RoutinesFenetres fenetres;
+    RoutinesBases bases;
+    Fermeture fermeture;
 
 private:
+    void brancher();
     void fixerCheminAppli();
     void placerFenetre(bool premierDemarrage);
+    void reglagesParDefaut();
+    QRect cadreProgression() const;
+    FicheImprimee ficheAffichee();
+    MiseEnPageIndex::Criteres criteresAffiches();
 };

@@ -4,17 +4,17 @@
 namespace {
 // Bytes 0x80..0x9F of Windows-1252. The five bytes Windows leaves undefined
 // map to the control characters of the same code, as Windows itself does.
-constexpr std::array<char16_t, 32> haut = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr std::array<char16_t, 32> haut = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                           0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                           0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                           0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 // The character of every byte, so that decoding is one look-up per byte.
 constexpr std::array<char16_t, 256> caracteres = [] {
     std::array<char16_t, 256> t{};
     for (int o = 0; o < 256; ++o)
-        t[static_cast<std::size_t>(o)] = (o >= 0x80 && o < 0xA0) ? haut[static_cast<std::size_t>(o - 0x80)]
-                                                                   : static_cast<char16_t>(o);
+        t[static_cast<std::size_t>(o)] =
+            (o >= 0x80 && o < 0xA0) ? haut[static_cast<std::size_t>(o - 0x80)] : static_cast<char16_t>(o);
     return t;
 }();
 
@@ -42,10 +42,7 @@ QString decoder(const QByteArray& octets)
     return texte;
 }
 
-bool representable(const QString& texte)
-{
-    return premierNonRepresentable(texte).isNull();
-}
+bool representable(const QString& texte) { return premierNonRepresentable(texte).isNull(); }
 
 QChar premierNonRepresentable(const QString& texte)
 {

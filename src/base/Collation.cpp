@@ -1,22 +1,13 @@
 #include "Collation.h"
 #include <QLocale>
+#include <algorithm>
+#include <vector>
 
 Collation::Collation() : m_collator(QLocale(QLocale::French, QLocale::France))
 {
     m_collator.setCaseSensitivity(Qt::CaseInsensitive);
     m_collator.setNumericMode(false);
     m_collator.setIgnorePunctuation(false);
-}
-
-int Collation::comparer(const QString& a, const QString& b) const
-{
-    const bool blancA = a.startsWith(QLatin1Char(' '));
-    const bool blancB = b.startsWith(QLatin1Char(' '));
-    if (blancA != blancB)
-        return blancA ? -1 : 1;
-    if (const int c = m_collator.compare(a, b))
-        return c;
-    return QString::compare(a, b, Qt::CaseSensitive);
 }
 
 Collation::Cle Collation::cle(const QString& texte) const
@@ -31,4 +22,22 @@ int Collation::comparerCles(const Cle& a, const QString& texteA, const Cle& b, c
     if (const int c = a.cle.compare(b.cle))
         return c;
     return QString::compare(texteA, texteB, Qt::CaseSensitive);
+}
+
+QStringList Collation::trier(const QStringList& noms) const
+{
+    // Keys computed once: a few hundred names sort in a fraction of the time
+    // of comparing them two by two.
+    std::vector<std::pair<Cle, qsizetype>> cles;
+    cles.reserve(static_cast<std::size_t>(noms.size()));
+    for (qsizetype i = 0; i < noms.size(); ++i)
+        cles.emplace_back(cle(noms[i]), i);
+    std::stable_sort(cles.begin(), cles.end(), [&](const auto& a, const auto& b) {
+        return comparerCles(a.first, noms[a.second], b.first, noms[b.second]) < 0;
+    });
+    QStringList tries;
+    tries.reserve(noms.size());
+    for (const auto& [c, i] : cles)
+        tries << noms[i];
+    return tries;
 }

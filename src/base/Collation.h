@@ -1,6 +1,7 @@
 #pragma once
 #include <QCollator>
 #include <QString>
+#include <QStringList>
 
 // The one order of every sorted list: French, case-insensitive, a leading
 // blank first, ties broken by the exact text so that the order never depends
@@ -8,8 +9,6 @@
 class Collation {
 public:
     Collation();
-    // <0, 0, >0 as a before, equal to, after b.
-    int comparer(const QString& a, const QString& b) const;
     // For sorting many texts: keys computed once, compared many times.
     // Compare two keys with comparerCles, which applies the same rules.
     struct Cle {
@@ -18,6 +17,10 @@ public:
     };
     Cle cle(const QString& texte) const;
     static int comparerCles(const Cle& a, const QString& texteA, const Cle& b, const QString& texteB);
+
+    // The names in the order of every sorted list; names that compare equal
+    // keep the order they came in, as when each is added at its place.
+    QStringList trier(const QStringList& noms) const;
 
 private:
     QCollator m_collator;

@@ -117,15 +117,9 @@ private:
     Tables& m_t;
 };
 
-QString lignesN(long long n)
-{
-    return FormatNombres::ligne(n);
-}
+QString lignesN(long long n) { return FormatNombres::ligne(n); }
 
-QString nombreS(long long n)
-{
-    return FormatNombres::signe(n);
-}
+QString nombreS(long long n) { return FormatNombres::signe(n); }
 
 class Rapport {
 public:
@@ -166,7 +160,7 @@ std::pair<long long, long long> ecrireDonnees(Rapport& r, const Tables& t)
         r.ligne(t.Cat(c));
         sommeCat += t.CatNbRecett(c);
         r.ligne(t.CatNbRecett(c) > 0 ? QStringLiteral("utilisée") + lignesN(t.CatNbRecett(c)) + QStringLiteral("fois")
-                                      : QStringLiteral("inutilisée (ancienne catégorie)"));
+                                     : QStringLiteral("inutilisée (ancienne catégorie)"));
         r.ligne();
         r.ligne(QStringLiteral("    Nb Sous-catégories :") + lignesN(t.NbSousCat(c)));
         for (int s = 1; s <= t.NbSousCat(c); ++s) {
@@ -279,8 +273,8 @@ Resultat convertir(const QString& texte, Genre genre, Tables& t, const QString& 
     r.ligne(QStringLiteral("Vérification des sous-catégories"));
     for (int c = 1; c <= t.NbCat; ++c)
         for (int s = 1; s <= t.NbSousCat(c); ++s)
-            resultat.erreurs += verifier(r, t.Cat(c) + QStringLiteral(" / ") + t.SousCat(c, s),
-                                         t.SousCatNbRecett(c, s), k.parSousCat[Comptes::indice(c, s)]);
+            resultat.erreurs += verifier(r, t.Cat(c) + QStringLiteral(" / ") + t.SousCat(c, s), t.SousCatNbRecett(c, s),
+                                         k.parSousCat[Comptes::indice(c, s)]);
     r.ligne();
     r.ligne();
     r.ligne(QStringLiteral("NB ERREURS TOTALES TROUVEES : ") + nombreS(resultat.erreurs));

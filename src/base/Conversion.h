@@ -26,10 +26,10 @@ Genre examinerEntete(const QString& texte);
 QString cheminGarde(const QString& cheminBase);
 
 struct Resultat {
-    bool lue = false;     // the older layout was read whole
-    QString raison;       // why not, in French, when it was not
-    QString rapport;      // the report's text, CR LF line ends
-    int erreurs = 0;      // counters corrected
+    bool lue = false; // the older layout was read whole
+    QString raison;   // why not, in French, when it was not
+    QString rapport;  // the report's text, CR LF line ends
+    int erreurs = 0;  // counters corrected
 };
 
 // Reads an older base (V12 or SansEntete) into the tables, checks and corrects

@@ -22,10 +22,7 @@ QString cause(QFileDevice::FileError erreur, const QString& chemin)
     }
 }
 
-QString nomAffiche(const QString& chemin)
-{
-    return QDir::toNativeSeparators(chemin);
-}
+QString nomAffiche(const QString& chemin) { return QDir::toNativeSeparators(chemin); }
 
 [[noreturn]] void echecEcriture(const QString& description, const QString& chemin)
 {
@@ -58,10 +55,7 @@ QString nature(NatureFichier::Genre genre)
 namespace {
 // Whole megabytes, rounded up: a file just over the bound never reads as
 // equal to it.
-QString enMo(qint64 octets)
-{
-    return QStringLiteral("%1 Mo").arg((octets + Mo - 1) / Mo);
-}
+QString enMo(qint64 octets) { return QStringLiteral("%1 Mo").arg((octets + Mo - 1) / Mo); }
 } // namespace
 
 QString pourquoiRefuse(const Examen& e)
@@ -146,9 +140,6 @@ void ecrireSur(const QString& chemin, const QByteArray& octets)
         echecEcriture(cause(f.error(), chemin), chemin);
 }
 
-bool existe(const QString& chemin)
-{
-    return QFileInfo::exists(chemin);
-}
+bool existe(const QString& chemin) { return QFileInfo::exists(chemin); }
 
 } // namespace Fichiers

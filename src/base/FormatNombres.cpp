@@ -13,8 +13,5 @@ QString signe(long long n)
     return QString::fromLatin1(texte, fin - texte);
 }
 
-QString ligne(long long n)
-{
-    return signe(n) + QLatin1Char(' ');
-}
+QString ligne(long long n) { return signe(n) + QLatin1Char(' '); }
 } // namespace FormatNombres

@@ -2,14 +2,8 @@
 #include "platform/ErreurExecution.h"
 
 namespace {
-bool blanc(QChar c)
-{
-    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
-}
-bool finDeLigne(QChar c)
-{
-    return c == QLatin1Char('\r') || c == QLatin1Char('\n');
-}
+bool blanc(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
+bool finDeLigne(QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\n'); }
 } // namespace
 
 qsizetype LecteurValeurs::apresFinDeLigne(qsizetype i) const
@@ -90,7 +84,8 @@ long long LecteurValeurs::lireNombre()
         bool seulementChiffres = !chiffres.isEmpty();
         for (qsizetype i = 0; i < chiffres.size(); ++i)
             seulementChiffres &= chiffres[i].isDigit() || (i == 0 && chiffres[i] == QLatin1Char('-'));
-        throw ErreurExecution(seulementChiffres && !b.cite ? Erreurs::DepassementCapacite : Erreurs::IncompatibiliteType);
+        throw ErreurExecution(seulementChiffres && !b.cite ? Erreurs::DepassementCapacite
+                                                           : Erreurs::IncompatibiliteType);
     }
     m_pos = b.suivant;
     return n;

@@ -66,3 +66,30 @@ int Tables::compterMag(int m) const
         n += RecettVal(r, 2) == m;
     return n;
 }
+
+QStringList Tables::categoriesUtilisees() const
+{
+    QStringList noms;
+    for (int c = 1; c <= NbCat; ++c)
+        if (CatNbRecett(c) > 0)
+            noms << Cat(c);
+    return noms;
+}
+
+QStringList Tables::sousCategoriesUtilisees(int c) const
+{
+    QStringList noms;
+    for (int s = 1; s <= NbSousCat(c); ++s)
+        if (SousCatNbRecett(c, s) > 0)
+            noms << SousCat(c, s);
+    return noms;
+}
+
+QStringList Tables::magazinesUtilises() const
+{
+    QStringList noms;
+    for (int m = 1; m <= NbMag; ++m)
+        if (MagNbRecett(m) > 0)
+            noms << Mag(m);
+    return noms;
+}

@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/ErreurExecution.h"
 #include <QString>
+#include <QStringList>
 #include <algorithm>
 #include <cstring>
 #include <type_traits>
@@ -93,6 +94,12 @@ struct Tables {
     // within their bounds, value fields pointing inside the tables (else 0),
     // and every counter recounted from the recipes.
     void remettreEnCoherence();
+
+    // The names that recipes use (counter above 0), in table order: the only
+    // ones any list offers.
+    QStringList categoriesUtilisees() const;
+    QStringList sousCategoriesUtilisees(int c) const;
+    QStringList magazinesUtilises() const;
 
     // Recounts from the recipes; used by the checks of the conversion and the
     // tests of the counters.

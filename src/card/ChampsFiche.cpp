@@ -1,9 +1,7 @@
 #include "ChampsFiche.h"
-#include "search/ListeTrouvee.h"
-#include "RoutinesFiche.h"
 #include "TexteFiche.h"
-#include "app/FrmPrincipal.h"
-#include "app/Programme.h"
+#include "base/ListeTrouvee.h"
+#include "platform/BoutonParDefaut.h"
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QInputMethodEvent>
@@ -42,37 +40,45 @@ bool vraiChangementDeFocus(QEvent* evenement)
 }
 } // namespace
 
-ChampsFiche::ChampsFiche(Programme& programme, QObject* parent) : QObject(parent), p(programme) {}
-
-void ChampsFiche::brancher()
+ChampsFiche::ChampsFiche(const Champs& champs, BoutonParDefaut& parDefaut, QObject* parent)
+    : QObject(parent), m_c(champs), m_parDefaut(parDefaut)
 {
-    FrmPrincipal& f = *p.fen;
-    for (QWidget* champ : {static_cast<QWidget*>(f.TextRecettNom), static_cast<QWidget*>(f.ComboRecettCat),
-                           static_cast<QWidget*>(f.ComboRecettSousCat), static_cast<QWidget*>(f.ComboRecettMag),
-                           static_cast<QWidget*>(f.TextRecettNumero), static_cast<QWidget*>(f.TextRecettPage),
-                           static_cast<QWidget*>(f.TextRecettComment)})
+    for (QWidget* champ :
+         {static_cast<QWidget*>(m_c.nom), static_cast<QWidget*>(m_c.categorie),
+          static_cast<QWidget*>(m_c.sousCategorie), static_cast<QWidget*>(m_c.magazine),
+          static_cast<QWidget*>(m_c.numero), static_cast<QWidget*>(m_c.page), static_cast<QWidget*>(m_c.notes)})
         champ->installEventFilter(this);
     // A click lands on the notes' inner area.
-    f.TextRecettComment->viewport()->installEventFilter(this);
+    m_c.notes->viewport()->installEventFilter(this);
 
-    // Typing in a card list makes Enter validate the card. Only the user's
-    // typing counts: the card's own filling changes nothing here.
-    for (QComboBox* liste : {f.ComboRecettCat, f.ComboRecettSousCat, f.ComboRecettMag})
+    // The card's lists take what is typed as it is typed: completing it with
+    // a longer name of the list would store another name than the user's.
+    // Typing in them makes Enter validate the card; only the user's typing
+    // counts, the card's own filling changes nothing here.
+    for (QComboBox* liste : {m_c.categorie, m_c.sousCategorie, m_c.magazine}) {
+        liste->setCompleter(nullptr);
         connect(liste->lineEdit(), &QLineEdit::textEdited, this, [this] { validerParDefaut(); });
+    }
     // Typing in the notes: Enter belongs to the notes. The card's own filling
     // blocks this signal.
-    connect(f.TextRecettComment, &QPlainTextEdit::textChanged, this, [this] {
-        if (p.fen->boutonParDefaut() == p.fen->CommandRecettValider)
-            p.fen->definirBoutonParDefaut(nullptr);
+    connect(m_c.notes, &QPlainTextEdit::textChanged, this, [this] {
+        if (m_parDefaut.bouton() == m_c.valider)
+            m_parDefaut.definir(nullptr);
     });
+}
+
+QString ChampsFiche::notesPourBase() const
+{
+    // The raw text keeps non-breaking spaces, which the plain text would
+    // turn into ordinary blanks.
+    return TexteFiche::notesPourBase(m_c.notes->document()->toRawText());
 }
 
 QString ChampsFiche::caracteresRefuses(QObject* champ) const
 {
-    const FrmPrincipal& f = *p.fen;
-    if (champ == f.TextRecettNom)
+    if (champ == m_c.nom)
         return GuillemetEtSeparateur;
-    if (champ == f.TextRecettComment)
+    if (champ == m_c.notes)
         return Guillemet;
     return VirguleEtGuillemet;
 }
@@ -92,12 +98,10 @@ bool ChampsFiche::refuseSaisie(QObject* champ, QEvent* evenement) const
 
 bool ChampsFiche::eventFilter(QObject* objet, QEvent* evenement)
 {
-    FrmPrincipal& f = *p.fen;
-    QObject* champ = objet == f.TextRecettComment->viewport() ? f.TextRecettComment : objet;
+    QObject* champ = objet == m_c.notes->viewport() ? m_c.notes : objet;
     switch (evenement->type()) {
     case QEvent::KeyPress:
-    case QEvent::InputMethod:
-        return refuseSaisie(champ, evenement);
+    case QEvent::InputMethod: return refuseSaisie(champ, evenement);
     case QEvent::FocusIn:
         if (vraiChangementDeFocus(evenement))
             entree(champ);
@@ -106,95 +110,46 @@ bool ChampsFiche::eventFilter(QObject* objet, QEvent* evenement)
         if (vraiChangementDeFocus(evenement))
             sortie(champ);
         break;
-    case QEvent::MouseButtonPress:
-        clic(champ);
-        break;
-    default:
-        break;
+    case QEvent::MouseButtonPress: clic(champ); break;
+    default: break;
     }
     return false;
 }
 
-void ChampsFiche::validerParDefaut()
-{
-    p.fen->definirBoutonParDefaut(p.fen->CommandRecettValider);
-}
+void ChampsFiche::validerParDefaut() { m_parDefaut.definir(m_c.valider); }
 
 void ChampsFiche::entree(QObject* champ)
 {
-    FrmPrincipal& f = *p.fen;
     // Entering any other field of the card, with the mouse or the keyboard,
     // makes Enter validate the card, as entering a search field makes it search.
-    if (champ == f.TextRecettComment)
-        f.definirBoutonParDefaut(nullptr);  // Enter makes a new line in the notes
+    if (champ == m_c.notes)
+        m_parDefaut.definir(nullptr); // Enter makes a new line in the notes
     else
         validerParDefaut();
 }
 
 void ChampsFiche::clic(QObject* champ)
 {
-    FrmPrincipal& f = *p.fen;
-    if (champ == f.TextRecettComment)
-        f.definirBoutonParDefaut(nullptr);
-    else if (champ == f.TextRecettNom || champ == f.TextRecettNumero || champ == f.TextRecettPage)
+    if (champ == m_c.notes)
+        m_parDefaut.definir(nullptr);
+    else if (champ == m_c.nom || champ == m_c.numero || champ == m_c.page)
         validerParDefaut();
 }
 
 void ChampsFiche::sortie(QObject* champ)
 {
-    FrmPrincipal& f = *p.fen;
-    if (champ == f.ComboRecettCat)
-        ComboRecettCat_LostFocus();
-    else if (champ == f.ComboRecettSousCat)
-        f.ComboRecettSousCat->setEditText(TexteFiche::sansBlancs(f.ComboRecettSousCat->currentText()));
-    else if (champ == f.ComboRecettMag)
-        f.ComboRecettMag->setEditText(TexteFiche::sansBlancs(f.ComboRecettMag->currentText()));
-    else if (champ == f.TextRecettNom)
-        TextRecettNom_LostFocus();
-    else if (champ == f.TextRecettNumero)
-        TextRecettNumero_LostFocus();
-    else if (champ == f.TextRecettPage)
-        TextRecettPage_LostFocus();
-    else if (champ == f.TextRecettComment)
-        TextRecettComment_LostFocus();
-}
-
-void ChampsFiche::ComboRecettCat_LostFocus()
-{
-    FrmPrincipal& f = *p.fen;
-    f.ComboRecettCat->setEditText(TexteFiche::sansBlancs(f.ComboRecettCat->currentText()));
-    const QString sousCategorie = f.ComboRecettSousCat->currentText();
-    p.fiche.RemplirSousCatFiche();
-    f.ComboRecettSousCat->setEditText(sousCategorie);
-}
-
-namespace {
-void tailler(QLineEdit* champ, QString& tampon)
-{
-    const QString texte = TexteFiche::sansBlancs(champ->text());
-    if (texte != champ->text())
-        champ->setText(texte);
-    tampon = texte;
-}
-} // namespace
-
-void ChampsFiche::TextRecettNom_LostFocus()
-{
-    tailler(p.fen->TextRecettNom, p.etat.RecettNom);
-}
-
-void ChampsFiche::TextRecettNumero_LostFocus()
-{
-    tailler(p.fen->TextRecettNumero, p.etat.RecettNum);
-}
-
-void ChampsFiche::TextRecettPage_LostFocus()
-{
-    tailler(p.fen->TextRecettPage, p.etat.RecettPage);
-}
-
-void ChampsFiche::TextRecettComment_LostFocus()
-{
-    validerParDefaut();
-    p.etat.RecettNotes = RoutinesFiche::notesDuChamp(*p.fen);
+    // Blanks at either end are trimmed; leaving the notes makes Enter
+    // validate the card again.
+    if (auto* liste = qobject_cast<QComboBox*>(champ)) {
+        liste->setEditText(TexteFiche::sansBlancs(liste->currentText()));
+        emit quitte(champ, liste->currentText());
+    } else if (auto* ligne = qobject_cast<QLineEdit*>(champ)) {
+        const QString texte = TexteFiche::sansBlancs(ligne->text());
+        if (texte != ligne->text())
+            ligne->setText(texte);
+        emit quitte(champ, texte);
+    } else if (champ == m_c.notes) {
+        validerParDefaut();
+        emit quitte(champ, notesPourBase());
+    }
 }

@@ -1,23 +1,36 @@
 #pragma once
 #include <QObject>
 
-class Programme;
-class QWidget;
+class BoutonParDefaut;
+class QComboBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
 
 // The card's seven entry fields: the keys they refuse, the blanks trimmed
-// when they are left, the card buffer kept up to date, and which button Enter
-// presses while the user works on the card.
+// when they are left, and which button Enter presses while the user works on
+// the card. Part of the card panel.
 class ChampsFiche : public QObject {
     Q_OBJECT
 public:
-    ChampsFiche(Programme& p, QObject* parent);
-    void brancher();
+    struct Champs {
+        QLineEdit* nom;
+        QComboBox* categorie;
+        QComboBox* sousCategorie;
+        QComboBox* magazine;
+        QLineEdit* numero;
+        QLineEdit* page;
+        QPlainTextEdit* notes;
+        QPushButton* valider;
+    };
+    ChampsFiche(const Champs& champs, BoutonParDefaut& parDefaut, QObject* parent);
 
-    void ComboRecettCat_LostFocus();
-    void TextRecettNom_LostFocus();
-    void TextRecettNumero_LostFocus();
-    void TextRecettPage_LostFocus();
-    void TextRecettComment_LostFocus();
+    // The notes as the base keeps them (CR LF line breaks), read from the box.
+    QString notesPourBase() const;
+
+signals:
+    // A field left, with its tidied text: the control that was left.
+    void quitte(QObject* champ, const QString& texte);
 
 protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override;
@@ -30,5 +43,6 @@ private:
     void clic(QObject* champ);
     void validerParDefaut();
 
-    Programme& p;
+    Champs m_c;
+    BoutonParDefaut& m_parDefaut;
 };

@@ -1,7 +1,7 @@
 #include "ControleFiche.h"
-#include "search/ListeTrouvee.h"
 #include "ListeNoms.h"
 #include "TexteFiche.h"
+#include "base/ListeTrouvee.h"
 #include "base/Tables.h"
 #include <QList>
 
@@ -19,9 +19,10 @@ QString code(const QString& caractere)
 
 QString caracteresIllisibles(const SaisieFiche& s)
 {
-    const Champ champs[] = {{"Nom", &s.nom},           {"Catégorie", &s.categorie}, {"Sous-catégorie", &s.sousCategorie},
-                            {"Magazine", &s.magazine}, {"N°", &s.numero},           {"Pages", &s.page},
-                            {"Notes", &s.notes}};
+    const Champ champs[] = {
+        {"Nom", &s.nom},           {"Catégorie", &s.categorie}, {"Sous-catégorie", &s.sousCategorie},
+        {"Magazine", &s.magazine}, {"N°", &s.numero},           {"Pages", &s.page},
+        {"Notes", &s.notes}};
     for (const Champ& c : champs) {
         const QString caractere = TexteFiche::caractereNonRepresentable(*c.texte);
         if (!caractere.isEmpty())
@@ -36,7 +37,8 @@ QString caracteresIllisibles(const SaisieFiche& s)
 // a comma or a line break would put the rest of the file out of step.
 QString nomsMalFormes(const SaisieFiche& s)
 {
-    const Champ champs[] = {{"Catégorie", &s.categorie}, {"Sous-catégorie", &s.sousCategorie}, {"Magazine", &s.magazine}};
+    const Champ champs[] = {
+        {"Catégorie", &s.categorie}, {"Sous-catégorie", &s.sousCategorie}, {"Magazine", &s.magazine}};
     for (const Champ& c : champs) {
         if (c.texte->contains(QLatin1Char(',')))
             return QStringLiteral("Le champ « %1 » ne peut pas contenir de virgule : « %2 ».\nSupprimez la virgule "

@@ -7,7 +7,7 @@ struct Tables;
 // normalised.
 struct SaisieFiche {
     QString nom, categorie, sousCategorie, magazine, numero, page, notes;
-    bool nouvelle = true;  // a new recipe takes a new slot
+    bool nouvelle = true; // a new recipe takes a new slot
 };
 
 // Why the card cannot be stored although it has a name and a description:

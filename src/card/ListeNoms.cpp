@@ -61,7 +61,7 @@ ListeNoms::Place ListeNoms::chercherPlace(const QString& nomCherche) const
     int libre = 0;
     for (int i = 1; i <= nombre(); ++i) {
         if (nom(i).toUpper() == cle)
-            place.numero = i;  // the last match wins
+            place.numero = i; // the last match wins
         if (compteur(i) == 0 && libre == 0)
             libre = i;
     }

@@ -1,340 +1,235 @@
 #include "RoutinesFiche.h"
-#include "ChampsFiche.h"
 #include "ControleFiche.h"
-#include "ListeNoms.h"
 #include "TexteFiche.h"
-#include "app/FrmPrincipal.h"
-#include "app/Programme.h"
+#include "base/Collation.h"
+#include "base/EtatProgramme.h"
+#include "base/ListeTrouvee.h"
+#include "base/Tables.h"
 #include "platform/Plateforme.h"
-#include "search/ListeTrouvee.h"
-#include <QCheckBox>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QItemSelectionModel>
-#include <QLineEdit>
-#include <QListView>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QSignalBlocker>
+#include "platform/PolitiqueErreurs.h"
 
-RoutinesFiche::~RoutinesFiche()
+using Champ = PanneauFiche::Champ;
+
+RoutinesFiche::RoutinesFiche(Tables& base, FicheRecette& fiche, const ListeTrouvee& trouvees,
+                             PolitiqueErreurs& politique, Plateforme& plateforme, const Collation& collation,
+                             PanneauFiche& panneau)
+    : m_base(base), m_fiche(fiche), m_trouvees(trouvees), m_politique(politique), m_plateforme(plateforme),
+      m_collation(collation), m_panneau(panneau), m_stockage(base, politique)
 {
-    delete m_champs;
-}
-
-void RoutinesFiche::brancher()
-{
-    FrmPrincipal& f = *p.fen;
-    // The card's lists take what is typed as it is typed: completing it with
-    // a longer name of the list would store another name than the user's.
-    for (QComboBox* liste : {f.ComboRecettCat, f.ComboRecettSousCat, f.ComboRecettMag})
-        liste->setCompleter(nullptr);
-    m_champs = new ChampsFiche(p, &f);
-    m_champs->brancher();
-
-    QObject::connect(f.CommandRecettNouvelle, &QPushButton::clicked, &f, [this] { CommandRecettNouvelle_Click(); });
-    QObject::connect(f.CommandRecettValider, &QPushButton::clicked, &f, [this] { CommandRecettValider_Click(); });
-    QObject::connect(f.CommandRecettSuppr, &QPushButton::clicked, &f, [this] { CommandRecettSuppr_Click(); });
-    QObject::connect(f.ListRecettes, &QListView::clicked, &f, [this] { ListRecettes_Click(); });
-    QObject::connect(f.ListRecettes, &QListView::activated, &f, [this] { ListRecettes_Click(); });
-    // Moving through the list with the keyboard shows each recipe in turn, as a click does.
-    QObject::connect(f.ListRecettes->selectionModel(), &QItemSelectionModel::currentChanged, &f,
-                     [this] { ListRecettes_Click(); });
+    connect(&panneau, &PanneauFiche::nouvelleDemandee, this, &RoutinesFiche::CommandRecettNouvelle_Click);
+    connect(&panneau, &PanneauFiche::validationDemandee, this, &RoutinesFiche::CommandRecettValider_Click);
+    connect(&panneau, &PanneauFiche::suppressionDemandee, this, &RoutinesFiche::CommandRecettSuppr_Click);
+    connect(&panneau, &PanneauFiche::testeeCliquee, this, &RoutinesFiche::CheckRecettTeste_Click);
+    connect(&panneau, &PanneauFiche::annulationDemandee, this, &RoutinesFiche::AnnulerSuppression);
+    // Leaving a field keeps the card's buffer up to date; leaving the
+    // category offers its sub-categories, keeping the one typed.
+    connect(&panneau, &PanneauFiche::champQuitte, this, [this](Champ champ, const QString& texte) {
+        switch (champ) {
+        case Champ::Nom: m_fiche.RecettNom = texte; break;
+        case Champ::Numero: m_fiche.RecettNum = texte; break;
+        case Champ::Page: m_fiche.RecettPage = texte; break;
+        case Champ::Notes: m_fiche.RecettNotes = texte; break;
+        case Champ::Categorie: {
+            const QString sousCategorie = m_panneau.texte(Champ::SousCategorie);
+            RemplirSousCatFiche();
+            m_panneau.ecrire(Champ::SousCategorie, sousCategorie);
+            break;
+        }
+        case Champ::SousCategorie:
+        case Champ::Magazine: break;
+        }
+    });
 }
 
 void RoutinesFiche::CommandRecettNouvelle_Click()
 {
     NouvelleFiche();
-    p.fen->TextRecettNom->setFocus();
+    m_panneau.focaliserNom();
 }
 
 void RoutinesFiche::CommandRecettValider_Click()
 {
     ValiderRecette();
-    p.fen->TextRecettNom->setFocus();
+    m_panneau.focaliserNom();
 }
 
 void RoutinesFiche::CommandRecettSuppr_Click()
 {
     SupprimerRecette();
-    p.fen->TextRecettNom->setFocus();
+    m_panneau.focaliserNom();
 }
 
-void RoutinesFiche::ListRecettes_Click()
+void RoutinesFiche::CheckRecettTeste_Click(bool testee)
 {
-    if (p.fen->ligneChoisie() != -1)
-        AfficherRecette();
-}
-
-QString RoutinesFiche::notesDuChamp(const FrmPrincipal& fen)
-{
-    // The raw text keeps non-breaking spaces, which the plain text would
-    // turn into ordinary blanks.
-    return TexteFiche::notesPourBase(fen.TextRecettComment->document()->toRawText());
+    m_panneau.validerParDefaut();
+    m_fiche.RecettTeste = testee ? 1 : 0;
 }
 
 // ---------------------------------------------------------------- display
 
 void RoutinesFiche::NouvelleFiche()
 {
-    EtatProgramme& e = p.etat;
-    e.FicheExistante = 0;
-    e.RecettCatAvant = e.RecettMagAvant = e.RecettSousCatAvant = 0;
-    e.RecettNomAvant.clear();
-    e.RecettCat = e.RecettMag = e.RecettSousCat = 0;
-    e.RecettNotes.clear();
-    e.RecettNom.clear();
-    e.RecettNum.clear();
-    e.RecettPage.clear();
-    e.RecettTeste = 0;
-    FrmPrincipal& f = *p.fen;
-    f.FrameFiche->setTitle(QStringLiteral("Recette (nouvelle)"));
-    f.choisirLigne(-1);
-    f.CommandRecettSuppr->setEnabled(false);
-    f.CommandRecettImpr->setEnabled(false);
+    // An empty card; the slot last shown stays as it was.
+    const int courante = m_fiche.RecettCourante;
+    m_fiche = FicheRecette{};
+    m_fiche.RecettCourante = courante;
+    m_panneau.montrerExistante(false);
+    emit ficheVidee();
+    m_panneau.activerSuppressionEtImpression(false);
     RemplirFiche();
 }
 
-void RoutinesFiche::AfficherRecette()
+void RoutinesFiche::AfficherRecette(int k)
 {
-    EtatProgramme& e = p.etat;
-    FrmPrincipal& f = *p.fen;
-    auto& politique = p.politique;
-    e.FicheExistante = 1;
+    FicheRecette& f = m_fiche;
+    f.FicheExistante = true;
     QString ligne;
-    politique.etape([&] {
-        const int k = f.ligneChoisie();
-        if (k < 0 || k >= f.ListTmp.size())
+    m_politique.etape([&] {
+        if (k < 0 || k >= m_trouvees.ListTmp.size())
             throw ErreurExecution(Erreurs::IndiceHorsSelection);
-        ligne = f.ListTmp.at(k);
-        e.RecettNom = nomDeLigne(ligne);
+        ligne = m_trouvees.ListTmp.at(k);
+        f.RecettNom = nomDeLigne(ligne);
     });
-    politique.etape([&] { e.RecettCourante = numeroDeLigne(ligne); });
-    politique.etape([&] {
-        const Tables& t = p.base;
-        const int r = e.RecettCourante;
-        e.RecettCat = t.RecettVal(r, 0);
-        e.RecettSousCat = t.RecettVal(r, 1);
-        e.RecettMag = t.RecettVal(r, 2);
-        e.RecettTeste = t.RecettVal(r, 3);
-        e.RecettNum = t.RecettTexte(r, 0);
-        e.RecettPage = t.RecettTexte(r, 1);
-        e.RecettNotes = t.RecettTexte(r, 2);
+    m_politique.etape([&] { f.RecettCourante = numeroDeLigne(ligne); });
+    m_politique.etape([&] {
+        const int r = f.RecettCourante;
+        f.RecettCat = m_base.RecettVal(r, 0);
+        f.RecettSousCat = m_base.RecettVal(r, 1);
+        f.RecettMag = m_base.RecettVal(r, 2);
+        f.RecettTeste = m_base.RecettVal(r, 3);
+        f.RecettNum = m_base.RecettTexte(r, 0);
+        f.RecettPage = m_base.RecettTexte(r, 1);
+        f.RecettNotes = m_base.RecettTexte(r, 2);
     });
-    e.RecettCatAvant = e.RecettCat;
-    e.RecettMagAvant = e.RecettMag;
-    e.RecettSousCatAvant = e.RecettSousCat;
-    e.RecettNomAvant = e.RecettNom;
-    f.FrameFiche->setTitle(QStringLiteral("Recette (existante)"));
-    f.CommandRecettSuppr->setEnabled(true);
-    f.CommandRecettImpr->setEnabled(true);
+    f.RecettCatAvant = f.RecettCat;
+    f.RecettMagAvant = f.RecettMag;
+    f.RecettSousCatAvant = f.RecettSousCat;
+    f.RecettNomAvant = f.RecettNom;
+    m_panneau.montrerExistante(true);
+    m_panneau.activerSuppressionEtImpression(true);
     RemplirFiche();
-    const QString sousCategorie = f.ComboRecettSousCat->currentText();
+    const QString sousCategorie = m_panneau.texte(Champ::SousCategorie);
     RemplirSousCatFiche();
-    f.ComboRecettSousCat->setEditText(sousCategorie);
+    m_panneau.ecrire(Champ::SousCategorie, sousCategorie);
 }
 
 void RoutinesFiche::RemplirFiche()
 {
-    EtatProgramme& e = p.etat;
-    FrmPrincipal& f = *p.fen;
-    const Tables& t = p.base;
-    auto& politique = p.politique;
-    p.recherche.RemplirListesFiche();
-    politique.etape([&] { f.TextRecettNom->setText(e.RecettNom); });
-    politique.etape([&] { f.ComboRecettCat->setEditText(t.Cat(e.RecettCat)); });
-    politique.etape([&] { f.ComboRecettSousCat->setEditText(t.SousCat(e.RecettCat, e.RecettSousCat)); });
-    politique.etape([&] { f.ComboRecettMag->setEditText(t.Mag(e.RecettMag)); });
-    politique.etape([&] { f.TextRecettNumero->setText(e.RecettNum); });
-    politique.etape([&] { f.TextRecettPage->setText(e.RecettPage); });
-    politique.etape([&] {
-        // Filling the notes is not the user's typing.
-        const QSignalBlocker bloque(f.TextRecettComment);
-        f.TextRecettComment->setPlainText(TexteFiche::notesPourAffichage(e.RecettNotes));
-    });
-    politique.etape([&] { f.CheckRecettTeste->setChecked(e.RecettTeste == 1); });
+    const FicheRecette& f = m_fiche;
+    RemplirListesFiche();
+    // A number outside its table keeps the field as it was once the user
+    // has cancelled its error.
+    m_panneau.ecrire(Champ::Nom, f.RecettNom);
+    m_politique.etape([&] { m_panneau.ecrire(Champ::Categorie, m_base.Cat(f.RecettCat)); });
+    m_politique.etape([&] { m_panneau.ecrire(Champ::SousCategorie, m_base.SousCat(f.RecettCat, f.RecettSousCat)); });
+    m_politique.etape([&] { m_panneau.ecrire(Champ::Magazine, m_base.Mag(f.RecettMag)); });
+    m_panneau.ecrire(Champ::Numero, f.RecettNum);
+    m_panneau.ecrire(Champ::Page, f.RecettPage);
+    m_panneau.ecrire(Champ::Notes, f.RecettNotes);
+    m_panneau.cocherTestee(f.RecettTeste == 1);
+}
+
+void RoutinesFiche::RemplirListesFiche()
+{
+    QStringList categories, magazines;
+    m_politique.etape([&] { magazines = m_collation.trier(m_base.magazinesUtilises()); });
+    m_politique.etape([&] { categories = m_collation.trier(m_base.categoriesUtilisees()); });
+    m_panneau.remplirListes(categories, magazines);
 }
 
 void RoutinesFiche::RemplirSousCatFiche()
 {
-    FrmPrincipal& f = *p.fen;
-    const Tables& t = p.base;
-    auto& politique = p.politique;
-    politique.etape([&] { f.ComboRecettSousCat->clear(); });
-    const QString texte = TexteFiche::sansBlancs(f.ComboRecettCat->currentText());
+    m_panneau.remplirSousCategories({});
+    const QString texte = TexteFiche::sansBlancs(m_panneau.texte(Champ::Categorie));
     if (texte.isEmpty())
         return;
     int c = 0;
-    politique.etape([&] {
+    m_politique.etape([&] {
         const QString cle = texte.toUpper();
-        for (int i = 1; i <= t.NbCat; ++i)
-            if (t.Cat(i).toUpper() == cle)
-                c = i;  // the last match wins
+        for (int i = 1; i <= m_base.NbCat; ++i)
+            if (m_base.Cat(i).toUpper() == cle)
+                c = i; // the last match wins
     });
     if (c == 0)
         return;
-    politique.etape([&] {
-        for (int s = 1; s <= t.NbSousCat(c); ++s)
-            if (t.SousCatNbRecett(c, s) > 0)
-                f.ajouterTrie(f.ComboRecettSousCat, t.SousCat(c, s));
-    });
+    m_politique.etape([&] { m_panneau.remplirSousCategories(m_collation.trier(m_base.sousCategoriesUtilisees(c))); });
 }
 
 // ------------------------------------------------------------- validation
 
 bool RoutinesFiche::refuser(const QString& message)
 {
-    p.plateforme.message(QStringLiteral("Validation impossible !"), message, Plateforme::Boutons::OK,
+    m_plateforme.message(QStringLiteral("Validation impossible !"), message, Plateforme::Boutons::OK,
                          Plateforme::Icone::Information);
     return false;
 }
 
 void RoutinesFiche::lireChamps()
 {
-    EtatProgramme& e = p.etat;
-    FrmPrincipal& f = *p.fen;
-    auto& politique = p.politique;
-    const auto tailler = [](QComboBox* liste) { liste->setEditText(TexteFiche::sansBlancs(liste->currentText())); };
-    politique.etape([&] { tailler(f.ComboRecettCat); });
-    politique.etape([&] { tailler(f.ComboRecettMag); });
-    politique.etape([&] { tailler(f.ComboRecettSousCat); });
-    if (f.ComboRecettCat->currentText().isEmpty())
-        f.ComboRecettSousCat->setEditText(QString());  // no sub-category without a category
-
-    politique.etape([&] { e.RecettNotes = notesDuChamp(f); });
-    const auto lire = [](QLineEdit* champ, QString& tampon) {
-        champ->setText(TexteFiche::sansBlancs(champ->text()));
-        tampon = champ->text();
-    };
-    politique.etape([&] { lire(f.TextRecettNom, e.RecettNom); });
-    politique.etape([&] { lire(f.TextRecettNumero, e.RecettNum); });
-    politique.etape([&] { lire(f.TextRecettPage, e.RecettPage); });
-    politique.etape([&] { e.RecettTeste = f.CheckRecettTeste->isChecked() ? 1 : 0; });
+    m_panneau.taillerChamps();
+    m_fiche.RecettNotes = m_panneau.texte(Champ::Notes);
+    m_fiche.RecettNom = m_panneau.texte(Champ::Nom);
+    m_fiche.RecettNum = m_panneau.texte(Champ::Numero);
+    m_fiche.RecettPage = m_panneau.texte(Champ::Page);
+    m_fiche.RecettTeste = m_panneau.testee() ? 1 : 0;
 }
 
 void RoutinesFiche::ValiderRecette()
 {
-    EtatProgramme& e = p.etat;
-    FrmPrincipal& f = *p.fen;
+    FicheRecette& f = m_fiche;
     lireChamps();
-
-    if (e.RecettNom.isEmpty())
+    if (f.RecettNom.isEmpty())
         return (void)refuser(QStringLiteral("La recette doit avoir un nom !"));
-    e.RecettNom = TexteFiche::premiereMajuscule(e.RecettNom);
-    const QString description = f.ComboRecettMag->currentText() + f.ComboRecettCat->currentText() + e.RecettPage
-                                + e.RecettNum + e.RecettNotes;
+    f.RecettNom = TexteFiche::premiereMajuscule(f.RecettNom);
+    const NomsSaisis noms{m_panneau.texte(Champ::Categorie), m_panneau.texte(Champ::SousCategorie),
+                          m_panneau.texte(Champ::Magazine)};
+    const QString description = noms.magazine + noms.categorie + f.RecettPage + f.RecettNum + f.RecettNotes;
     if (TexteFiche::sansBlancs(description).isEmpty())
         return (void)refuser(QStringLiteral("La recette doit comporter un minimum de description !"));
 
     // Checked before anything changes, so that a refused card leaves the
     // tables, the counts and the counters exactly as they were.
-    const SaisieFiche saisie{e.RecettNom,
-                             f.ComboRecettCat->currentText(),
-                             f.ComboRecettSousCat->currentText(),
-                             f.ComboRecettMag->currentText(),
-                             e.RecettNum,
-                             e.RecettPage,
-                             e.RecettNotes,
-                             e.FicheExistante == 0};
-    if (const QString motif = motifDeRefus(p.base, saisie); !motif.isEmpty())
+    const SaisieFiche saisie{f.RecettNom, noms.categorie, noms.sousCategorie, noms.magazine,
+                             f.RecettNum, f.RecettPage,   f.RecettNotes,      !f.FicheExistante};
+    if (const QString motif = motifDeRefus(m_base, saisie); !motif.isEmpty())
         return (void)refuser(motif);
 
-    stockerNomsEtRetirerAnciens();
-    EnregistrerRecette();
+    // A validation may give the slot of a name no longer used to a new name:
+    // the last deletion can no longer be undone exactly.
+    oublierSuppression();
+    m_stockage.stockerNomsEtRetirerAnciens(f, noms);
+    m_stockage.EnregistrerRecette(f);
 
-    if (f.CheckSaisie->isChecked()) {
+    if (m_panneau.saisieEnChaine()) {
         NouvelleFiche();
-        f.TextRecettNom->setFocus();
+        m_panneau.focaliserNom();
     } else {
-        p.Main();
+        emit actualisationDemandee();
     }
-}
-
-void RoutinesFiche::stockerNomsEtRetirerAnciens()
-{
-    EtatProgramme& e = p.etat;
-    FrmPrincipal& f = *p.fen;
-    Tables& t = p.base;
-    auto& politique = p.politique;
-    // The new counters are raised before the old ones are lowered: while the
-    // recipe is being stored its old names still count it and are not free.
-    politique.etape([&] {
-        e.RecettCat = ListeNoms::categories(t).trouverOuAjouter(f.ComboRecettCat->currentText(), true);
-    });
-    politique.etape([&] {
-        e.RecettSousCat
-            = ListeNoms::sousCategories(t, e.RecettCat).trouverOuAjouter(f.ComboRecettSousCat->currentText(), true);
-    });
-    politique.etape([&] {
-        e.RecettMag = ListeNoms::magazines(t).trouverOuAjouter(f.ComboRecettMag->currentText(), false);
-    });
-    retirerDesCompteurs(e.RecettCatAvant, e.RecettSousCatAvant, e.RecettMagAvant);
-}
-
-void RoutinesFiche::retirerDesCompteurs(int categorie, int sousCategorie, int magazine)
-{
-    Tables& t = p.base;
-    auto& politique = p.politique;
-    if (magazine != 0)
-        politique.etape([&] { --t.MagNbRecett(magazine); });
-    if (categorie != 0)
-        politique.etape([&] { --t.CatNbRecett(categorie); });
-    if (sousCategorie != 0)
-        politique.etape([&] { --t.SousCatNbRecett(categorie, sousCategorie); });
-}
-
-void RoutinesFiche::EnregistrerRecette()
-{
-    EtatProgramme& e = p.etat;
-    Tables& t = p.base;
-    auto& politique = p.politique;
-    if (e.FicheExistante == 0)
-        politique.etape([&] {
-            if (t.NbRecett >= Tables::MaxRecett)
-                throw ErreurExecution(Erreurs::IndiceHorsSelection);
-            ++t.NbRecett;
-            e.RecettCourante = t.NbRecett;
-        });
-    const int r = e.RecettCourante;
-    politique.etape([&] {
-        t.RecettVal(r, 0) = e.RecettCat;
-        t.RecettVal(r, 1) = e.RecettSousCat;
-        t.RecettVal(r, 2) = e.RecettMag;
-        t.RecettVal(r, 3) = e.RecettTeste;
-        t.RecettTexte(r, 0) = e.RecettNum;
-        t.RecettTexte(r, 1) = e.RecettPage;
-        t.RecettTexte(r, 2) = e.RecettNotes;
-        t.RecettTexte(r, 3) = e.RecettNom;
-    });
-    politique.etape([&] {
-        for (int champ = 0; champ <= 3; ++champ)
-            t.RecettTexte(r, champ) = TexteFiche::sansGuillemets(t.RecettTexte(r, champ));
-    });
 }
 
 // --------------------------------------------------------------- deletion
 
 void RoutinesFiche::SupprimerRecette()
 {
-    const EtatProgramme& e = p.etat;
-    // Only a recipe of the base can be deleted: a card that is not one (the
-    // button is then disabled) must never take another recipe with it.
-    if (e.FicheExistante != 1 || e.RecettCourante < 1 || e.RecettCourante > p.base.NbRecett)
+    RecetteSupprimee retiree;
+    if (!m_stockage.SupprimerRecette(m_fiche, &retiree))
         return;
-    retirerDesCompteurs(e.RecettCatAvant, e.RecettSousCatAvant, e.RecettMagAvant);
-    decalerVersLeBas(e.RecettCourante);
-    p.politique.etape([&] { --p.base.NbRecett; });
-    p.Main();
+    m_suppression = retiree;
+    emit actualisationDemandee();
 }
 
-void RoutinesFiche::decalerVersLeBas(int depuis)
+void RoutinesFiche::AnnulerSuppression()
 {
-    Tables& t = p.base;
-    for (int i = depuis; i <= t.NbRecett - 1; ++i)
-        p.politique.etape([&] {
-            for (int champ = 0; champ <= 3; ++champ) {
-                t.RecettTexte(i, champ) = t.RecettTexte(i + 1, champ);
-                t.RecettVal(i, champ) = t.RecettVal(i + 1, champ);
-            }
-        });
+    // Chained entry keeps the found list out of reach: nothing is undone.
+    if (!m_suppression || m_panneau.saisieEnChaine())
+        return;
+    const RecetteSupprimee recette = *m_suppression;
+    m_suppression.reset();
+    if (!m_stockage.restaurer(recette))
+        return;
+    emit actualisationDemandee();
+    for (int k = 0; k < m_trouvees.ListTmp.size(); ++k)
+        if (numeroDeLigne(m_trouvees.ListTmp[k]) == recette.slot)
+            return emit ligneAMontrer(k);
 }

@@ -1,44 +1,65 @@
 #pragma once
-#include <QPointer>
-#include <QString>
+#include "PanneauFiche.h"
+#include "StockageRecette.h"
+#include <QObject>
+#include <optional>
 
-class ChampsFiche;
-class FrmPrincipal;
-class Programme;
+struct EtatProgramme;
+struct FicheRecette;
+struct ListeTrouvee;
+struct Tables;
+class Collation;
+class Plateforme;
+class PolitiqueErreurs;
 
-// The recipe card: display, validation and storage, deletion, entry fields.
-class RoutinesFiche {
+// The recipe card: showing a recipe or an empty card, validating and storing
+// it, deleting it, on the card panel.
+class RoutinesFiche : public QObject {
+    Q_OBJECT
 public:
-    explicit RoutinesFiche(Programme& p) : p(p) {}
-    // The card's event filter goes before the window: the window's fields,
-    // destroyed after it, must not reach a filter that reads the window.
-    ~RoutinesFiche();
-    void brancher();
+    RoutinesFiche(Tables& base, FicheRecette& fiche, const ListeTrouvee& trouvees, PolitiqueErreurs& politique,
+                  Plateforme& plateforme, const Collation& collation, PanneauFiche& panneau);
 
     void NouvelleFiche();
-    void AfficherRecette();
+    // The recipe of line k of the found list.
+    void AfficherRecette(int k);
     void RemplirFiche();
+    void RemplirListesFiche();
     void RemplirSousCatFiche();
     void ValiderRecette();
-    void EnregistrerRecette();
     void SupprimerRecette();
+    // Ctrl+Z: the recipe deleted last back in its slot, then the refresh, and
+    // its card shown as after a click on its line. One level only.
+    void AnnulerSuppression();
+    // After a validation, a save, or another base: the deletion is no longer
+    // undone.
+    void oublierSuppression() { m_suppression.reset(); }
+    bool suppressionAnnulable() const { return m_suppression.has_value(); }
 
-    // Handlers of the card's buttons and of the found list.
     void CommandRecettNouvelle_Click();
     void CommandRecettValider_Click();
     void CommandRecettSuppr_Click();
-    void ListRecettes_Click();
+    void CheckRecettTeste_Click(bool testee);
 
-    // The notes as the base keeps them (CR LF line breaks), read from the box.
-    static QString notesDuChamp(const FrmPrincipal& fen);
+signals:
+    // The general refresh, which the application runs.
+    void actualisationDemandee();
+    // The card no longer shows a line of the found list.
+    void ficheVidee();
+    // Line k of the found list to be chosen, as the user would click it.
+    void ligneAMontrer(int k);
 
 private:
-    void lireChamps();
     bool refuser(const QString& message);
-    void stockerNomsEtRetirerAnciens();
-    void retirerDesCompteurs(int categorie, int sousCategorie, int magazine);
-    void decalerVersLeBas(int depuis);
+    void lireChamps();
 
-    Programme& p;
-    QPointer<ChampsFiche> m_champs;
+    Tables& m_base;
+    FicheRecette& m_fiche;
+    const ListeTrouvee& m_trouvees;
+    PolitiqueErreurs& m_politique;
+    Plateforme& m_plateforme;
+    const Collation& m_collation;
+    PanneauFiche& m_panneau;
+    StockageRecette m_stockage;
+    std::optional<RecetteSupprimee> m_suppression;
 };

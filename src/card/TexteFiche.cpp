@@ -25,10 +25,7 @@ QString premiereMajuscule(const QString& texte)
     return resultat;
 }
 
-QString sansGuillemets(QString texte)
-{
-    return texte.replace(QLatin1Char('"'), QLatin1Char('\''));
-}
+QString sansGuillemets(QString texte) { return texte.replace(QLatin1Char('"'), QLatin1Char('\'')); }
 
 QString nomNormalise(const QString& texte, bool minuscules)
 {

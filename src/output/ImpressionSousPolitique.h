@@ -9,8 +9,7 @@ class ImpressionSousPolitique {
 public:
     ImpressionSousPolitique(Impression& impression, PolitiqueErreurs& politique)
         : m_impression(impression), m_politique(politique)
-    {
-    }
+    {}
 
     void taille(int points)
     {

@@ -35,10 +35,7 @@ namespace {
 const QString Toutes = QStringLiteral(" --> TOUTES");
 const QString Tous = QStringLiteral(" --> TOUS");
 
-QString blancs(qsizetype n)
-{
-    return QString(n, QLatin1Char(' '));
-}
+QString blancs(qsizetype n) { return QString(n, QLatin1Char(' ')); }
 
 bool queDesBlancs(QStringView texte)
 {
@@ -150,15 +147,9 @@ private:
     QStringList m_textes;
 };
 
-QString telQuel(const QString& t)
-{
-    return t;
-}
+QString telQuel(const QString& t) { return t; }
 
-QString majusculesSansBlancs(const QString& t)
-{
-    return sansBlancs(t.toUpper());
-}
+QString majusculesSansBlancs(const QString& t) { return sansBlancs(t.toUpper()); }
 
 // A found recipe by the ranks of its columns.
 struct Ligne {
@@ -315,8 +306,8 @@ void ecrireRecettes(Redaction& r, const QList<Ligne>& lignes, const Colonnes& c,
     constexpr qsizetype Legendes = 2 + 3 + 7 + 3 + 2;
     qsizetype borne = 0;
     for (const Ligne& l : lignes)
-        borne += c.magazines.texte(l.magazine).size() + c.numeros.texte(l.numero).size()
-                 + c.pages.texte(l.page).size() + entrees[l.entree].nom.size() + Legendes;
+        borne += c.magazines.texte(l.magazine).size() + c.numeros.texte(l.numero).size() + c.pages.texte(l.page).size()
+            + entrees[l.entree].nom.size() + Legendes;
     QString& t = r.texte();
     const qsizetype debut = t.size();
     t.resize(debut + borne);

@@ -12,11 +12,11 @@ namespace MiseEnPageIndex {
 
 // The search criteria as shown in the search frame.
 struct Criteres {
-    QString categorie;      // chosen entry of the category list
-    QString sousCategorie;  // chosen entry of the sub-category list
-    QString magazine;       // chosen entry of the magazine list
-    QString teste;          // chosen entry of the tested list
-    QString texte;          // the free text, as typed
+    QString categorie;     // chosen entry of the category list
+    QString sousCategorie; // chosen entry of the sub-category list
+    QString magazine;      // chosen entry of the magazine list
+    QString teste;         // chosen entry of the tested list
+    QString texte;         // the free text, as typed
 };
 
 // One found recipe, its texts as stored.

@@ -1,95 +1,67 @@
 #include "RoutinesSorties.h"
 #include "ImpressionSousPolitique.h"
-#include "MiseEnPageIndex.h"
-#include "app/FrmPrincipal.h"
-#include "app/Programme.h"
 #include "base/Codec.h"
+#include "base/EtatProgramme.h"
 #include "base/Fichiers.h"
+#include "base/ListeTrouvee.h"
+#include "base/Tables.h"
 #include "platform/Impression.h"
-#include "search/ListeTrouvee.h"
-#include <QCheckBox>
-#include <QComboBox>
+#include "platform/Plateforme.h"
+#include "platform/Progression.h"
 #include <QDir>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
 
 using MiseEnPageIndex::sansBlancs;
 
-RoutinesSorties::RoutinesSorties(Programme& p) : p(p) {}
-RoutinesSorties::~RoutinesSorties() = default;
+RoutinesSorties::RoutinesSorties(const Tables& base, const EtatProgramme& etat, const ListeTrouvee& trouvees,
+                                 PolitiqueErreurs& politique, Plateforme& plateforme, const Collation& collation,
+                                 Progression& progression)
+    : m_base(base), m_etat(etat), m_trouvees(trouvees), m_politique(politique), m_plateforme(plateforme),
+      m_collation(collation), m_progression(progression)
+{}
 
-void RoutinesSorties::brancher()
-{
-    FrmPrincipal& f = *p.fen;
-    QObject::connect(f.CommandIndex, &QPushButton::clicked, f.CommandIndex, [this] { CommandIndex_Click(); });
-    QObject::connect(f.CommandImpr, &QPushButton::clicked, f.CommandImpr, [this] { CommandImpr_Click(); });
-    QObject::connect(f.CommandRecettImpr, &QPushButton::clicked, f.CommandRecettImpr,
-                     [this] { CommandRecettImpr_Click(); });
-}
+RoutinesSorties::~RoutinesSorties() = default;
 
 // ---- Index file ----
 
 void RoutinesSorties::CommandIndex_Click()
 {
-    avecFenetreProgression([this] {
-        // The index always describes a fresh search.
-        p.Main();
-        CreerIndex();
-    });
-}
-
-void RoutinesSorties::avecFenetreProgression(const std::function<void()>& travail)
-{
-    p.bases.montrerProgression(QStringLiteral("Zuta! / Création Index"),
-                               QStringLiteral("Ecriture des données en cours..."));
-    travail();
-    p.bases.fermerProgression();
-}
-
-int RoutinesSorties::numeroDeLigne(int k) const
-{
-    const QStringList& lignes = p.fen->ListTmp;
-    if (k < 0 || k >= lignes.size())
-        throw ErreurExecution(Erreurs::IndiceHorsSelection);
-    return ::numeroDeLigne(lignes[k]);
+    m_progression.montrer(QStringLiteral("Zuta! / Création Index"), QStringLiteral("Ecriture des données en cours..."));
+    // The index always describes a fresh search.
+    emit actualisationDemandee();
+    CreerIndex();
+    m_progression.fermer();
 }
 
 void RoutinesSorties::CreerIndex()
 {
-    FrmPrincipal& f = *p.fen;
-    const Tables& b = p.base;
-    p.politique.etape([&] { f.ListIndex.clear(); });
-
-    const QStringList noms = f.lignesRecettes();
+    const Tables& b = m_base;
+    m_listIndex.clear();
+    const QStringList& noms = m_trouvees.noms;
     QList<MiseEnPageIndex::Entree> entrees;
     entrees.reserve(noms.size());
     for (int k = 0; k < noms.size(); ++k)
-        p.politique.etape([&] {
-            const int r = numeroDeLigne(k);
+        m_politique.etape([&] {
+            const int r = m_trouvees.numero(k);
             entrees.append({b.Mag(b.RecettVal(r, 2)), b.RecettTexte(r, 0), b.RecettTexte(r, 1), noms[k]});
         });
 
-    const MiseEnPageIndex::Criteres criteres{f.ComboRechCat->currentText(), f.ComboRechSousCat->currentText(),
-                                             f.ComboRechMag->currentText(), f.ComboTeste->currentText(),
-                                             f.TextRech->text()};
     MiseEnPageIndex::Index index =
-        MiseEnPageIndex::composer(criteres, p.plateforme.maintenant(), entrees, p.collation);
-    f.ListIndex = std::move(index.cles);
+        MiseEnPageIndex::composer(criteresAffiches(), m_plateforme.maintenant(), entrees, m_collation);
+    m_listIndex = std::move(index.cles);
 
-    const QString chemin = p.etat.CheminAppli + NomIndex;
+    const QString chemin = m_etat.CheminAppli + NomIndex;
     try {
         ecrireIndex(chemin, index.texte);
     } catch (const ErreurExecution& erreur) {
         // The old index, if any, is left as it was; the base is not touched.
-        p.plateforme.message(QStringLiteral("Zuta!"),
+        m_plateforme.message(QStringLiteral("Zuta!"),
                              QStringLiteral("L'index n'a pas pu être créé.\n\n") + erreur.description(),
                              Plateforme::Boutons::OK, Plateforme::Icone::Exclamation);
         return;
     }
-    p.plateforme.ouvrir(chemin, [this, chemin] {
+    m_plateforme.ouvrir(chemin, [this, chemin] {
         // The index is written all the same: the user is told where.
-        p.plateforme.message(QStringLiteral("Zuta!"),
+        m_plateforme.message(QStringLiteral("Zuta!"),
                              QStringLiteral("L'index a été créé, mais aucun programme n'a pu l'ouvrir. Il se trouve "
                                             "dans le fichier :\n")
                                  + QDir::toNativeSeparators(chemin),
@@ -103,7 +75,7 @@ void RoutinesSorties::ecrireIndex(const QString& chemin, const QString& texte)
     const QByteArray octets = Codec::encoder(texte, &remplace);
     Fichiers::ecrireSur(chemin, octets);
     if (remplace)
-        p.plateforme.message(QStringLiteral("Zuta!"),
+        m_plateforme.message(QStringLiteral("Zuta!"),
                              QStringLiteral("Certains caractères ne peuvent pas être enregistrés dans le fichier « ")
                                  + chemin + QStringLiteral(" » : ils y sont remplacés par « ? »."),
                              Plateforme::Boutons::OK, Plateforme::Icone::Information);
@@ -114,13 +86,50 @@ void RoutinesSorties::ecrireIndex(const QString& chemin, const QString& texte)
 void RoutinesSorties::ChoisirImprimante()
 {
     // Cancelling the dialog prints nothing and says nothing.
-    p.etat.ImpressionAnnulee = 0;
-    m_imprimante = p.plateforme.choisirImprimante(m_titreDialogueImpression);
+    ImpressionAnnulee = false;
+    m_imprimante = m_plateforme.choisirImprimante(m_titreDialogueImpression);
     if (!m_imprimante)
-        p.etat.ImpressionAnnulee = 1;
+        ImpressionAnnulee = true;
 }
 
 namespace {
+// The progress window of a printout, from the page given on, the main window
+// taking no input meanwhile; closed however the printout ends.
+class SuiviImpression {
+public:
+    SuiviImpression(Progression& progression, Impression& imprimante, int premierePageMontree)
+        : m_progression(progression), m_premiere(premierePageMontree)
+    {
+        imprimante.suivrePages([this](int n) { page(n); });
+    }
+    ~SuiviImpression()
+    {
+        if (!m_montree)
+            return;
+        m_progression.fermer();
+        m_progression.occuperFenetre(false);
+    }
+    SuiviImpression(const SuiviImpression&) = delete;
+    SuiviImpression& operator=(const SuiviImpression&) = delete;
+
+    void page(int n)
+    {
+        if (n < m_premiere)
+            return;
+        if (!m_montree) {
+            m_progression.occuperFenetre(true);
+            m_progression.montrer(QStringLiteral("Zuta! / Impression"), QStringLiteral("Impression en cours..."));
+            m_montree = true;
+        }
+        m_progression.avancer(QStringLiteral("page %1").arg(n));
+    }
+
+private:
+    Progression& m_progression;
+    int m_premiere;
+    bool m_montree = false;
+};
+
 // Both printouts open with the program's name in 14-point italic and two
 // empty lines.
 void imprimerEntete(ImpressionSousPolitique& imp)
@@ -134,55 +143,54 @@ void imprimerEntete(ImpressionSousPolitique& imp)
 }
 } // namespace
 
-void RoutinesSorties::ImprimerRecette()
+void RoutinesSorties::ImprimerRecette(const FicheImprimee& f)
 {
-    FrmPrincipal& f = *p.fen;
     m_titreDialogueImpression = QStringLiteral("Imprimer la recette");
     ChoisirImprimante();
-    if (p.etat.ImpressionAnnulee == 1)
+    if (ImpressionAnnulee)
         return;
-    // The card as displayed, validated or not.
-    ImpressionSousPolitique imp(*m_imprimante, p.politique);
+    // A recipe whose notes run beyond the first page shows how far it is.
+    const SuiviImpression suivi(m_progression, *m_imprimante, 2);
+    ImpressionSousPolitique imp(*m_imprimante, m_politique);
     imprimerEntete(imp);
     imp.gras(true);
     imp.taille(16);
-    imp.ligne({sansBlancs(f.TextRecettNom->text())});
+    imp.ligne({sansBlancs(f.nom)});
     imp.gras(false);
     imp.taille(12);
     imp.ligneVide();
-    const QString categorie = sansBlancs(f.ComboRecettCat->currentText());
+    const QString categorie = sansBlancs(f.categorie);
     imp.debutLigne({categorie});
     if (!categorie.isEmpty())
-        imp.ligne({QStringLiteral(" / "), sansBlancs(f.ComboRecettSousCat->currentText())});
+        imp.ligne({QStringLiteral(" / "), sansBlancs(f.sousCategorie)});
     else
         imp.ligne({});
     imp.ligneVide();
-    imp.ligne({sansBlancs(f.ComboRecettMag->currentText()), QStringLiteral(" n°"),
-               sansBlancs(f.TextRecettNumero->text()), QStringLiteral(" page "), sansBlancs(f.TextRecettPage->text())});
+    imp.ligne({sansBlancs(f.magazine), QStringLiteral(" n°"), sansBlancs(f.numero), QStringLiteral(" page "),
+               sansBlancs(f.page)});
     imp.ligneVide();
-    imp.ligne({f.CheckRecettTeste->checkState() == Qt::Unchecked ? QStringLiteral("Recette non-testée")
-                                                                 : QStringLiteral("Recette testée")});
+    imp.ligne({f.testee ? QStringLiteral("Recette testée") : QStringLiteral("Recette non-testée")});
     imp.ligneVide();
     imp.souligne(true);
     imp.ligne({QStringLiteral("Notes :")});
     imp.souligne(false);
-    imp.ligne({f.TextRecettComment->toPlainText()});
+    imp.ligne({f.notes});
     imp.finDocument();
     m_imprimante.reset();
 }
 
-void RoutinesSorties::ImprimerListe()
+void RoutinesSorties::ImprimerListe(bool avecNotes)
 {
-    FrmPrincipal& f = *p.fen;
-    const Tables& b = p.base;
+    const Tables& b = m_base;
     m_titreDialogueImpression = QStringLiteral("Imprimer la liste des recettes");
     ChoisirImprimante();
-    if (p.etat.ImpressionAnnulee == 1)
+    if (ImpressionAnnulee)
         return;
     // The found list as shown: no new search.
-    const QStringList noms = f.lignesRecettes();
-    const bool avecNotes = f.CheckNotes->isChecked();
-    ImpressionSousPolitique imp(*m_imprimante, p.politique);
+    const QStringList& noms = m_trouvees.noms;
+    SuiviImpression suivi(m_progression, *m_imprimante, 1);
+    suivi.page(1);
+    ImpressionSousPolitique imp(*m_imprimante, m_politique);
     imprimerEntete(imp);
     imp.gras(false);
     imp.taille(10);
@@ -192,12 +200,15 @@ void RoutinesSorties::ImprimerListe()
     // user has cancelled its error.
     const auto lire = [&](const std::function<QString()>& valeur) {
         QString texte;
-        p.politique.etape([&] { texte = valeur(); });
+        m_politique.etape([&] { texte = valeur(); });
         return texte;
     };
     for (int k = 0; k < noms.size(); ++k) {
         int r = -1;
-        if (!p.politique.etape([&] { r = numeroDeLigne(k); (void)b.RecettVal(r, 0); }))
+        if (!m_politique.etape([&] {
+                r = m_trouvees.numero(k);
+                (void)b.RecettVal(r, 0);
+            }))
             continue;
         imp.gras(true);
         imp.ligne({QStringLiteral("- ") + sansBlancs(noms[k])});
@@ -209,10 +220,9 @@ void RoutinesSorties::ImprimerListe()
         const QString page = sansBlancs(b.RecettTexte(r, 1).toUpper());
         if (!page.isEmpty())
             imp.debutLigne({QStringLiteral(" page ") + page});
-        imp.ligne({QStringLiteral(" ("), sansBlancs(lire([&] { return b.Cat(b.RecettVal(r, 0)); })),
-                   QStringLiteral(" / "),
-                   sansBlancs(lire([&] { return b.SousCat(b.RecettVal(r, 0), b.RecettVal(r, 1)); })),
-                   QStringLiteral(")")});
+        imp.ligne(
+            {QStringLiteral(" ("), sansBlancs(lire([&] { return b.Cat(b.RecettVal(r, 0)); })), QStringLiteral(" / "),
+             sansBlancs(lire([&] { return b.SousCat(b.RecettVal(r, 0), b.RecettVal(r, 1)); })), QStringLiteral(")")});
         const QString notes = b.RecettTexte(r, 2);
         if (avecNotes && !notes.isEmpty()) {
             imp.taille(8);

@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 // The printing layer: lines written one below the other from the top left of
 // the printable area. Only the size and three attributes are ever set.
@@ -20,4 +21,18 @@ public:
     // Sends the pages. Each operation throws ErreurExecution when the
     // printer reports an error.
     virtual void finDocument() = 0;
+
+    // Called with the number of each page as the printout starts it (the
+    // first page is 1), so that a long printout can say how far it is.
+    void suivrePages(std::function<void(int page)> suivi) { m_suiviPages = std::move(suivi); }
+
+protected:
+    void pageCommencee(int page)
+    {
+        if (m_suiviPages)
+            m_suiviPages(page);
+    }
+
+private:
+    std::function<void(int)> m_suiviPages;
 };

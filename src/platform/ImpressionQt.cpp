@@ -9,7 +9,8 @@ ImpressionQt::ImpressionQt(std::unique_ptr<QPrinter> imprimante) : m_imprimante(
     m_police.setPointSize(12);
 }
 
-ImpressionQt::ImpressionQt(const QString& cheminPdf) : m_imprimante(std::make_unique<QPrinter>(QPrinter::HighResolution))
+ImpressionQt::ImpressionQt(const QString& cheminPdf)
+    : m_imprimante(std::make_unique<QPrinter>(QPrinter::HighResolution))
 {
     m_imprimante->setOutputFormat(QPrinter::PdfFormat);
     m_imprimante->setOutputFileName(cheminPdf);
@@ -27,9 +28,9 @@ ImpressionQt::~ImpressionQt()
 void ImpressionQt::echec() const
 {
     const QString cible = m_imprimante->outputFileName().isEmpty()
-                              ? QStringLiteral("l'imprimante « ") + m_imprimante->printerName() + QStringLiteral(" »")
-                              : QStringLiteral("le fichier « ") + QDir::toNativeSeparators(m_imprimante->outputFileName())
-                                    + QStringLiteral(" »");
+        ? QStringLiteral("l'imprimante « ") + m_imprimante->printerName() + QStringLiteral(" »")
+        : QStringLiteral("le fichier « ") + QDir::toNativeSeparators(m_imprimante->outputFileName())
+            + QStringLiteral(" »");
     throw ErreurExecution(Erreurs::ErreurEntreeSortie + QStringLiteral(" : impossible d'imprimer sur ") + cible
                           + QLatin1Char('.'));
 }
@@ -42,10 +43,7 @@ void ImpressionQt::commencer()
         echec();
 }
 
-qreal ImpressionQt::hauteurLigne() const
-{
-    return QFontMetricsF(m_police, m_imprimante.get()).lineSpacing();
-}
+qreal ImpressionQt::hauteurLigne() const { return QFontMetricsF(m_police, m_imprimante.get()).lineSpacing(); }
 
 void ImpressionQt::placerDebutLigne()
 {
@@ -56,6 +54,7 @@ void ImpressionQt::placerDebutLigne()
             echec();
         ++m_pages;
         m_y = 0;
+        pageCommencee(m_pages);
     }
     m_ligneOuverte = true;
     m_x = 0;
@@ -105,7 +104,7 @@ void ImpressionQt::ecrireMorceau(QString texte)
             terminerLigne();
             continue;
         }
-        n = std::max<qsizetype>(n, 1);  // a single glyph wider than the paper
+        n = std::max<qsizetype>(n, 1); // a single glyph wider than the paper
         const QString morceau = texte.left(n);
         m_peintre.setFont(m_police);
         m_peintre.drawText(QPointF(m_x, m_y + mesure.ascent()), morceau);

@@ -42,9 +42,9 @@ private:
     std::unique_ptr<QPrinter> m_imprimante;
     QPainter m_peintre;
     QFont m_police;
-    qreal m_x = 0;          // where the open line goes on
-    qreal m_y = 0;          // top of the current line
-    qreal m_hauteur = 0;    // height of the open line so far
+    qreal m_x = 0;       // where the open line goes on
+    qreal m_y = 0;       // top of the current line
+    qreal m_hauteur = 0; // height of the open line so far
     bool m_ligneOuverte = false;
     bool m_termine = false;
     int m_lignes = 0;

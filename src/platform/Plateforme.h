@@ -22,8 +22,8 @@ public:
     struct DialogueFichier {
         QString titre;
         QString dossierInitial;
-        QString filtre;           // "Bases Zuta! (*.don) | *.don"
-        QString extensionDefaut;  // "*.don"
+        QString filtre;          // "Bases Zuta! (*.don) | *.don"
+        QString extensionDefaut; // "*.don"
     };
 
     virtual ~Plateforme() = default;

@@ -6,8 +6,7 @@
 FiltreRecherche::FiltreRecherche(const CriteresRecherche& criteres)
     : m_criteres(criteres), m_texteActif(!criteres.texte.trimmed().isEmpty()),
       m_texte(IndexTexte::plier(criteres.texte), Qt::CaseSensitive)
-{
-}
+{}
 
 bool FiltreRecherche::sansCritere() const
 {
@@ -31,12 +30,9 @@ bool FiltreRecherche::garde(const Tables& base, const IndexTexte& index, int r) 
             return false;
     }
     switch (m_criteres.teste) {
-    case 1:
-        return base.RecettVal(r, 3) == 1;
-    case 2:
-        return base.RecettVal(r, 3) == 0;
-    default:
-        return true;
+    case 1: return base.RecettVal(r, 3) == 1;
+    case 2: return base.RecettVal(r, 3) == 0;
+    default: return true;
     }
 }
 

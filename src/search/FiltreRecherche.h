@@ -11,11 +11,11 @@ class IndexTexte;
 // The criteria of a search, as chosen in the search frame. A criterion left
 // empty (std::nullopt) restricts nothing.
 struct CriteresRecherche {
-    QString texte;                    // searched as typed; only blanks = no criterion
-    std::optional<QString> magazine;  // exact name
-    std::optional<QString> categorie; // exact name
+    QString texte;                        // searched as typed; only blanks = no criterion
+    std::optional<QString> magazine;      // exact name
+    std::optional<QString> categorie;     // exact name
     std::optional<QString> sousCategorie; // exact name, only with a category
-    int teste = 0;                    // 0 any, 1 tested only, 2 not tested only
+    int teste = 0;                        // 0 any, 1 tested only, 2 not tested only
 };
 
 // Tells which recipes meet every criterion.

@@ -1,6 +1,6 @@
 #include "OrdreRecettes.h"
-#include "ListeTrouvee.h"
 #include "MemeTexte.h"
+#include "base/ListeTrouvee.h"
 #include "base/Tables.h"
 #include <algorithm>
 #include <charconv>
@@ -172,7 +172,8 @@ void OrdreRecettes::replacer(const std::vector<int>& changees, int nb)
         aReplacer[static_cast<std::size_t>(r)] = true;
     std::erase_if(m_ordre, [&](int r) { return r > nb || aReplacer[static_cast<std::size_t>(r)]; });
     for (const int r : changees) {
-        const auto place = std::lower_bound(m_ordre.begin(), m_ordre.end(), r, [this](int a, int b) { return avant(a, b); });
+        const auto place =
+            std::lower_bound(m_ordre.begin(), m_ordre.end(), r, [this](int a, int b) { return avant(a, b); });
         m_ordre.insert(place, r);
     }
 }

@@ -2,61 +2,58 @@
 #include "FiltreRecherche.h"
 #include "IndexTexte.h"
 #include "OrdreRecettes.h"
-#include <QStringList>
-#include <vector>
+#include "PanneauRecherche.h"
+#include <QObject>
 
-class Programme;
-class FiltreFocus;
-class QComboBox;
-class QObject;
+struct ListeTrouvee;
+struct Tables;
+class Collation;
+class PolitiqueErreurs;
 
-// The search criteria lists, the search with the found list and its counters.
-class RoutinesRecherche {
+// The search criteria lists and the search with the found list and its
+// counters, on the search panel.
+class RoutinesRecherche : public QObject {
+    Q_OBJECT
 public:
-    explicit RoutinesRecherche(Programme& p) : p(p) {}
-    void brancher();
+    RoutinesRecherche(const Tables& base, ListeTrouvee& trouvees, PolitiqueErreurs& politique,
+                      const Collation& collation, PanneauRecherche& panneau);
 
-    void RemplirListesRech();
+    // Which lists a filling rebuilds: all three, or only the sub-categories
+    // of the category chosen.
+    enum class Remplissage { Toutes, SousCategoriesSeules };
+    void RemplirListesRech(Remplissage remplissage);
     void ActualiserListesRech();
-    void RemplirListesFiche();
+    // Adds the found recipes to the found list, which the caller has emptied,
+    // and sets both counters.
     void Rechercher();
-
-    // Handlers of the search frame.
-    void ComboRechCat_Click();
-    void ComboRechCat_GotFocus();
-    void ComboRechSousCat_Click();
-    void ComboRechSousCat_GotFocus();
-    void ComboRechMag_Click();
-    void ComboRechMag_GotFocus();
-    void ComboTeste_Click();
-    void ComboTeste_GotFocus();
-    void TextRech_Click();
-    void CommandRechValider_Click();
+    // Empties the found list, as shown and as kept.
+    void viderListes();
 
     // The "all" entries, always at position 0 of their list.
     static const QString Toutes; // " --> TOUTES"
     static const QString Tous;   // " --> TOUS"
 
+signals:
+    // "Actualiser": the general refresh, which the application runs.
+    void actualisationDemandee();
+
 private:
-    void rendreActualiserParDefaut();
-    void surEvenement(QObject* controle);
+    using Critere = PanneauRecherche::Critere;
     // Chooses a position by program and does what the list's click does to
-    // the lists, whether or not the position changes. Only the user's own
-    // choices move the default button: a refresh run from the card leaves
-    // Enter to "Valider".
-    void choisir(QComboBox* liste, int position);
-    void suivreCategorie();
-    void choisirTexte(QComboBox* liste, const QString& texte);
-    void remplirTrie(QComboBox* liste, QStringList noms) const;
-    QStringList categoriesUtilisees() const;
-    QStringList magazinesUtilises() const;
-    QStringList sousCategoriesUtilisees(int c) const;
+    // the lists, whether or not the position changes.
+    void choisir(Critere critere, int position);
+    void choisirTexte(Critere critere, const QString& texte);
+    void remplirTrie(Critere critere, const QStringList& noms);
     int categorieChoisie() const;
     CriteresRecherche lireCriteres() const;
     void afficherTrouvees(const FiltreRecherche::Resultat& resultat, bool tout);
     void afficherCompteurs();
 
-    Programme& p;
+    const Tables& m_base;
+    ListeTrouvee& m_trouvees;
+    PolitiqueErreurs& m_politique;
+    const Collation& m_collation;
+    PanneauRecherche& m_panneau;
     OrdreRecettes m_ordre;
     IndexTexte m_index;
 };

@@ -1,14 +1,15 @@
-target_sources(zuta_gui PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/RoutinesRecherche.h
-  ${CMAKE_CURRENT_LIST_DIR}/RoutinesRecherche.cpp)
-target_sources(zuta_gui PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/Interrupteurs.h
-  ${CMAKE_CURRENT_LIST_DIR}/Interrupteurs.cpp)
+# The search filter and the found list's order need no widget; the panel and
+# its routines do.
 target_sources(zuta_core PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/ListeTrouvee.h ${CMAKE_CURRENT_LIST_DIR}/ListeTrouvee.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/OrdreRecettes.h ${CMAKE_CURRENT_LIST_DIR}/OrdreRecettes.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/FiltreRecherche.h ${CMAKE_CURRENT_LIST_DIR}/FiltreRecherche.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/IndexTexte.h ${CMAKE_CURRENT_LIST_DIR}/IndexTexte.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FiltreRecherche.h
+  ${CMAKE_CURRENT_LIST_DIR}/FiltreRecherche.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/IndexTexte.h
+  ${CMAKE_CURRENT_LIST_DIR}/IndexTexte.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/OrdreRecettes.h
+  ${CMAKE_CURRENT_LIST_DIR}/OrdreRecettes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MemeTexte.h)
 target_sources(zuta_gui PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/FiltreFocus.h ${CMAKE_CURRENT_LIST_DIR}/FiltreFocus.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/PanneauRecherche.h
+  ${CMAKE_CURRENT_LIST_DIR}/PanneauRecherche.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RoutinesRecherche.h
+  ${CMAKE_CURRENT_LIST_DIR}/RoutinesRecherche.cpp)

@@ -13,7 +13,7 @@ QPixmap toile(int cote)
 void preparer(QPainter& peintre, int cote)
 {
     peintre.setRenderHint(QPainter::Antialiasing);
-    peintre.scale(cote / 64.0, cote / 64.0);  // every picture is drawn on a 64 x 64 grid
+    peintre.scale(cote / 64.0, cote / 64.0); // every picture is drawn on a 64 x 64 grid
 }
 
 const QColor Bois(196, 140, 76);
@@ -54,8 +54,8 @@ QPixmap cuillere(int cote)
     peintre.rotate(-45);
     peintre.setPen(QPen(BoisFonce, 2));
     peintre.setBrush(Bois);
-    peintre.drawRoundedRect(QRectF(-3, -4, 6, 34), 3, 3);  // the handle
-    peintre.drawEllipse(QRectF(-9, -28, 18, 26));           // the bowl
+    peintre.drawRoundedRect(QRectF(-3, -4, 6, 34), 3, 3); // the handle
+    peintre.drawEllipse(QRectF(-9, -28, 18, 26));         // the bowl
     peintre.setBrush(BoisFonce.lighter(130));
     peintre.setPen(Qt::NoPen);
     peintre.drawEllipse(QRectF(-5, -23, 10, 16));

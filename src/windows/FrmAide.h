@@ -14,6 +14,6 @@ public:
     explicit FrmAide(QWidget* principale);
 
     QTextBrowser* RichTextBox1;
-    QMenu* rien;        // the menu "&Fichier"
-    QAction* AideQuit;  // "&Quitter"
+    QMenu* rien;       // the menu "&Fichier"
+    QAction* AideQuit; // "&Quitter"
 };

@@ -1,5 +1,6 @@
 #include "FrmApropos.h"
 #include "Dessins.h"
+#include "platform/Controles.h"
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -71,12 +72,12 @@ void FrmApropos::creerControles()
     Image1 = etiquette(QString(), QStringLiteral("Image1"));
     Image1->setPixmap(Dessins::marmite(96));
     Image1->setAccessibleName(QStringLiteral("Une marmite fumante"));
-    CheckInfoBulles = new QCheckBox(QStringLiteral("Info-bulles visibles"));
+    CheckInfoBulles = new QCheckBox(QStringLiteral("&Info-bulles visibles"));
     CheckInfoBulles->setObjectName(QStringLiteral("CheckInfoBulles"));
-    CheckInfoBulles->setAccessibleName(CheckInfoBulles->text());
-    Command1 = new QPushButton(QStringLiteral("OK"));
+    CheckInfoBulles->setAccessibleName(Controles::sansMnemonique(CheckInfoBulles->text()));
+    Command1 = new QPushButton(QStringLiteral("&OK"));
     Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setAccessibleName(Command1->text());
+    Command1->setAccessibleName(Controles::sansMnemonique(Command1->text()));
     Command1->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
 }

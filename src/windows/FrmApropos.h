@@ -21,13 +21,13 @@ public:
     static const QString Dedicace1;
     static const QString Dedicace2;
 
-    std::array<QLabel*, 2> LabelApropos;  // the product and version, then the maker
-    QLabel* Label4;    // "Site internet : "
-    QLabel* LabelUrl;  // the web address: a click opens the maker's site
-    QLabel* Label2;    // "Adresse mail :"
-    QLabel* Label3;    // the mail address: a click starts a new mail
-    QLabel* Label1;    // the dedication, first part
-    QLabel* Label5;    // and second part
+    std::array<QLabel*, 2> LabelApropos; // the product and version, then the maker
+    QLabel* Label4;                      // "Site internet : "
+    QLabel* LabelUrl;                    // the web address: a click opens the maker's site
+    QLabel* Label2;                      // "Adresse mail :"
+    QLabel* Label3;                      // the mail address: a click starts a new mail
+    QLabel* Label1;                      // the dedication, first part
+    QLabel* Label5;                      // and second part
     QLabel* Image1;
     QCheckBox* CheckInfoBulles;
     QPushButton* Command1;

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
+#include <QVBoxLayout>
 
 namespace {
 // A closed book with a bookmark: the program keeps an index of recipes.
@@ -40,13 +41,19 @@ FrmSauvegarde::FrmSauvegarde(QWidget* parent)
     Image1->setPixmap(dessinerLivre());
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
+    Label2 = new QLabel(this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->hide();
+    auto* textes = new QVBoxLayout;
+    textes->addWidget(Label1);
+    textes->addWidget(Label2);
     auto* disposition = new QHBoxLayout(this);
     // The window is sized once per text; no size hints to pass on.
     disposition->setSizeConstraint(QLayout::SetNoConstraint);
     disposition->setContentsMargins(16, 12, 24, 12);
     disposition->setSpacing(14);
     disposition->addWidget(Image1);
-    disposition->addWidget(Label1, 1);
+    disposition->addLayout(textes, 1);
     preparer(QStringLiteral("Zuta! / Enregistrement base"), QStringLiteral("Sauvegarde des données en cours..."));
 }
 
@@ -57,6 +64,15 @@ void FrmSauvegarde::preparer(const QString& titre, const QString& texte)
     setAccessibleName(titre);
     Label1->setAccessibleName(texte);
     resize(std::max(300, sizeHint().width()), sizeHint().height());
+}
+
+void FrmSauvegarde::avancer(const QString& etape)
+{
+    Label2->setText(etape);
+    Label2->setAccessibleName(etape);
+    Label2->show();
+    Label2->repaint();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void FrmSauvegarde::centrerSur(const QRect& cadre)

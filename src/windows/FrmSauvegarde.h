@@ -13,8 +13,11 @@ public:
 
     QLabel* Image1;
     QLabel* Label1;
+    QLabel* Label2; // how far the work is, when the caller says so
 
     void preparer(const QString& titre, const QString& texte);
+    // The second line, painted at once.
+    void avancer(const QString& etape);
     // Centres the window on a rectangle of the screen (pixels, frame included).
     void centrerSur(const QRect& cadre);
     // Shows it without modality and lets it paint once; user input stays

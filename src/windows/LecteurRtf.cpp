@@ -25,24 +25,77 @@ namespace {
 // pictures, headers and footers, field instructions, drawing objects.
 const QSet<QByteArray>& destinationsIgnorees()
 {
-    static const QSet<QByteArray> noms = {
-        "fonttbl", "colortbl", "stylesheet", "info", "pict", "header", "headerl", "headerr", "headerf", "footer",
-        "footerl", "footerr", "footerf", "footnote", "fldinst", "object", "objdata", "themedata",
-        "colorschememapping", "latentstyles", "datastore", "listtable", "listoverridetable", "rsidtbl",
-        "generator", "xmlnstbl", "mmathPr", "pgdsctbl", "revtbl", "filetbl", "nonshppict", "shppict", "shp",
-        "shpinst", "template", "ftnsep", "ftnsepc", "aftnsep", "aftnsepc", "annotation", "atnid", "atnauthor",
-        "userprops", "docvar", "private", "bkmkstart", "bkmkend", "xe", "tc", "pnseclvl", "pn", "listpicture"};
+    static const QSet<QByteArray> noms = {"fonttbl",
+                                          "colortbl",
+                                          "stylesheet",
+                                          "info",
+                                          "pict",
+                                          "header",
+                                          "headerl",
+                                          "headerr",
+                                          "headerf",
+                                          "footer",
+                                          "footerl",
+                                          "footerr",
+                                          "footerf",
+                                          "footnote",
+                                          "fldinst",
+                                          "object",
+                                          "objdata",
+                                          "themedata",
+                                          "colorschememapping",
+                                          "latentstyles",
+                                          "datastore",
+                                          "listtable",
+                                          "listoverridetable",
+                                          "rsidtbl",
+                                          "generator",
+                                          "xmlnstbl",
+                                          "mmathPr",
+                                          "pgdsctbl",
+                                          "revtbl",
+                                          "filetbl",
+                                          "nonshppict",
+                                          "shppict",
+                                          "shp",
+                                          "shpinst",
+                                          "template",
+                                          "ftnsep",
+                                          "ftnsepc",
+                                          "aftnsep",
+                                          "aftnsepc",
+                                          "annotation",
+                                          "atnid",
+                                          "atnauthor",
+                                          "userprops",
+                                          "docvar",
+                                          "private",
+                                          "bkmkstart",
+                                          "bkmkend",
+                                          "xe",
+                                          "tc",
+                                          "pnseclvl",
+                                          "pn",
+                                          "listpicture"};
     return noms;
 }
 
 // Control words that stand for one character.
 char16_t caractereNomme(const QByteArray& nom)
 {
-    static const QList<std::pair<QByteArray, char16_t>> noms = {
-        {"emdash", 0x2014},    {"endash", 0x2013},    {"bullet", 0x2022},   {"lquote", 0x2018},
-        {"rquote", 0x2019},    {"ldblquote", 0x201C}, {"rdblquote", 0x201D}, {"emspace", 0x2003},
-        {"enspace", 0x2002},   {"qmspace", 0x2005},   {"tab", u'\t'},       {"cell", u'\t'},
-        {"line", QChar::LineSeparator}};
+    static const QList<std::pair<QByteArray, char16_t>> noms = {{"emdash", 0x2014},
+                                                                {"endash", 0x2013},
+                                                                {"bullet", 0x2022},
+                                                                {"lquote", 0x2018},
+                                                                {"rquote", 0x2019},
+                                                                {"ldblquote", 0x201C},
+                                                                {"rdblquote", 0x201D},
+                                                                {"emspace", 0x2003},
+                                                                {"enspace", 0x2002},
+                                                                {"qmspace", 0x2005},
+                                                                {"tab", u'\t'},
+                                                                {"cell", u'\t'},
+                                                                {"line", QChar::LineSeparator}};
     for (const auto& [n, c] : noms)
         if (n == nom)
             return c;
@@ -51,19 +104,19 @@ char16_t caractereNomme(const QByteArray& nom)
 
 bool estSoulignement(const QByteArray& nom)
 {
-    static const QSet<QByteArray> noms = {"ul", "uld", "uldash", "uldashd", "uldashdd", "uldb", "ulhwave",
-                                          "ulldash", "ulth", "ulthd", "ulthdash", "ulthdashd", "ulthdashdd",
-                                          "ulthldash", "ululdbwave", "ulw", "ulwave"};
+    static const QSet<QByteArray> noms = {"ul",         "uld",       "uldash",     "uldashd", "uldashdd", "uldb",
+                                          "ulhwave",    "ulldash",   "ulth",       "ulthd",   "ulthdash", "ulthdashd",
+                                          "ulthdashdd", "ulthldash", "ululdbwave", "ulw",     "ulwave"};
     return noms.contains(nom);
 }
 
 // What a group carries to the groups it holds.
 struct EtatGroupe {
-    PassageRtf format;  // the character format, without text
+    PassageRtf format; // the character format, without text
     AlignementRtf alignement = AlignementRtf::Gauche;
     EspacementRtf espacement;
-    int uc = 1;           // how many fallback characters follow \uN
-    bool ignore = false;  // inside a skipped destination
+    int uc = 1;          // how many fallback characters follow \uN
+    bool ignore = false; // inside a skipped destination
 };
 
 class Analyseur {
@@ -107,11 +160,11 @@ private:
     {
         m_aSauter = 0;
         if (m_profondeur == 0)
-            return;  // a stray closing brace
+            return; // a stray closing brace
         if (m_profondeur <= LecteurRtf::ProfondeurMax)
             m_etat = m_pile.takeLast();
         if (--m_profondeur == 0)
-            m_fini = true;  // the document's own group is closed: what follows is not part of it
+            m_fini = true; // the document's own group is closed: what follows is not part of it
     }
 
     bool lettre(char c) const { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
@@ -140,7 +193,7 @@ private:
         ++m_i;
         switch (c) {
         case '\'': octetEchappe(); break;
-        case '*': m_etat.ignore = true; break;  // an optional destination: none is shown here
+        case '*': m_etat.ignore = true; break; // an optional destination: none is shown here
         case '~': caractere(0x00A0); break;
         case '-': caractere(0x00AD); break;
         case '_': caractere(0x2011); break;
@@ -149,7 +202,7 @@ private:
         case '\\': caractere(static_cast<char16_t>(c)); break;
         case '\r':
         case '\n': finParagraphe(); break;
-        default: break;  // other symbols (\| \: ...) mean nothing here
+        default: break; // other symbols (\| \: ...) mean nothing here
         }
     }
 
@@ -186,14 +239,14 @@ private:
             ++m_i;
         }
         if (m_i < m_o.size() && m_o[m_i] == ' ')
-            ++m_i;  // the blank that ends a control word belongs to it
+            ++m_i; // the blank that ends a control word belongs to it
         const int valeur = static_cast<int>(negatif ? -parametre : parametre);
         if (nom == "bin") {
             sauterBinaire(aParametre ? valeur : 0);
             return;
         }
         if (m_aSauter > 0) {
-            --m_aSauter;  // a control word can stand as the fallback of \uN
+            --m_aSauter; // a control word can stand as the fallback of \uN
             return;
         }
         appliquer(nom, aParametre, valeur);
@@ -304,10 +357,10 @@ private:
     const QByteArray& m_o;
     QString m_windows1252;
     qsizetype m_i = 0;
-    QList<EtatGroupe> m_pile;  // the states of the enclosing groups
+    QList<EtatGroupe> m_pile; // the states of the enclosing groups
     EtatGroupe m_etat;
     int m_profondeur = 0;
-    int m_aSauter = 0;  // fallback characters of \uN still to skip
+    int m_aSauter = 0; // fallback characters of \uN still to skip
     bool m_fini = false;
     DocumentRtf m_doc;
     ParagrapheRtf m_para;
@@ -337,10 +390,7 @@ DocumentRtf texteBrut(const QByteArray& octets)
 
 namespace LecteurRtf {
 
-bool estRtf(const QByteArray& octets)
-{
-    return octets.trimmed().startsWith("{\\rtf");
-}
+bool estRtf(const QByteArray& octets) { return octets.trimmed().startsWith("{\\rtf"); }
 
 DocumentRtf lire(const QByteArray& octets)
 {

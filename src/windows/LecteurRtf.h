@@ -12,7 +12,7 @@ struct PassageRtf {
     bool gras = false;
     bool italique = false;
     bool souligne = false;
-    int demiPoints = 24;  // the size in half-points, as RTF writes it (24 = 12 pt)
+    int demiPoints = 24; // the size in half-points, as RTF writes it (24 = 12 pt)
 
     bool memeFormat(const PassageRtf& autre) const
     {
@@ -25,10 +25,10 @@ enum class AlignementRtf { Gauche, Centre, Droite, Justifie };
 
 // Spacing and indents in twips (1/1440 inch), as RTF writes them.
 struct EspacementRtf {
-    int avant = 0;            // \sb
-    int apres = 0;            // \sa
-    int retraitGauche = 0;    // \li
-    int retraitPremiere = 0;  // \fi, relative to the left indent
+    int avant = 0;           // \sb
+    int apres = 0;           // \sa
+    int retraitGauche = 0;   // \li
+    int retraitPremiere = 0; // \fi, relative to the left indent
     bool operator==(const EspacementRtf&) const = default;
 };
 

@@ -19,10 +19,7 @@ Qt::Alignment alignementQt(AlignementRtf a)
 }
 
 // Twips to the document's pixels (15 twips a pixel at 96 dpi).
-qreal pixels(int twips)
-{
-    return twips / 15.0;
-}
+qreal pixels(int twips) { return twips / 15.0; }
 
 QTextBlockFormat blocQt(const ParagrapheRtf& p)
 {

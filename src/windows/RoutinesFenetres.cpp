@@ -1,15 +1,15 @@
 #include "RoutinesFenetres.h"
-#include "Dessins.h"
-#include "FiltreClic.h"
 #include "FrmAide.h"
 #include "FrmApropos.h"
+#include "ImagesApropos.h"
 #include "LecteurRtf.h"
 #include "MiseEnFormeRtf.h"
-#include "platform/RaccourciInternet.h"
-#include "app/FrmPrincipal.h"
-#include "app/Programme.h"
+#include "RaccourciInternet.h"
+#include "base/EtatProgramme.h"
 #include "base/Fichiers.h"
+#include "platform/Controles.h"
 #include "platform/ErreurExecution.h"
+#include "platform/FiltreClic.h"
 #include "platform/Plateforme.h"
 #include <QCheckBox>
 #include <QComboBox>
@@ -39,27 +39,13 @@ void centrerSur(QWidget& fenetre, const QWidget& principale)
     fenetre.move(cadre.x() + (cadre.width() - taille.width()) / 2, cadre.y() + (cadre.height() - taille.height()) / 2);
 }
 
-void definirBulle(QWidget& controle, const QString& bulle)
-{
-    controle.setToolTip(bulle);
-    controle.setAccessibleDescription(bulle);
-    if (auto* liste = qobject_cast<QComboBox*>(&controle); liste && liste->lineEdit())
-        liste->lineEdit()->setToolTip(bulle);
-}
 } // namespace
 
-void RoutinesFenetres::brancher()
+RoutinesFenetres::RoutinesFenetres(EtatProgramme& etat, Plateforme& plateforme, QWidget& principale,
+                                   ImagesApropos& images)
+    : m_etat(etat), m_plateforme(plateforme), m_principale(principale)
 {
-    FrmPrincipal& fen = *p.fen;
-    fen.Image1->setPixmap(Dessins::toque(40));
-    fen.Image2->setPixmap(Dessins::cuillere(40));
-    fen.Image1->setCursor(Dessins::curseurCuillere());
-    fen.Image2->setCursor(Dessins::curseurFouet());
-    new FiltreClic(fen.Image1, [this] { Image1_Click(); });
-    new FiltreClic(fen.Image2, [this] { Image2_Click(); });
-    QObject::connect(fen.Timer1, &QTimer::timeout, fen.Timer1, [this] { Timer1_Timer(); });
-    fen.Timer1->start();
-    QObject::connect(fen.CommandAide, &QPushButton::clicked, fen.CommandAide, [this] { CommandAide_Click(); });
+    connect(&images, &ImagesApropos::aproposDemande, this, &RoutinesFenetres::afficherApropos);
 }
 
 // Each control keeps its design tooltip either as its tooltip (shown) or in
@@ -71,8 +57,8 @@ void RoutinesFenetres::brancher()
 // nothing here reports an error.
 void RoutinesFenetres::BasculerInfoBulles()
 {
-    const bool visibles = p.etat.OptionInfoBulles == 1.0f;
-    for (QWidget* controle : p.fen->controles()) {
+    const bool visibles = m_etat.OptionInfoBulles == 1.0f;
+    for (QWidget* controle : std::as_const(m_controles)) {
         if (!controle)
             continue;
         const QString tag = controle->property(Tag).toString();
@@ -80,28 +66,14 @@ void RoutinesFenetres::BasculerInfoBulles()
         if (masquee != visibles)
             continue;
         controle->setProperty(Tag, controle->toolTip());
-        definirBulle(*controle, tag);
+        Controles::decrire(controle, tag);
     }
-}
-
-FrmAide* RoutinesFenetres::aide() const
-{
-    return m_aide;
-}
-
-void RoutinesFenetres::Timer1_Timer()
-{
-    FrmPrincipal& fen = *p.fen;
-    // Visibility as the window sets it, so that it holds while the window is hidden too.
-    const bool premiere = !fen.Image1->isHidden();
-    fen.Image1->setHidden(premiere);
-    fen.Image2->setHidden(!premiere);
 }
 
 void RoutinesFenetres::afficherApropos()
 {
-    FrmApropos f(p.fen.get());
-    QObject::connect(f.CheckInfoBulles, &QCheckBox::toggled, &f, [this, &f] { CheckInfoBulles_Click(f); });
+    FrmApropos f(&m_principale);
+    connect(f.CheckInfoBulles, &QCheckBox::toggled, &f, [this, &f] { CheckInfoBulles_Click(f); });
     new FiltreClic(f.LabelUrl, [this] { LabelUrl_Click(); });
     new FiltreClic(f.Label3, [this] { Label3_Click(); });
     Apropos_Load(f);
@@ -111,21 +83,21 @@ void RoutinesFenetres::afficherApropos()
 void RoutinesFenetres::Apropos_Load(FrmApropos& f)
 {
     f.adjustSize();
-    centrerSur(f, *p.fen);
+    centrerSur(f, m_principale);
     // The box shows the state the tooltips are really in: shown only when the
     // option is exactly 1, as the start-up reads it.
-    p.etat.ChargementApropos = 1;
-    f.CheckInfoBulles->setChecked(p.etat.OptionInfoBulles == 1.0f);
-    p.etat.ChargementApropos = 0;
+    ChargementApropos = true;
+    f.CheckInfoBulles->setChecked(m_etat.OptionInfoBulles == 1.0f);
+    ChargementApropos = false;
 }
 
 void RoutinesFenetres::CheckInfoBulles_Click(const FrmApropos& f)
 {
-    if (p.etat.ChargementApropos == 1)
+    if (ChargementApropos)
         return;
-    p.etat.OptionInfoBulles = f.CheckInfoBulles->isChecked() ? 1.0f : 0.0f;
+    m_etat.OptionInfoBulles = f.CheckInfoBulles->isChecked() ? 1.0f : 0.0f;
     BasculerInfoBulles();
-    p.EcrireIni();
+    emit reglagesChanges();
 }
 
 void RoutinesFenetres::LabelUrl_Click()
@@ -133,7 +105,7 @@ void RoutinesFenetres::LabelUrl_Click()
     // The shortcut beside the program names the site. Linux desktops do not
     // open such files, so its address is read here and opened; only a web
     // or mail address is followed.
-    const QString chemin = p.etat.CheminAppli + NomRaccourci;
+    const QString chemin = m_etat.CheminAppli + NomRaccourci;
     const Fichiers::Examen examen = Fichiers::examiner(chemin, Fichiers::TailleMaxPetitFichier);
     QString probleme;
     QString adresse;
@@ -152,23 +124,23 @@ void RoutinesFenetres::LabelUrl_Click()
     }
     if (!probleme.isEmpty())
         return siteNonOuvert(QStringLiteral("Le raccourci « ") + QDir::toNativeSeparators(chemin)
-                             + QStringLiteral(" » ") + probleme + QStringLiteral(" : le site internet n'est pas ouvert."));
-    p.plateforme.ouvrir(adresse, [this] {
-        siteNonOuvert(QStringLiteral("Aucun navigateur n'a pu ouvrir le site internet."));
-    });
+                             + QStringLiteral(" » ") + probleme
+                             + QStringLiteral(" : le site internet n'est pas ouvert."));
+    m_plateforme.ouvrir(adresse,
+                        [this] { siteNonOuvert(QStringLiteral("Aucun navigateur n'a pu ouvrir le site internet.")); });
 }
 
 void RoutinesFenetres::siteNonOuvert(const QString& raison)
 {
-    p.plateforme.message(QStringLiteral("Zuta!"),
+    m_plateforme.message(QStringLiteral("Zuta!"),
                          raison + QStringLiteral("\nSon adresse : ") + FrmApropos::SiteInternet,
                          Plateforme::Boutons::OK, Plateforme::Icone::Information);
 }
 
 void RoutinesFenetres::Label3_Click()
 {
-    p.plateforme.ouvrir(QStringLiteral("mailto:") + FrmApropos::AdresseMail, [this] {
-        p.plateforme.message(QStringLiteral("Zuta!"),
+    m_plateforme.ouvrir(QStringLiteral("mailto:") + FrmApropos::AdresseMail, [this] {
+        m_plateforme.message(QStringLiteral("Zuta!"),
                              QStringLiteral("Aucun programme de messagerie n'a pu être ouvert.\nL'adresse : ")
                                  + FrmApropos::AdresseMail,
                              Plateforme::Boutons::OK, Plateforme::Icone::Information);
@@ -187,13 +159,13 @@ void RoutinesFenetres::CommandAide_Click()
         m_aide->activateWindow();
         return;
     }
-    m_aide = new FrmAide(p.fen.get());
+    m_aide = new FrmAide(&m_principale);
     chargerAide(*m_aide);
 }
 
 void RoutinesFenetres::chargerAide(FrmAide& f)
 {
-    const QString chemin = p.etat.CheminAppli + NomAide;
+    const QString chemin = m_etat.CheminAppli + NomAide;
     const Fichiers::Examen examen = Fichiers::examiner(chemin, Fichiers::TailleMaxAide);
     QString probleme;
     if (examen.absent())
@@ -204,17 +176,19 @@ void RoutinesFenetres::chargerAide(FrmAide& f)
         try {
             MiseEnFormeRtf::remplir(*f.RichTextBox1->document(),
                                     LecteurRtf::lire(Fichiers::lire(chemin, Fichiers::TailleMaxAide)));
-            f.RichTextBox1->moveCursor(QTextCursor::Start);  // the manual opens at its beginning
+            f.RichTextBox1->moveCursor(QTextCursor::Start); // the manual opens at its beginning
         } catch (const ErreurExecution&) {
             probleme = QStringLiteral("ne peut pas être lu");
         }
     }
-    centrerSur(f, *p.fen);
+    centrerSur(f, m_principale);
     f.show();
     // The window stays open, empty, behind the message.
     if (!probleme.isEmpty())
-        p.plateforme.message(QStringLiteral("Zuta! / Aide"),
+        m_plateforme.message(QStringLiteral("Zuta! / Aide"),
                              QStringLiteral("Le fichier d'aide « ") + chemin + QStringLiteral(" » ") + probleme
                                  + QStringLiteral(" : l'aide ne peut pas être affichée."),
                              Plateforme::Boutons::OK, Plateforme::Icone::Exclamation);
 }
+
+FrmAide* RoutinesFenetres::aide() const { return m_aide; }

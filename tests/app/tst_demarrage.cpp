@@ -1,124 +1,47 @@
-// Start and end of the program: the default folder, base and options, the
-// settings file written and read (each value a step of the error policy,
-// Retry running a failed step again), the window's controls with their
-// captions and tooltips; "Quitter" and the close box, the save question, the
-// settings written on every ending, the position of the normal window.
+// Start and end of the program: the controls' names, captions and tooltips, the sorted lists; the settings file
+// read at start and written at the end, "Quitter" and the close box, the save question, the normal window's place.
 #include "Banc.h"
 #include "app/Reglages.h"
-#include "platform/PolitiqueErreurs.h"
+#include "base/FichierBase.h"
 
 namespace {
 using R = Plateforme::Reponse;
+const QString Question = u("Confirmation de sauvegarde | Enregistrer les modifications\ndans la base de données ?");
 
-QString twips(int pixels, double dpi)
+// The settings file's five lines as the program writes them, the window
+// standing at `cadre`'s place.
+QStringList reglagesEcrits(Banc& b, int notes, int bulles, const QRect& cadre, const QString& base)
 {
-    return u(" %1 ").arg(Reglages::pixelsVersTwips(pixels, dpi));
+    const auto ligne = [](double n) { return (n < 0 ? u("%1 ") : u(" %1 ")).arg(n); };
+    const auto twips = [&](int pixels) { return ligne(Reglages::pixelsVersTwips(pixels, b.p().dpiEcran())); };
+    return {ligne(notes), ligne(bulles), twips(cadre.top()), twips(cadre.left()), base, QString()};
 }
-
-// Starts the program on a one-recipe base; the end of the process is
-// replaced by a counter.
-struct Quitter {
-    Banc b;
-    int fins = 0;
-    Quitter()
-    {
-        b.ecrireOctets(u("Recettes.don"), baseUneRecette());
-        b.reglages(b.chemin(u("Recettes.don")), 1, 1);
-        b.demarrer();
-        b.p().bases.finProgramme = [this] { ++fins; };
-    }
-};
 } // namespace
 
-class TstDemarrage : public QObject {
+class TestDemarrage : public QObject {
     Q_OBJECT
 private slots:
-    // The first start creates the default base without a word.
-    void premierDemarrage_sansReglages_cheminsEtOptionsParDefaut_puisMainRappele()
-    {
-        Banc b;
-        b.demarrer();
-        QCOMPARE(b.p().etat.CheminAppli, b.dossier());
-        QCOMPARE(b.p().etat.CheminBase, b.chemin(u("Zuta2005.don")));
-        QCOMPARE(b.lire(u("Zuta2005.don")), BaseVide);
-        QVERIFY(b.boites().isEmpty());
-        QCOMPARE(b.p().etat.OptionInfoBulles, 1.0f);
-        QCOMPARE(b.p().etat.OptionNotes, 0);
-        QCOMPARE(b.fen().windowTitle(), u("Zuta! v1.2b   (base : Zuta2005.don)"));
-        QVERIFY(b.fen().isVisible());
-        // The start-up run again (another base) adds no second separator; a
-        // base path without one gives the bare title.
-        b.p().etat.EtatDemarrage = 0;
-        b.p().Main();
-        QCOMPARE(b.p().etat.CheminAppli, b.dossier());
-        b.p().etat.CheminBase = u("base.don");
-        b.p().AfficherTitre();
-        QCOMPARE(b.fen().windowTitle(), u("Zuta! v1.2b"));
-    }
-
-    void reglagesEtoile_baseParDefautPuisCheminCompletEcrit()
-    {
-        Banc b;
-        b.reglages(u("*"), 1, 0);
-        b.ecrireOctets(u("Zuta2005.don"), baseUneRecette());
-        b.demarrer();
-        QCOMPARE(b.p().base.RecettTexte(1, 3), u("Tarte aux pommes"));
-        QVERIFY(b.fen().CheckNotes->isChecked());
-        QCOMPARE(b.p().etat.OptionNotes, 1);
-        b.p().EcrireIni();
-        QCOMPARE(b.lire(u("Zuta.ini")), Codec::encoder(u(" 1 \r\n 0 \r\n 1500 \r\n 1500 \r\n") + b.chemin(u("Zuta2005.don"))
-                                                        + u("\r\n")));
-    }
-
-    // A base path that Windows-1252 cannot hold: the settings file gets "?"
-    // in its place, never a stray byte, and the user is told.
-    void cheminHorsWindows1252_remplaceEtDit()
-    {
-        Banc b;
-        b.demarrer();
-        b.boites();
-        const QString chemin = b.chemin(u("Recettes Ωmega.don"));
-        b.p().etat.CheminBase = chemin; // as chosen in the "Charger" dialog
-        b.p().EcrireIni();
-        QCOMPARE(b.boites(), QStringList{u("Zuta! | Le chemin de la base « ") + chemin
-                                         + u(" » contient des caractères que le fichier « Zuta.ini » ne peut pas "
-                                             "enregistrer : ils y sont remplacés par « ? ».\nLa base ne sera pas "
-                                             "rouverte automatiquement au prochain démarrage.")});
-        QCOMPARE(b.lire(u("Zuta.ini")).right(20), QByteArray("Recettes ?mega.don\r\n"));
-    }
-
-    void ligne5AvecVirgule_lueEntiere()
-    {
-        Banc b;
-        b.demarrerSurFichier(baseUneRecette(), u("Mes recettes, été.don"));
-        QCOMPARE(b.p().etat.CheminBase, b.chemin(u("Mes recettes, été.don")));
-        QCOMPARE(b.p().base.NbRecett, 1);
-        QCOMPARE(b.fen().windowTitle(), u("Zuta! v1.2b   (base : Mes recettes, été.don)"));
-        QCOMPARE(b.boites(), QStringList());
-    }
-
-
-    // Every control's caption (its accessible name) and tooltip (a button's
-    // accessible description).
+    // Every control's name, caption (its accessible name) and tooltip (a
+    // button's accessible description), whichever panel holds it.
     void controles_nomsLegendesBullesEtElements()
     {
         Banc b;
-        FrmPrincipal& f = b.demarrer();
+        Fenetre& f = b.demarrer();
         const char* const attendus[][3] = {
-            {"CommandNouvelle", "Nouvelle", "Créer une nouvelle base de données"},
-            {"CommandCharger", "Charger", "Charger une autre base de données"},
-            {"CommandIndex", "Créer Index", "Indexer la liste des recettes"},
-            {"CommandImpr", "Imprimer", "Imprimer la liste des recettes"},
-            {"CheckNotes", "avec Notes", "Inclure les notes pour l'impression"},
-            {"CommandAide", "Aide", "Afficher l'aide"},
-            {"CommandQuitter", "Quitter", "A bientôt !"},
-            {"CommandRechValider", "Actualiser", "Lancer la recherche selon les critères sélectionnés"},
-            {"CheckRecettTeste", "Testée", "Recette testée ?"},
-            {"CommandRecettNouvelle", "Nouvelle", "Créer une nouvelle recette"},
-            {"CommandRecettValider", "Valider", "Enregistrer la recette"},
-            {"CommandRecettSuppr", "Supprimer", "Effacer la recette"},
-            {"CommandRecettImpr", "Imprimer", "Imprimer la recette"},
-            {"CheckSaisie", "Saisie en chaine", "Supprimer l'actualisation entre 2 saisies (gain de temps)"},
+            {"CommandNouvelle", "&Nouvelle", "Créer une nouvelle base de données"},
+            {"CommandCharger", "&Charger", "Charger une autre base de données"},
+            {"CommandIndex", "Créer &Index", "Indexer la liste des recettes"},
+            {"CommandImpr", "Im&primer", "Imprimer la liste des recettes"},
+            {"CheckNotes", "avec N&otes", "Inclure les notes pour l'impression"},
+            {"CommandAide", "&Aide", "Afficher l'aide"},
+            {"CommandQuitter", "&Quitter", "A bientôt !"},
+            {"CommandRechValider", "Act&ualiser", "Lancer la recherche selon les critères sélectionnés"},
+            {"CheckRecettTeste", "&Testée", "Recette testée ?"},
+            {"CommandRecettNouvelle", "Nouv&elle", "Créer une nouvelle recette"},
+            {"CommandRecettValider", "&Valider", "Enregistrer la recette"},
+            {"CommandRecettSuppr", "&Supprimer", "Effacer la recette"},
+            {"CommandRecettImpr", "Imp&rimer", "Imprimer la recette"},
+            {"CheckSaisie", "Saisie en c&haine", "Supprimer l'actualisation entre 2 saisies (gain de temps)"},
             {"ComboRechCat", "Catégorie", "Catégorie à rechercher"},
             {"ComboRechSousCat", "Sous-catégorie", "Sous-catégorie à rechercher"},
             {"ComboRechMag", "Magazine", "Magazine à rechercher"},
@@ -134,9 +57,8 @@ private slots:
             {"TextRecettComment", "Notes", "Commentaires, recette détaillée..."},
         };
         for (const auto& [nom, legende, bulle] : attendus) {
-            auto* w = f.findChild<QWidget*>(QLatin1String(nom));
-            QVERIFY2(w, nom);
-            QCOMPARE(w->accessibleName(), u(legende));
+            auto* w = f.controle<QWidget>(nom);
+            QCOMPARE(w->accessibleName(), u(legende).remove(QLatin1Char('&'))); // the Alt+letter is not read
             QCOMPARE(w->toolTip(), u(bulle));
             if (auto* bouton = qobject_cast<QAbstractButton*>(w)) {
                 QCOMPARE(bouton->text(), u(legende));
@@ -145,157 +67,98 @@ private slots:
         }
         QCOMPARE(f.ComboRecettCat->lineEdit()->toolTip(), u("Catégorie de la recette."));
         QCOMPARE(f.FrameRech->title(), u("Recherche"));
-        QCOMPARE(entrees(f.ComboTeste), QStringList({"Peu importe", u("Testée"), u("Non-testée")}));
-        // The search lists offer their entries only; the card's take new names.
-        QVERIFY(!f.ComboRechCat->isEditable() && !f.ComboTeste->isEditable());
-        QVERIFY(f.ComboRecettCat->isEditable() && f.ComboRecettMag->isEditable());
         QVERIFY(f.LabelTotalrecett->accessibleName().isEmpty() && f.LabelNbRecettList->accessibleName().isEmpty());
     }
 
-    void listesTriees_ordreFrancaisSansCasseBlancDeTeteDAbord()
+    // Started on the settings (none: the default base is created without a word; "*" names it; a full path is taken
+    // whole, comma included): notes, tooltips, the window's place in twips. "Quitter" and the close box run the same
+    // sequence: the save question (any answer but No saves, no answer too), the settings written whatever the
+    // answer, with the base's full path and the normal window's place; a second closing runs nothing again.
+    void demarrage_puisQuitter_reglagesLusPuisEcritsALaFin_data()
     {
-        Banc b;
-        FrmPrincipal& f = b.demarrer();
-        QComboBox liste;
-        for (const char* t : {"tartes", "Éclairs", "Entrées", " --> TOUTES", "abricots", "Tartelettes", "Zeste"})
-            f.ajouterTrie(&liste, u(t));
-        QCOMPARE(entrees(&liste),
-                 QStringList({" --> TOUTES", "abricots", "Éclairs", "Entrées", "Tartelettes", "tartes", "Zeste"}));
-    }
-
-    // The save question closed without an answer saves, as any answer but No.
-    void boutonOuCaseDeFermeture_memeSequence_data()
-    {
-        QTest::addColumn<bool>("parBouton");
+        QTest::addColumn<QString>("ligne5");     // none: no settings file
+        QTest::addColumn<QList<int>>("valeurs"); // notes, tooltips, top, left
+        QTest::addColumn<int>("fermeture");      // 0: "Quitter", 1: the close box, 2: "Quitter" once maximized
         QTest::addColumn<Plateforme::Reponse>("reponse");
-        QTest::newRow("Quitter") << true << R::Oui;
-        QTest::newRow("case de fermeture") << false << R::Oui;
-        QTest::newRow("question fermée sans réponse") << true << R::Fermee;
+        QTest::newRow("premier démarrage, case de fermeture, Non") << QString() << QList<int>{0, 1} << 1 << R::Non;
+        QTest::newRow("étoile, avec notes, sans bulles, Quitter, Oui")
+            << u("*") << QList<int>{1, 0, 900, 1800} << 0 << R::Oui;
+        QTest::newRow("chemin avec virgule, question fermée sans réponse")
+            << u("Mes recettes, été.don") << QList<int>{0, 1, 1500, -300} << 0 << R::Fermee;
+        QTest::newRow("case de fermeture, Oui") << u("Recettes.don") << QList<int>{0, 1, 1200, 1500} << 1 << R::Oui;
+        QTest::newRow("fenêtre agrandie") << u("*") << QList<int>{0, 1, 1200, 1800} << 2 << R::Oui;
     }
 
-    void boutonOuCaseDeFermeture_memeSequence()
+    void demarrage_puisQuitter_reglagesLusPuisEcritsALaFin()
     {
-        QFETCH(bool, parBouton);
+        QFETCH(QString, ligne5);
+        QFETCH(QList<int>, valeurs);
+        QFETCH(int, fermeture);
         QFETCH(Plateforme::Reponse, reponse);
-        Quitter q;
-        FrmPrincipal& f = q.b.fen();
-        f.move(120, 80);
-        q.b.p().base.RecettTexte(1, 3) = u("Tarte aux poires");
-        q.b.plateforme.reponses << reponse;
-        if (parBouton)
-            f.CommandQuitter->click();
+        Banc b;
+        const bool premier = ligne5.isNull();
+        const QString base = premier || ligne5 == u("*") ? u("Zuta2005.don") : ligne5;
+        if (!premier) {
+            b.ecrireOctets(base, baseUneRecette());
+            QStringList l;
+            for (const int v : valeurs)
+                l << u(" %1 ").arg(v);
+            b.ecrire(u("Zuta.ini"), lignes(l << (ligne5 == u("*") ? ligne5 : b.chemin(ligne5))));
+        }
+        Fenetre& f = b.demarrer();
+        QVERIFY(b.boites().isEmpty());
+        QCOMPARE(b.lire(base), premier ? BaseVide : baseUneRecette());
+        QCOMPARE(f.fen->windowTitle(), u("Zuta! v1.2b   (base : %1)").arg(base));
+        QCOMPARE(f.CheckNotes->isChecked(), valeurs[0] == 1);
+        for (QWidget* w : f.fen->controles())
+            QVERIFY2(w->toolTip().isEmpty() == (valeurs[1] == 0), qPrintable(w->objectName()));
+        const double dpi = b.p().dpiEcran();
+        if (!premier)
+            QCOMPARE(f.fen->pos(),
+                     QPoint(Reglages::twipsVersPixels(valeurs[3], dpi), Reglages::twipsVersPixels(valeurs[2], dpi)));
+        // The start-up run again adds no second separator to the folder.
+        b.p().etat.EtatDemarrage = Demarrage::BaseALire;
+        b.p().Main();
+        QCOMPARE(b.p().etat.CheminAppli, b.dossier());
+        QCOMPARE(QFile::remove(b.chemin(u("Zuta.ini"))), !premier); // the settings are written at the end only
+
+        int fins = 0;
+        b.p().fermeture.finProgramme = [&] { ++fins; };
+        const QRect normal = f.fen->frameGeometry();
+        if (fermeture == 2)
+            f.fen->showMaximized();
+        QTRY_VERIFY(fermeture != 2 || f.fen->frameGeometry().size() != normal.size()); // the platform applies it
+        b.p().base.RecettTexte(1, 3) = u("Tarte aux poires");
+        b.progressions.clear();
+        b.plateforme.reponses << reponse;
+        if (fermeture == 1)
+            f.fen->close();
         else
-            f.close();
-        QCOMPARE(q.fins, 1);
-        QVERIFY(!f.isVisible());
-        QCOMPARE(q.b.boites(),
-                 QStringList{u("Confirmation de sauvegarde | Enregistrer les modifications\ndans la base de données ?")});
-        QVERIFY(q.b.lire(u("Recettes.don")).contains("\"Tarte aux poires\""));
+            f.CommandQuitter->click();
+        f.fen->close();
+        QCOMPARE(fins, 1);
+        QVERIFY(!f.fen->isVisible());
+        QCOMPARE(b.boites(), QStringList{Question});
+        const bool sauvee = reponse != R::Non;
+        QCOMPARE(b.lire(base).contains("\"Tarte aux poires\""), sauvee);
+        // The progress window stands in the middle of the rectangle the window left.
+        QCOMPARE(b.titresProgression(),
+                 QStringList(sauvee ? 1 : 0, u("Zuta! / Enregistrement base / Sauvegarde des données en cours...")));
+        QVERIFY(!sauvee || (normal.center() - b.progressions.last().cadre.center()).manhattanLength() <= 4);
+        QCOMPARE(b.lignesReglages(), reglagesEcrits(b, valeurs[0], valeurs[1], normal, b.chemin(base)));
 
-        // The progress window stood in the middle of the rectangle the
-        // window left.
-        QCOMPARE(titresProgression(q.b.p()).last(), u("Zuta! / Enregistrement base / Sauvegarde des données en cours..."));
-        QVERIFY((f.frameGeometry().center() - q.b.p().bases.progressions.last().cadre.center()).manhattanLength() <= 4);
-
-        QCOMPARE(q.b.lignesReglages().mid(0, 5), QStringList({u(" 1 "), u(" 1 "), twips(f.pos().y(), f.logicalDpiY()),
-                                                              twips(f.pos().x(), f.logicalDpiX()), q.b.chemin(u("Recettes.don"))}));
-    }
-
-    // No: the base stays as it was, the settings are written all the same;
-    // a second closing runs nothing again.
-    void non_baseIntacteEtReglagesEcrits_uneSeuleFois()
-    {
-        Quitter q;
-        QFile::remove(q.b.chemin(u("Zuta.ini")));
-        q.b.p().base.NbRecett = 0;
-        q.b.plateforme.reponses << R::Non;
-        q.b.fen().CommandQuitter->click();
-        q.b.fen().close();
-        QCOMPARE(q.fins, 1);
-        QCOMPARE(q.b.lire(u("Recettes.don")), baseUneRecette());
-        QCOMPARE(q.b.lignesReglages().value(4), q.b.chemin(u("Recettes.don")));
-        QCOMPARE(q.b.plateforme.boites.size(), 1);
-        QCOMPARE(q.b.p().bases.progressions.size(), 1); // the loading at start-up only
-    }
-
-    void maximisee_positionDeLaFenetreNormale()
-    {
-        Quitter q;
-        FrmPrincipal& f = q.b.fen();
-        f.move(140, 60);
-        const QPoint normale = f.pos();
-        const QSize taille = f.frameGeometry().size();
-        f.showMaximized();
-        QVERIFY(f.isMaximized());
-        // The platform takes the new geometry through its events.
-        QTRY_VERIFY(f.frameGeometry().size() != taille);
-        q.b.plateforme.reponses << R::Non;
-        f.CommandQuitter->click();
-        QCOMPARE(q.fins, 1);
-        QCOMPARE(q.b.lignesReglages().mid(2, 2), QStringList({twips(normale.y(), f.logicalDpiY()),
-                                                              twips(normale.x(), f.logicalDpiX())}));
-        QCOMPARE(q.b.p().etat.FenHauteur, int(Reglages::pixelsVersTwips(taille.height(), f.logicalDpiY())));
-        QCOMPARE(q.b.p().etat.FenLargeur, int(Reglages::pixelsVersTwips(taille.width(), f.logicalDpiX())));
-    }
-
-    void ecrire_cinqLignesStyleImpression()
-    {
-        const Reglages::Valeurs v{1, 0, 1500, -300, u("/home/a/Mes, recettes.don")};
-        QCOMPARE(Reglages::ecrire(v), u(" 1 \r\n 0 \r\n 1500 \r\n-300 \r\n/home/a/Mes, recettes.don\r\n"));
-    }
-
-    void lire_nombresAvecOuSansBlancsEtCheminEntier()
-    {
-        PlateformeScriptee p;
-        PolitiqueErreurs politique(p);
-        Reglages::Valeurs v;
-        Reglages::lire(u("1\r\n 0 \r\n  1500\r\n15 \r\n  C:\\Zuta\\Base, 2005.don\r\n"), v, politique);
-        QCOMPARE(QList<float>({float(v.OptionNotes), v.OptionInfoBulles, v.FenHaut, v.FenGauche}),
-                 QList<float>({1, 0, 1500, 15}));
-        QCOMPARE(v.CheminBase, u("C:\\Zuta\\Base, 2005.don"));
-        QVERIFY(p.boites.isEmpty());
-    }
-
-    void ligneIllisible_uneBoiteEtLesAutresLignesLues()
-    {
-        PlateformeScriptee p;
-        PolitiqueErreurs politique(p);
-        Reglages::Valeurs v;
-        v.OptionInfoBulles = 1;
-        Reglages::lire(u(" 1 \r\noui\r\n 90 \r\n 45 \r\n*\r\n"), v, politique);
-        QCOMPARE(p.boites.size(), 1);
-        QCOMPARE(p.boites[0].texte, u("Incompatibilité de type"));
-        QCOMPARE(QList<float>({v.OptionInfoBulles, v.FenHaut}), QList<float>({1, 90}));
-        QCOMPARE(v.CheminBase, u("*"));
-    }
-
-    void twipsEtPixels_quinzeParPixelA96Dpi()
-    {
-        QCOMPARE(Reglages::twipsVersPixels(1500, 96), 100);
-        QCOMPARE(Reglages::pixelsVersTwips(100, 96), 1500.0);
-        QCOMPARE(Reglages::twipsVersPixels(1500, 144), 150);
-    }
-
-    void reessayerPuisReussite_relanceLEtape()
-    {
-        PlateformeScriptee p;
-        PolitiqueErreurs politique(p);
-        int appels = 0;
-        QVERIFY(politique.etape([&] { ++appels; })); // a step that succeeds asks nothing
-        QVERIFY(p.boites.isEmpty());
-        p.reponses.enqueue(Plateforme::Reponse::Reessayer);
-        appels = 0;
-        QVERIFY(politique.etape([&] {
-            if (++appels == 1)
-                throw ErreurExecution(Erreurs::FichierIntrouvable);
-        }));
-        QCOMPARE(appels, 2);
-        QCOMPARE(p.boites.size(), 1);
-        QCOMPARE(p.boites[0].titre + " | " + p.boites[0].texte, u("Erreur ! | Fichier introuvable"));
-        QCOMPARE(p.boites[0].boutons, Plateforme::Boutons::ReessayerAnnuler);
-        QCOMPARE(p.boites[0].icone, Plateforme::Icone::Exclamation);
+        // A path that Windows-1252 cannot hold: "?" in its place, never a stray byte, and a box says so.
+        const QString chemin = b.chemin(u("Recettes Ωmega.don"));
+        b.p().etat.CheminBase = chemin; // as chosen in the "Charger" dialog
+        b.p().EcrireIni();
+        QCOMPARE(b.boites(),
+                 QStringList{u("Zuta! | Le chemin de la base « ") + chemin
+                             + u(" » contient des caractères que le fichier « Zuta.ini » ne peut pas enregistrer : ils "
+                                 "y sont remplacés par « ? ».\nLa base ne sera pas rouverte automatiquement au "
+                                 "prochain démarrage.")});
+        QCOMPARE(b.lire(u("Zuta.ini")).right(20), QByteArray("Recettes ?mega.don\r\n"));
     }
 };
 
-QTEST_MAIN(TstDemarrage)
+QTEST_MAIN(TestDemarrage)
 #include "tst_demarrage.moc"

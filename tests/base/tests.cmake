@@ -1,3 +1,2 @@
 zuta_test(tst_fichierbase SOURCES base/tst_fichierbase.cpp)
-# Core tests of the recipe base.
-zuta_test(TestPannes SOURCES base/tst_pannes.cpp)
+zuta_test(tst_fichiers SOURCES base/tst_fichiers.cpp)

@@ -3,12 +3,12 @@
 // after a reading cut short. The file reader in front of it reads a regular
 // file of any content whole, refuses one over its bound, and never waits on
 // a pipe or a device.
+#include "PlateformeScriptee.h"
 #include "base/Codec.h"
 #include "base/FichierBase.h"
 #include "base/Fichiers.h"
 #include "base/Tables.h"
 #include "platform/ErreurExecution.h"
-#include "platform/PlateformeScriptee.h"
 #include "platform/PolitiqueErreurs.h"
 #include <QDir>
 #include <QFile>
@@ -41,22 +41,20 @@ void verifierLecteurDeFichier(const QByteArray& octets)
     f.close();
     const qint64 borne = octets.isEmpty() ? 0 : static_cast<unsigned char>(octets[0]) * 8;
     const Fichiers::Examen examen = Fichiers::examiner(chemin, borne);
-    if (!examen.ordinaire() || examen.tropGrand() != (octets.size() > borne))
+    const bool tropGrand = octets.size() > borne;
+    if (!examen.ordinaire() || examen.tropGrand() != tropGrand || refuse(chemin, borne) != tropGrand)
         std::abort();
-    if (examen.tropGrand()) {
-        if (!refuse(chemin, borne))
-            std::abort();
-    } else if (Fichiers::lire(chemin, borne) != octets) {
+    if (!tropGrand && Fichiers::lire(chemin, borne) != octets)
         std::abort();
-    }
 }
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     // Under /dev/shm when there is one: a file per input stays in memory.
-    const QString racine = QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm/zuta-fuzz-XXXXXX")
-                                                                     : QDir::tempPath() + QStringLiteral("/zuta-fuzz-XXXXXX");
+    const QString racine = QDir(QStringLiteral("/dev/shm")).exists()
+        ? QStringLiteral("/dev/shm/zuta-fuzz-XXXXXX")
+        : QDir::tempPath() + QStringLiteral("/zuta-fuzz-XXXXXX");
     dossier = std::make_unique<QTemporaryDir>(racine);
     const QString tube = dossier->filePath(QStringLiteral("tube.don"));
     if (::mkfifo(QFile::encodeName(tube).constData(), 0600) != 0 || !refuse(tube, Fichiers::TailleMaxBase)

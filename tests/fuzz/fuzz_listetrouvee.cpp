@@ -3,14 +3,15 @@
 // back to the same number; a line written from a name and a slot always
 // reads back to both.
 #include "base/Codec.h"
+#include "base/ListeTrouvee.h"
 #include "platform/ErreurExecution.h"
-#include "search/ListeTrouvee.h"
 #include <cstdlib>
 #include <cstring>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille)
 {
-    const QString ligne = Codec::decoder(QByteArray(reinterpret_cast<const char*>(donnees), static_cast<qsizetype>(taille)));
+    const QString ligne =
+        Codec::decoder(QByteArray(reinterpret_cast<const char*>(donnees), static_cast<qsizetype>(taille)));
     const QString nom = nomDeLigne(ligne);
     if (!ligne.startsWith(nom))
         std::abort();

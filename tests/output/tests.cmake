@@ -1,1 +1,1 @@
-zuta_test(TestSorties GUI SOURCES output/tst_sorties.cpp)
+zuta_test(tst_sorties SOURCES output/tst_sorties.cpp)

@@ -1,109 +1,88 @@
-// The desktop seen through the platform layer: Qt's message boxes with their
-// answers, and the desktop's "open" with the failures it reports.
-#include "Outils.h"
+// The platform layer: Qt's message boxes with their answers, the error policy, the desktop's "open" and its failures.
+#include "Banc.h"
 #include "platform/OuvertureBureau.h"
 #include "platform/PlateformeQt.h"
-#include <QApplication>
+#include "platform/PolitiqueErreurs.h"
 #include <QMessageBox>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTimer>
 
-namespace {
 using R = Plateforme::Reponse;
-
-// An xdg-open of our own, first on PATH, that writes its argument down and
-// ends with the given status.
-void remplacerOuvreur(const QTemporaryDir& dossier, int statut)
-{
-    QFile f(dossier.filePath(u("xdg-open")));
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(QStringLiteral("#!/bin/sh\nprintf '%s' \"$1\" > '%1'\n%2exit %3\n")
-                .arg(dossier.filePath(u("ouvert")), statut ? u("echo \"xdg-open: no method available for opening '$1'\" >&2\n") : QString())
-                .arg(statut)
-                .toUtf8());
-    f.close();
-    QVERIFY(f.setPermissions(f.permissions() | QFileDevice::ExeOwner));
-}
-} // namespace
+using B = Plateforme::Boutons;
 
 class TestPlateforme : public QObject {
     Q_OBJECT
 private slots:
-    // The real box: Escape and the close button tell "closed without an
-    // answer" from Yes and No, for a question and for the error box.
+    // The real box: Escape and the close button tell "closed without an answer" from the answers.
     void boiteReelle_fermeeSansReponse_data()
     {
         QTest::addColumn<Plateforme::Boutons>("boutons");
-        QTest::addColumn<QString>("geste");
+        QTest::addColumn<QMessageBox::StandardButton>("geste"); // NoButton: Escape; Close: the close box
         QTest::addColumn<Plateforme::Reponse>("reponse");
-        QTest::newRow("question, Échap") << Plateforme::Boutons::OuiNon << u("Échap") << R::Fermee;
-        QTest::newRow("question, case de fermeture") << Plateforme::Boutons::OuiNon << u("fermer") << R::Fermee;
-        QTest::newRow("question, Non") << Plateforme::Boutons::OuiNon << u("Non") << R::Non;
-        QTest::newRow("question, Oui") << Plateforme::Boutons::OuiNon << u("Oui") << R::Oui;
-        QTest::newRow("erreur, Échap") << Plateforme::Boutons::ReessayerAnnuler << u("Échap") << R::Fermee;
-        QTest::newRow("erreur, Annuler") << Plateforme::Boutons::ReessayerAnnuler << u("Annuler") << R::Annuler;
+        QTest::newRow("question, Échap") << B::OuiNon << QMessageBox::NoButton << R::Fermee;
+        QTest::newRow("question, Non") << B::OuiNon << QMessageBox::No << R::Non;
+        QTest::newRow("question, Oui") << B::OuiNon << QMessageBox::Yes << R::Oui;
+        QTest::newRow("erreur, Échap") << B::ReessayerAnnuler << QMessageBox::NoButton << R::Fermee;
+        QTest::newRow("erreur, case de fermeture") << B::ReessayerAnnuler << QMessageBox::Close << R::Fermee;
+        QTest::newRow("erreur, Annuler") << B::ReessayerAnnuler << QMessageBox::Cancel << R::Annuler;
+        QTest::newRow("erreur, Réessayer") << B::ReessayerAnnuler << QMessageBox::Retry << R::Reessayer;
     }
 
     void boiteReelle_fermeeSansReponse()
     {
         QFETCH(Plateforme::Boutons, boutons);
-        QFETCH(QString, geste);
+        QFETCH(QMessageBox::StandardButton, geste);
         QFETCH(Plateforme::Reponse, reponse);
         PlateformeQt qt;
         QTimer::singleShot(0, [&] {
             auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            QVERIFY(boite);
-            if (geste == u("Échap"))
+            if (geste == QMessageBox::NoButton)
                 QTest::keyClick(boite, Qt::Key_Escape);
-            else if (geste == u("fermer"))
+            else if (geste == QMessageBox::Close)
                 boite->close();
             else
-                boite->button(geste == u("Oui") ? QMessageBox::Yes : geste == u("Non") ? QMessageBox::No : QMessageBox::Cancel)->click();
+                boite->button(geste)->click();
         });
-        QCOMPARE(qt.message(u("Confirmation de sauvegarde"), u("Enregistrer ?"), boutons, Plateforme::Icone::Question),
-                 reponse);
+        QCOMPARE(qt.message(u("Confirmation"), u("Enregistrer ?"), boutons, Plateforme::Icone::Question), reponse);
     }
 
-
-    // The desktop's "open" reports an opener that fails or is missing, and
-    // only those; the target reaches the opener unchanged.
-    void ouverture_echecSignale_data()
+    // A failing step: Retry runs it again (here it then succeeds), Cancel goes on without it.
+    void politiqueErreurs_reessayerRelanceAnnulerPasse()
     {
-        QTest::addColumn<int>("statut"); // -1: no xdg-open at all
-        QTest::newRow("ouvreur en échec") << 3;
-        QTest::newRow("aucun ouvreur") << -1;
-        QTest::newRow("ouvreur qui réussit") << 0;
+        Banc b;
+        b.plateforme.reponses << R::Reessayer << R::Annuler;
+        PolitiqueErreurs politique(b.plateforme);
+        int essais = 0;
+        const auto etape = [&] {
+            if (++essais != 2) // fails at its first run and from its third
+                throw ErreurExecution(Erreurs::DisquePlein);
+        };
+        QVERIFY(politique.etape(etape));
+        const PlateformeScriptee::Boite boite = b.plateforme.boites.value(0);
+        QVERIFY(boite.boutons == B::ReessayerAnnuler && boite.icone == Plateforme::Icone::Exclamation);
+        QCOMPARE(b.boites(), QStringList{u("Erreur ! | Disque plein")});
+        QVERIFY(!politique.etape(etape));
+        QCOMPARE(essais, 3);
     }
 
+    // "open" reports an opener missing or failing (once it has ended), and only that; the target reaches it intact.
     void ouverture_echecSignale()
     {
-        QFETCH(int, statut);
-        QTemporaryDir dossier;
-        if (statut >= 0)
-            remplacerOuvreur(dossier, statut);
-        const QByteArray chemin = qgetenv("PATH");
-        qputenv("PATH", QFile::encodeName(dossier.path()));
-        QObject contexte;
-        int echecs = 0;
-        const QString cible = dossier.filePath(u("Index à lire.txt"));
-        OuvertureBureau::ouvrir(QUrl::fromLocalFile(cible), &contexte, [&] { ++echecs; });
-        qputenv("PATH", chemin);
-        if (statut < 0) {
-            QCOMPARE(echecs, 1);
-            return;
-        }
-        const auto ouvert = [&] {
-            QFile f(dossier.filePath(u("ouvert")));
-            return f.open(QIODevice::ReadOnly) ? QFile::decodeName(f.readAll()) : QString();
-        };
-        QTRY_COMPARE(ouvert(), cible);
-        if (statut > 0)
-            QTRY_COMPARE(echecs, 1);
-        else {
-            // Once the opener has ended, nothing more comes.
-            QTest::qWait(300);
-            QCOMPARE(echecs, 0);
+        Banc b;
+        const QString cible = b.chemin(u("Index à lire.txt"));
+        for (const int statut : {-1, 0, 3}) { // -1: no xdg-open; then ours, alone on PATH, writes its argument down
+            if (statut >= 0) {
+                b.ecrireOctets(u("xdg-open"),
+                               "#!/bin/sh\nprintf %s \"$1\" >\"${0%/*}/ouvert\"\nexit " + QByteArray::number(statut));
+                QVERIFY(QFile::setPermissions(b.chemin(u("xdg-open")), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+            }
+            const QByteArray chemin = qgetenv("PATH");
+            qputenv("PATH", QFile::encodeName(b.dossier()));
+            QObject contexte;
+            int echecs = 0;
+            OuvertureBureau::ouvrir(QUrl::fromLocalFile(cible), &contexte, [&] { ++echecs; });
+            qputenv("PATH", chemin);
+            QTRY_VERIFY(contexte.findChildren<QTimer*>().isEmpty());
+            QCOMPARE(echecs, statut == 0 ? 0 : 1);
+            QCOMPARE(QFile::decodeName(b.lire(u("ouvert"))), statut < 0 ? QString() : cible);
         }
     }
 };

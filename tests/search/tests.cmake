@@ -1,1 +1,1 @@
-zuta_test(TestRecherche GUI SOURCES search/tst_recherche.cpp)
+zuta_test(tst_recherche GUI SOURCES search/tst_recherche.cpp)

@@ -1,13 +1,13 @@
 #pragma once
-#include "Impression.h"
-#include "Plateforme.h"
+#include "platform/Impression.h"
+#include "platform/Plateforme.h"
 #include <QList>
 #include <QQueue>
 
 // What the recording printing layer saw: one entry per operation, in order,
 // with the font state at the time of each printed line.
 struct LigneImprimee {
-    QString texte;       // the text of the line (all its parts joined)
+    QString texte; // the text of the line (all its parts joined)
     int taille = 0;
     bool gras = false;
     bool italique = false;
@@ -15,25 +15,11 @@ struct LigneImprimee {
     bool operator==(const LigneImprimee&) const = default;
 };
 
-class ImpressionEnregistree : public Impression {
-public:
-    void taille(int points) override { m_etat.taille = points; }
-    void gras(bool actif) override { m_etat.gras = actif; }
-    void italique(bool actif) override { m_etat.italique = actif; }
-    void souligne(bool actif) override { m_etat.souligne = actif; }
-    void imprimer(const QStringList& textes, bool finLigne = true) override;
-    void ligneVide() override;
-    void finDocument() override;
-
-    // Finished lines; a line's font state is the one when it was ended.
+// What one printout recorded: its finished lines, each with the font state
+// when it was ended.
+struct ImpressionEnregistree {
     QList<LigneImprimee> lignes;
     bool termine = false;
-
-private:
-    void terminerLigne();
-    LigneImprimee m_etat;
-    QString m_ouverte;
-    bool m_ligneOuverte = false;
 };
 
 // Answers boxes and dialogs from queues and records every box it was asked to
@@ -62,17 +48,17 @@ public:
 
     QQueue<Reponse> reponses;
     QQueue<std::optional<QString>> fichiers;
-    QQueue<bool> imprimantes;  // true: the dialog is confirmed
+    QQueue<bool> imprimantes; // true: the dialog is confirmed
 
     QList<Boite> boites;
     QList<DialogueFichier> dialogues;
     QStringList titresImpression;
     QStringList ouverts;
-    bool ouvertureEchoue = false;  // true: the desktop finds no opener
+    int lignesParPage = 0;        // for each printout to come (0: one endless page)
+    bool ouvertureEchoue = false; // true: the desktop finds no opener
     QDateTime horloge = QDateTime(QDate(2026, 12, 6), QTime(14, 5, 9));
     // Each confirmed printer dialog records into a new layer kept here.
-    QList<ImpressionEnregistree*> impressions;
-    ~PlateformeScriptee() override;
+    QList<std::shared_ptr<ImpressionEnregistree>> impressions;
 
 private:
     std::optional<QString> prochainFichier(const DialogueFichier& d);

@@ -11,8 +11,8 @@ namespace Generateur {
 
 struct Parametres {
     int recettes = 33000;
-    int categories = 40;  // at most the number the vocabulary offers
-    int magazines = 60;   // idem
+    int categories = 40; // at most the number the vocabulary offers
+    int magazines = 60;  // idem
     // Some names whose counter is 0: a category whose recipes were all moved
     // away, sub-categories and magazines no longer used.
     bool nomsInutilises = true;

@@ -1,6 +1,7 @@
 #pragma once
 #include <QChar>
 #include <QString>
+#include <QStringList>
 
 // The lines of the hidden found list ListTmp: the recipe name, the separator
 // "ÿ", a blank and the slot number. The card, the index and the printouts
@@ -22,3 +23,20 @@ int numeroDeLigne(const QString& ligneTmp);
 
 // The recipe name of a line: everything before its last separator.
 QString nomDeLigne(const QString& ligneTmp);
+
+// The found-list pair as the search leaves it: the hidden list ListTmp and,
+// at the same positions, the names the found list shows. The card, the index
+// and the list printout find the recipe behind line k here.
+struct ListeTrouvee {
+    QStringList ListTmp;
+    QStringList noms;
+
+    // The slot of line k: "L'indice n'appartient pas à la sélection" outside
+    // the list, "Incompatibilité de type" for a line without a number.
+    int numero(qsizetype k) const;
+    void vider()
+    {
+        ListTmp.clear();
+        noms.clear();
+    }
+};

@@ -66,3 +66,10 @@ QString nomDeLigne(const QString& ligneTmp)
     const qsizetype separateur = ligneTmp.lastIndexOf(SeparateurListeTrouvee);
     return separateur < 0 ? ligneTmp : ligneTmp.left(separateur);
 }
+
+int ListeTrouvee::numero(qsizetype k) const
+{
+    if (k < 0 || k >= ListTmp.size())
+        throw ErreurExecution(Erreurs::IndiceHorsSelection);
+    return numeroDeLigne(ListTmp[k]);
+}

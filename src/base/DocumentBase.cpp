@@ -1,0 +1,166 @@
+#include "DocumentBase.h"
+#include "Codec.h"
+#include "FichierBase.h"
+#include "Tables.h"
+#include "platform/PolitiqueErreurs.h"
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+
+// ---------------------------------------------------------------- reading
+
+DocumentBase::Lecture DocumentBase::lire(const QString& chemin)
+{
+    m_lueAvecErreurs = false;
+    m_illisible = false;
+    Lecture lecture;
+    lecture.examen = examiner(chemin);
+    if (lecture.examen.absent())
+        return lecture;
+    if (lecture.examen.refuse()) {
+        lecture.issue = Issue::Refusee;
+        return refuser(lecture);
+    }
+    if (!m_politique.etape([&] { lecture.octets = Fichiers::lire(chemin, Fichiers::TailleMaxBase); })) {
+        lecture.issue = Issue::Illisible;
+        return refuser(lecture);
+    }
+    memoriserEmpreinte(chemin, lecture.octets);
+    lecture.texte = Codec::decoder(lecture.octets);
+    lecture.genre = Conversion::examinerEntete(lecture.texte);
+    if (lecture.genre == Conversion::Genre::PasUneBase) {
+        lecture.issue = Issue::PasUneBase;
+        return refuser(lecture);
+    }
+    if (lecture.genre != Conversion::Genre::Courante) {
+        lecture.issue = Issue::Ancienne;
+        return lecture;
+    }
+    m_lueAvecErreurs = FichierBase::lire(lecture.texte, m_tables, m_politique).erreurs;
+    lecture.issue = m_lueAvecErreurs ? Issue::LueAvecErreurs : Issue::Lue;
+    return lecture;
+}
+
+DocumentBase::Lecture DocumentBase::refuser(Lecture lecture)
+{
+    marquerIllisible();
+    return lecture;
+}
+
+void DocumentBase::marquerIllisible()
+{
+    // The file is left exactly as it is; an empty base stands in its place.
+    m_tables.ViderCompteurs();
+    m_illisible = true;
+}
+
+void DocumentBase::oublierLecture()
+{
+    m_illisible = false;
+    m_lueAvecErreurs = false;
+}
+
+// ---------------------------------------------------------------- conversion
+
+Conversion::Resultat DocumentBase::convertir(const Lecture& lecture, const QString& chemin)
+{
+    return Conversion::convertir(lecture.texte, lecture.genre, m_tables, QDir::toNativeSeparators(chemin),
+                                 QDir::toNativeSeparators(Conversion::cheminGarde(chemin)));
+}
+
+bool DocumentBase::garderAncienne(const QString& chemin, const QByteArray& octets)
+{
+    return m_politique.etape([&] { Fichiers::ecrireSur(Conversion::cheminGarde(chemin), octets); });
+}
+
+bool DocumentBase::ecrireRapport(const QString& dossier, const QString& rapport)
+{
+    bool remplace = false;
+    const QByteArray octets = Codec::encoder(rapport, &remplace);
+    m_politique.etape([&] { Fichiers::ecrireSur(dossier + Conversion::NomRapport, octets); });
+    return remplace;
+}
+
+// ---------------------------------------------------------------- safeguards
+
+QString DocumentBase::cheminSauvegarde(const QString& cheminBase) { return cheminBase + QStringLiteral(".bak"); }
+
+QString DocumentBase::cheminErreurs(const QString& cheminBase)
+{
+    QString racine = cheminBase;
+    if (racine.endsWith(QLatin1String(".don"), Qt::CaseInsensitive))
+        racine.chop(4);
+    QString chemin = racine + QStringLiteral("-ERREURS.don");
+    for (int n = 2; QFileInfo::exists(chemin); ++n)
+        chemin = racine + QStringLiteral("-ERREURS-%1.don").arg(n);
+    return chemin;
+}
+
+bool DocumentBase::copierSous(const QString& base, const QString& copie)
+{
+    // Through the same safe write: a failure leaves both files whole.
+    return m_politique.etape([&] { Fichiers::ecrireSur(copie, Fichiers::lire(base, Fichiers::TailleMaxBase)); });
+}
+
+DocumentBase::Garde DocumentBase::garderAvecErreurs(const QString& chemin)
+{
+    // The file as it was read stays beside the base under a name the user
+    // can open again with "Charger".
+    Garde garde{true, cheminErreurs(chemin)};
+    if (!QFileInfo::exists(chemin))
+        return {true, QString()};
+    garde.faite = copierSous(chemin, garde.chemin);
+    if (garde.faite)
+        m_lueAvecErreurs = false;
+    return garde;
+}
+
+void DocumentBase::memoriserEmpreinte(const QString& chemin, const QByteArray& octets)
+{
+    const QFileInfo info(chemin);
+    m_empreinte = {chemin, octets.size(), info.lastModified().toMSecsSinceEpoch(), qHash(octets)};
+}
+
+bool DocumentBase::changeeDepuis(const QString& chemin) const
+{
+    // Only the file that was read or written last is compared; a file that
+    // has gone, or was replaced by no regular file, holds nothing to lose
+    // (a path that is no regular file is never written). Size and time
+    // first; the bytes decide when they differ (a file touched but not
+    // changed is not a change).
+    if (m_empreinte.chemin.isEmpty() || QDir::cleanPath(m_empreinte.chemin) != QDir::cleanPath(chemin))
+        return false;
+    if (!examiner(chemin).ordinaire())
+        return false;
+    const QFileInfo info(chemin);
+    if (info.size() == m_empreinte.taille && info.lastModified().toMSecsSinceEpoch() == m_empreinte.modifiee)
+        return false;
+    QByteArray octets;
+    try {
+        octets = Fichiers::lire(chemin, Fichiers::TailleMaxBase);
+    } catch (const ErreurExecution&) {
+        return true; // unreadable now: it has changed
+    }
+    return octets.size() != m_empreinte.taille || qHash(octets) != m_empreinte.hachage;
+}
+
+// ---------------------------------------------------------------- saving
+
+DocumentBase::Enregistrement DocumentBase::enregistrer(const QString& chemin)
+{
+    const QByteArray octets = Codec::encoder(FichierBase::ecrire(m_tables));
+    // A base that cannot be replaced keeps its previous copy as it was.
+    if (!m_politique.etape([&] { Fichiers::verifierRemplacable(chemin); }))
+        return {};
+    // The file about to be replaced is copied first; when the copy cannot be
+    // made, the base is not replaced.
+    const QFileInfo info(chemin);
+    if (info.exists() && !info.isDir() && !copierSous(chemin, cheminSauvegarde(chemin)))
+        return {false, cheminSauvegarde(chemin)};
+    if (!m_politique.etape([&] { Fichiers::ecrireSur(chemin, octets); }))
+        return {};
+    memoriserEmpreinte(chemin, octets);
+    m_illisible = false;
+    return {true, QString()};
+}

@@ -1,0 +1,143 @@
+// The keyboard through the real window: an Alt+letter for every button and
+// box, and the shortcuts (save now, search text, print the recipe, help,
+// quit), each doing its work, nothing while its button is disabled, and
+// typing nothing into the field that has the focus. Undoing a deletion is in
+// the deletion journey, the printouts' progress in the output tests.
+#include "Banc.h"
+#include "base/FichierBase.h"
+#include "windows/FrmAide.h"
+#include "windows/FrmApropos.h"
+#include <QMenu>
+#include <QSet>
+
+namespace {
+using R = Plateforme::Reponse;
+
+QString troisRecettes()
+{
+    auto t = std::make_unique<Tables>();
+    remplirTables(*t, {u("Desserts/Tartes"), u("Plats/Viandes")}, {u("Elle à table"), u("Régal")},
+                  {{"Tarte aux pommes", 1, 1, 1, 1, "81", "12"},
+                   {"Boeuf bourguignon", 2, 1, 2, 0, "12", "40", "Mijoter 3 h"},
+                   {"Tarte fine", 1, 1, 1, 0, "81", "14"}});
+    return FichierBase::ecrire(*t);
+}
+
+// The letter after the single "&" of a caption.
+QChar lettre(const QString& legende)
+{
+    const qsizetype i = legende.indexOf(QLatin1Char('&'));
+    return i >= 0 && legende.count(QLatin1Char('&')) == 1 ? legende.at(i + 1).toUpper() : QChar();
+}
+
+void taperRaccourci(QWidget* champ, QKeyCombination touches)
+{
+    QTest::keyClick(champ, touches.key(), touches.keyboardModifiers());
+}
+} // namespace
+
+class TestClavier : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        banc = std::make_unique<Banc>();
+        f = &banc->demarrerSur(troisRecettes());
+        fins = 0;
+        banc->p().fermeture.finProgramme = [this] { ++fins; };
+    }
+    void cleanup() { banc.reset(); }
+
+    // Each window's letters are unique (the main window's captions are checked
+    // with the controls' names).
+    void mnemoniques_uniquesDansChaqueFenetre()
+    {
+        FrmApropos apropos(nullptr);
+        FrmAide aide(nullptr);
+        for (QWidget* fenetre : QList<QWidget*>{f->fen, &apropos}) {
+            QSet<QChar> lettres;
+            const QList<QAbstractButton*> boutons = fenetre->findChildren<QAbstractButton*>();
+            for (QAbstractButton* b : boutons) {
+                QVERIFY2(!lettre(b->text()).isNull(), qPrintable(b->text()));
+                lettres << lettre(b->text());
+            }
+            QCOMPARE(lettres.size(), boutons.size());
+        }
+        QCOMPARE(f->fen->findChildren<QAbstractButton*>().size(), 14);
+        QCOMPARE(QStringList({aide.rien->title(), aide.AideQuit->text()}), QStringList({u("&Fichier"), u("&Quitter")}));
+        // Alt+V validates the card from any field (the button is pressed as a
+        // click shown on screen, a moment later).
+        cliquerLigne(*f, 2);
+        saisir(f->TextRecettPage, u("-15"));
+        QTest::keyClick(f->TextRecettPage, Qt::Key_V, Qt::AltModifier);
+        QTRY_COMPARE(banc->p().base.RecettTexte(3, 1), u("-1514"));
+    }
+
+    // Typed in the name field: the action happens, the field gets no stray
+    // character; with its button disabled, nothing happens.
+    void raccourci_actionFaiteSansRienTaperDansLeChamp_data()
+    {
+        QTest::addColumn<QKeyCombination>("touches");
+        QTest::addColumn<bool>("boutonActif");
+        QTest::newRow("Ctrl+F") << (Qt::CTRL | Qt::Key_F) << true;
+        QTest::newRow("Ctrl+F, saisie en chaîne") << (Qt::CTRL | Qt::Key_F) << false;
+        QTest::newRow("Ctrl+P") << (Qt::CTRL | Qt::Key_P) << true;
+        QTest::newRow("Ctrl+P, fiche vide") << (Qt::CTRL | Qt::Key_P) << false;
+        QTest::newRow("F1") << QKeyCombination(Qt::Key_F1) << true;
+        QTest::newRow("Ctrl+Q") << (Qt::CTRL | Qt::Key_Q) << true;
+    }
+
+    void raccourci_actionFaiteSansRienTaperDansLeChamp()
+    {
+        QFETCH(QKeyCombination, touches);
+        QFETCH(bool, boutonActif);
+        f->TextRech->setText(u("tarte"));
+        if (touches.key() == Qt::Key_P && boutonActif)
+            cliquerLigne(*f, 0);
+        if (touches.key() == Qt::Key_F && !boutonActif)
+            f->CheckSaisie->click();
+        banc->plateforme.imprimantes << false;
+        banc->plateforme.reponses << R::Non;
+        saisir(f->TextRecettNom, u("x"));
+        const QString tape = f->TextRecettNom->text();
+        taperRaccourci(f->TextRecettNom, touches);
+        QCOMPARE(f->TextRecettNom->text(), tape);
+        const bool fait = touches.key() == Qt::Key_F
+            ? QApplication::focusWidget() == f->TextRech && f->TextRech->selectedText() == u("tarte")
+            : touches.key() == Qt::Key_P  ? banc->plateforme.titresImpression == QStringList{u("Imprimer la recette")}
+            : touches.key() == Qt::Key_F1 ? banc->p().fenetres.aide() != nullptr
+                                          : fins == 1 && banc->boites().size() == 1;
+        QCOMPARE(fait, boutonActif);
+    }
+
+    // Ctrl+S: the base written with its previous version kept, no question,
+    // the card, the found list and the focus as they were; quitting with No
+    // afterwards keeps what was saved.
+    void ctrlS_enregistreSansQuestionNiQuitter_puisNonGardeLaSauvegarde()
+    {
+        cliquerLigne(*f, 0);
+        const QByteArray avant = banc->lire(u("Recettes.don"));
+        banc->p().base.RecettTexte(2, 2) = u("Mijoter 4 h");
+        saisir(f->TextRecettComment, u("doré"));
+        taperRaccourci(f->TextRecettComment, Qt::CTRL | Qt::Key_S);
+        QVERIFY(banc->boites().isEmpty());
+        QCOMPARE(banc->titresProgression().last(),
+                 u("Zuta! / Enregistrement base / Sauvegarde des données en cours..."));
+        QVERIFY(banc->lire(u("Recettes.don")).contains("\"Mijoter 4 h\""));
+        QCOMPARE(banc->lire(u("Recettes.don.bak")), avant);
+        QTRY_COMPARE(QApplication::focusWidget(), f->TextRecettComment);
+        QVERIFY(f->TextRecettComment->toPlainText().endsWith(u("doré")) && f->ligneChoisie() == 0);
+        banc->plateforme.reponses << R::Non;
+        f->fen->close();
+        QCOMPARE(fins, 1);
+        QVERIFY(banc->lire(u("Recettes.don")).contains("\"Mijoter 4 h\""));
+    }
+
+private:
+    std::unique_ptr<Banc> banc;
+    Fenetre* f = nullptr;
+    int fins = 0;
+};
+
+QTEST_MAIN(TestClavier)
+#include "tst_clavier.moc"

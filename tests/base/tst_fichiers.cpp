@@ -1,0 +1,218 @@
+// Safe writes and their failures, paths that are no regular file, and the base
+// file's life cycle: ".bak" and "-ERREURS" copies, fingerprint, save refused.
+#include "Outils.h"
+#include "PlateformeScriptee.h"
+#include "base/DocumentBase.h"
+#include "platform/PolitiqueErreurs.h"
+#include <QBuffer>
+#include <QTemporaryDir>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+namespace {
+using Issue = DocumentBase::Issue;
+const QByteArray Tronquee = "-1 \r\nv1.2b\r\n 1 \r\nDesserts\r\n 4 \r\n";
+
+// Takes at most 7 bytes a call and `limite` bytes in all, then fails like a full disk.
+struct SortieDefaillante : QBuffer {
+    explicit SortieDefaillante(qint64 l) : limite(l) { open(WriteOnly); }
+    qint64 limite;
+    qint64 writeData(const char* donnees, qint64 taille) override
+    {
+        const qint64 n = std::min({taille, qint64(7), limite - size()});
+        return n > 0 ? QBuffer::writeData(donnees, n) : -1;
+    }
+};
+
+QByteArray lire(const QString& chemin)
+{
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<illisible>");
+}
+
+// Written in place by another program, five seconds later than now.
+void ecrireApres(const QString& chemin, const QByteArray& octets)
+{
+    QFile f(chemin);
+    // Flushed first: the bytes written at the close would set the time anew.
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size() && f.flush());
+    QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
+}
+
+// A folder of its own and the life cycle of "Recettes.don" in it.
+struct Dossier {
+    QTemporaryDir d;
+    const QString base = d.filePath(u("Recettes.don")), bak = base + u(".bak");
+    PlateformeScriptee plateforme;
+    PolitiqueErreurs politique{plateforme};
+    std::unique_ptr<Tables> t = std::make_unique<Tables>();
+    DocumentBase doc{*t, politique};
+    std::optional<VerrouAutreProgramme> verrou; // another program's lock on a file
+    QStringList contenu() const
+    {
+        return QDir(d.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    }
+};
+} // namespace
+
+class TestFichiers : public QObject {
+    Q_OBJECT
+private slots:
+    // A disk full after N bytes: a device holds exactly the start of the file;
+    // the real safe write leaves the old base whole and nothing beside it.
+    void ecriture_disquePleinApresNOctets_debutExactOuAncienIntact()
+    {
+        const QByteArray o = baseUneRecette();
+        for (const int coupure : {0, 4, int(o.indexOf("Tartes")), int(o.indexOf("Tarte aux")), int(o.size() - 1)}) {
+            Dossier d;
+            SortieDefaillante sortie(coupure);
+            QCOMPARE(erreurDe([&] { Fichiers::ecrireVers(sortie, o, d.base); }),
+                     pasEcrit(Erreurs::DisquePlein, d.base));
+            QCOMPARE(sortie.data(), o.left(coupure));
+            Fichiers::ecrireSur(d.base, BaseVide);
+            rlimit avant{}, plein{rlim_t(coupure), RLIM_INFINITY}; // every write to a file stops there
+            std::signal(SIGXFSZ, SIG_IGN);
+            QCOMPARE(prlimit(0, RLIMIT_FSIZE, &plein, &avant), 0);
+            const QString erreur = erreurDe([&] { Fichiers::ecrireSur(d.base, o); });
+            setrlimit(RLIMIT_FSIZE, &avant);
+            QCOMPARE(erreur, pasEcrit(Erreurs::ErreurEntreeSortie, d.base));
+            QCOMPARE(lire(d.base), BaseVide);
+            QCOMPARE(d.contenu(), QStringList{u("Recettes.don")});
+        }
+    }
+
+    // A writer saving two contents in turn, killed at moments spread over 30 ms:
+    // the file (and any finished copy left beside it) is one of them whole.
+    void tueEnPleineSauvegarde_ancienOuNouveauEntier()
+    {
+        Dossier d;
+        const QByteArray ancien = QByteArray(70, 'a').append("\r\n").repeated(40000);
+        const QByteArray nouveau = QByteArray(70, 'b').append("\r\n").repeated(52000);
+        Fichiers::ecrireSur(d.base, ancien);
+        for (int essai = 0; essai < 20; ++essai) {
+            const pid_t ecrivain = ::fork();
+            if (ecrivain == 0) // the writer, until it is killed
+                for (unsigned n = 1;; ++n)
+                    if (!erreurDe([&] { Fichiers::ecrireSur(d.base, n % 2 ? nouveau : ancien); }).isEmpty())
+                        ::_exit(1);
+            ::usleep(static_cast<useconds_t>(1000 + essai * 7919 % 29000));
+            ::kill(ecrivain, SIGKILL);
+            QCOMPARE(::waitpid(ecrivain, nullptr, 0), ecrivain);
+            for (const QString& nom : d.contenu())
+                QVERIFY2(lire(d.d.filePath(nom)) == ancien || lire(d.d.filePath(nom)) == nouveau, qPrintable(nom));
+        }
+    }
+
+    // No regular file, or one a byte over the bound, itself or through a link:
+    // refused unread, without waiting (a pipe has no writer), never replaced
+    // (the size bound is a reading rule: the base's own check refuses it first).
+    void cheminQuiNEstPasUnFichier_refuseSansAttendre_data()
+    {
+        QTest::addColumn<QString>("genre");
+        QTest::addColumn<bool>("lien");
+        for (const char* genre : {"dossier", "périphérique", "tube nommé", "trop volumineux"})
+            for (const bool lien : {false, true})
+                QTest::addRow("%s%s", lien ? "lien vers un " : "", genre) << u(genre) << lien;
+    }
+
+    void cheminQuiNEstPasUnFichier_refuseSansAttendre()
+    {
+        QFETCH(QString, genre);
+        QFETCH(bool, lien);
+        Dossier d;
+        const bool gros = genre == u("trop volumineux");
+        QFile f(genre == u("périphérique") ? u("/dev/zero") : d.d.filePath(u("cible")));
+        if (genre == u("dossier"))
+            QVERIFY(QDir().mkdir(f.fileName()));
+        else if (genre == u("tube nommé"))
+            QCOMPARE(::mkfifo(QFile::encodeName(f.fileName()).constData(), 0600), 0);
+        else if (gros)
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.resize(Fichiers::TailleMaxBase + 1));
+        const QString chemin = lien ? d.base : f.fileName();
+        QVERIFY(!lien || QFile::link(f.fileName(), chemin));
+        QCOMPARE(d.doc.lire(chemin).issue, Issue::Refusee);
+        QVERIFY(d.doc.illisible() && d.plateforme.boites.isEmpty());
+        QCOMPARE(erreurDe([&] { Fichiers::lire(chemin, Fichiers::TailleMaxBase); }),
+                 (gros ? Erreurs::FichierTropVolumineux : Erreurs::PasUnFichierOrdinaire) + u(" : ") + chemin);
+        const QString raison = genre == u("dossier") ? Erreurs::ErreurAccesChemin : Erreurs::PasUnFichierOrdinaire;
+        QCOMPARE(erreurDe([&] { Fichiers::verifierRemplacable(chemin); }), gros ? QString() : pasEcrit(raison, chemin));
+    }
+
+    // A base read-only or locked by another program (a writer's lock stops reading
+    // too) keeps its older copy; when no copy can be made, the base is not replaced.
+    void enregistrer_obstacle_niBaseNiCopieTouchees_data()
+    {
+        QTest::addColumn<int>("obstacle"); // 0: read-only, 1: flock, 2: fcntl, 3: a folder named as the copy
+        QTest::addColumn<bool>("exclusif");
+        QTest::newRow("lecture seule") << 0 << false;
+        for (const int verrou : {1, 2})
+            for (const bool ecrivain : {false, true})
+                QTest::addRow("%s d'un %s", verrou == 1 ? "flock" : "fcntl", ecrivain ? "écrivain" : "lecteur")
+                    << verrou << ecrivain;
+        QTest::newRow("copie impossible") << 3 << false;
+    }
+
+    void enregistrer_obstacle_niBaseNiCopieTouchees()
+    {
+        QFETCH(int, obstacle);
+        QFETCH(bool, exclusif);
+        Dossier d;
+        Fichiers::ecrireSur(d.base, baseUneRecette());
+        if (obstacle != 3)
+            Fichiers::ecrireSur(d.bak, "copie plus ancienne");
+        QVERIFY(obstacle != 3 || QDir().mkdir(d.bak));
+        QCOMPARE(d.doc.lire(d.base).issue, Issue::Lue);
+        d.t->Cat(1) = u("Pâtisseries");
+        if (obstacle == 1 || obstacle == 2)
+            QVERIFY(d.verrou.emplace(d.base, exclusif, obstacle == 2).pris());
+        QVERIFY(obstacle != 0 || QFile::setPermissions(d.base, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+        const QString raison = QStringList{Erreurs::FichierLectureSeule, Erreurs::FichierVerrouille,
+                                           Erreurs::FichierVerrouille, Erreurs::ErreurAccesChemin}[obstacle];
+        const DocumentBase::Enregistrement e = d.doc.enregistrer(d.base);
+        QVERIFY(!e.ecrite && e.copieImpossible == (obstacle == 3 ? d.bak : QString()));
+        QCOMPARE(d.plateforme.boites.value(0).texte, pasEcrit(raison, obstacle == 3 ? d.bak : d.base));
+        QCOMPARE(erreurDe([&] { Fichiers::lire(d.base, Fichiers::TailleMaxBase); }),
+                 exclusif ? raison + u(" : ") + d.base : QString());
+        QCOMPARE(lire(d.base) + lire(d.bak),
+                 baseUneRecette() + (obstacle == 3 ? "<illisible>" : "copie plus ancienne"));
+    }
+
+    // Read with errors: kept once under the first free "-ERREURS" name (not while another
+    // program writes it); each save keeps the replaced file as ".bak". Touched is no change,
+    // the same size with other bytes is one; after a save the file is ours; a folder holds nothing.
+    void cycleDeVie_copieErreursPuisBakEtEmpreinte()
+    {
+        QCOMPARE(DocumentBase::cheminErreurs(u("/d/Zuta.DON")), u("/d/Zuta-ERREURS.don"));
+        QCOMPARE(DocumentBase::cheminErreurs(u("/d/sans")), u("/d/sans-ERREURS.don"));
+        Dossier d;
+        Fichiers::ecrireSur(d.base, Tronquee);
+        Fichiers::ecrireSur(d.d.filePath(u("Recettes-ERREURS.don")), "plus ancienne");
+        QCOMPARE(d.doc.lire(d.base).issue, Issue::LueAvecErreurs);
+        QCOMPARE(d.plateforme.boites.value(0).texte, Erreurs::FinDeFichier);
+        QVERIFY(d.verrou.emplace(d.base, true).pris());
+        QVERIFY(!d.doc.garderAvecErreurs(d.base).faite && d.doc.lueAvecErreurs());
+        d.verrou.reset();
+        const DocumentBase::Garde g = d.doc.garderAvecErreurs(d.base);
+        QVERIFY(g.faite && !d.doc.lueAvecErreurs());
+        QCOMPARE(g.chemin, d.d.filePath(u("Recettes-ERREURS-2.don")));
+        QCOMPARE(lire(g.chemin) + lire(d.d.filePath(u("Recettes-ERREURS.don"))), Tronquee + "plus ancienne");
+        remplirTables(*d.t, {u("Desserts/Tartes")}, {u("Cuisine")}, {{"Tarte aux pommes", 1, 1, 1, 1, "81", "12"}});
+        QVERIFY(d.doc.enregistrer(d.base).ecrite);
+        QCOMPARE(lire(d.base) + lire(d.bak), baseUneRecette() + Tronquee);
+        ecrireApres(d.base, baseUneRecette());
+        QVERIFY(!d.doc.changeeDepuis(d.base));
+        const QByteArray autre = baseUneRecette().replace("Desserts", "Gateaux!");
+        ecrireApres(d.base, autre);
+        QVERIFY(d.doc.changeeDepuis(d.base) && !d.doc.changeeDepuis(d.d.filePath(u("Autre.don"))));
+        QVERIFY(d.doc.enregistrer(d.base).ecrite);
+        QCOMPARE(lire(d.bak), autre);
+        QCOMPARE(d.contenu().size(), 4);
+        QVERIFY(!d.doc.changeeDepuis(d.base));
+        QVERIFY(QFile::remove(d.base) && QDir().mkdir(d.base) && !d.doc.changeeDepuis(d.base));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFichiers)
+#include "tst_fichiers.moc"

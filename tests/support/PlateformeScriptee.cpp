@@ -1,0 +1,92 @@
+#include "PlateformeScriptee.h"
+
+namespace {
+// The printing layer that records into a layer the platform keeps.
+class Enregistreuse : public Impression {
+public:
+    Enregistreuse(std::shared_ptr<ImpressionEnregistree> e, int lignesParPage)
+        : m_e(std::move(e)), m_parPage(lignesParPage)
+    {}
+    void taille(int points) override { m_etat.taille = points; }
+    void gras(bool actif) override { m_etat.gras = actif; }
+    void italique(bool actif) override { m_etat.italique = actif; }
+    void souligne(bool actif) override { m_etat.souligne = actif; }
+    void imprimer(const QStringList& textes, bool finLigne) override
+    {
+        // Line breaks inside a text start new lines.
+        for (const QString& t : textes) {
+            const QStringList morceaux = QString(t).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).split(u'\n');
+            for (qsizetype i = 0; i < morceaux.size(); ++i) {
+                if (i > 0)
+                    terminerLigne();
+                m_ouverte += morceaux[i];
+                m_ligneOuverte = true;
+            }
+        }
+        if (finLigne)
+            terminerLigne();
+    }
+    // Ends the open line; with none open, it is an empty line of its own.
+    void ligneVide() override { terminerLigne(); }
+    void finDocument() override
+    {
+        if (m_ligneOuverte)
+            terminerLigne();
+        m_e->termine = true;
+    }
+
+private:
+    void terminerLigne()
+    {
+        LigneImprimee l = m_etat;
+        l.texte = m_ouverte;
+        const qsizetype n = m_e->lignes.size();
+        if (m_parPage > 0 && n > 0 && n % m_parPage == 0)
+            pageCommencee(static_cast<int>(n / m_parPage) + 1);
+        m_e->lignes.append(l);
+        m_ouverte.clear();
+        m_ligneOuverte = false;
+    }
+
+    std::shared_ptr<ImpressionEnregistree> m_e;
+    int m_parPage;
+    LigneImprimee m_etat;
+    QString m_ouverte;
+    bool m_ligneOuverte = false;
+};
+} // namespace
+
+Plateforme::Reponse PlateformeScriptee::message(const QString& titre, const QString& texte, Boutons boutons,
+                                                Icone icone)
+{
+    boites.append({titre, texte, boutons, icone});
+    if (!reponses.isEmpty())
+        return reponses.dequeue();
+    switch (boutons) {
+    case Boutons::OK: return Reponse::OK;
+    case Boutons::OuiNon: return Reponse::Non;
+    case Boutons::ReessayerAnnuler: return Reponse::Annuler;
+    }
+    return Reponse::Annuler;
+}
+
+std::optional<QString> PlateformeScriptee::prochainFichier(const DialogueFichier& d)
+{
+    dialogues.append(d);
+    if (fichiers.isEmpty())
+        return std::nullopt;
+    return fichiers.dequeue();
+}
+
+std::optional<QString> PlateformeScriptee::dialogueOuvrir(const DialogueFichier& d) { return prochainFichier(d); }
+
+std::optional<QString> PlateformeScriptee::dialogueEnregistrer(const DialogueFichier& d) { return prochainFichier(d); }
+
+std::unique_ptr<Impression> PlateformeScriptee::choisirImprimante(const QString& titre)
+{
+    titresImpression.append(titre);
+    if (imprimantes.isEmpty() || !imprimantes.dequeue())
+        return nullptr;
+    impressions.append(std::make_shared<ImpressionEnregistree>());
+    return std::make_unique<Enregistreuse>(impressions.last(), lignesParPage);
+}
