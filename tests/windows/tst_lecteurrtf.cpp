@@ -30,7 +30,7 @@ QString format(const DocumentRtf& doc, const QString& texte)
 }
 } // namespace
 
-class TestLecteurrtf : public QObject {
+class TestLecteurRtf : public QObject {
     Q_OBJECT
 private slots:
     // The manual beside the program: read whole, covering every window, nothing of the RTF leaking.
@@ -122,5 +122,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestLecteurrtf)
+QTEST_GUILESS_MAIN(TestLecteurRtf)
 #include "tst_lecteurrtf.moc"
