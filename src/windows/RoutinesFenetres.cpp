@@ -39,6 +39,27 @@ void centrerSur(QWidget& fenetre, const QWidget& principale)
     fenetre.move(cadre.x() + (cadre.width() - taille.width()) / 2, cadre.y() + (cadre.height() - taille.height()) / 2);
 }
 
+// A file shipped beside the program (the help, the web shortcut): its bytes,
+// or why it cannot be had, in words that follow its name in a box.
+struct FichierAnnexe {
+    QByteArray octets;
+    QString probleme;
+};
+
+FichierAnnexe lireAnnexe(const QString& chemin, qint64 borne)
+{
+    const Fichiers::Examen examen = Fichiers::examiner(chemin, borne);
+    if (examen.absent())
+        return {{}, QStringLiteral("est introuvable")};
+    if (examen.refuse())
+        return {{}, Fichiers::pourquoiRefuse(examen)};
+    try {
+        return {Fichiers::lire(chemin, borne), {}};
+    } catch (const ErreurExecution&) {
+        return {{}, QStringLiteral("ne peut pas être lu")};
+    }
+}
+
 } // namespace
 
 RoutinesFenetres::RoutinesFenetres(EtatProgramme& etat, Plateforme& plateforme, QWidget& principale,
@@ -106,22 +127,11 @@ void RoutinesFenetres::LabelUrl_Click()
     // open such files, so its address is read here and opened; only a web
     // or mail address is followed.
     const QString chemin = m_etat.CheminAppli + NomRaccourci;
-    const Fichiers::Examen examen = Fichiers::examiner(chemin, Fichiers::TailleMaxPetitFichier);
-    QString probleme;
-    QString adresse;
-    if (examen.absent())
-        probleme = QStringLiteral("est introuvable");
-    else if (examen.refuse())
-        probleme = Fichiers::pourquoiRefuse(examen);
-    else {
-        try {
-            adresse = RaccourciInternet::adresse(Fichiers::lire(chemin, Fichiers::TailleMaxPetitFichier));
-        } catch (const ErreurExecution&) {
-            probleme = QStringLiteral("ne peut pas être lu");
-        }
-        if (probleme.isEmpty() && !RaccourciInternet::adresseSure(adresse))
-            probleme = QStringLiteral("ne contient pas l'adresse d'un site internet");
-    }
+    const FichierAnnexe raccourci = lireAnnexe(chemin, Fichiers::TailleMaxPetitFichier);
+    QString probleme = raccourci.probleme;
+    const QString adresse = probleme.isEmpty() ? RaccourciInternet::adresse(raccourci.octets) : QString();
+    if (probleme.isEmpty() && !RaccourciInternet::adresseSure(adresse))
+        probleme = QStringLiteral("ne contient pas l'adresse d'un site internet");
     if (!probleme.isEmpty())
         return siteNonOuvert(QStringLiteral("Le raccourci « ") + QDir::toNativeSeparators(chemin)
                              + QStringLiteral(" » ") + probleme
@@ -166,27 +176,17 @@ void RoutinesFenetres::CommandAide_Click()
 void RoutinesFenetres::chargerAide(FrmAide& f)
 {
     const QString chemin = m_etat.CheminAppli + NomAide;
-    const Fichiers::Examen examen = Fichiers::examiner(chemin, Fichiers::TailleMaxAide);
-    QString probleme;
-    if (examen.absent())
-        probleme = QStringLiteral("est introuvable");
-    else if (examen.refuse())
-        probleme = Fichiers::pourquoiRefuse(examen);
-    else {
-        try {
-            MiseEnFormeRtf::remplir(*f.RichTextBox1->document(),
-                                    LecteurRtf::lire(Fichiers::lire(chemin, Fichiers::TailleMaxAide)));
-            f.RichTextBox1->moveCursor(QTextCursor::Start); // the manual opens at its beginning
-        } catch (const ErreurExecution&) {
-            probleme = QStringLiteral("ne peut pas être lu");
-        }
+    const FichierAnnexe manuel = lireAnnexe(chemin, Fichiers::TailleMaxAide);
+    if (manuel.probleme.isEmpty()) {
+        MiseEnFormeRtf::remplir(*f.RichTextBox1->document(), LecteurRtf::lire(manuel.octets));
+        f.RichTextBox1->moveCursor(QTextCursor::Start); // the manual opens at its beginning
     }
     centrerSur(f, m_principale);
     f.show();
     // The window stays open, empty, behind the message.
-    if (!probleme.isEmpty())
+    if (!manuel.probleme.isEmpty())
         m_plateforme.message(QStringLiteral("Zuta! / Aide"),
-                             QStringLiteral("Le fichier d'aide « ") + chemin + QStringLiteral(" » ") + probleme
+                             QStringLiteral("Le fichier d'aide « ") + chemin + QStringLiteral(" » ") + manuel.probleme
                                  + QStringLiteral(" : l'aide ne peut pas être affichée."),
                              Plateforme::Boutons::OK, Plateforme::Icone::Exclamation);
 }
