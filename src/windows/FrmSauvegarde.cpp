@@ -71,6 +71,11 @@ void FrmSauvegarde::avancer(const QString& etape)
     Label2->setText(etape);
     Label2->setAccessibleName(etape);
     Label2->show();
+    // A printout reports a page every few milliseconds: painting each one
+    // would slow it down, and no eye could read them.
+    if (m_dernierDessin.isValid() && m_dernierDessin.elapsed() < IntervalleDessinMs)
+        return;
+    m_dernierDessin.start();
     Label2->repaint();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <QElapsedTimer>
 #include <QWidget>
 
 class QLabel;
@@ -16,11 +17,16 @@ public:
     QLabel* Label2; // how far the work is, when the caller says so
 
     void preparer(const QString& titre, const QString& texte);
-    // The second line, painted at once.
+    // The second line: painted at once, then ten times a second at most (its
+    // text is always the latest).
     void avancer(const QString& etape);
     // Centres the window on a rectangle of the screen (pixels, frame included).
     void centrerSur(const QRect& cadre);
     // Shows it without modality and lets it paint once; user input stays
     // queued until the operation ends.
     void montrer();
+
+private:
+    static constexpr qint64 IntervalleDessinMs = 100;
+    QElapsedTimer m_dernierDessin;
 };
