@@ -25,58 +25,16 @@ namespace {
 // pictures, headers and footers, field instructions, drawing objects.
 const QSet<QByteArray>& destinationsIgnorees()
 {
-    static const QSet<QByteArray> noms = {"fonttbl",
-                                          "colortbl",
-                                          "stylesheet",
-                                          "info",
-                                          "pict",
-                                          "header",
-                                          "headerl",
-                                          "headerr",
-                                          "headerf",
-                                          "footer",
-                                          "footerl",
-                                          "footerr",
-                                          "footerf",
-                                          "footnote",
-                                          "fldinst",
-                                          "object",
-                                          "objdata",
-                                          "themedata",
-                                          "colorschememapping",
-                                          "latentstyles",
-                                          "datastore",
-                                          "listtable",
-                                          "listoverridetable",
-                                          "rsidtbl",
-                                          "generator",
-                                          "xmlnstbl",
-                                          "mmathPr",
-                                          "pgdsctbl",
-                                          "revtbl",
-                                          "filetbl",
-                                          "nonshppict",
-                                          "shppict",
-                                          "shp",
-                                          "shpinst",
-                                          "template",
-                                          "ftnsep",
-                                          "ftnsepc",
-                                          "aftnsep",
-                                          "aftnsepc",
-                                          "annotation",
-                                          "atnid",
-                                          "atnauthor",
-                                          "userprops",
-                                          "docvar",
-                                          "private",
-                                          "bkmkstart",
-                                          "bkmkend",
-                                          "xe",
-                                          "tc",
-                                          "pnseclvl",
-                                          "pn",
-                                          "listpicture"};
+    // Read as a word list, not one name to a line.
+    // clang-format off
+    static const QSet<QByteArray> noms = {
+        "fonttbl", "colortbl", "stylesheet", "info", "pict", "header", "headerl", "headerr", "headerf", "footer",
+        "footerl", "footerr", "footerf", "footnote", "fldinst", "object", "objdata", "themedata", "colorschememapping",
+        "latentstyles", "datastore", "listtable", "listoverridetable", "rsidtbl", "generator", "xmlnstbl", "mmathPr",
+        "pgdsctbl", "revtbl", "filetbl", "nonshppict", "shppict", "shp", "shpinst", "template", "ftnsep", "ftnsepc",
+        "aftnsep", "aftnsepc", "annotation", "atnid", "atnauthor", "userprops", "docvar", "private", "bkmkstart",
+        "bkmkend", "xe", "tc", "pnseclvl", "pn", "listpicture"};
+    // clang-format on
     return noms;
 }
 
