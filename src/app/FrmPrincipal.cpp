@@ -95,18 +95,11 @@ void FrmPrincipal::brancher()
 // and nothing while that button is disabled.
 void FrmPrincipal::raccourcis()
 {
-    const auto raccourci = [this](QKeyCombination touches, auto action) {
-        connect(new QShortcut(QKeySequence(touches), this), &QShortcut::activated, this, action);
-    };
-    const auto bouton = [](QPushButton* b) {
-        return [b] {
-            if (b->isEnabled())
-                b->click();
-        };
-    };
-    raccourci(Qt::CTRL | Qt::Key_S, [this] { emit enregistrementDemande(); });
-    raccourci(QKeyCombination(Qt::Key_F1), bouton(CommandAide));
-    raccourci(Qt::CTRL | Qt::Key_Q, bouton(CommandQuitter));
+    const auto raccourci = [this](QKeyCombination touches) { return new QShortcut(QKeySequence(touches), this); };
+    connect(raccourci(Qt::CTRL | Qt::Key_S), &QShortcut::activated, this, &FrmPrincipal::enregistrementDemande);
+    // A click does nothing on a disabled button.
+    connect(raccourci(QKeyCombination(Qt::Key_F1)), &QShortcut::activated, CommandAide, &QAbstractButton::click);
+    connect(raccourci(Qt::CTRL | Qt::Key_Q), &QShortcut::activated, CommandQuitter, &QAbstractButton::click);
     m_annuler.surveiller(this);
 }
 

@@ -41,7 +41,6 @@ public:
 
     void montrerExistante(bool existante);
     void activerSuppressionEtImpression(bool actif);
-    bool impressionPossible() const;
     bool saisieEnChaine() const;
     void focaliserNom();
     // Enter now validates the card.

@@ -34,7 +34,6 @@ public:
     // After a validation, a save, or another base: the deletion is no longer
     // undone.
     void oublierSuppression() { m_suppression.reset(); }
-    bool suppressionAnnulable() const { return m_suppression.has_value(); }
 
     void CommandRecettNouvelle_Click();
     void CommandRecettValider_Click();

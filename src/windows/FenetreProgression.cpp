@@ -24,7 +24,6 @@ void FenetreProgression::avancer(const QString& etape)
     if (!m_fenetre)
         return;
     m_fenetre->avancer(etape);
-    emit avancee(etape);
 }
 
 void FenetreProgression::fermer()

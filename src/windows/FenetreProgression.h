@@ -23,9 +23,8 @@ public:
     void occuperFenetre(bool occupee) override { m_occuper(occupee); }
 
 signals:
-    // Each showing, with the window's place on the screen; each step.
+    // Each showing, with the window's place on the screen.
     void montree(const QString& titre, const QString& texte, const QRect& cadre);
-    void avancee(const QString& etape);
 
 private:
     std::function<QRect()> m_cadre;
