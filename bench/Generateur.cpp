@@ -459,14 +459,15 @@ void remplir(Tables& t, const Parametres& parametres)
         const int s = sousCategories[static_cast<std::size_t>(alea.sous(static_cast<int>(sousCategories.size())))];
         const int m = emploi.magazines[static_cast<std::size_t>(tirerPondere(alea, nbMagazines))];
         const Modele& modele = *modeleDe[static_cast<std::size_t>(c)];
-        t.RecettTexte(r, 0) = numero(alea);
-        t.RecettTexte(r, 1) = page(alea);
-        t.RecettTexte(r, 2) = notes(alea);
-        t.RecettTexte(r, 3) = nomRecette(modele, modele.sousCategories[static_cast<std::size_t>(s - 1)], alea);
-        t.RecettVal(r, 0) = c;
-        t.RecettVal(r, 1) = s;
-        t.RecettVal(r, 2) = m;
-        t.RecettVal(r, 3) = alea.chance(30) ? 1 : 0;
+        t.RecettTexte(r, Recette::Numero) = numero(alea);
+        t.RecettTexte(r, Recette::Page) = page(alea);
+        t.RecettTexte(r, Recette::Notes) = notes(alea);
+        t.RecettTexte(r, Recette::Nom) =
+            nomRecette(modele, modele.sousCategories[static_cast<std::size_t>(s - 1)], alea);
+        t.RecettVal(r, Recette::Categorie) = c;
+        t.RecettVal(r, Recette::SousCategorie) = s;
+        t.RecettVal(r, Recette::Magazine) = m;
+        t.RecettVal(r, Recette::Testee) = alea.chance(30) ? 1 : 0;
         ++t.CatNbRecett(c);
         ++t.SousCatNbRecett(c, s);
         ++t.MagNbRecett(m);

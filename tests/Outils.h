@@ -88,14 +88,14 @@ inline void remplirTables(Tables& t, const QStringList& categories, const QStrin
     t.NbRecett = 0;
     for (const RecetteTables& r : recettes) {
         const int n = ++t.NbRecett;
-        t.RecettTexte(n, 0) = u(r.numero);
-        t.RecettTexte(n, 1) = u(r.page);
-        t.RecettTexte(n, 2) = u(r.notes);
-        t.RecettTexte(n, 3) = u(r.nom);
-        t.RecettVal(n, 0) = r.cat;
-        t.RecettVal(n, 1) = r.sousCat;
-        t.RecettVal(n, 2) = r.mag;
-        t.RecettVal(n, 3) = r.teste;
+        t.RecettTexte(n, Recette::Numero) = u(r.numero);
+        t.RecettTexte(n, Recette::Page) = u(r.page);
+        t.RecettTexte(n, Recette::Notes) = u(r.notes);
+        t.RecettTexte(n, Recette::Nom) = u(r.nom);
+        t.RecettVal(n, Recette::Categorie) = r.cat;
+        t.RecettVal(n, Recette::SousCategorie) = r.sousCat;
+        t.RecettVal(n, Recette::Magazine) = r.mag;
+        t.RecettVal(n, Recette::Testee) = r.teste;
     }
     t.remettreEnCoherence();
 }
@@ -107,19 +107,21 @@ inline QString incoherence(const Tables& t)
         || t.NbRecett > Tables::MaxRecett)
         return QStringLiteral("count out of bounds");
     for (int r = 1; r <= t.NbRecett; ++r) {
-        const int c = t.RecettVal(r, 0), s = t.RecettVal(r, 1), m = t.RecettVal(r, 2);
+        const int c = t.RecettVal(r, Recette::Categorie), s = t.RecettVal(r, Recette::SousCategorie),
+                  m = t.RecettVal(r, Recette::Magazine);
         if (c < 0 || c > t.NbCat || m < 0 || m > t.NbMag || s < 0 || s > t.NbSousCat(c) || (c == 0 && s != 0))
             return QStringLiteral("recipe %1 points outside the tables").arg(r);
     }
+    const Tables::Comptes k = t.recompter();
     for (int c = 1; c <= t.NbCat; ++c) {
-        if (t.CatNbRecett(c) != t.compterCat(c))
-            return QStringLiteral("category %1: %2 counted, %3 kept").arg(c).arg(t.compterCat(c)).arg(t.CatNbRecett(c));
+        if (t.CatNbRecett(c) != k.parCat[static_cast<std::size_t>(c)])
+            return QStringLiteral("category %1: %2 counted, %3 kept").arg(c).arg(k.parCat[c]).arg(t.CatNbRecett(c));
         for (int s = 1; s <= t.NbSousCat(c); ++s)
-            if (t.SousCatNbRecett(c, s) != t.compterSousCat(c, s))
+            if (t.SousCatNbRecett(c, s) != k.sousCat(c, s))
                 return QStringLiteral("sub-category %1/%2").arg(c).arg(s);
     }
     for (int m = 1; m <= t.NbMag; ++m)
-        if (t.MagNbRecett(m) != t.compterMag(m))
+        if (t.MagNbRecett(m) != k.parMag[static_cast<std::size_t>(m)])
             return QStringLiteral("magazine %1").arg(m);
     return {};
 }

@@ -1,4 +1,5 @@
 #include "FrmPrincipal.h"
+#include "base/Produit.h"
 #include "card/PanneauFiche.h"
 #include "platform/Controles.h"
 #include "search/PanneauRecherche.h"
@@ -16,7 +17,7 @@ using namespace Controles;
 FrmPrincipal::FrmPrincipal()
 {
     setObjectName(QStringLiteral("FrmPrincipal"));
-    setWindowTitle(QStringLiteral("Zuta! v1.2b"));
+    setWindowTitle(Produit::Version);
     creerCommandes();
     m_recherche = new PanneauRecherche(m_parDefaut);
     m_fiche = new PanneauFiche(m_parDefaut);

@@ -2,6 +2,7 @@
 #include "Reglages.h"
 #include "base/Codec.h"
 #include "base/Fichiers.h"
+#include "base/Produit.h"
 #include "card/PanneauFiche.h"
 #include "platform/Plateforme.h"
 #include "search/PanneauRecherche.h"
@@ -274,7 +275,7 @@ void Programme::EcrireIni()
 
 void Programme::AfficherTitre()
 {
-    QString titre = QStringLiteral("Zuta! v1.2b");
+    QString titre = Produit::Version;
     const qsizetype p =
         std::max(etat.CheminBase.lastIndexOf(QDir::separator()), etat.CheminBase.lastIndexOf(QLatin1Char('/')));
     if (p >= 0)

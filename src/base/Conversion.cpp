@@ -1,9 +1,9 @@
 #include "Conversion.h"
 #include "FormatNombres.h"
 #include "LecteurValeurs.h"
+#include "Produit.h"
 #include "Tables.h"
 #include <climits>
-#include <vector>
 
 namespace Conversion {
 
@@ -136,11 +136,11 @@ private:
 
 void ecrireTete(Rapport& r, const QString& cheminBase, const QString& cheminGarde)
 {
-    r.ligne(QStringLiteral("Zuta! v1.2b - RAPPORT DE CONVERSION"));
+    r.ligne(Produit::Version + QStringLiteral(" - RAPPORT DE CONVERSION"));
     r.ligne(QStringLiteral("Analyse et correction de base Zuta! anterieure à v1.2"));
     r.ligne(QStringLiteral("Base : ") + cheminBase);
     r.ligne();
-    r.ligne(QStringLiteral("La nouvelle base Zuta! v1.2b garde le même nom"));
+    r.ligne(QStringLiteral("La nouvelle base ") + Produit::Version + QStringLiteral(" garde le même nom"));
     r.ligne(QStringLiteral("L'ancienne base Zuta! porte la nom : ") + cheminGarde);
     r.ligne();
     r.ligne();
@@ -173,31 +173,6 @@ std::pair<long long, long long> ecrireDonnees(Rapport& r, const Tables& t)
         }
     }
     return {sommeCat, sommeSousCat};
-}
-
-// The recipes counted per category and per sub-category in one pass (a pass
-// per sub-category would cost millions of steps on a full base).
-struct Comptes {
-    std::vector<int> parCat;
-    std::vector<int> parSousCat;
-    static std::size_t indice(int c, int s) { return static_cast<std::size_t>(c) * (Tables::MaxSousCat + 1) + s; }
-};
-
-Comptes compter(const Tables& t)
-{
-    Comptes k;
-    k.parCat.assign(Tables::MaxCat + 1, 0);
-    k.parSousCat.assign(static_cast<std::size_t>(Tables::MaxCat + 1) * (Tables::MaxSousCat + 1), 0);
-    for (int r = 1; r <= t.NbRecett; ++r) {
-        const int c = t.RecettVal(r, 0);
-        const int s = t.RecettVal(r, 1);
-        if (c < 1 || c > t.NbCat)
-            continue;
-        ++k.parCat[c];
-        if (s >= 1 && s <= t.NbSousCat(c))
-            ++k.parSousCat[Comptes::indice(c, s)];
-    }
-    return k;
 }
 
 // One check line; corrects the counter when it differs from the count.
@@ -265,16 +240,16 @@ Resultat convertir(const QString& texte, Genre genre, Tables& t, const QString& 
     r.ligne(QStringLiteral("Addition par sous-catégorie utilisée : ") + nombreS(sommeSousCat));
     r.ligne();
 
-    const Comptes k = compter(t);
+    const Tables::Comptes k = t.recompter();
     r.ligne(QStringLiteral("Vérification des catégories"));
     for (int c = 1; c <= t.NbCat; ++c)
-        resultat.erreurs += verifier(r, t.Cat(c), t.CatNbRecett(c), k.parCat[c]);
+        resultat.erreurs += verifier(r, t.Cat(c), t.CatNbRecett(c), k.parCat[static_cast<std::size_t>(c)]);
     r.ligne();
     r.ligne(QStringLiteral("Vérification des sous-catégories"));
     for (int c = 1; c <= t.NbCat; ++c)
         for (int s = 1; s <= t.NbSousCat(c); ++s)
             resultat.erreurs += verifier(r, t.Cat(c) + QStringLiteral(" / ") + t.SousCat(c, s), t.SousCatNbRecett(c, s),
-                                         k.parSousCat[Comptes::indice(c, s)]);
+                                         k.sousCat(c, s));
     r.ligne();
     r.ligne();
     r.ligne(QStringLiteral("NB ERREURS TOTALES TROUVEES : ") + nombreS(resultat.erreurs));

@@ -282,17 +282,4 @@ QString ecrire(const Tables& t)
     return redaction.resultat();
 }
 
-Entete lireEntete(const QString& texte)
-{
-    Entete e;
-    LecteurValeurs lecteur(texte);
-    try {
-        e.premier = lecteur.lireNombre();
-        e.second = lecteur.lireTexte();
-        e.lisible = true;
-    } catch (const ErreurExecution&) {
-    }
-    return e;
-}
-
 } // namespace FichierBase

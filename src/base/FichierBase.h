@@ -28,14 +28,4 @@ ResultatLecture lire(const QString& texte, Tables& tables, PolitiqueErreurs& pol
 // quote never reaches the file (it becomes an apostrophe).
 QString ecrire(const Tables& tables);
 
-// The first two values of a base file: the current layout starts with -1 and
-// any tag other than "v1.2".
-struct Entete {
-    bool lisible = false; // both values could be read
-    long long premier = 0;
-    QString second;
-    bool courante() const { return lisible && premier == -1 && second != QLatin1String("v1.2"); }
-};
-Entete lireEntete(const QString& texte);
-
 } // namespace FichierBase

@@ -14,6 +14,7 @@ namespace Fichiers {
 inline constexpr qint64 Mo = 1024 * 1024;
 inline constexpr qint64 TailleMaxBase = 128 * Mo;
 inline constexpr qint64 TailleMaxAide = 64 * Mo;
+inline constexpr qint64 TailleMaxCsv = 64 * Mo;         // a spreadsheet to import
 inline constexpr qint64 TailleMaxPetitFichier = 1 * Mo; // settings, shortcut
 
 // What a path names, and whether it is one the program may read: a regular

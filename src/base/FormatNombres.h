@@ -8,6 +8,4 @@ namespace FormatNombres {
 QString ligne(long long n);
 // " 12" and "-1": captions and reports.
 QString signe(long long n);
-// "12": counts of the index and the list printout.
-inline QString nu(long long n) { return QString::number(n); }
 } // namespace FormatNombres

@@ -61,6 +61,13 @@ private:
     std::vector<T> m_v;
 };
 
+// The columns of a recipe: RecettTexte(r, Recette::Nom), RecettVal(r,
+// Recette::Magazine)... Loops over the four fields of each kind stay numeric.
+namespace Recette {
+enum Texte : int { Numero = 0, Page = 1, Notes = 2, Nom = 3 };
+enum Valeur : int { Categorie = 0, SousCategorie = 1, Magazine = 2, Testee = 3 };
+} // namespace Recette
+
 // The whole recipe base in memory. Index 0 of every table is never part of the
 // base. A counter at 0 marks an unused name, which keeps its slot until a new
 // name takes it.
@@ -81,9 +88,9 @@ struct Tables {
     Table2<int, MaxCat + 1, MaxSousCat + 1> SousCatNbRecett;
     Table<QString, MaxMag + 1> Mag;
     Table<int, MaxMag + 1> MagNbRecett;
-    // Fields: 0 issue number, 1 page(s), 2 notes, 3 name.
+    // Fields: Recette::Texte.
     Table2<QString, MaxRecett + 1, 4> RecettTexte;
-    // Fields: 0 category, 1 sub-category, 2 magazine, 3 tested (0 or 1).
+    // Fields: Recette::Valeur (tested is 0 or 1).
     Table2<int, MaxRecett + 1, 4> RecettVal;
 
     // Counts and counters to 0; names and recipe fields are left as they are,
@@ -101,9 +108,17 @@ struct Tables {
     QStringList sousCategoriesUtilisees(int c) const;
     QStringList magazinesUtilises() const;
 
-    // Recounts from the recipes; used by the checks of the conversion and the
-    // tests of the counters.
-    int compterCat(int c) const;
-    int compterSousCat(int c, int s) const;
-    int compterMag(int m) const;
+    // The recipes counted under each category, sub-category and magazine,
+    // in one pass; recipes pointing outside the tables are not counted.
+    struct Comptes {
+        std::vector<int> parCat;     // 0..MaxCat
+        std::vector<int> parSousCat; // by sousCat(c, s)
+        std::vector<int> parMag;     // 0..MaxMag
+        int sousCat(int c, int s) const { return parSousCat[indice(c, s)]; }
+        static std::size_t indice(int c, int s)
+        {
+            return static_cast<std::size_t>(c) * (MaxSousCat + 1) + static_cast<std::size_t>(s);
+        }
+    };
+    Comptes recompter() const;
 };

@@ -1,6 +1,10 @@
 # The recipe base, its files and its life cycle: no widget.
 target_sources(zuta_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/EtatProgramme.h
+  ${CMAKE_CURRENT_LIST_DIR}/EntreesTout.h
+  ${CMAKE_CURRENT_LIST_DIR}/Produit.h
+  ${CMAKE_CURRENT_LIST_DIR}/Texte.h
+  ${CMAKE_CURRENT_LIST_DIR}/Texte.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Tables.h
   ${CMAKE_CURRENT_LIST_DIR}/Tables.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Codec.h

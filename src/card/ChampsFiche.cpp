@@ -1,6 +1,7 @@
 #include "ChampsFiche.h"
 #include "TexteFiche.h"
 #include "base/ListeTrouvee.h"
+#include "base/Texte.h"
 #include "platform/BoutonParDefaut.h"
 #include <QComboBox>
 #include <QFocusEvent>
@@ -141,10 +142,10 @@ void ChampsFiche::sortie(QObject* champ)
     // Blanks at either end are trimmed; leaving the notes makes Enter
     // validate the card again.
     if (auto* liste = qobject_cast<QComboBox*>(champ)) {
-        liste->setEditText(TexteFiche::sansBlancs(liste->currentText()));
+        liste->setEditText(Texte::sansBlancs(liste->currentText()));
         emit quitte(champ, liste->currentText());
     } else if (auto* ligne = qobject_cast<QLineEdit*>(champ)) {
-        const QString texte = TexteFiche::sansBlancs(ligne->text());
+        const QString texte = Texte::sansBlancs(ligne->text());
         if (texte != ligne->text())
             ligne->setText(texte);
         emit quitte(champ, texte);

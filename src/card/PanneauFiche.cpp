@@ -1,6 +1,7 @@
 #include "PanneauFiche.h"
 #include "ChampsFiche.h"
 #include "TexteFiche.h"
+#include "base/Texte.h"
 #include "platform/BoutonParDefaut.h"
 #include "platform/Controles.h"
 #include <QCheckBox>
@@ -155,7 +156,7 @@ void PanneauFiche::brancher()
 namespace {
 QString sansBlancsAffiches(QLineEdit* champ)
 {
-    champ->setText(TexteFiche::sansBlancs(champ->text()));
+    champ->setText(Texte::sansBlancs(champ->text()));
     return champ->text();
 }
 } // namespace
@@ -199,7 +200,7 @@ void PanneauFiche::cocherTestee(bool testee) { CheckRecettTeste->setChecked(test
 void PanneauFiche::taillerChamps()
 {
     for (QComboBox* liste : {ComboRecettCat, ComboRecettMag, ComboRecettSousCat})
-        liste->setEditText(TexteFiche::sansBlancs(liste->currentText()));
+        liste->setEditText(Texte::sansBlancs(liste->currentText()));
     if (ComboRecettCat->currentText().isEmpty())
         ComboRecettSousCat->setEditText(QString()); // no sub-category without a category
     for (QLineEdit* champ : {TextRecettNom, TextRecettNumero, TextRecettPage})

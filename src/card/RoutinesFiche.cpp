@@ -5,6 +5,7 @@
 #include "base/EtatProgramme.h"
 #include "base/ListeTrouvee.h"
 #include "base/Tables.h"
+#include "base/Texte.h"
 #include "platform/Plateforme.h"
 #include "platform/PolitiqueErreurs.h"
 
@@ -93,13 +94,13 @@ void RoutinesFiche::AfficherRecette(int k)
     m_politique.etape([&] { f.RecettCourante = numeroDeLigne(ligne); });
     m_politique.etape([&] {
         const int r = f.RecettCourante;
-        f.RecettCat = m_base.RecettVal(r, 0);
-        f.RecettSousCat = m_base.RecettVal(r, 1);
-        f.RecettMag = m_base.RecettVal(r, 2);
-        f.RecettTeste = m_base.RecettVal(r, 3);
-        f.RecettNum = m_base.RecettTexte(r, 0);
-        f.RecettPage = m_base.RecettTexte(r, 1);
-        f.RecettNotes = m_base.RecettTexte(r, 2);
+        f.RecettCat = m_base.RecettVal(r, Recette::Categorie);
+        f.RecettSousCat = m_base.RecettVal(r, Recette::SousCategorie);
+        f.RecettMag = m_base.RecettVal(r, Recette::Magazine);
+        f.RecettTeste = m_base.RecettVal(r, Recette::Testee);
+        f.RecettNum = m_base.RecettTexte(r, Recette::Numero);
+        f.RecettPage = m_base.RecettTexte(r, Recette::Page);
+        f.RecettNotes = m_base.RecettTexte(r, Recette::Notes);
     });
     f.RecettCatAvant = f.RecettCat;
     f.RecettMagAvant = f.RecettMag;
@@ -140,7 +141,7 @@ void RoutinesFiche::RemplirListesFiche()
 void RoutinesFiche::RemplirSousCatFiche()
 {
     m_panneau.remplirSousCategories({});
-    const QString texte = TexteFiche::sansBlancs(m_panneau.texte(Champ::Categorie));
+    const QString texte = Texte::sansBlancs(m_panneau.texte(Champ::Categorie));
     if (texte.isEmpty())
         return;
     int c = 0;
@@ -184,7 +185,7 @@ void RoutinesFiche::ValiderRecette()
     const NomsSaisis noms{m_panneau.texte(Champ::Categorie), m_panneau.texte(Champ::SousCategorie),
                           m_panneau.texte(Champ::Magazine)};
     const QString description = noms.magazine + noms.categorie + f.RecettPage + f.RecettNum + f.RecettNotes;
-    if (TexteFiche::sansBlancs(description).isEmpty())
+    if (Texte::sansBlancs(description).isEmpty())
         return (void)refuser(QStringLiteral("La recette doit comporter un minimum de description !"));
 
     // Checked before anything changes, so that a refused card leaves the

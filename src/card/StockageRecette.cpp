@@ -37,14 +37,14 @@ void StockageRecette::EnregistrerRecette(FicheRecette& fiche)
         });
     const int r = fiche.RecettCourante;
     m_politique.etape([&] {
-        m_t.RecettVal(r, 0) = fiche.RecettCat;
-        m_t.RecettVal(r, 1) = fiche.RecettSousCat;
-        m_t.RecettVal(r, 2) = fiche.RecettMag;
-        m_t.RecettVal(r, 3) = fiche.RecettTeste;
-        m_t.RecettTexte(r, 0) = fiche.RecettNum;
-        m_t.RecettTexte(r, 1) = fiche.RecettPage;
-        m_t.RecettTexte(r, 2) = fiche.RecettNotes;
-        m_t.RecettTexte(r, 3) = fiche.RecettNom;
+        m_t.RecettVal(r, Recette::Categorie) = fiche.RecettCat;
+        m_t.RecettVal(r, Recette::SousCategorie) = fiche.RecettSousCat;
+        m_t.RecettVal(r, Recette::Magazine) = fiche.RecettMag;
+        m_t.RecettVal(r, Recette::Testee) = fiche.RecettTeste;
+        m_t.RecettTexte(r, Recette::Numero) = fiche.RecettNum;
+        m_t.RecettTexte(r, Recette::Page) = fiche.RecettPage;
+        m_t.RecettTexte(r, Recette::Notes) = fiche.RecettNotes;
+        m_t.RecettTexte(r, Recette::Nom) = fiche.RecettNom;
     });
     m_politique.etape([&] {
         for (int champ = 0; champ <= 3; ++champ)

@@ -1,18 +1,8 @@
 #include "TexteFiche.h"
 #include "base/Codec.h"
+#include "base/Texte.h"
 
 namespace TexteFiche {
-
-QString sansBlancs(const QString& texte)
-{
-    qsizetype debut = 0;
-    qsizetype fin = texte.size();
-    while (debut < fin && texte[debut] == QLatin1Char(' '))
-        ++debut;
-    while (fin > debut && texte[fin - 1] == QLatin1Char(' '))
-        --fin;
-    return texte.mid(debut, fin - debut);
-}
 
 QString premiereMajuscule(const QString& texte)
 {
@@ -29,7 +19,7 @@ QString sansGuillemets(QString texte) { return texte.replace(QLatin1Char('"'), Q
 
 QString nomNormalise(const QString& texte, bool minuscules)
 {
-    QString t = sansGuillemets(sansBlancs(texte));
+    QString t = sansGuillemets(Texte::sansBlancs(texte));
     if (minuscules)
         t = t.toLower();
     return premiereMajuscule(t);

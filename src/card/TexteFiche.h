@@ -4,10 +4,6 @@
 // Tidying of the texts typed on the recipe card.
 namespace TexteFiche {
 
-// Without the blanks (the space character only) at either end; tabs and line
-// breaks are kept.
-QString sansBlancs(const QString& texte);
-
 // The first character in upper case, the rest as it is. A letter whose upper
 // case Windows-1252 cannot hold (µ) is left as it is.
 QString premiereMajuscule(const QString& texte);

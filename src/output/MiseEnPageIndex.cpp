@@ -1,5 +1,8 @@
 #include "MiseEnPageIndex.h"
 #include "base/Collation.h"
+#include "base/EntreesTout.h"
+#include "base/Produit.h"
+#include "base/Texte.h"
 #include <QHash>
 #include <algorithm>
 #include <cstdint>
@@ -9,17 +12,6 @@
 #include <vector>
 
 namespace MiseEnPageIndex {
-
-QString sansBlancs(const QString& texte)
-{
-    qsizetype debut = 0;
-    qsizetype fin = texte.size();
-    while (debut < fin && texte.at(debut) == QLatin1Char(' '))
-        ++debut;
-    while (fin > debut && texte.at(fin - 1) == QLatin1Char(' '))
-        --fin;
-    return texte.mid(debut, fin - debut);
-}
 
 QString texteNombre(qsizetype n)
 {
@@ -32,18 +24,7 @@ QString texteNombre(qsizetype n)
 
 namespace {
 
-const QString Toutes = QStringLiteral(" --> TOUTES");
-const QString Tous = QStringLiteral(" --> TOUS");
-
 QString blancs(qsizetype n) { return QString(n, QLatin1Char(' ')); }
-
-bool queDesBlancs(QStringView texte)
-{
-    for (QChar c : texte)
-        if (c != QLatin1Char(' '))
-            return false;
-    return true;
-}
 
 // The distinct texts of one column of the index, each with its rank in the
 // collation's order. Magazines, issue numbers and pages repeat a lot: each
@@ -149,7 +130,7 @@ private:
 
 QString telQuel(const QString& t) { return t; }
 
-QString majusculesSansBlancs(const QString& t) { return sansBlancs(t.toUpper()); }
+QString majusculesSansBlancs(const QString& t) { return Texte::sansBlancs(t.toUpper()); }
 
 // A found recipe by the ranks of its columns.
 struct Ligne {
@@ -244,8 +225,8 @@ QList<Ligne> lignesTriees(const QList<Entree>& entrees, Colonnes& c, const Colla
 
 QString ligneCategorie(const Criteres& c)
 {
-    QString texte = c.categorie == Toutes ? QStringLiteral("Toutes") : c.categorie;
-    if (c.sousCategorie != Toutes)
+    QString texte = c.categorie == EntreesTout::Toutes ? QStringLiteral("Toutes") : c.categorie;
+    if (c.sousCategorie != EntreesTout::Toutes)
         texte += QStringLiteral(" (") + c.sousCategorie + QStringLiteral(" uniquement)");
     return QStringLiteral("Catégorie : ") + texte;
 }
@@ -266,15 +247,15 @@ private:
 
 void ecrireEnTete(Redaction& r, const Criteres& c, const QDateTime& quand, qsizetype nombre)
 {
-    r.ligne(QStringLiteral("Zuta! v1.2b - Index créé le ") + quand.date().toString(QStringLiteral("dd/MM/yyyy"))
+    r.ligne(Produit::Version + QStringLiteral(" - Index créé le ") + quand.date().toString(QStringLiteral("dd/MM/yyyy"))
             + QStringLiteral(" à ") + quand.time().toString(QStringLiteral("HH:mm:ss")));
     r.ligne({});
     r.ligne(ligneCategorie(c));
-    r.ligne(QStringLiteral("Magazine : ") + (c.magazine == Tous ? QStringLiteral("Tous") : c.magazine));
+    r.ligne(QStringLiteral("Magazine : ") + (c.magazine == EntreesTout::Tous ? QStringLiteral("Tous") : c.magazine));
     if (c.teste != QLatin1String("Peu importe"))
         r.ligne(c.teste == QStringLiteral("Testée") ? QStringLiteral("Recettes testées uniquement")
                                                     : QStringLiteral("Recettes non-testées uniquement"));
-    if (!queDesBlancs(c.texte))
+    if (!Texte::queDesBlancs(c.texte))
         r.ligne(QString(QStringLiteral("Nom des recettes contenant le texte : ") + c.texte));
     r.ligne({});
     r.ligne(texteNombre(nombre));
@@ -330,12 +311,12 @@ void ecrireRecettes(Redaction& r, const QList<Ligne>& lignes, const Colonnes& c,
             plume.blancs(magazine.size());
         else
             plume << magazine;
-        plume << (memeNumero || queDesBlancs(numero) ? QStringView(u"   ") : QStringView(u" n°"));
+        plume << (memeNumero || Texte::queDesBlancs(numero) ? QStringView(u"   ") : QStringView(u" n°"));
         if (memeNumero)
             plume.blancs(numero.size());
         else
             plume << numero;
-        plume << (memePage || queDesBlancs(page) ? QStringView(u"       ") : QStringView(u"  page "));
+        plume << (memePage || Texte::queDesBlancs(page) ? QStringView(u"       ") : QStringView(u"  page "));
         if (memePage)
             plume.blancs(page.size());
         else

@@ -34,10 +34,6 @@ struct Index {
     QString texte;
 };
 
-// The text with its leading and trailing blanks removed (blanks only, as
-// the program's "trimmed" always means).
-QString sansBlancs(const QString& texte);
-
 // "Aucune recette", "1 recette", "12 recettes": the count of the index and
 // of the list printout.
 QString texteNombre(qsizetype n);

@@ -4,13 +4,15 @@
 #include "base/EtatProgramme.h"
 #include "base/Fichiers.h"
 #include "base/ListeTrouvee.h"
+#include "base/Produit.h"
 #include "base/Tables.h"
+#include "base/Texte.h"
 #include "platform/Impression.h"
 #include "platform/Plateforme.h"
 #include "platform/Progression.h"
 #include <QDir>
 
-using MiseEnPageIndex::sansBlancs;
+using Texte::sansBlancs;
 
 RoutinesSorties::RoutinesSorties(const Tables& base, const EtatProgramme& etat, const ListeTrouvee& trouvees,
                                  PolitiqueErreurs& politique, Plateforme& plateforme, const Collation& collation,
@@ -42,7 +44,8 @@ void RoutinesSorties::CreerIndex()
     for (int k = 0; k < noms.size(); ++k)
         m_politique.etape([&] {
             const int r = m_trouvees.numero(k);
-            entrees.append({b.Mag(b.RecettVal(r, 2)), b.RecettTexte(r, 0), b.RecettTexte(r, 1), noms[k]});
+            entrees.append({b.Mag(b.RecettVal(r, Recette::Magazine)), b.RecettTexte(r, Recette::Numero),
+                            b.RecettTexte(r, Recette::Page), noms[k]});
         });
 
     MiseEnPageIndex::Index index =
@@ -136,7 +139,7 @@ void imprimerEntete(ImpressionSousPolitique& imp)
 {
     imp.taille(14);
     imp.italique(true);
-    imp.ligne({QStringLiteral("Zuta! v1.2b")});
+    imp.ligne({Produit::Version});
     imp.italique(false);
     imp.ligneVide();
     imp.ligneVide();
@@ -207,23 +210,25 @@ void RoutinesSorties::ImprimerListe(bool avecNotes)
         int r = -1;
         if (!m_politique.etape([&] {
                 r = m_trouvees.numero(k);
-                (void)b.RecettVal(r, 0);
+                (void)b.RecettVal(r, Recette::Categorie);
             }))
             continue;
         imp.gras(true);
         imp.ligne({QStringLiteral("- ") + sansBlancs(noms[k])});
         imp.gras(false);
-        imp.debutLigne({sansBlancs(lire([&] { return b.Mag(b.RecettVal(r, 2)); }))});
-        const QString numero = sansBlancs(b.RecettTexte(r, 0).toUpper());
+        imp.debutLigne({sansBlancs(lire([&] { return b.Mag(b.RecettVal(r, Recette::Magazine)); }))});
+        const QString numero = sansBlancs(b.RecettTexte(r, Recette::Numero).toUpper());
         if (!numero.isEmpty())
             imp.debutLigne({QStringLiteral(" n°") + numero});
-        const QString page = sansBlancs(b.RecettTexte(r, 1).toUpper());
+        const QString page = sansBlancs(b.RecettTexte(r, Recette::Page).toUpper());
         if (!page.isEmpty())
             imp.debutLigne({QStringLiteral(" page ") + page});
-        imp.ligne(
-            {QStringLiteral(" ("), sansBlancs(lire([&] { return b.Cat(b.RecettVal(r, 0)); })), QStringLiteral(" / "),
-             sansBlancs(lire([&] { return b.SousCat(b.RecettVal(r, 0), b.RecettVal(r, 1)); })), QStringLiteral(")")});
-        const QString notes = b.RecettTexte(r, 2);
+        imp.ligne({QStringLiteral(" ("), sansBlancs(lire([&] { return b.Cat(b.RecettVal(r, Recette::Categorie)); })),
+                   QStringLiteral(" / "), sansBlancs(lire([&] {
+                       return b.SousCat(b.RecettVal(r, Recette::Categorie), b.RecettVal(r, Recette::SousCategorie));
+                   })),
+                   QStringLiteral(")")});
+        const QString notes = b.RecettTexte(r, Recette::Notes);
         if (avecNotes && !notes.isEmpty()) {
             imp.taille(8);
             imp.souligne(true);

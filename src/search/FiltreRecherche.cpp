@@ -20,18 +20,19 @@ bool FiltreRecherche::garde(const Tables& base, const IndexTexte& index, int r) 
 {
     if (m_texteActif && m_texte.indexIn(index.texte(r)) < 0)
         return false;
-    if (m_criteres.magazine && base.Mag(base.RecettVal(r, 2)) != *m_criteres.magazine)
+    if (m_criteres.magazine && base.Mag(base.RecettVal(r, Recette::Magazine)) != *m_criteres.magazine)
         return false;
     if (m_criteres.categorie) {
-        const int c = base.RecettVal(r, 0);
+        const int c = base.RecettVal(r, Recette::Categorie);
         if (base.Cat(c) != *m_criteres.categorie)
             return false;
-        if (m_criteres.sousCategorie && base.SousCat(c, base.RecettVal(r, 1)) != *m_criteres.sousCategorie)
+        if (m_criteres.sousCategorie
+            && base.SousCat(c, base.RecettVal(r, Recette::SousCategorie)) != *m_criteres.sousCategorie)
             return false;
     }
     switch (m_criteres.teste) {
-    case 1: return base.RecettVal(r, 3) == 1;
-    case 2: return base.RecettVal(r, 3) == 0;
+    case 1: return base.RecettVal(r, Recette::Testee) == 1;
+    case 2: return base.RecettVal(r, Recette::Testee) == 0;
     default: return true;
     }
 }

@@ -111,7 +111,7 @@ std::vector<int> OrdreRecettes::relever(const Tables& base, const Collation& col
     if (decalage && releverDecalage(base, nb, changees))
         return changees;
     for (int r = 1; r <= nb; ++r) {
-        const QString& nom = base.RecettTexte(r, 3);
+        const QString& nom = base.RecettTexte(r, Recette::Nom);
         Entree& e = m_entrees[static_cast<std::size_t>(r)];
         if (e.cle && r <= m_nb && memeTexte(e.nom, nom)) {
             if (decalage && !changees.empty() && m_entrees[static_cast<std::size_t>(r) + 1].nom != nom)
@@ -135,14 +135,15 @@ std::vector<int> OrdreRecettes::relever(const Tables& base, const Collation& col
 bool OrdreRecettes::releverDecalage(const Tables& base, int nb, std::vector<int>& changees)
 {
     int premier = 1;
-    while (premier <= nb && memeTexte(m_entrees[static_cast<std::size_t>(premier)].nom, base.RecettTexte(premier, 3))
+    while (premier <= nb
+           && memeTexte(m_entrees[static_cast<std::size_t>(premier)].nom, base.RecettTexte(premier, Recette::Nom))
            && m_entrees[static_cast<std::size_t>(premier)].cle)
         ++premier;
     if (premier > nb)
         return false;
     for (int r = premier; r <= nb; ++r) {
         Entree& suivant = m_entrees[static_cast<std::size_t>(r) + 1];
-        if (!suivant.cle || !memeTexte(suivant.nom, base.RecettTexte(r, 3)))
+        if (!suivant.cle || !memeTexte(suivant.nom, base.RecettTexte(r, Recette::Nom)))
             return false;
     }
     m_entrees.erase(m_entrees.begin() + premier);

@@ -1,14 +1,12 @@
 #include "RoutinesRecherche.h"
 #include "base/Collation.h"
+#include "base/EntreesTout.h"
 #include "base/FormatNombres.h"
 #include "base/ListeTrouvee.h"
 #include "base/Tables.h"
 #include "platform/PolitiqueErreurs.h"
 #include <QApplication>
 #include <algorithm>
-
-const QString RoutinesRecherche::Toutes = QStringLiteral(" --> TOUTES");
-const QString RoutinesRecherche::Tous = QStringLiteral(" --> TOUS");
 
 namespace {
 // The wait cursor while the base is searched; restored on every way out.
@@ -72,13 +70,14 @@ int RoutinesRecherche::categorieChoisie() const
 void RoutinesRecherche::RemplirListesRech(Remplissage remplissage)
 {
     if (remplissage == Remplissage::Toutes) {
-        m_politique.etape([&] { remplirTrie(Critere::Magazine, m_base.magazinesUtilises() << Tous); });
+        m_politique.etape([&] { remplirTrie(Critere::Magazine, m_base.magazinesUtilises() << EntreesTout::Tous); });
         choisir(Critere::Magazine, 0);
-        m_politique.etape([&] { remplirTrie(Critere::Categorie, m_base.categoriesUtilisees() << Toutes); });
+        m_politique.etape(
+            [&] { remplirTrie(Critere::Categorie, m_base.categoriesUtilisees() << EntreesTout::Toutes); });
         // Fills the sub-categories, as the category's click does.
         choisir(Critere::Categorie, 0);
     }
-    m_panneau.remplir(Critere::SousCategorie, {Toutes});
+    m_panneau.remplir(Critere::SousCategorie, {EntreesTout::Toutes});
     if (m_panneau.position(Critere::Categorie) == 0) {
         m_panneau.choisir(Critere::SousCategorie, 0);
         m_panneau.activer(Critere::SousCategorie, false);
@@ -88,7 +87,8 @@ void RoutinesRecherche::RemplirListesRech(Remplissage remplissage)
     m_panneau.activer(Critere::SousCategorie, m_panneau.rechercheActive());
     int c = 0;
     m_politique.etape([&] { c = categorieChoisie(); });
-    m_politique.etape([&] { remplirTrie(Critere::SousCategorie, m_base.sousCategoriesUtilisees(c) << Toutes); });
+    m_politique.etape(
+        [&] { remplirTrie(Critere::SousCategorie, m_base.sousCategoriesUtilisees(c) << EntreesTout::Toutes); });
     if (remplissage == Remplissage::SousCategoriesSeules)
         m_panneau.choisir(Critere::SousCategorie, 0);
 }

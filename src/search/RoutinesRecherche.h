@@ -29,10 +29,6 @@ public:
     // Empties the found list, as shown and as kept.
     void viderListes();
 
-    // The "all" entries, always at position 0 of their list.
-    static const QString Toutes; // " --> TOUTES"
-    static const QString Tous;   // " --> TOUS"
-
 signals:
     // "Actualiser": the general refresh, which the application runs.
     void actualisationDemandee();

@@ -1,5 +1,6 @@
 #include "FrmApropos.h"
 #include "Dessins.h"
+#include "base/Produit.h"
 #include "platform/Controles.h"
 #include <QCheckBox>
 #include <QGridLayout>
@@ -8,7 +9,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-const QString FrmApropos::Version = QStringLiteral("Zuta! v1.2b");
 const QString FrmApropos::Fabricant = QStringLiteral("Tavernix — 2005-2026");
 const QString FrmApropos::SiteInternet = QStringLiteral("https://www.tavernix.example/zuta");
 const QString FrmApropos::AdresseMail = QStringLiteral("zuta@tavernix.example");
@@ -52,7 +52,7 @@ FrmApropos::FrmApropos(QWidget* parent) : QDialog(parent)
 
 void FrmApropos::creerControles()
 {
-    LabelApropos[0] = etiquette(Version, QStringLiteral("LabelApropos(0)"));
+    LabelApropos[0] = etiquette(Produit::Version, QStringLiteral("LabelApropos(0)"));
     QFont titre = LabelApropos[0]->font();
     titre.setBold(true);
     titre.setPointSizeF(titre.pointSizeF() * 1.6);

@@ -14,7 +14,6 @@ class FrmApropos : public QDialog {
 public:
     explicit FrmApropos(QWidget* parent);
 
-    static const QString Version;
     static const QString Fabricant;
     static const QString SiteInternet;
     static const QString AdresseMail;

@@ -70,7 +70,7 @@ private slots:
         cliquerLigne(*f, 2);
         saisir(f->TextRecettPage, u("-15"));
         QTest::keyClick(f->TextRecettPage, Qt::Key_V, Qt::AltModifier);
-        QTRY_COMPARE(banc->p().base.RecettTexte(3, 1), u("-1514"));
+        QTRY_COMPARE(banc->p().base.RecettTexte(3, Recette::Page), u("-1514"));
     }
 
     // Typed in the name field: the action happens, the field gets no stray
@@ -117,7 +117,7 @@ private slots:
     {
         cliquerLigne(*f, 0);
         const QByteArray avant = banc->lire(u("Recettes.don"));
-        banc->p().base.RecettTexte(2, 2) = u("Mijoter 4 h");
+        banc->p().base.RecettTexte(2, Recette::Notes) = u("Mijoter 4 h");
         saisir(f->TextRecettComment, u("doré"));
         taperRaccourci(f->TextRecettComment, Qt::CTRL | Qt::Key_S);
         QVERIFY(banc->boites().isEmpty());

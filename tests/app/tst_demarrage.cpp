@@ -128,7 +128,7 @@ private slots:
         if (fermeture == 2)
             f.fen->showMaximized();
         QTRY_VERIFY(fermeture != 2 || f.fen->frameGeometry().size() != normal.size()); // the platform applies it
-        b.p().base.RecettTexte(1, 3) = u("Tarte aux poires");
+        b.p().base.RecettTexte(1, Recette::Nom) = u("Tarte aux poires");
         b.progressions.clear();
         b.plateforme.reponses << reponse;
         if (fermeture == 1)

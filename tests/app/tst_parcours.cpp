@@ -71,7 +71,7 @@ private slots:
         entree();
         saisirFiche(*f, {u("tarte tatin"), u("Desserts"), u("Tartes renversées"), u("Saveurs")});
         entree();
-        QCOMPARE(t().RecettTexte(7, 3), u("Tarte tatin")); // the card was emptied between the two
+        QCOMPARE(t().RecettTexte(7, Recette::Nom), u("Tarte tatin")); // the card was emptied between the two
         QCOMPARE(trouvees(), QStringList{u("Tarte fine")});
 
         taper(f->TextRecettNom, u("gratin"));

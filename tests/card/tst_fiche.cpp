@@ -120,7 +120,7 @@ private slots:
     {
         remplirTables(t(), {u("Desserts/Tartes/Glaces/Crèmes"), u("Entrées/Salées")}, {u("Elle")},
                       {{"Tarte aux pommes", 1, 1, 1, 1, "81", "12"}, {"Quiche", 2, 1, 1}, {"Flan", 1, 3}});
-        t().RecettTexte(1, 2) = u("Cuisson\u00A0: 20\u00A0min\r\nSel");
+        t().RecettTexte(1, Recette::Notes) = u("Cuisson\u00A0: 20\u00A0min\r\nSel");
         montrer(1);
         QCOMPARE(f->FrameFiche->title(), u("Recette (existante)"));
         QVERIFY(f->CommandRecettSuppr->isEnabled() && f->CommandRecettImpr->isEnabled()
@@ -145,10 +145,12 @@ private slots:
         }
         QCOMPARE(f->ComboRecettCat->currentText() + u("/") + f->ComboRecettSousCat->currentText(), u("entrées/Tartes"));
         valider();
-        QCOMPARE(QList<int>({t().RecettVal(1, 0), t().CatNbRecett(2), t().CatNbRecett(1), t().SousCatNbRecett(1, 1)}),
+        QCOMPARE(QList<int>({t().RecettVal(1, Recette::Categorie), t().CatNbRecett(2), t().CatNbRecett(1),
+                             t().SousCatNbRecett(1, 1)}),
                  QList<int>({2, 2, 1, 0}));
-        QCOMPARE(t().SousCat(1, 1), u("Tartes"));                   // unused, it keeps its name
-        QCOMPARE(t().SousCat(2, t().RecettVal(1, 1)), u("Tartes")); // now a sub-category of the new one too
+        QCOMPARE(t().SousCat(1, 1), u("Tartes")); // unused, it keeps its name
+        QCOMPARE(t().SousCat(2, t().RecettVal(1, Recette::SousCategorie)),
+                 u("Tartes")); // now a sub-category of the new one too
         QCOMPARE(incoherence(t()), QString());
     }
 
@@ -157,8 +159,8 @@ private slots:
         // Equal names, slots of one to five digits, and "ÿ" in a name from elsewhere.
         const QString ydiaeresis = u("Tarte") + QChar(0xFF) + u(" 1");
         for (int r = 1; r <= 12345; ++r) {
-            t().RecettTexte(r, 0) = QString::number(r);
-            t().RecettTexte(r, 3) = r == 2 ? ydiaeresis : r % 3 ? u("Plat %1").arg(r) : u("Tarte");
+            t().RecettTexte(r, Recette::Numero) = QString::number(r);
+            t().RecettTexte(r, Recette::Nom) = r == 2 ? ydiaeresis : r % 3 ? u("Plat %1").arg(r) : u("Tarte");
         }
         t().NbRecett = 12345;
         for (int r : {2, 3, 12, 12345}) {

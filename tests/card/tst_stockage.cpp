@@ -2,6 +2,7 @@
 #include "Outils.h"
 #include "PlateformeScriptee.h"
 #include "base/EtatProgramme.h"
+#include "base/Texte.h"
 #include "card/ControleFiche.h"
 #include "card/ListeNoms.h"
 #include "card/StockageRecette.h"
@@ -37,9 +38,12 @@ private slots:
             FicheRecette f;                                // a new card keeps the slot shown before it
             f.RecettCourante = r;
             if (action >= 4) // the card as a click on the line of recipe r leaves it
-                f = FicheRecette(r, true, t->RecettTexte(r, 3), t->RecettTexte(r, 0), t->RecettTexte(r, 1),
-                                 t->RecettTexte(r, 2), t->RecettVal(r, 0), t->RecettVal(r, 1), t->RecettVal(r, 2),
-                                 t->RecettVal(r, 3), {}, t->RecettVal(r, 0), t->RecettVal(r, 1), t->RecettVal(r, 2));
+                f = FicheRecette(r, true, t->RecettTexte(r, Recette::Nom), t->RecettTexte(r, Recette::Numero),
+                                 t->RecettTexte(r, Recette::Page), t->RecettTexte(r, Recette::Notes),
+                                 t->RecettVal(r, Recette::Categorie), t->RecettVal(r, Recette::SousCategorie),
+                                 t->RecettVal(r, Recette::Magazine), t->RecettVal(r, Recette::Testee), {},
+                                 t->RecettVal(r, Recette::Categorie), t->RecettVal(r, Recette::SousCategorie),
+                                 t->RecettVal(r, Recette::Magazine));
             if (action >= 10) {
                 if (annulable) {
                     QVERIFY(stockage.restaurer(annulable->first));
@@ -78,9 +82,10 @@ private slots:
             QVERIFY2(incoherence(*t).isEmpty(), qPrintable(u("step %1: ").arg(etape) + incoherence(*t)));
             QCOMPARE(t->NbRecett, modele.size());
             for (int k = 1; k <= t->NbRecett; ++k) { // name, page, then the names it points at
-                const int c = t->RecettVal(k, 0), s = t->RecettVal(k, 1), m = t->RecettVal(k, 2);
-                QCOMPARE((QStringList{t->RecettTexte(k, 3), t->RecettTexte(k, 1), t->Cat(c).toUpper(),
-                                      t->SousCat(c, s).toUpper(), t->Mag(m).toUpper()}),
+                const int c = t->RecettVal(k, Recette::Categorie), s = t->RecettVal(k, Recette::SousCategorie),
+                          m = t->RecettVal(k, Recette::Magazine);
+                QCOMPARE((QStringList{t->RecettTexte(k, Recette::Nom), t->RecettTexte(k, Recette::Page),
+                                      t->Cat(c).toUpper(), t->SousCat(c, s).toUpper(), t->Mag(m).toUpper()}),
                          modele[k - 1]);
             }
         }
@@ -162,7 +167,7 @@ private slots:
 
     void textes_blancsCasseGuillemetsEtFinsDeLigne()
     {
-        QCOMPARE(TexteFiche::sansBlancs(u("  \tTarte\n ")), u("\tTarte\n")); // spaces only
+        QCOMPARE(Texte::sansBlancs(u("  \tTarte\n ")), u("\tTarte\n"));      // spaces only
         QCOMPARE(TexteFiche::premiereMajuscule(u("µ-ondes")), u("µ-ondes")); // Windows-1252 has no capital µ
         QCOMPARE(TexteFiche::premiereMajuscule(u("ÿ")), QString(QChar(0x178)));
         QCOMPARE(TexteFiche::notesPourAffichage(u("a\r\nb\r\n")), u("a\nb\n")); // CR LF in the base, LF in the box

@@ -5,6 +5,7 @@
 // a pipe or a device.
 #include "PlateformeScriptee.h"
 #include "base/Codec.h"
+#include "base/Conversion.h"
 #include "base/FichierBase.h"
 #include "base/Fichiers.h"
 #include "base/Tables.h"
@@ -71,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille)
     const QByteArray octets(reinterpret_cast<const char*>(donnees), static_cast<qsizetype>(taille));
     verifierLecteurDeFichier(octets);
     const QString texte = Codec::decoder(octets);
-    FichierBase::lireEntete(texte);
+    Conversion::examinerEntete(texte);
     PlateformeScriptee plateforme;
     PolitiqueErreurs politique(plateforme);
     tables->ViderCompteurs();
@@ -79,8 +80,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille)
     if (plateforme.boites.size() > 1)
         std::abort(); // one box at most: the first failure ends the reading
     if (r.interrompue) {
+        const Tables::Comptes k = tables->recompter();
         for (int c = 1; c <= tables->NbCat; ++c)
-            if (tables->CatNbRecett(c) != tables->compterCat(c))
+            if (tables->CatNbRecett(c) != k.parCat[static_cast<std::size_t>(c)])
                 std::abort();
     }
     // What was read writes out and reads back the same.

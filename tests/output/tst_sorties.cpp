@@ -55,7 +55,7 @@ struct Sorties {
     void trouver(const QList<int>& numeros) // the found list holds these slots, in this order
     {
         for (int r : numeros) {
-            trouvees.noms << (r <= 3 ? base.RecettTexte(r, 3) : u("Perdue"));
+            trouvees.noms << (r <= 3 ? base.RecettTexte(r, Recette::Nom) : u("Perdue"));
             trouvees.ListTmp << ligneTrouvee(trouvees.noms.last(), r);
         }
     }

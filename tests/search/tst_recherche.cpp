@@ -101,7 +101,8 @@ private slots:
         choisirAuClavier(fen().ComboRechCat, u("Plats"));
         choisirAuClavier(fen().ComboRechMag, u("Cuisine actuelle"));
         for (const int r : {4, 6, 9}) // every recipe of "Plats" moves to "Desserts / Tartes"
-            m_banc->p().base.RecettVal(r, 0) = m_banc->p().base.RecettVal(r, 1) = 1;
+            m_banc->p().base.RecettVal(r, Recette::Categorie) = m_banc->p().base.RecettVal(r, Recette::SousCategorie) =
+                1;
         m_banc->p().base.remettreEnCoherence();
         actualiser();
         QCOMPARE(entrees(fen().ComboRechCat).join(u'|'), u(" --> TOUTES|Desserts|desserts"));
@@ -112,8 +113,8 @@ private slots:
 
     void magazineHorsTable_uneSeuleBoiteParRecherche()
     {
-        m_banc->p().base.RecettVal(1, 2) = 600; // a hand-edited base
-        m_banc->p().base.RecettVal(3, 2) = 501;
+        m_banc->p().base.RecettVal(1, Recette::Magazine) = 600; // a hand-edited base
+        m_banc->p().base.RecettVal(3, Recette::Magazine) = 501;
         choisirAuClavier(fen().ComboRechMag, u("Elle à table"));
         m_banc->plateforme.reponses << Plateforme::Reponse::Reessayer << Plateforme::Reponse::Annuler;
         actualiser();
