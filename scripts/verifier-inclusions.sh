@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/../src"
 fautes=0
-for dossier in platform base search card output windows; do
+for dossier in platform base search card output windows echange; do
   case $dossier in
     platform) permis="platform" ;;
     base) permis="base|platform" ;;
