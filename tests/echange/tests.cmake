@@ -1,0 +1,1 @@
+zuta_test(tst_csv SOURCES echange/tst_csv.cpp)
