@@ -1,1 +1,2 @@
 zuta_test(tst_recherche GUI SOURCES search/tst_recherche.cpp)
+zuta_test(tst_filtrerecherche SOURCES search/tst_filtrerecherche.cpp)
