@@ -2,6 +2,7 @@
 #include "EnteteCsv.h"
 #include "base/Codec.h"
 #include <QByteArrayView>
+#include <algorithm>
 #include <array>
 
 namespace Csv {
@@ -150,14 +151,19 @@ private:
     qsizetype m_ligneErreur = 0;
 };
 
-// The number of columns the first record names under this separator.
+// The number of fields the first record names under this separator. Only
+// counted: a header of millions of cells lists none of them.
 int colonnesReconnues(QStringView texte, QChar separateur)
 {
     Lecteur lecteur(texte, separateur);
     Enregistrement entete;
     if (!lecteur.suivant(entete))
         return 0;
-    return EnteteCsv::reconnaitre(entete.champs).reconnues();
+    std::array<bool, EnteteCsv::NombreChamps> nommes{};
+    for (const QString& nom : std::as_const(entete.champs))
+        if (const std::optional<EnteteCsv::Champ> c = EnteteCsv::champ(nom))
+            nommes[static_cast<std::size_t>(*c)] = true;
+    return static_cast<int>(std::count(nommes.begin(), nommes.end(), true));
 }
 
 // The length of the valid UTF-8 sequence starting at p, 0 when there is

@@ -80,6 +80,11 @@ int Colonnes::reconnues() const
 
 std::optional<Champ> champ(QStringView entete)
 {
+    // No known name, blanks and accents included, comes near this length: a
+    // longer cell is data, and a whole file read as one header costs nothing.
+    constexpr qsizetype longueurMax = 64;
+    if (entete.isEmpty() || entete.size() > longueurMax)
+        return std::nullopt;
     const QString replie = replier(entete);
     for (const auto& [nom, c] : nomsConnus)
         if (replie == QStringView(nom))
