@@ -5,6 +5,8 @@ target_sources(zuta_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Produit.h
   ${CMAKE_CURRENT_LIST_DIR}/Texte.h
   ${CMAKE_CURRENT_LIST_DIR}/Texte.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PliageFrancais.h
+  ${CMAKE_CURRENT_LIST_DIR}/PliageFrancais.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Tables.h
   ${CMAKE_CURRENT_LIST_DIR}/Tables.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Codec.h

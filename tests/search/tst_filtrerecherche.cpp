@@ -1,8 +1,10 @@
-// The search without widgets: the order of the found list and the text index
-// kept from search to search, and the lines of the hidden found list.
+// The search without widgets: the French folding of texts, the order of the
+// found list and the text index kept from search to search, and the lines of
+// the hidden found list.
 #include "Outils.h"
 #include "base/Collation.h"
 #include "base/ListeTrouvee.h"
+#include "base/PliageFrancais.h"
 #include "search/FiltreRecherche.h"
 #include "search/IndexTexte.h"
 #include "search/OrdreRecettes.h"
@@ -12,6 +14,47 @@
 class TestFiltreRecherche : public QObject {
     Q_OBJECT
 private slots:
+    void plier_data()
+    {
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<QString>("attendu");
+        const auto cas = [](const char* texte, const char* attendu) { QTest::newRow(texte) << u(texte) << u(attendu); };
+        cas("Crème BRÛLÉE à l'Île", "creme brulee a l'ile");
+        cas("éèêë àâä ç ïî ôö ùûü ÿŸ", "eeee aaa c ii oo uuu yy");
+        cas("ÉÈÊËÀÂÄÇÏÎÔÖÙÛÜ ÁÍÓÚÑÃÕÅÝ Šž", "eeeeaaaciioouuu aiounaoay sz");
+        cas("Œuf, BŒUF, œufs", "oeuf, boeuf, oeufs");
+        cas("Æ æ ß", "ae ae ss");
+        cas("l’estragon ‘x’", "l'estragon 'x'");
+        cas("3\u00A0€, 20\u202F%", "3 €, 20 %");
+        cas("Ő ǣ İ Ł 𐐀", "o ae i ł 𐐨"); // outside Windows-1252: the general rule, up to a letter outside the BMP
+        cas("e\u0301 \U0001D15E", "e \U0001D157"); // marks alone go, in the BMP or outside
+        cas("µ Μ μ \u0081", "μ μ μ \u0081");       // the micro sign as the Greek letter, the undefined byte as it is
+        QTest::newRow("tabulation, fin de ligne") << u("\t1\r\n2 HS 3") << u("\t1\r\n2 hs 3");
+    }
+
+    void plier()
+    {
+        QFETCH(QString, texte);
+        QFETCH(QString, attendu);
+        QCOMPARE(PliageFrancais::plier(texte), attendu);
+    }
+
+    // Every character the base can hold (µ and the undefined byte 0x81 included) folds alone as within a text, as
+    // its folded form, its capital and its decomposed form do: the table and the general rule agree.
+    void plier_caracteresWindows1252_memePliPartout()
+    {
+        QByteArray octets;
+        for (int o = 1; o < 256; ++o)
+            octets += static_cast<char>(o);
+        for (const QChar c : Codec::decoder(octets)) {
+            const QString pli = PliageFrancais::plier(QString(c));
+            const QStringList formes{PliageFrancais::plier(u("a") + c + u("b")).mid(1).chopped(1),
+                                     PliageFrancais::plier(pli), PliageFrancais::plier(QString(c).toUpper()),
+                                     PliageFrancais::plier(QString(c).normalized(QString::NormalizationForm_D))};
+            QVERIFY2(formes == QStringList(4, pli), qPrintable(u("U+%1").arg(c.unicode(), 4, 16, QLatin1Char('0'))));
+        }
+    }
+
     // Kept from search to search, the order and text index match fresh ones whatever changed: fields, recipes added,
     // a deletion (later recipes one slot down), a partial shift that looks like one. Names repeat: " 10", " 9" swap.
     void ordreEtIndexTexte_apresChangementsEtSuppressions_commeNeufs()
