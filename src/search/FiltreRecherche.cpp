@@ -4,8 +4,7 @@
 #include <algorithm>
 
 FiltreRecherche::FiltreRecherche(const CriteresRecherche& criteres)
-    : m_criteres(criteres), m_texteActif(!criteres.texte.trimmed().isEmpty()),
-      m_texte(IndexTexte::plier(criteres.texte), Qt::CaseSensitive)
+    : m_criteres(criteres), m_mots(criteres.texte), m_texteActif(!criteres.texte.trimmed().isEmpty() && !m_mots.aucun())
 {}
 
 bool FiltreRecherche::sansCritere() const
@@ -13,12 +12,12 @@ bool FiltreRecherche::sansCritere() const
     return !m_texteActif && !m_criteres.magazine && !m_criteres.categorie && m_criteres.teste == 0;
 }
 
-// The text anywhere in the name, issue number, notes or pages, blanks
-// included, whatever the case; then magazine, category, sub-category by their
-// exact names; then the tested state.
+// Every word of the text in one of the name, issue number, notes or pages
+// (MotsCherches); then magazine, category, sub-category by their exact
+// names; then the tested state.
 bool FiltreRecherche::garde(const Tables& base, const IndexTexte& index, int r) const
 {
-    if (m_texteActif && m_texte.indexIn(index.texte(r)) < 0)
+    if (m_texteActif && !m_mots.trouvesDans(index.champs(r)))
         return false;
     if (m_criteres.magazine && base.Mag(base.RecettVal(r, Recette::Magazine)) != *m_criteres.magazine)
         return false;

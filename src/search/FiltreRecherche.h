@@ -1,17 +1,16 @@
 #pragma once
+#include "MotsCherches.h"
 #include "platform/ErreurExecution.h"
 #include <QString>
-#include <QStringMatcher>
 #include <optional>
 #include <vector>
 
 struct Tables;
-class IndexTexte;
 
 // The criteria of a search, as chosen in the search frame. A criterion left
 // empty (std::nullopt) restricts nothing.
 struct CriteresRecherche {
-    QString texte;                        // searched as typed; only blanks = no criterion
+    QString texte;                        // its words, folded (MotsCherches); only blanks = no criterion
     std::optional<QString> magazine;      // exact name
     std::optional<QString> categorie;     // exact name
     std::optional<QString> sousCategorie; // exact name, only with a category
@@ -41,6 +40,6 @@ private:
     bool garde(const Tables& base, const IndexTexte& index, int r) const;
 
     const CriteresRecherche& m_criteres;
+    MotsCherches m_mots;
     bool m_texteActif;
-    QStringMatcher m_texte; // on the folded text
 };

@@ -1,10 +1,37 @@
 #include "IndexTexte.h"
 #include "MemeTexte.h"
+#include "base/PliageFrancais.h"
 #include "base/Tables.h"
 #include <algorithm>
 
 namespace {
 constexpr QChar Separateur = QChar(0);
+}
+
+void IndexTexte::Empreinte::ajouter(QStringView texte)
+{
+    quint64 suite = 0; // the last three characters, 16 bits each
+    for (qsizetype i = 0; i < texte.size(); ++i) {
+        suite = (suite << 16 | texte[i].unicode()) & 0xFFFF'FFFF'FFFFu;
+        if (i >= 1)
+            marquer((suite & 0xFFFF'FFFFu) | quint64(1) << 48);
+        if (i >= 2)
+            marquer(suite | quint64(2) << 48);
+    }
+}
+
+void IndexTexte::Empreinte::marquer(quint64 cle)
+{
+    const quint64 bit = (cle * 0x9E37'79B9'7F4A'7C15u) >> 55; // 0..511, spread by the multiplication
+    bits[bit / 64] |= quint64(1) << (bit % 64);
+}
+
+bool IndexTexte::Empreinte::contient(const Empreinte& autre) const
+{
+    quint64 manque = 0;
+    for (std::size_t i = 0; i < bits.size(); ++i)
+        manque |= autre.bits[i] & ~bits[i];
+    return manque == 0;
 }
 
 void IndexTexte::mettreAJour(const Tables& base)
@@ -21,12 +48,15 @@ void IndexTexte::mettreAJour(const Tables& base)
             continue;
         if (reprendreDuSuivant(base, r))
             continue;
-        QString joint;
+        e.plies.texte.clear();
         for (int champ = 0; champ < 4; ++champ) {
             e.champs[champ] = base.RecettTexte(r, champ);
-            joint += e.champs[champ] + Separateur;
+            e.plies.texte += PliageFrancais::plier(e.champs[champ]);
+            e.plies.fins[static_cast<std::size_t>(champ)] = e.plies.texte.size();
+            e.plies.texte += Separateur;
         }
-        e.plie = plier(joint);
+        e.plies.empreinte = {};
+        e.plies.empreinte.ajouter(e.plies.texte);
         e.connue = true;
     }
 }

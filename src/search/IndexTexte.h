@@ -1,27 +1,44 @@
 #pragma once
 #include <QString>
+#include <QStringView>
+#include <array>
 #include <vector>
 
 struct Tables;
 
-// The four text fields of every recipe (name, issue number, notes, pages)
-// joined and case-folded once, so that a text search over a full base is one
-// plain search per recipe. Each slot is folded again only when one of its
-// fields changed since the last search.
+// The four text fields of every recipe (issue number, pages, notes, name)
+// folded once (PliageFrancais) and joined, so that a text search over a full
+// base reads each recipe's text as it is. Each slot is folded again only when
+// one of its fields changed since the last search.
 class IndexTexte {
 public:
-    void mettreAJour(const Tables& base);
-    // The folded fields of slot r, each followed by a separator no typed
-    // text holds, so that a text is never found across two fields.
-    const QString& texte(int r) const { return m_entrees[static_cast<std::size_t>(r)].plie; }
+    // The print of a text: the pairs and triples of characters it holds, as
+    // bits. A text that lacks one of a word's cannot hold the word, which
+    // spares the search most recipes.
+    struct Empreinte {
+        std::array<quint64, 8> bits{};
+        void ajouter(QStringView texte);
+        bool contient(const Empreinte& autre) const;
 
-    static QString plier(const QString& texte) { return texte.toCaseFolded(); }
+    private:
+        void marquer(quint64 cle);
+    };
+    // A slot's folded fields, each followed by a separator: fins[c] is where
+    // field c ends, so that a word is never found across two fields.
+    struct Champs {
+        QString texte;
+        std::array<qsizetype, 4> fins{};
+        Empreinte empreinte;
+    };
+
+    void mettreAJour(const Tables& base);
+    const Champs& champs(int r) const { return m_entrees[static_cast<std::size_t>(r)].plies; }
 
 private:
     bool reprendreDuSuivant(const Tables& base, int r);
     struct Entree {
         QString champs[4];
-        QString plie;
+        Champs plies;
         bool connue = false;
     };
     std::vector<Entree> m_entrees;

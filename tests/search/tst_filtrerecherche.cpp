@@ -55,6 +55,106 @@ private slots:
         }
     }
 
+    // The slots found, as "1|3", among recipes "name, number, pages, notes" (recipe 4 has a typographic apostrophe).
+    void mots_data()
+    {
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<QString>("attendues");
+        const auto cas = [](const char* nom, const char* texte, const char* attendues) {
+            QTest::newRow(nom) << u(texte) << u(attendues);
+        };
+        cas("sans accents", "creme", "2|5");
+        cas("capitales et accents", "CRÈME", "2|5");
+        cas("oe tape, œ dans la base", "oeuf", "2|4|6");
+        cas("Œ tape", "Œuf", "2|4|6");
+        cas("deux mots d'un champ, dans le desordre", "estragon daube", "1");
+        cas("jamais sur deux champs: nom et notes", "daube jardin", "");
+        cas("jamais sur deux champs: numero et pages", "12 34", "");
+        cas("apostrophes", "l'estragon", "1|4");
+        cas("mots de liaison omis", "tarte pommes", "2");
+        cas("un mot absent", "tarte poires", "");
+        cas("blanc devant", " tarte", "3");
+        cas("blanc derriere", "tarte ", "2");
+        cas("blancs interieurs quelconques", "  pommes \u00A0 TARTE", "2");
+        cas("numero", "hs 3", "1");
+        cas("blancs seuls", " \u00A0 ", "1|2|3|4|5|6");
+        cas("vide", "", "1|2|3|4|5|6");
+    }
+
+    void mots()
+    {
+        QFETCH(QString, texte);
+        QFETCH(QString, attendues);
+        auto base = std::make_unique<Tables>();
+        remplirTables(*base, {}, {},
+                      {{"Daube à l'estragon", 0, 0, 0, 0, "HS 3", "34"},
+                       {"Tarte aux pommes", 0, 0, 0, 0, "12", "34", "Crème fraîche, œufs"},
+                       {"Mini tarte", 0, 0, 0, 0, "", "", "une tartelette"},
+                       {"Bœuf en daube", 0, 0, 0, 0, "", "", "l’estragon du jardin"},
+                       {"Crème brûlée", 0, 0, 0, 0, "5"},
+                       {"ŒUFS À LA NEIGE"}});
+        IndexTexte index;
+        const CriteresRecherche criteres{texte, {}, {}, {}, 0};
+        const std::vector<char> gardees = FiltreRecherche(criteres).filtrer(*base, index).gardees;
+        QStringList trouvees;
+        for (int r = 1; r <= base->NbRecett; ++r)
+            if (gardees[static_cast<std::size_t>(r)])
+                trouvees << QString::number(r);
+        QCOMPARE(trouvees.join(u'|'), attendues);
+    }
+
+    // Every recipe found by the former rule (the whole text, case folded, within one field case folded) is found
+    // still: fields of French words, texts cut from them with their case changed and blanks at their ends, or words.
+    void mots_trouventToutCeQueTrouvaitLeTexteEntier()
+    {
+        const QStringList mots = u("Crème|brûlée|œufs|BŒUF|Bœuf|l’estragon|l'estragon|d'agneau|à|la|aux|Tarte|pommes|"
+                                   "Noël|maïs|façon|ÉCLAIR|Île|flottante|1,5|200 g|HS 3|n° 7|côte|veau,|sœur|Cæsar|"
+                                   "3\u00A0€|cuisson : 35 min|12-13|34")
+                                     .split(u'|');
+        QRandomGenerator hasard(20260114);
+        const auto phrase = [&](int nbMots) {
+            QStringList p;
+            while (p.size() < nbMots)
+                p << mots[hasard.bounded(mots.size())];
+            return p.join(u' ');
+        };
+        auto base = std::make_unique<Tables>();
+        std::vector<QStringList> plies(1); // the former rule's fields, by slot
+        for (int r = 1; r <= 3000; ++r, ++base->NbRecett) {
+            const QStringList champs{phrase(hasard.bounded(2)), phrase(hasard.bounded(2)), phrase(hasard.bounded(12)),
+                                     phrase(hasard.bounded(1, 6))};
+            for (int c = 0; c < 4; ++c)
+                base->RecettTexte(r, c) = champs[c];
+            plies.push_back(champs);
+            for (QString& champ : plies.back())
+                champ = champ.toCaseFolded();
+        }
+        IndexTexte index;
+        int trouveesAvant = 0;
+        for (int essai = 0; essai < 400; ++essai) {
+            QString texte = phrase(hasard.bounded(1, 3));
+            if (essai % 4) {
+                const QString champ = base->RecettTexte(hasard.bounded(1, 3001), hasard.bounded(4));
+                const int debut = hasard.bounded(static_cast<int>(champ.size()) + 1);
+                texte = champ.mid(debut, hasard.bounded(static_cast<int>(champ.size()) - debut + 1));
+            }
+            for (QChar& c : texte)
+                c = hasard.bounded(3) ? c : hasard.bounded(2) ? c.toUpper() : c.toLower();
+            texte = QString(hasard.bounded(3), u' ') + texte + QString(hasard.bounded(3), u' ');
+            const CriteresRecherche criteres{texte, {}, {}, {}, 0};
+            const std::vector<char> gardees = FiltreRecherche(criteres).filtrer(*base, index).gardees;
+            const QString plie = texte.toCaseFolded();
+            for (std::size_t r = 1; r < plies.size(); ++r) {
+                const bool avant = texte.trimmed().isEmpty()
+                    || std::any_of(plies[r].begin(), plies[r].end(),
+                                   [&](const QString& champ) { return champ.contains(plie); });
+                QVERIFY2(!avant || gardees[r], qPrintable(u("«%1» %2").arg(texte).arg(r)));
+                trouveesAvant += avant;
+            }
+        }
+        QVERIFY(trouveesAvant > 10000);
+    }
+
     // Kept from search to search, the order and text index match fresh ones whatever changed: fields, recipes added,
     // a deletion (later recipes one slot down), a partial shift that looks like one. Names repeat: " 10", " 9" swap.
     void ordreEtIndexTexte_apresChangementsEtSuppressions_commeNeufs()
@@ -63,8 +163,7 @@ private slots:
         QRandomGenerator hasard(20261206);
         auto base = std::make_unique<Tables>();
         const Collation collation;
-        const CriteresRecherche criteres{u("1"), {}, {}, {}, 0};
-        const FiltreRecherche filtre(criteres);
+        const CriteresRecherche nombre{u("12"), {}, {}, {}, 0}, mots{u("fine TARTE"), {}, {}, {}, 0};
         OrdreRecettes garde;
         IndexTexte index;
         for (int tour = 0; tour < 40; ++tour) {
@@ -88,7 +187,10 @@ private slots:
             garde.mettreAJour(*base, collation);
             neuf.mettreAJour(*base, collation);
             QVERIFY(garde.lignes() == neuf.lignes() && garde.ordre() == neuf.ordre() && garde.noms() == neuf.noms());
-            QCOMPARE(filtre.filtrer(*base, index).gardees, filtre.filtrer(*base, indexNeuf).gardees);
+            for (const CriteresRecherche* criteres : {&nombre, &mots}) {
+                const FiltreRecherche filtre(*criteres);
+                QCOMPARE(filtre.filtrer(*base, index).gardees, filtre.filtrer(*base, indexNeuf).gardees);
+            }
         }
     }
 

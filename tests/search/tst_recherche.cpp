@@ -52,6 +52,8 @@ private slots:
         QTest::newRow("texte: pages") << tous + u("34") << u("Tarte aux pommes 1");
         QTest::newRow("texte: virgule et accents") << tous + u("SABLÉE, CR") << u("Gâteau basque 5");
         QTest::newRow("texte: jamais a cheval sur deux champs, rien") << tous + u("1234") << QString();
+        QTest::newRow("texte: sans accents, mots dans le desordre") << tous + u("sablee CREME") << u("Gâteau basque 5");
+        QTest::newRow("texte: mots d'un meme champ") << tous + u("pommes tarte") << u("Tarte aux pommes 1");
         QTest::newRow("categorie") << u("Desserts|*|*|0|")
                                    << u("Brioche 11|Crêpes 12|Crêpes 3|crêpes 13|Éclair 10|Gâteau basque 5|Tarte 8|"
                                         "Tarte aux pommes 1|Tartelette au citron 2");
