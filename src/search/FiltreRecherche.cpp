@@ -12,7 +12,7 @@ bool FiltreRecherche::sansCritere() const
     return !m_texteActif && !m_criteres.magazine && !m_criteres.categorie && m_criteres.teste == 0;
 }
 
-// Every word of the text in one of the name, issue number, notes or pages
+// Every word of the text in one of the name, number, notes or pages
 // (MotsCherches); then magazine, category, sub-category by their exact
 // names; then the tested state.
 bool FiltreRecherche::garde(const Tables& base, const IndexTexte& index, int r) const

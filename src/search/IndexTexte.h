@@ -6,7 +6,7 @@
 
 struct Tables;
 
-// The four text fields of every recipe (issue number, pages, notes, name)
+// The four text fields of every recipe (number, pages, notes, name)
 // folded once (PliageFrancais) and joined, so that a text search over a full
 // base reads each recipe's text as it is. Each slot is folded again only when
 // one of its fields changed since the last search.

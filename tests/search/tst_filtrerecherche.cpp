@@ -41,7 +41,7 @@ private slots:
 
     // Every character the base can hold (µ and the undefined byte 0x81 included) folds alone as within a text, as
     // its folded form, its capital and its decomposed form do: the table and the general rule agree.
-    void plier_caracteresWindows1252_memePliPartout()
+    void plier_caracteresWindows1252_unSeulPli()
     {
         QByteArray octets;
         for (int o = 1; o < 256; ++o)
