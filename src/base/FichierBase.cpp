@@ -4,6 +4,7 @@
 #include "Tables.h"
 #include "platform/PolitiqueErreurs.h"
 #include <algorithm>
+#include <charconv>
 #include <climits>
 
 namespace FichierBase {
@@ -263,6 +264,78 @@ private:
     QChar* m_p;
 };
 
+// Walks the layout over an existing text, stopping at the first character
+// that differs: the writer's own layout, so that the two can never disagree.
+class Comparaison {
+public:
+    explicit Comparaison(QStringView texte) : m_texte(texte) {}
+
+    void nombre(long long n) { ligne(FormatNombres::ligne(n)); }
+    void ligne(QStringView texte)
+    {
+        suivre(texte);
+        finDeLigne();
+    }
+    void nom(const QString& nom)
+    {
+        const QString t = sansGuillemet(nom);
+        const bool cite = aCiter(t);
+        if (cite)
+            caractere(u'"');
+        suivre(t);
+        if (cite)
+            caractere(u'"');
+        finDeLigne();
+    }
+    void cite(const QString& texte)
+    {
+        caractere(u'"');
+        if (texte.contains(u'"')) {
+            for (const QChar c : texte)
+                caractere(c == u'"' ? u'\'' : c.unicode());
+        } else {
+            suivre(texte);
+        }
+        caractere(u'"');
+        finDeLigne();
+    }
+    void entier(long long n)
+    {
+        char chiffres[24];
+        const auto fin = std::to_chars(chiffres, chiffres + sizeof chiffres, n).ptr;
+        for (const char* c = chiffres; c != fin; ++c)
+            caractere(static_cast<char16_t>(*c));
+        finDeLigne();
+    }
+    bool identique() const { return m_egal && m_p == m_texte.size(); }
+
+private:
+    void suivre(QStringView texte)
+    {
+        if (!m_egal || m_p + texte.size() > m_texte.size() || m_texte.mid(m_p, texte.size()) != texte) {
+            m_egal = false;
+            return;
+        }
+        m_p += texte.size();
+    }
+    void caractere(char16_t c)
+    {
+        if (m_egal && m_p < m_texte.size() && m_texte[m_p] == QChar(c))
+            ++m_p;
+        else
+            m_egal = false;
+    }
+    void finDeLigne()
+    {
+        caractere(u'\r');
+        caractere(u'\n');
+    }
+
+    QStringView m_texte;
+    qsizetype m_p = 0;
+    bool m_egal = true;
+};
+
 } // namespace
 
 ResultatLecture lire(const QString& texte, Tables& tables, PolitiqueErreurs& politique, bool sauterEntete)
@@ -271,6 +344,13 @@ ResultatLecture lire(const QString& texte, Tables& tables, PolitiqueErreurs& pol
     // what was really read.
     tables.NbCat = tables.NbMag = tables.NbRecett = 0;
     return Lecture(texte, tables, politique).executer(sauterEntete);
+}
+
+bool identique(const Tables& t, QStringView texte)
+{
+    Comparaison comparaison(texte);
+    disposer(t, comparaison);
+    return comparaison.identique();
 }
 
 QString ecrire(const Tables& t)

@@ -28,4 +28,9 @@ ResultatLecture lire(const QString& texte, Tables& tables, PolitiqueErreurs& pol
 // quote never reaches the file (it becomes an apostrophe).
 QString ecrire(const Tables& tables);
 
+// True when writing the tables gives exactly this text: a file read without
+// anything for the reading rules to repair (blanks, tags, line ends, names
+// cut at a comma) would be saved byte for byte as it is.
+bool identique(const Tables& tables, QStringView texte);
+
 } // namespace FichierBase
