@@ -353,8 +353,8 @@ void Programme::LireIni()
     // the form of the base just chosen with "Charger" or "Nouvelle", that base
     // is the one meant.
     const bool parDefaut = v.CheminBase == QLatin1String("*") || v.CheminBase.isEmpty();
-    const bool baseChoisie = !m_document.CheminBase().isEmpty()
-        && Codec::encoder(m_document.CheminBase()) == Codec::encoder(v.CheminBase);
+    const bool baseChoisie =
+        !m_document.CheminBase().isEmpty() && Codec::encoder(m_document.CheminBase()) == Codec::encoder(v.CheminBase);
     if (!baseChoisie)
         m_document.definirChemin(parDefaut ? m_etat.CheminAppli + Reglages::BaseParDefaut : v.CheminBase);
     if (m_etat.OptionNotes == 1) {

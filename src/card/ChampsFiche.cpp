@@ -1,7 +1,7 @@
 #include "ChampsFiche.h"
-#include "TexteFiche.h"
 #include "base/ListeTrouvee.h"
 #include "base/Texte.h"
+#include "base/TexteFiche.h"
 #include "platform/BoutonParDefaut.h"
 #include <QComboBox>
 #include <QFocusEvent>

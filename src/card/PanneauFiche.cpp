@@ -1,7 +1,7 @@
 #include "PanneauFiche.h"
 #include "ChampsFiche.h"
-#include "TexteFiche.h"
 #include "base/Texte.h"
+#include "base/TexteFiche.h"
 #include "platform/BoutonParDefaut.h"
 #include "platform/Controles.h"
 #include <QCheckBox>

@@ -1,11 +1,11 @@
 #include "RoutinesFiche.h"
-#include "ControleFiche.h"
-#include "TexteFiche.h"
 #include "base/Collation.h"
+#include "base/ControleFiche.h"
 #include "base/EtatProgramme.h"
 #include "base/ListeTrouvee.h"
 #include "base/Tables.h"
 #include "base/Texte.h"
+#include "base/TexteFiche.h"
 #include "platform/Plateforme.h"
 #include "platform/PolitiqueErreurs.h"
 
@@ -155,27 +155,19 @@ bool RoutinesFiche::ValiderRecette()
 {
     FicheRecette& f = m_fiche;
     lireChamps();
-    if (f.RecettNom.isEmpty())
-        return refuser(QStringLiteral("La recette doit avoir un nom !"));
-    f.RecettNom = TexteFiche::premiereMajuscule(f.RecettNom);
     const NomsSaisis noms{m_panneau.texte(Champ::Categorie), m_panneau.texte(Champ::SousCategorie),
                           m_panneau.texte(Champ::Magazine)};
-    const QString description = noms.magazine + noms.categorie + f.RecettPage + f.RecettNum + f.RecettNotes;
-    if (Texte::sansBlancs(description).isEmpty())
-        return refuser(QStringLiteral("La recette doit comporter un minimum de description !"));
-
     // Checked before anything changes, so that a refused card leaves the
     // tables, the counts and the counters exactly as they were.
     const SaisieFiche saisie{f.RecettNom, noms.categorie, noms.sousCategorie, noms.magazine,
                              f.RecettNum, f.RecettPage,   f.RecettNotes,      !f.FicheExistante};
-    if (const QString motif = motifDeRefus(m_base, saisie); !motif.isEmpty())
+    if (const QString motif = refusValidation(m_base, saisie); !motif.isEmpty())
         return refuser(motif);
-
+    f.RecettNom = TexteFiche::premiereMajuscule(f.RecettNom);
     // A validation may give the slot of a name no longer used to a new name:
     // the last deletion can no longer be undone exactly.
     oublierSuppression();
-    m_stockage.stockerNomsEtRetirerAnciens(f, noms);
-    m_stockage.EnregistrerRecette(f);
+    m_stockage.stocker(f, noms);
     return true;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 #include "PanneauFiche.h"
-#include "StockageRecette.h"
+#include "base/StockageRecette.h"
 #include <QObject>
 #include <optional>
 

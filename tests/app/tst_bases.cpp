@@ -73,9 +73,10 @@ private slots:
         b.plateforme.fichiers << b.chemin(nom);
         b.fen().CommandCharger->click();
         const QString rapport = b.chemin(u("Conversion.txt"));
-        QCOMPARE(b.boites().mid(2), QStringList{u("Zuta! | Certains caractères ne peuvent pas être enregistrés dans le "
-                                                  "fichier « %1 » : ils y sont remplacés par « ? ».")
-                                                    .arg(rapport)});
+        QCOMPARE(b.boites().mid(2),
+                 QStringList{u("Zuta! | Certains caractères ne peuvent pas être enregistrés dans le "
+                               "fichier « %1 » : ils y sont remplacés par « ? ».")
+                                 .arg(rapport)});
         QVERIFY(b.lire(u("Conversion.txt")).contains("Base : " + b.chemin(u("Recettes ?mega.don")).toUtf8()));
         b.verifierUtilisable(3);
     }
