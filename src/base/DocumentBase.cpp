@@ -71,11 +71,11 @@ DocumentBase::Lecture DocumentBase::lire()
         lecture.issue = Issue::Ancienne;
         return lecture;
     }
-    m_lueAvecErreurs = FichierBase::lire(lecture.texte, *m_tables, m_politique).erreurs;
+    const FichierBase::ResultatLecture r = FichierBase::lire(lecture.texte, *m_tables, m_politique);
+    m_lueAvecErreurs = r.erreurs;
     lecture.issue = m_lueAvecErreurs ? Issue::LueAvecErreurs : Issue::Lue;
-    // A file the reading rules had to repair (values it could not read, blanks
-    // or tags the writer would not give back) is offered for saving.
-    fixerModifiee(m_lueAvecErreurs || !FichierBase::identique(*m_tables, lecture.texte));
+    // A file the reading rules had to repair is offered for saving.
+    fixerModifiee(r.retouchee);
     return lecture;
 }
 

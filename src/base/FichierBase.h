@@ -13,6 +13,10 @@ inline const QString Etiquette = QStringLiteral("v1.2b");
 struct ResultatLecture {
     bool erreurs = false;     // at least one value could not be read
     bool interrompue = false; // the user ended the reading (Cancel)
+    // Writing the tables back would not give the file as it is: a value the
+    // reading rules had to repair (blanks, another tag, other line ends, a
+    // name cut at a comma, bytes after the end) or could not read.
+    bool retouchee = false;
 };
 
 // Reads the text of a base file (current layout) into the tables, which the
@@ -27,10 +31,5 @@ ResultatLecture lire(const QString& texte, Tables& tables, PolitiqueErreurs& pol
 // break is written quoted, which the reading rules read back whole; a double
 // quote never reaches the file (it becomes an apostrophe).
 QString ecrire(const Tables& tables);
-
-// True when writing the tables gives exactly this text: a file read without
-// anything for the reading rules to repair (blanks, tags, line ends, names
-// cut at a comma) would be saved byte for byte as it is.
-bool identique(const Tables& tables, QStringView texte);
 
 } // namespace FichierBase

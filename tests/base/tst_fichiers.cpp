@@ -3,6 +3,7 @@
 #include "Outils.h"
 #include "PlateformeScriptee.h"
 #include "base/DocumentBase.h"
+#include "base/FichierBase.h"
 #include "platform/PolitiqueErreurs.h"
 #include <QBuffer>
 #include <QTemporaryDir>
@@ -215,6 +216,8 @@ private slots:
             QVERIFY(d.doc.convertir(lecture).lue);
         QCOMPARE(chemins, QStringList{d.base});
         QCOMPARE(d.doc.modifiee(), modifiee);
+        if (lecture.issue == Issue::Lue) // exactly when the file would be written otherwise
+            QCOMPARE(Codec::encoder(FichierBase::ecrire(*d.t)) != fichier, modifiee);
         QCOMPARE(etats, modifiee ? QList<bool>{true} : QList<bool>{});
         d.doc.marquerModifiee();
         QVERIFY(d.doc.enregistrer().ecrite && !d.doc.modifiee());
