@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QPushButton>
 #include <cstdio>
 #include <cstdlib>
 
@@ -30,17 +31,19 @@ BancProgramme::BancProgramme(const Generateur::Parametres& parametres) : m_gener
     const QString ancien = QDir::currentPath();
     QDir::setCurrent(m_dossier.path());
     m_programme = std::make_unique<Programme>(plateforme);
-    m_programme->Main();
+    m_programme->demarrer();
     QDir::setCurrent(ancien);
+    m_sorties = std::make_unique<RoutinesSorties>(tables(), p().etat(), p().listeTrouvee(), m_politique, plateforme,
+                                                  m_collation, m_progression);
+    m_bases = std::make_unique<RoutinesBases>(document(), p().etat(), plateforme, m_progression, fen());
 
-    if (m_programme->base.NbRecett != parametres.recettes || trouvees() != parametres.recettes
-        || !plateforme.boites.isEmpty())
+    if (tables().NbRecett != parametres.recettes || trouvees() != parametres.recettes || !plateforme.boites.isEmpty())
         echec(QStringLiteral("la base générée ne se charge pas comme attendu"));
 }
 
 BancProgramme::~BancProgramme() = default;
 
-FrmPrincipal& BancProgramme::fen() { return *m_programme->fen; }
+FrmPrincipal& BancProgramme::fen() { return m_programme->fenetre(); }
 
 QString BancProgramme::chemin(const QString& nom) const { return QDir::toNativeSeparators(m_dossier.filePath(nom)); }
 
@@ -54,16 +57,16 @@ T* BancProgramme::controle(const char* nom)
     return c;
 }
 
-void BancProgramme::actualiser()
-{
-    // What "Actualiser" runs.
-    p().Main();
-}
+void BancProgramme::cliquer(const char* bouton) { controle<QPushButton>(bouton)->click(); }
+
+void BancProgramme::actualiser() { cliquer("CommandRechValider"); }
 
 void BancProgramme::choisirCategorie(int position)
 {
-    controle<QComboBox>("ComboRechCat")->setCurrentIndex(position);
-    p().recherche.RemplirListesRech(RoutinesRecherche::Remplissage::SousCategoriesSeules);
+    // As the user's choice: the sub-categories follow the category.
+    QComboBox* liste = controle<QComboBox>("ComboRechCat");
+    liste->setCurrentIndex(position);
+    emit liste->activated(position);
 }
 
 void BancProgramme::sansCritere()
@@ -97,12 +100,12 @@ void BancProgramme::montrerRecette(int slot)
 {
     sansCritere();
     actualiser();
-    const QStringList& lignes = p().trouvees.ListTmp;
+    const QStringList& lignes = p().listeTrouvee().ListTmp;
     for (int k = 0; k < lignes.size(); ++k) {
         if (numeroDeLigne(lignes[k]) == slot) {
             // Choosing the line shows its recipe, as a click does.
             fen().recherche().choisirLigne(k);
-            if (!p().etat.fiche.FicheExistante || p().etat.fiche.RecettCourante != slot)
+            if (!p().etat().fiche.FicheExistante || p().etat().fiche.RecettCourante != slot)
                 echec(QStringLiteral("la fiche ne montre pas la recette %1").arg(slot));
             return;
         }
@@ -110,6 +113,6 @@ void BancProgramme::montrerRecette(int slot)
     echec(QStringLiteral("la recette %1 n'est pas dans la liste").arg(slot));
 }
 
-void BancProgramme::restaurerBase() { p().base = *m_generee; }
+void BancProgramme::restaurerBase() { tables() = *m_generee; }
 
-int BancProgramme::trouvees() { return static_cast<int>(p().trouvees.noms.size()); }
+int BancProgramme::trouvees() { return static_cast<int>(p().listeTrouvee().noms.size()); }

@@ -5,7 +5,11 @@
 // found list clicked, the card's buttons.
 #include "Generateur.h"
 #include "PlateformeBanc.h"
+#include "ProgressionEnregistree.h"
 #include "app/Programme.h"
+#include "app/RoutinesBases.h"
+#include "base/Tables.h"
+#include "output/RoutinesSorties.h"
 #include "search/PanneauRecherche.h"
 #include <QTemporaryDir>
 #include <memory>
@@ -19,6 +23,17 @@ public:
 
     Programme& p() { return *m_programme; }
     FrmPrincipal& fen();
+    // The open base of the program.
+    DocumentBase& document() { return m_programme->document(); }
+    Tables& tables() { return document().tables(); }
+    // The outputs and the base's routines over the program's own base and
+    // found list, for the operations timed without the window's sequence
+    // around them (the refresh before the index, the print dialog, the
+    // progress window).
+    RoutinesSorties& sorties() { return *m_sorties; }
+    RoutinesBases& bases() { return *m_bases; }
+    // A click on a button of the main window.
+    void cliquer(const char* bouton);
     const Tables& generee() const { return *m_generee; }
     const QByteArray& octets() const { return m_octets; }
     QString cheminBase() const { return m_cheminBase; }
@@ -52,6 +67,11 @@ private:
     QByteArray m_octets;
     QString m_cheminBase;
     std::unique_ptr<Programme> m_programme;
+    PolitiqueErreurs m_politique{plateforme};
+    Collation m_collation;
+    ProgressionEnregistree m_progression;
+    std::unique_ptr<RoutinesSorties> m_sorties;
+    std::unique_ptr<RoutinesBases> m_bases;
 };
 
 // Ends the benchmark with a message: it refuses to time anything that does

@@ -5,6 +5,9 @@
 // recipes it loaded and its peak resident memory.
 #include "app/FrmPrincipal.h"
 #include "app/Lancement.h"
+#include "app/Programme.h"
+#include "base/Tables.h"
+#include "platform/PlateformeQt.h"
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -33,14 +36,18 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    Lancement lancement;
-    Programme& programme = lancement.demarrer();
+    const Lancement lancement;
+    PlateformeQt plateforme;
+    Programme programme(plateforme);
+    plateforme.setParent(&programme.fenetre());
+    programme.demarrer();
 
     // The window counts as shown once the platform has exposed it and the
     // events queued by the start-up (its first painting) have run.
     QElapsedTimer attente;
     attente.start();
-    while (!(programme.fen->windowHandle() && programme.fen->windowHandle()->isExposed())) {
+    const QWidget& fenetre = programme.fenetre();
+    while (!(fenetre.windowHandle() && fenetre.windowHandle()->isExposed())) {
         if (attente.elapsed() > 10000) {
             std::fprintf(stderr, "demarrage : la fenêtre n'est jamais montrée\n");
             return 2;
@@ -48,7 +55,7 @@ int main(int argc, char* argv[])
         QApplication::processEvents(QEventLoop::AllEvents, 10);
     }
     QApplication::processEvents();
-    std::printf("%d %ld\n", programme.base.NbRecett, memoirePointeKo());
+    std::printf("%d %ld\n", programme.document().tables().NbRecett, memoirePointeKo());
     std::fflush(stdout);
     // Tearing down 33,000 recipes is not part of the start-up.
     std::_Exit(0);

@@ -17,8 +17,21 @@ for dossier in platform base search card output windows echange; do
     fautes=$((fautes + 1))
   done < <(grep -HnE '^#include "[a-z]+/' "$dossier"/*.h "$dossier"/*.cpp | grep -vE "#include \"($permis)/" || true)
 done
+# The program object knows every part and no part holds it: no file of src/
+# but app/Programme.* and app/main.cpp names it, and no class of the tests or
+# the benchmark keeps a reference or a pointer to it (their fixtures own it).
+while IFS= read -r ligne; do
+  echo "nomme le programme : $ligne"
+  fautes=$((fautes + 1))
+done < <(grep -rnw --include='*.h' --include='*.cpp' 'Programme' . | grep -vE '^\./app/(Programme\.(h|cpp)|main\.cpp):' || true)
+while IFS= read -r ligne; do
+  echo "garde le programme : $ligne"
+  fautes=$((fautes + 1))
+done < <(grep -rnE --include='*.h' --include='*.cpp' \
+  '(Programme\s*[&*]\s*(const\s+)?m_[A-Za-z_]+|reference_wrapper<\s*Programme|Programme\s*[&*]\s*[A-Za-z_]+\s*;)' \
+  ../tests ../bench || true)
 if ((fautes)); then
-  echo "$fautes inclusion(s) à contre-sens"
+  echo "$fautes faute(s) d'architecture"
   exit 1
 fi
-echo "inclusions : app -> search, card, output, windows -> base -> platform"
+echo "inclusions : app -> search, card, output, windows -> base -> platform ; le programme n'est gardé par personne"

@@ -1,22 +1,25 @@
 #include "Fermeture.h"
-#include "Programme.h"
 #include "Reglages.h"
-#include <QCoreApplication>
+#include "base/EtatProgramme.h"
+#include <QWidget>
 
-Fermeture::Fermeture(Programme& p) : finProgramme([] { QCoreApplication::quit(); }), p(p) {}
+namespace {
+constexpr Qt::WindowStates HorsEtatNormal = Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen;
+}
+
+Fermeture::Fermeture(QWidget& fenetre, EtatProgramme& etat, std::function<double()> dpi)
+    : m_fenetre(fenetre), m_etat(etat), m_dpi(std::move(dpi))
+{}
 
 QRect Fermeture::cadreNormal() const
 {
     // A maximised or minimised window reports the rectangle it will take
     // back; the frame's margins are those of the window now.
-    const FrmPrincipal& f = *p.fen;
-    const QRect g = f.geometry();
-    const QRect cadre = f.frameGeometry();
+    const QRect g = m_fenetre.geometry();
+    const QRect cadre = m_fenetre.frameGeometry();
     QRect normal = g;
-    if (f.windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)) {
-        if (f.normalGeometry().isValid())
-            normal = f.normalGeometry();
-    }
+    if ((m_fenetre.windowState() & HorsEtatNormal) && m_fenetre.normalGeometry().isValid())
+        normal = m_fenetre.normalGeometry();
     return normal.adjusted(cadre.left() - g.left(), cadre.top() - g.top(), cadre.right() - g.right(),
                            cadre.bottom() - g.bottom());
 }
@@ -24,33 +27,20 @@ QRect Fermeture::cadreNormal() const
 void Fermeture::memoriserPositionNormale()
 {
     const QRect normal = cadreNormal();
-    if (p.fen->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))
-        p.fen->setWindowState(p.fen->windowState()
-                              & ~(Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
-    const double d = p.dpiEcran();
-    p.etat.FenHaut = static_cast<float>(Reglages::pixelsVersTwips(normal.top(), d));
-    p.etat.FenGauche = static_cast<float>(Reglages::pixelsVersTwips(normal.left(), d));
+    if (m_fenetre.windowState() & HorsEtatNormal)
+        m_fenetre.setWindowState(m_fenetre.windowState() & ~HorsEtatNormal);
+    const double d = m_dpi();
+    m_etat.FenHaut = static_cast<float>(Reglages::pixelsVersTwips(normal.top(), d));
+    m_etat.FenGauche = static_cast<float>(Reglages::pixelsVersTwips(normal.left(), d));
 }
 
 void Fermeture::FrmPrincipal_Unload()
 {
-    if (p.etat.FermetureEnCours)
-        return;
     const QRect normal = cadreNormal();
     memoriserPositionNormale();
-    const double d = p.dpiEcran();
-    p.etat.FermetureEnCours = true;
-    p.etat.FenHauteur = static_cast<int>(Reglages::pixelsVersTwips(normal.height(), d));
-    p.etat.FenLargeur = static_cast<int>(Reglages::pixelsVersTwips(normal.width(), d));
-    p.fen->hide();
-    TerminerProgramme();
-}
-
-void Fermeture::TerminerProgramme()
-{
-    if (p.bases.DemanderSauvegarde())
-        p.bases.SauverBase();
-    // The settings are written whatever the answer.
-    p.EcrireIni();
-    finProgramme();
+    const double d = m_dpi();
+    m_etat.FermetureEnCours = true;
+    m_etat.FenHauteur = static_cast<int>(Reglages::pixelsVersTwips(normal.height(), d));
+    m_etat.FenLargeur = static_cast<int>(Reglages::pixelsVersTwips(normal.width(), d));
+    m_fenetre.hide();
 }

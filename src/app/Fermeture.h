@@ -2,25 +2,28 @@
 #include <QRect>
 #include <functional>
 
-class Programme;
+struct EtatProgramme;
+class QWidget;
 
-// The end of the program: closing the main window by any way records its
-// normal place, then the save question, the settings, and the end.
+// What closing the main window records, whatever the way it is closed: its
+// normal place and size, in twips, and that the program is ending. The rest
+// of the ending (the save question, the settings) is the program's sequence.
 class Fermeture {
 public:
-    explicit Fermeture(Programme& p);
+    // `dpi` gives the dots per inch of the main window's screen.
+    Fermeture(QWidget& fenetre, EtatProgramme& etat, std::function<double()> dpi);
 
+    // The unload of the main window: its normal rectangle recorded, the
+    // program marked as ending, the window hidden.
     void FrmPrincipal_Unload();
-    void TerminerProgramme();
 
     // The main window back to its normal state, its top and left recorded.
     void memoriserPositionNormale();
 
-    // Ends the process; tests replace it to run the whole closing sequence.
-    std::function<void()> finProgramme;
-
 private:
     QRect cadreNormal() const;
 
-    Programme& p;
+    QWidget& m_fenetre;
+    EtatProgramme& m_etat;
+    std::function<double()> m_dpi;
 };

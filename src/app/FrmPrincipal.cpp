@@ -133,6 +133,5 @@ void FrmPrincipal::keyPressEvent(QKeyEvent* event)
 void FrmPrincipal::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    if (surFermeture)
-        surFermeture();
+    emit fermee();
 }

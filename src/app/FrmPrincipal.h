@@ -2,7 +2,6 @@
 #include "platform/BoutonParDefaut.h"
 #include "platform/FiltreAnnuler.h"
 #include <QWidget>
-#include <functional>
 
 class ImagesApropos;
 class PanneauFiche;
@@ -30,9 +29,6 @@ public:
     // Every control that shows a tooltip, in the window's order of controls.
     QList<QWidget*> controles() const;
 
-    // Called when the window is closed by any way (close box or "Quitter").
-    std::function<void()> surFermeture;
-
 signals:
     void nouvelleBaseDemandee();
     void chargementDemande();
@@ -42,6 +38,8 @@ signals:
     void aideDemandee();
     // Ctrl+S: the base saved now, the program staying open.
     void enregistrementDemande();
+    // The window was closed, by its close box or "Quitter": the program ends.
+    void fermee();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

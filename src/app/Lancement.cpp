@@ -1,5 +1,4 @@
 #include "Lancement.h"
-#include "FrmPrincipal.h"
 #include <QApplication>
 #include <QIcon>
 #include <QLibraryInfo>
@@ -21,12 +20,4 @@ Lancement::Lancement()
     if (m_traductionQt.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&m_traductionQt);
-}
-
-Programme& Lancement::demarrer()
-{
-    m_programme = std::make_unique<Programme>(m_plateforme);
-    m_plateforme.setParent(m_programme->fen.get());
-    m_programme->Main();
-    return *m_programme;
 }

@@ -1,9 +1,13 @@
 #include "RoutinesBases.h"
-#include "Programme.h"
 #include "Reglages.h"
+#include "base/Codec.h"
+#include "base/EtatProgramme.h"
+#include "base/Tables.h"
 #include "platform/Plateforme.h"
+#include "platform/Progression.h"
 #include <QDir>
 #include <QFileInfo>
+#include <QWidget>
 
 namespace {
 const QString FiltreBases = QStringLiteral("Bases Zuta! (*.don) | *.don");
@@ -25,25 +29,30 @@ QString baseRefusee(const QString& chemin, const Fichiers::Examen& examen)
 }
 } // namespace
 
-RoutinesBases::RoutinesBases(Programme& p) : document(p.base, p.politique), p(p) {}
+RoutinesBases::RoutinesBases(DocumentBase& document, const EtatProgramme& etat, Plateforme& plateforme,
+                             Progression& progression, QWidget& principale)
+    : m_document(document), m_etat(etat), m_plateforme(plateforme), m_progression(progression), m_principale(principale)
+{}
+
+void RoutinesBases::occuper(bool occupee) { m_principale.setEnabled(!occupee); }
 
 // ---------------------------------------------------------------- loading
 
 void RoutinesBases::ChargerBase()
 {
-    p.fen->setEnabled(false);
-    p.progression.montrer(QStringLiteral("Zuta! / Chargement base"), QStringLiteral("Lecture des données en cours..."));
+    occuper(true);
+    m_progression.montrer(QStringLiteral("Zuta! / Chargement base"), QStringLiteral("Lecture des données en cours..."));
     LireBase();
-    p.progression.fermer();
-    p.fen->update();
-    p.fen->setEnabled(true);
+    m_progression.fermer();
+    m_principale.update();
+    occuper(false);
 }
 
 void RoutinesBases::LireBase()
 {
-    const QString chemin = p.etat.CheminBase;
+    const QString chemin = m_document.CheminBase();
     m_raisonIllisible.clear();
-    const DocumentBase::Lecture lecture = document.lire(chemin);
+    const DocumentBase::Lecture lecture = m_document.lire();
     using Issue = DocumentBase::Issue;
     switch (lecture.issue) {
     case Issue::Absente: return creerBaseManquante();
@@ -55,19 +64,19 @@ void RoutinesBases::LireBase()
         return baseIllisible(QStringLiteral("Le fichier ") + nomAffiche(chemin)
                              + QStringLiteral(" n'est pas une base Zuta! : sa première valeur n'est pas un nombre."));
     case Issue::Ancienne: return ConvertirBase(lecture);
-    case Issue::Lue: return p.AfficherTitre();
-    case Issue::LueAvecErreurs: p.AfficherTitre(); return annoncerLueAvecErreurs();
+    case Issue::Lue: return;
+    case Issue::LueAvecErreurs: return annoncerLueAvecErreurs();
     }
 }
 
 void RoutinesBases::annoncerLueAvecErreurs()
 {
-    p.plateforme.message(QStringLiteral("Zuta!"),
-                         QStringLiteral("La base ") + nomAffiche(p.etat.CheminBase)
+    m_plateforme.message(QStringLiteral("Zuta!"),
+                         QStringLiteral("La base ") + nomAffiche(m_document.CheminBase())
                              + QStringLiteral(" n'a pas pu être lue en entier (fichier incomplet ou abîmé) : %1 "
                                               "recette(s) lue(s).\nLe fichier est laissé tel quel ; avant le "
                                               "prochain enregistrement, il sera conservé sous un autre nom.")
-                                   .arg(p.base.NbRecett),
+                                   .arg(m_document.tables().NbRecett),
                          Plateforme::Boutons::OK, Plateforme::Icone::Exclamation);
 }
 
@@ -75,14 +84,14 @@ void RoutinesBases::creerBaseManquante()
 {
     // A missing base becomes a new empty base under its name. Only the
     // default base of a first start is created without a word.
-    const QString parDefaut = p.etat.CheminAppli + Reglages::BaseParDefaut;
-    if (QDir::cleanPath(p.etat.CheminBase) != QDir::cleanPath(parDefaut))
-        p.plateforme.message(QStringLiteral("Zuta!"),
-                             QStringLiteral("La base ") + nomAffiche(p.etat.CheminBase)
+    const QString chemin = m_document.CheminBase();
+    const QString parDefaut = m_etat.CheminAppli + Reglages::BaseParDefaut;
+    if (QDir::cleanPath(chemin) != QDir::cleanPath(parDefaut))
+        m_plateforme.message(QStringLiteral("Zuta!"),
+                             QStringLiteral("La base ") + nomAffiche(chemin)
                                  + QStringLiteral(" est introuvable.\nUne nouvelle base vide est créée sous ce nom."),
                              Plateforme::Boutons::OK, Plateforme::Icone::Information);
-    p.AfficherTitre();
-    p.base.ViderCompteurs();
+    m_document.nouvelle();
     EcrireBase();
 }
 
@@ -91,15 +100,14 @@ void RoutinesBases::baseIllisible(const QString& explication, Remplacement rempl
     // The file is left exactly as it is; the empty base shown in its place
     // is not written over it without the user's say, and never over a path
     // that is no file of the program.
-    document.marquerIllisible();
+    m_document.marquerIllisible();
     m_raisonIllisible = explication;
-    p.AfficherTitre();
     const QString suite = remplacement == Remplacement::AvecAccord
         ? QStringLiteral("\n\nCe fichier est laissé tel quel. Une base vide est ouverte à sa place ; elle ne sera "
                          "pas enregistrée dans ce fichier sans votre accord.")
         : QStringLiteral("\n\nCe chemin est laissé tel quel. Une base vide est ouverte à sa place ; elle ne pourra "
                          "pas y être enregistrée.");
-    p.plateforme.message(QStringLiteral("Zuta!"), explication + suite, Plateforme::Boutons::OK,
+    m_plateforme.message(QStringLiteral("Zuta!"), explication + suite, Plateforme::Boutons::OK,
                          Plateforme::Icone::Exclamation);
 }
 
@@ -107,59 +115,65 @@ void RoutinesBases::baseIllisible(const QString& explication, Remplacement rempl
 
 void RoutinesBases::ConvertirBase(const DocumentBase::Lecture& lecture)
 {
-    const QString cheminBase = p.etat.CheminBase;
-    const Conversion::Resultat r = document.convertir(lecture, cheminBase);
+    const QString cheminBase = m_document.CheminBase();
+    const Conversion::Resultat r = m_document.convertir(lecture);
     if (!r.lue)
         return baseIllisible(QStringLiteral("Le fichier ") + nomAffiche(cheminBase)
                              + QStringLiteral(" n'est pas une base Zuta! lisible : ") + r.raison + QLatin1Char('.'));
-    const bool visible = p.fen->isVisible();
-    p.fen->hide();
-    p.progression.montrer(QStringLiteral("Zuta! / Conversion base"), QStringLiteral("Analyse des données en cours..."));
-    if (!document.garderAncienne(cheminBase, lecture.octets)) {
-        p.progression.fermer();
-        p.fen->setVisible(visible);
+    const bool visible = m_principale.isVisible();
+    m_principale.hide();
+    m_progression.montrer(QStringLiteral("Zuta! / Conversion base"), QStringLiteral("Analyse des données en cours..."));
+    if (!m_document.garderAncienne(lecture.octets)) {
+        m_progression.fermer();
+        m_principale.setVisible(visible);
         return baseIllisible(QStringLiteral("La base ") + nomAffiche(cheminBase)
                              + QStringLiteral(" vient d'une version antérieure à v1.2b, mais elle n'a pas pu être "
                                               "conservée sous le nom ")
                              + nomAffiche(Conversion::cheminGarde(cheminBase))
                              + QStringLiteral(" : elle n'est donc pas convertie."));
     }
-    document.ecrireRapport(p.etat.CheminAppli, r.rapport);
+    if (m_document.ecrireRapport(m_etat.CheminAppli, r.rapport))
+        annoncerRapportRemplace();
     // The tables now hold the corrected base: it is written in the current
     // format under the base's own name.
-    p.etat.CheminBase = cheminBase;
     SauverBase();
+}
+
+void RoutinesBases::annoncerRapportRemplace()
+{
+    m_plateforme.message(QStringLiteral("Zuta!"), Codec::avisRemplacement(m_etat.CheminAppli + Conversion::NomRapport),
+                         Plateforme::Boutons::OK, Plateforme::Icone::Information);
 }
 
 // ---------------------------------------------------------------- saving
 
-void RoutinesBases::SauverBase()
+bool RoutinesBases::SauverBase()
 {
     if (!cheminEnregistrable() || !confirmerEcrasementModifiee())
-        return;
-    if (document.illisible() && !confirmerEcrasementIllisible())
-        return;
-    if (document.lueAvecErreurs() && !garderBaseAvecErreurs())
-        return;
-    p.fen->setEnabled(false);
-    p.progression.montrer(QStringLiteral("Zuta! / Enregistrement base"),
+        return false;
+    if (m_document.illisible() && !confirmerEcrasementIllisible())
+        return false;
+    if (m_document.lueAvecErreurs() && !garderBaseAvecErreurs())
+        return false;
+    occuper(true);
+    m_progression.montrer(QStringLiteral("Zuta! / Enregistrement base"),
                           QStringLiteral("Sauvegarde des données en cours..."));
-    EcrireBase();
-    p.progression.fermer();
-    p.fen->setEnabled(true);
-    if (!p.etat.FermetureEnCours) {
-        p.fen->show();
-        p.fen->update();
+    const bool ecrite = EcrireBase();
+    m_progression.fermer();
+    occuper(false);
+    if (!m_etat.FermetureEnCours) {
+        m_principale.show();
+        m_principale.update();
     }
+    return ecrite;
 }
 
 bool RoutinesBases::EcrireBase()
 {
-    p.AfficherTitre();
-    const QString chemin = p.etat.CheminBase;
-    const DocumentBase::Enregistrement e = document.enregistrer(chemin);
+    const QString chemin = m_document.CheminBase();
+    const DocumentBase::Enregistrement e = m_document.enregistrer();
     if (!e.copieImpossible.isEmpty())
-        p.plateforme.message(QStringLiteral("Zuta!"),
+        m_plateforme.message(QStringLiteral("Zuta!"),
                              QStringLiteral("La base ") + nomAffiche(chemin)
                                  + QStringLiteral(" n'a pas été enregistrée : sa version précédente n'a pas pu être "
                                                   "conservée sous le nom ")
@@ -173,11 +187,11 @@ bool RoutinesBases::cheminEnregistrable()
 {
     // A device, a pipe or a file too large to be a base was refused when it
     // was read: nothing the program writes ever takes its place.
-    const QString base = p.etat.CheminBase;
-    const Fichiers::Examen examen = document.examiner(base);
+    const QString base = m_document.CheminBase();
+    const Fichiers::Examen examen = DocumentBase::examiner(base);
     if (!examen.refuse())
         return true;
-    p.plateforme.message(QStringLiteral("Zuta!"),
+    m_plateforme.message(QStringLiteral("Zuta!"),
                          QStringLiteral("La base ") + nomAffiche(base)
                              + QStringLiteral(" n'a pas été enregistrée : ce chemin ")
                              + Fichiers::pourquoiRefuse(examen) + QStringLiteral(". Il est resté tel quel."),
@@ -187,10 +201,10 @@ bool RoutinesBases::cheminEnregistrable()
 
 bool RoutinesBases::confirmerEcrasementModifiee()
 {
-    const QString base = p.etat.CheminBase;
-    if (!document.changeeDepuis(base))
+    const QString base = m_document.CheminBase();
+    if (!m_document.changeeDepuis())
         return true;
-    const auto reponse = p.plateforme.message(
+    const auto reponse = m_plateforme.message(
         QStringLiteral("Base modifiée"),
         QStringLiteral("Le fichier ") + nomAffiche(base)
             + QStringLiteral(" a été modifié par un autre programme depuis qu'il a été chargé ou enregistré ici.\n"
@@ -199,7 +213,7 @@ bool RoutinesBases::confirmerEcrasementModifiee()
         Plateforme::Boutons::OuiNon, Plateforme::Icone::Exclamation);
     if (reponse == Plateforme::Reponse::Oui)
         return true;
-    p.plateforme.message(QStringLiteral("Zuta!"),
+    m_plateforme.message(QStringLiteral("Zuta!"),
                          QStringLiteral("La base n'a pas été enregistrée. Le fichier ") + nomAffiche(base)
                              + QStringLiteral(" est resté tel que l'autre programme l'a laissé."),
                          Plateforme::Boutons::OK, Plateforme::Icone::Information);
@@ -208,24 +222,25 @@ bool RoutinesBases::confirmerEcrasementModifiee()
 
 bool RoutinesBases::confirmerEcrasementIllisible()
 {
-    if (!QFileInfo::exists(p.etat.CheminBase))
+    const QString base = m_document.CheminBase();
+    if (!QFileInfo::exists(base))
         return true;
-    const auto reponse = p.plateforme.message(
+    const auto reponse = m_plateforme.message(
         QStringLiteral("Attention !"),
         m_raisonIllisible
             + QStringLiteral("\n\nCe fichier n'a pas été modifié. L'enregistrer maintenant remplacera tout son "
                              "contenu par la base affichée.\nRemplacer le fichier ")
-            + nomAffiche(p.etat.CheminBase) + QStringLiteral(" ?"),
+            + nomAffiche(base) + QStringLiteral(" ?"),
         Plateforme::Boutons::OuiNon, Plateforme::Icone::Exclamation);
     return reponse == Plateforme::Reponse::Oui;
 }
 
 bool RoutinesBases::garderBaseAvecErreurs()
 {
-    const QString base = p.etat.CheminBase;
-    const DocumentBase::Garde garde = document.garderAvecErreurs(base);
+    const QString base = m_document.CheminBase();
+    const DocumentBase::Garde garde = m_document.garderAvecErreurs();
     if (!garde.faite) {
-        p.plateforme.message(QStringLiteral("Zuta!"),
+        m_plateforme.message(QStringLiteral("Zuta!"),
                              QStringLiteral("La base ") + nomAffiche(base)
                                  + QStringLiteral(" n'a pas été enregistrée : le fichier lu avec des erreurs n'a pas "
                                                   "pu être conservé sous le nom ")
@@ -234,7 +249,7 @@ bool RoutinesBases::garderBaseAvecErreurs()
         return false;
     }
     if (!garde.chemin.isEmpty())
-        p.plateforme.message(QStringLiteral("Zuta!"),
+        m_plateforme.message(QStringLiteral("Zuta!"),
                              QStringLiteral("La base ") + nomAffiche(base)
                                  + QStringLiteral(" avait été lue avec des erreurs.\nAvant de l'enregistrer, le "
                                                   "fichier tel qu'il était a été conservé sous le nom :\n")
@@ -248,64 +263,42 @@ bool RoutinesBases::DemanderSauvegarde()
     // Any answer but No saves: a question dismissed with Escape or its close
     // button saves too, so that no change is lost by a slip of the hand.
     const auto reponse =
-        p.plateforme.message(QStringLiteral("Confirmation de sauvegarde"),
+        m_plateforme.message(QStringLiteral("Confirmation de sauvegarde"),
                              QStringLiteral("Enregistrer les modifications\ndans la base de données ?"),
                              Plateforme::Boutons::OuiNon, Plateforme::Icone::Question);
     return reponse != Plateforme::Reponse::Non;
 }
 
-// ---------------------------------------------------------------- buttons
+// ---------------------------------------------------------------- file dialogs
 
-void RoutinesBases::CommandCharger_Click()
+std::optional<QString> RoutinesBases::choisirBaseACharger()
 {
-    if (DemanderSauvegarde())
-        SauverBase();
-    const auto chemin = p.plateforme.dialogueOuvrir(
-        {QStringLiteral("Charger une base de données Zuta!"), p.etat.CheminAppli, FiltreBases, ExtensionBases});
-    if (!chemin)
-        return;
-    p.etat.CheminBase = *chemin;
-    p.base.ViderCompteurs();
-    p.fermeture.memoriserPositionNormale();
-    p.fen->hide();
-    p.EcrireIni();
-    p.etat.EtatDemarrage = Demarrage::Chargement;
-    p.Main();
+    return m_plateforme.dialogueOuvrir(
+        {QStringLiteral("Charger une base de données Zuta!"), m_etat.CheminAppli, FiltreBases, ExtensionBases});
 }
 
-void RoutinesBases::CommandNouvelle_Click()
+std::optional<QString> RoutinesBases::choisirNouvelleBase()
 {
-    if (DemanderSauvegarde())
-        SauverBase();
-    const auto chemin = p.plateforme.dialogueEnregistrer(
-        {QStringLiteral("Créer une nouvelle base de données Zuta!"), p.etat.CheminAppli, FiltreBases, ExtensionBases});
+    const auto chemin = m_plateforme.dialogueEnregistrer(
+        {QStringLiteral("Créer une nouvelle base de données Zuta!"), m_etat.CheminAppli, FiltreBases, ExtensionBases});
     if (!chemin)
-        return;
-    const Fichiers::Examen examen = document.examiner(*chemin);
+        return std::nullopt;
+    const Fichiers::Examen examen = DocumentBase::examiner(*chemin);
     if (!examen.absent() && !examen.ordinaire()) {
-        p.plateforme.message(QStringLiteral("Zuta!"),
+        m_plateforme.message(QStringLiteral("Zuta!"),
                              QStringLiteral("Une base ne peut pas être créée sous ") + nomAffiche(*chemin)
                                  + QStringLiteral(" : ce chemin désigne ") + Fichiers::nature(examen.genre)
                                  + QStringLiteral(", pas un fichier ordinaire."),
                              Plateforme::Boutons::OK, Plateforme::Icone::Exclamation);
-        return;
+        return std::nullopt;
     }
     if (!examen.absent()) {
         // Only a clear Yes overwrites: a dismissed question changes nothing.
-        const auto reponse = p.plateforme.message(QStringLiteral("Cette nouvelle base existe déjà !"),
+        const auto reponse = m_plateforme.message(QStringLiteral("Cette nouvelle base existe déjà !"),
                                                   QStringLiteral("Ecraser ?\r\n") + *chemin,
                                                   Plateforme::Boutons::OuiNon, Plateforme::Icone::Exclamation);
         if (reponse != Plateforme::Reponse::Oui)
-            return;
+            return std::nullopt;
     }
-    p.etat.CheminBase = *chemin;
-    // The new file is the user's own choice: nothing of the previous base's
-    // reading concerns it.
-    document.oublierLecture();
-    p.base.ViderCompteurs();
-    SauverBase();
-    p.fermeture.memoriserPositionNormale();
-    p.EcrireIni();
-    p.etat.EtatDemarrage = Demarrage::Chargement;
-    p.Main();
+    return chemin;
 }

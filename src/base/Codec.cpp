@@ -84,4 +84,10 @@ QByteArray encoder(const QString& texte, bool* remplace)
     return octets;
 }
 
+QString avisRemplacement(const QString& chemin)
+{
+    return QStringLiteral("Certains caractères ne peuvent pas être enregistrés dans le fichier « ") + chemin
+        + QStringLiteral(" » : ils y sont remplacés par « ? ».");
+}
+
 } // namespace Codec

@@ -18,4 +18,9 @@ QChar premierNonRepresentable(const QString& texte);
 // sets *remplace, so that it never reaches a file as a stray byte.
 QByteArray encoder(const QString& texte, bool* remplace = nullptr);
 
+// What the user is told when a file was written with some characters as "?":
+// "Certains caractères ne peuvent pas être enregistrés dans le fichier « ... »
+// : ils y sont remplacés par « ? »."
+QString avisRemplacement(const QString& chemin);
+
 } // namespace Codec

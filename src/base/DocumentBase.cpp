@@ -8,12 +8,46 @@
 #include <QFileInfo>
 #include <QHash>
 
+DocumentBase::DocumentBase(PolitiqueErreurs& politique, QObject* parent)
+    : QObject(parent), m_tables(std::make_unique<Tables>()), m_politique(politique)
+{}
+
+DocumentBase::~DocumentBase() = default;
+
+void DocumentBase::definirChemin(const QString& chemin)
+{
+    if (chemin == m_chemin)
+        return;
+    m_chemin = chemin;
+    emit cheminChange(m_chemin);
+}
+
+void DocumentBase::fixerModifiee(bool modifiee)
+{
+    if (modifiee == m_modifiee)
+        return;
+    m_modifiee = modifiee;
+    emit modifieeChange(m_modifiee);
+}
+
+void DocumentBase::nouvelle()
+{
+    // The new file is the user's own choice: nothing of the previous base's
+    // reading concerns it.
+    m_illisible = false;
+    m_lueAvecErreurs = false;
+    m_tables->ViderCompteurs();
+    fixerModifiee(false);
+}
+
 // ---------------------------------------------------------------- reading
 
-DocumentBase::Lecture DocumentBase::lire(const QString& chemin)
+DocumentBase::Lecture DocumentBase::lire()
 {
+    const QString chemin = m_chemin;
     m_lueAvecErreurs = false;
     m_illisible = false;
+    fixerModifiee(false);
     Lecture lecture;
     lecture.examen = examiner(chemin);
     if (lecture.examen.absent())
@@ -26,7 +60,7 @@ DocumentBase::Lecture DocumentBase::lire(const QString& chemin)
         lecture.issue = Issue::Illisible;
         return refuser(lecture);
     }
-    memoriserEmpreinte(chemin, lecture.octets);
+    memoriserEmpreinte(lecture.octets);
     lecture.texte = Codec::decoder(lecture.octets);
     lecture.genre = Conversion::examinerEntete(lecture.texte);
     if (lecture.genre == Conversion::Genre::PasUneBase) {
@@ -37,8 +71,11 @@ DocumentBase::Lecture DocumentBase::lire(const QString& chemin)
         lecture.issue = Issue::Ancienne;
         return lecture;
     }
-    m_lueAvecErreurs = FichierBase::lire(lecture.texte, m_tables, m_politique).erreurs;
+    const FichierBase::ResultatLecture r = FichierBase::lire(lecture.texte, *m_tables, m_politique);
+    m_lueAvecErreurs = r.erreurs;
     lecture.issue = m_lueAvecErreurs ? Issue::LueAvecErreurs : Issue::Lue;
+    // A file the reading rules had to repair is offered for saving.
+    fixerModifiee(r.retouchee);
     return lecture;
 }
 
@@ -51,27 +88,26 @@ DocumentBase::Lecture DocumentBase::refuser(Lecture lecture)
 void DocumentBase::marquerIllisible()
 {
     // The file is left exactly as it is; an empty base stands in its place.
-    m_tables.ViderCompteurs();
+    m_tables->ViderCompteurs();
     m_illisible = true;
-}
-
-void DocumentBase::oublierLecture()
-{
-    m_illisible = false;
-    m_lueAvecErreurs = false;
+    fixerModifiee(false);
 }
 
 // ---------------------------------------------------------------- conversion
 
-Conversion::Resultat DocumentBase::convertir(const Lecture& lecture, const QString& chemin)
+Conversion::Resultat DocumentBase::convertir(const Lecture& lecture)
 {
-    return Conversion::convertir(lecture.texte, lecture.genre, m_tables, QDir::toNativeSeparators(chemin),
-                                 QDir::toNativeSeparators(Conversion::cheminGarde(chemin)));
+    Conversion::Resultat r =
+        Conversion::convertir(lecture.texte, lecture.genre, *m_tables, QDir::toNativeSeparators(m_chemin),
+                              QDir::toNativeSeparators(Conversion::cheminGarde(m_chemin)));
+    if (r.lue)
+        marquerModifiee();
+    return r;
 }
 
-bool DocumentBase::garderAncienne(const QString& chemin, const QByteArray& octets)
+bool DocumentBase::garderAncienne(const QByteArray& octets)
 {
-    return m_politique.etape([&] { Fichiers::ecrireSur(Conversion::cheminGarde(chemin), octets); });
+    return m_politique.etape([&] { Fichiers::ecrireSur(Conversion::cheminGarde(m_chemin), octets); });
 }
 
 bool DocumentBase::ecrireRapport(const QString& dossier, const QString& rapport)
@@ -103,8 +139,9 @@ bool DocumentBase::copierSous(const QString& base, const QString& copie)
     return m_politique.etape([&] { Fichiers::ecrireSur(copie, Fichiers::lire(base, Fichiers::TailleMaxBase)); });
 }
 
-DocumentBase::Garde DocumentBase::garderAvecErreurs(const QString& chemin)
+DocumentBase::Garde DocumentBase::garderAvecErreurs()
 {
+    const QString chemin = m_chemin;
     // The file as it was read stays beside the base under a name the user
     // can open again with "Charger".
     Garde garde{true, cheminErreurs(chemin)};
@@ -116,14 +153,15 @@ DocumentBase::Garde DocumentBase::garderAvecErreurs(const QString& chemin)
     return garde;
 }
 
-void DocumentBase::memoriserEmpreinte(const QString& chemin, const QByteArray& octets)
+void DocumentBase::memoriserEmpreinte(const QByteArray& octets)
 {
-    const QFileInfo info(chemin);
-    m_empreinte = {chemin, octets.size(), info.lastModified().toMSecsSinceEpoch(), qHash(octets)};
+    const QFileInfo info(m_chemin);
+    m_empreinte = {m_chemin, octets.size(), info.lastModified().toMSecsSinceEpoch(), qHash(octets)};
 }
 
-bool DocumentBase::changeeDepuis(const QString& chemin) const
+bool DocumentBase::changeeDepuis() const
 {
+    const QString& chemin = m_chemin;
     // Only the file that was read or written last is compared; a file that
     // has gone, or was replaced by no regular file, holds nothing to lose
     // (a path that is no regular file is never written). Size and time
@@ -147,9 +185,10 @@ bool DocumentBase::changeeDepuis(const QString& chemin) const
 
 // ---------------------------------------------------------------- saving
 
-DocumentBase::Enregistrement DocumentBase::enregistrer(const QString& chemin)
+DocumentBase::Enregistrement DocumentBase::enregistrer()
 {
-    const QByteArray octets = Codec::encoder(FichierBase::ecrire(m_tables));
+    const QString chemin = m_chemin;
+    const QByteArray octets = Codec::encoder(FichierBase::ecrire(*m_tables));
     // A base that cannot be replaced keeps its previous copy as it was.
     if (!m_politique.etape([&] { Fichiers::verifierRemplacable(chemin); }))
         return {};
@@ -160,7 +199,8 @@ DocumentBase::Enregistrement DocumentBase::enregistrer(const QString& chemin)
         return {false, cheminSauvegarde(chemin)};
     if (!m_politique.etape([&] { Fichiers::ecrireSur(chemin, octets); }))
         return {};
-    memoriserEmpreinte(chemin, octets);
+    memoriserEmpreinte(octets);
     m_illisible = false;
+    fixerModifiee(false);
     return {true, QString()};
 }

@@ -2,20 +2,44 @@
 #include "Conversion.h"
 #include "Fichiers.h"
 #include <QByteArray>
+#include <QObject>
 #include <QString>
 #include <cstddef>
+#include <memory>
 
 struct Tables;
 class PolitiqueErreurs;
 
-// The life of the base file, with no widget: reading it with its outcomes,
-// converting an older one, the copies kept beside it before it is replaced
-// (".bak", "-ERREURS"), the fingerprint that notices another program changing
-// it, and saving it. Failing file steps go through the error policy; the
-// application asks the questions and shows the boxes around these calls.
-class DocumentBase {
+// The open base, with no widget: its tables, the path of its file, whether it
+// changed since it was read, created or saved, and the life of its file:
+// reading it with its outcomes, converting an older one, the copies kept
+// beside it before it is replaced (".bak", "-ERREURS"), the fingerprint that
+// notices another program changing it, and saving it. Nobody else keeps the
+// path or the tables; the program follows them through the two signals.
+// Failing file steps go through the error policy; the application asks the
+// questions and shows the boxes around these calls.
+class DocumentBase : public QObject {
+    Q_OBJECT
 public:
-    DocumentBase(Tables& tables, PolitiqueErreurs& politique) : m_tables(tables), m_politique(politique) {}
+    explicit DocumentBase(PolitiqueErreurs& politique, QObject* parent = nullptr);
+    ~DocumentBase() override;
+
+    Tables& tables() { return *m_tables; }
+    const Tables& tables() const { return *m_tables; }
+
+    // The full path of the open base file.
+    const QString& CheminBase() const { return m_chemin; }
+    // The one way the path changes: cheminChange follows when it differs.
+    void definirChemin(const QString& chemin);
+
+    // Changed since it was read, created or saved: set by every change the
+    // user makes (validation, deletion, undo, conversion, import) and by a
+    // reading that had to repair the file; cleared by a save, a new base and
+    // a reading that gives back exactly the file.
+    bool modifiee() const { return m_modifiee; }
+    void marquerModifiee() { fixerModifiee(true); }
+    // A new empty base: nothing of the previous one holds.
+    void nouvelle();
 
     // ---- Reading
 
@@ -36,16 +60,17 @@ public:
         QByteArray octets; // its bytes, kept as they were by a conversion
     };
 
-    // Reads the file into the tables, which the caller has emptied. A file
-    // refused, unreadable or no base leaves the tables empty, and the file is
-    // then never replaced without a question (see illisible()).
-    Lecture lire(const QString& chemin);
+    // Reads the file at the path into the tables, which the caller has
+    // emptied. A file refused, unreadable or no base leaves the tables empty,
+    // and the file is then never replaced without a question (see illisible()).
+    Lecture lire();
 
-    // The older base of `lecture` converted into the tables, with its report.
-    Conversion::Resultat convertir(const Lecture& lecture, const QString& chemin);
+    // The older base of `lecture` converted into the tables, with its report;
+    // the base is then modified until it is saved.
+    Conversion::Resultat convertir(const Lecture& lecture);
     // Keeps the older file under the kept name before anything replaces it:
     // a copy, never a move, so that the original stays whatever happens.
-    bool garderAncienne(const QString& chemin, const QByteArray& octets);
+    bool garderAncienne(const QByteArray& octets);
     // The conversion report in the program folder. True when some character
     // of it was written as "?".
     bool ecrireRapport(const QString& dossier, const QString& rapport);
@@ -57,27 +82,25 @@ public:
     // The last reading reported errors: the file as it was is kept aside
     // before it is replaced.
     bool lueAvecErreurs() const { return m_lueAvecErreurs; }
-    // A new base chosen by the user: nothing of the previous reading holds.
-    void oublierLecture();
 
     // ---- Saving
 
     // Why nothing may be written at the path: a folder, a device, a pipe or a
     // file too large to be a base. None of these is ever replaced.
-    Fichiers::Examen examiner(const QString& chemin) const
+    static Fichiers::Examen examiner(const QString& chemin)
     {
         return Fichiers::examiner(chemin, Fichiers::TailleMaxBase);
     }
 
     // Another program changed the file since it was last read or written here.
-    bool changeeDepuis(const QString& chemin) const;
+    bool changeeDepuis() const;
 
     // The file read with errors kept under "Nom-ERREURS.don" (or "-2"...).
     struct Garde {
         bool faite = false;
         QString chemin;
     };
-    Garde garderAvecErreurs(const QString& chemin);
+    Garde garderAvecErreurs();
 
     struct Enregistrement {
         bool ecrite = false;
@@ -88,13 +111,17 @@ public:
     // Writes the tables in the current layout through the safe write, after
     // keeping the previous version of the file as its ".bak" copy. A file
     // that cannot be replaced (read-only, locked) keeps that copy as it was.
-    Enregistrement enregistrer(const QString& chemin);
+    Enregistrement enregistrer();
 
     // "Zuta2005.don.bak": the version before the last save. The base file
     // dialog ("*.don") does not offer it; renaming it back restores it.
     static QString cheminSauvegarde(const QString& cheminBase);
     // "Nom-ERREURS.don", or "Nom-ERREURS-2.don" and so on when it is taken.
     static QString cheminErreurs(const QString& cheminBase);
+
+signals:
+    void cheminChange(const QString& chemin);
+    void modifieeChange(bool modifiee);
 
 private:
     // What the file was when it was last read or written.
@@ -104,13 +131,16 @@ private:
         qint64 modifiee = 0; // milliseconds since the epoch
         std::size_t hachage = 0;
     };
-    void memoriserEmpreinte(const QString& chemin, const QByteArray& octets);
+    void memoriserEmpreinte(const QByteArray& octets);
     Lecture refuser(Lecture lecture);
     bool copierSous(const QString& base, const QString& copie);
+    void fixerModifiee(bool modifiee);
 
-    Tables& m_tables;
+    std::unique_ptr<Tables> m_tables;
     PolitiqueErreurs& m_politique;
+    QString m_chemin;
     Empreinte m_empreinte;
+    bool m_modifiee = false;
     bool m_illisible = false;
     bool m_lueAvecErreurs = false;
 };

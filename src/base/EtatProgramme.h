@@ -15,11 +15,11 @@ struct FicheRecette {
     int RecettCatAvant = 0, RecettSousCatAvant = 0, RecettMagAvant = 0;
 };
 
-// The program-wide variables other than the base tables, alive for the whole
-// run. The application owns them; each feature's routines get them.
+// The program-wide variables other than the open base (its tables and its
+// path belong to DocumentBase), alive for the whole run. The application
+// owns them; each feature's routines get them.
 struct EtatProgramme {
     QString CheminAppli;        // program folder, ending with the path separator
-    QString CheminBase;         // full path of the open base file
     int OptionNotes = 0;        // 1: the notes are printed with the list
     float OptionInfoBulles = 0; // 1: tooltips shown
     float FenHaut = 0;          // main window top and left, in twips

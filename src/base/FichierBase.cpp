@@ -4,118 +4,12 @@
 #include "Tables.h"
 #include "platform/PolitiqueErreurs.h"
 #include <algorithm>
+#include <charconv>
 #include <climits>
 
 namespace FichierBase {
 
 namespace {
-
-// Thrown when the user cancels a failing value: the reading ends there.
-struct LectureInterrompue {};
-
-class Lecture {
-public:
-    Lecture(const QString& texte, Tables& t, PolitiqueErreurs& p) : m_lecteur(texte), m_t(t), m_politique(p) {}
-
-    ResultatLecture executer(bool sauterEntete)
-    {
-        try {
-            if (sauterEntete) {
-                valeur([&] { m_lecteur.lireNombre(); });
-                valeur([&] { m_lecteur.lireTexte(); });
-            }
-            lireCategories();
-            lireMagazines();
-            lireRecettes();
-        } catch (const LectureInterrompue&) {
-            m_resultat.interrompue = true;
-            m_t.remettreEnCoherence();
-        }
-        return m_resultat;
-    }
-
-private:
-    template <class Etape>
-    void valeur(Etape&& etape)
-    {
-        bool echec = false;
-        const bool fait = m_politique.etape([&] {
-            try {
-                etape();
-            } catch (const ErreurExecution&) {
-                echec = true;
-                throw;
-            }
-        });
-        m_resultat.erreurs |= echec;
-        if (!fait)
-            throw LectureInterrompue{};
-    }
-
-    int nombre(long long min, long long max)
-    {
-        int n = 0;
-        valeur([&] {
-            const long long v = m_lecteur.lireNombre();
-            if (v < min || v > max)
-                throw ErreurExecution(v < INT_MIN || v > INT_MAX ? Erreurs::DepassementCapacite
-                                                                 : Erreurs::IndiceHorsSelection);
-            n = static_cast<int>(v);
-        });
-        return n;
-    }
-
-    QString texte()
-    {
-        QString t;
-        valeur([&] { t = m_lecteur.lireTexte(); });
-        return t;
-    }
-
-    void lireCategories()
-    {
-        const int nbCat = nombre(0, Tables::MaxCat);
-        for (int c = 1; c <= nbCat; ++c) {
-            m_t.Cat(c) = texte();
-            m_t.NbSousCat(c) = 0;
-            m_t.NbCat = c;
-            m_t.CatNbRecett(c) = nombre(INT_MIN, INT_MAX);
-            const int nbSousCat = nombre(0, Tables::MaxSousCat);
-            for (int s = 1; s <= nbSousCat; ++s) {
-                m_t.SousCat(c, s) = texte();
-                m_t.NbSousCat(c) = s;
-                m_t.SousCatNbRecett(c, s) = nombre(INT_MIN, INT_MAX);
-            }
-        }
-    }
-
-    void lireMagazines()
-    {
-        const int nbMag = nombre(0, Tables::MaxMag);
-        for (int m = 1; m <= nbMag; ++m) {
-            m_t.Mag(m) = texte();
-            m_t.NbMag = m;
-            m_t.MagNbRecett(m) = nombre(INT_MIN, INT_MAX);
-        }
-    }
-
-    void lireRecettes()
-    {
-        const int nbRecett = nombre(0, Tables::MaxRecett);
-        for (int r = 1; r <= nbRecett; ++r) {
-            for (int f = 0; f < 4; ++f) {
-                m_t.RecettTexte(r, f) = texte();
-                m_t.RecettVal(r, f) = nombre(INT_MIN, INT_MAX);
-            }
-            m_t.NbRecett = r;
-        }
-    }
-
-    LecteurValeurs m_lecteur;
-    Tables& m_t;
-    PolitiqueErreurs& m_politique;
-    ResultatLecture m_resultat;
-};
 
 QString sansGuillemet(const QString& texte)
 {
@@ -141,6 +35,178 @@ qsizetype longueurEntier(long long n)
     }
     return longueur;
 }
+
+// Thrown when the user cancels a failing value: the reading ends there.
+struct LectureInterrompue {};
+
+class Lecture {
+public:
+    Lecture(const QString& texte, Tables& t, PolitiqueErreurs& p)
+        : m_texte(texte), m_lecteur(texte), m_t(t), m_politique(p)
+    {}
+
+    ResultatLecture executer(bool sauterEntete)
+    {
+        try {
+            if (sauterEntete) {
+                nombre(-1, -1);
+                m_resultat.retouchee |= nom() != Etiquette;
+            }
+            lireCategories();
+            lireMagazines();
+            lireRecettes();
+            m_resultat.retouchee |= !m_lecteur.fin();
+        } catch (const LectureInterrompue&) {
+            m_resultat.interrompue = true;
+            m_t.remettreEnCoherence();
+        }
+        m_resultat.retouchee |= m_resultat.erreurs;
+        return m_resultat;
+    }
+
+private:
+    template <class Etape>
+    void valeur(Etape&& etape)
+    {
+        bool echec = false;
+        const bool fait = m_politique.etape([&] {
+            try {
+                etape();
+            } catch (const ErreurExecution&) {
+                echec = true;
+                throw;
+            }
+        });
+        m_resultat.erreurs |= echec;
+        if (!fait)
+            throw LectureInterrompue{};
+    }
+
+    long long lireNombreDansLes(long long min, long long max)
+    {
+        const long long v = m_lecteur.lireNombre();
+        if (v < min || v > max)
+            throw ErreurExecution(v < INT_MIN || v > INT_MAX ? Erreurs::DepassementCapacite
+                                                             : Erreurs::IndiceHorsSelection);
+        return v;
+    }
+
+    // A number line: " 12 " or "-1 ".
+    int nombre(long long min, long long max)
+    {
+        int n = 0;
+        valeur([&] {
+            const qsizetype debut = m_lecteur.position();
+            n = static_cast<int>(lireNombreDansLes(min, max));
+            const QStringView b = brut(debut);
+            const qsizetype taille = (n < 0 ? 0 : 1) + longueurEntier(n) + 1 + 2;
+            forme(b, b.size() == taille && b[0] == QLatin1Char(n < 0 ? '-' : ' ') && b[taille - 3] == u' ');
+        });
+        return n;
+    }
+
+    // A bare number of a recipe: "3".
+    int entier()
+    {
+        int n = 0;
+        valeur([&] {
+            const qsizetype debut = m_lecteur.position();
+            n = static_cast<int>(lireNombreDansLes(INT_MIN, INT_MAX));
+            const QStringView b = brut(debut);
+            forme(b, b.size() == longueurEntier(n) + 2 && (b[0] == u'-' || (b[0] >= u'0' && b[0] <= u'9')));
+        });
+        return n;
+    }
+
+    // A name: bare, or quoted when it holds a comma or a line break.
+    QString nom()
+    {
+        QString t;
+        valeur([&] {
+            const qsizetype debut = m_lecteur.position();
+            t = m_lecteur.lireTexte();
+            const QStringView b = brut(debut);
+            const bool cite = aCiter(t);
+            const qsizetype taille = t.size() + (cite ? 2 : 0) + 2;
+            forme(b,
+                  b.size() == taille && !t.contains(u'"')
+                      && (cite ? b[0] == u'"' && b[taille - 3] == u'"' : t.isEmpty() || b[0] == t[0]));
+        });
+        return t;
+    }
+
+    // A recipe's text, always quoted.
+    QString cite()
+    {
+        QString t;
+        valeur([&] {
+            const qsizetype debut = m_lecteur.position();
+            t = m_lecteur.lireTexte();
+            const QStringView b = brut(debut);
+            forme(b, b.size() == t.size() + 4 && b[0] == u'"' && b[b.size() - 3] == u'"');
+        });
+        return t;
+    }
+
+    // What the value just read took in the file.
+    QStringView brut(qsizetype debut) const
+    {
+        return QStringView(m_texte.data() + debut, m_lecteur.position() - debut);
+    }
+
+    // Each value must stand exactly as the writer puts it, its line ended by
+    // CR LF: otherwise saving the base would change the file.
+    void forme(QStringView b, bool exacte)
+    {
+        const qsizetype n = b.size();
+        m_resultat.retouchee |= !(exacte && n >= 2 && b[n - 2] == u'\r' && b[n - 1] == u'\n');
+    }
+
+    void lireCategories()
+    {
+        const int nbCat = nombre(0, Tables::MaxCat);
+        for (int c = 1; c <= nbCat; ++c) {
+            m_t.Cat(c) = nom();
+            m_t.NbSousCat(c) = 0;
+            m_t.NbCat = c;
+            m_t.CatNbRecett(c) = nombre(INT_MIN, INT_MAX);
+            const int nbSousCat = nombre(0, Tables::MaxSousCat);
+            for (int s = 1; s <= nbSousCat; ++s) {
+                m_t.SousCat(c, s) = nom();
+                m_t.NbSousCat(c) = s;
+                m_t.SousCatNbRecett(c, s) = nombre(INT_MIN, INT_MAX);
+            }
+        }
+    }
+
+    void lireMagazines()
+    {
+        const int nbMag = nombre(0, Tables::MaxMag);
+        for (int m = 1; m <= nbMag; ++m) {
+            m_t.Mag(m) = nom();
+            m_t.NbMag = m;
+            m_t.MagNbRecett(m) = nombre(INT_MIN, INT_MAX);
+        }
+    }
+
+    void lireRecettes()
+    {
+        const int nbRecett = nombre(0, Tables::MaxRecett);
+        for (int r = 1; r <= nbRecett; ++r) {
+            for (int f = 0; f < 4; ++f) {
+                m_t.RecettTexte(r, f) = cite();
+                m_t.RecettVal(r, f) = entier();
+            }
+            m_t.NbRecett = r;
+        }
+    }
+
+    QStringView m_texte;
+    LecteurValeurs m_lecteur;
+    Tables& m_t;
+    PolitiqueErreurs& m_politique;
+    ResultatLecture m_resultat;
+};
 
 // The layout of the file, value by value, for any output: the first pass
 // measures the text, the second writes it into a string of exactly that size,

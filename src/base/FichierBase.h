@@ -13,6 +13,10 @@ inline const QString Etiquette = QStringLiteral("v1.2b");
 struct ResultatLecture {
     bool erreurs = false;     // at least one value could not be read
     bool interrompue = false; // the user ended the reading (Cancel)
+    // Writing the tables back would not give the file as it is: a value the
+    // reading rules had to repair (blanks, another tag, other line ends, a
+    // name cut at a comma, bytes after the end) or could not read.
+    bool retouchee = false;
 };
 
 // Reads the text of a base file (current layout) into the tables, which the

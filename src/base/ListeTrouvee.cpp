@@ -73,3 +73,11 @@ int ListeTrouvee::numero(qsizetype k) const
         throw ErreurExecution(Erreurs::IndiceHorsSelection);
     return numeroDeLigne(ListTmp[k]);
 }
+
+std::optional<qsizetype> ListeTrouvee::ligneDe(int numero) const
+{
+    for (qsizetype k = 0; k < ListTmp.size(); ++k)
+        if (numeroDeLigne(ListTmp[k]) == numero)
+            return k;
+    return std::nullopt;
+}

@@ -2,6 +2,7 @@
 #include <QChar>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // The lines of the hidden found list ListTmp: the recipe name, the separator
 // "ÿ", a blank and the slot number. The card, the index and the printouts
@@ -34,6 +35,8 @@ struct ListeTrouvee {
     // The slot of line k: "L'indice n'appartient pas à la sélection" outside
     // the list, "Incompatibilité de type" for a line without a number.
     int numero(qsizetype k) const;
+    // The line of the recipe in slot `numero`, if it was found.
+    std::optional<qsizetype> ligneDe(int numero) const;
     void vider()
     {
         ListTmp.clear();

@@ -26,4 +26,12 @@ target_sources(zuta_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/ListeTrouvee.h
   ${CMAKE_CURRENT_LIST_DIR}/ListeTrouvee.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DocumentBase.h
-  ${CMAKE_CURRENT_LIST_DIR}/DocumentBase.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/DocumentBase.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TexteFiche.h
+  ${CMAKE_CURRENT_LIST_DIR}/TexteFiche.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ListeNoms.h
+  ${CMAKE_CURRENT_LIST_DIR}/ListeNoms.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ControleFiche.h
+  ${CMAKE_CURRENT_LIST_DIR}/ControleFiche.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/StockageRecette.h
+  ${CMAKE_CURRENT_LIST_DIR}/StockageRecette.cpp)

@@ -1,7 +1,7 @@
 #include "ChampsFiche.h"
-#include "TexteFiche.h"
 #include "base/ListeTrouvee.h"
 #include "base/Texte.h"
+#include "base/TexteFiche.h"
 #include "platform/BoutonParDefaut.h"
 #include <QComboBox>
 #include <QFocusEvent>
@@ -143,14 +143,14 @@ void ChampsFiche::sortie(QObject* champ)
     // validate the card again.
     if (auto* liste = qobject_cast<QComboBox*>(champ)) {
         liste->setEditText(Texte::sansBlancs(liste->currentText()));
-        emit quitte(champ, liste->currentText());
     } else if (auto* ligne = qobject_cast<QLineEdit*>(champ)) {
         const QString texte = Texte::sansBlancs(ligne->text());
         if (texte != ligne->text())
             ligne->setText(texte);
-        emit quitte(champ, texte);
     } else if (champ == m_c.notes) {
         validerParDefaut();
-        emit quitte(champ, notesPourBase());
+    } else {
+        return;
     }
+    emit quitte(champ);
 }

@@ -29,8 +29,8 @@ public:
     QString notesPourBase() const;
 
 signals:
-    // A field left, with its tidied text: the control that was left.
-    void quitte(QObject* champ, const QString& texte);
+    // A field left, its text tidied: the control that was left.
+    void quitte(QObject* champ);
 
 protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override;

@@ -1,7 +1,7 @@
 #include "PanneauFiche.h"
 #include "ChampsFiche.h"
-#include "TexteFiche.h"
 #include "base/Texte.h"
+#include "base/TexteFiche.h"
 #include "platform/BoutonParDefaut.h"
 #include "platform/Controles.h"
 #include <QCheckBox>
@@ -124,7 +124,7 @@ void PanneauFiche::brancher()
     m_champs = new ChampsFiche({TextRecettNom, ComboRecettCat, ComboRecettSousCat, ComboRecettMag, TextRecettNumero,
                                 TextRecettPage, TextRecettComment, CommandRecettValider},
                                m_parDefaut, this);
-    connect(m_champs, &ChampsFiche::quitte, this, [this](QObject* controle, const QString& texte) {
+    connect(m_champs, &ChampsFiche::quitte, this, [this](QObject* controle) {
         const std::pair<QObject*, Champ> champs[] = {{TextRecettNom, Champ::Nom},
                                                      {ComboRecettCat, Champ::Categorie},
                                                      {ComboRecettSousCat, Champ::SousCategorie},
@@ -134,7 +134,7 @@ void PanneauFiche::brancher()
                                                      {TextRecettComment, Champ::Notes}};
         for (const auto& [c, champ] : champs)
             if (c == controle)
-                emit champQuitte(champ, texte);
+                emit champQuitte(champ);
     });
     connect(CommandRecettNouvelle, &QPushButton::clicked, this, &PanneauFiche::nouvelleDemandee);
     connect(CommandRecettValider, &QPushButton::clicked, this, &PanneauFiche::validationDemandee);

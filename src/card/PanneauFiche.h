@@ -59,8 +59,8 @@ signals:
     void saisieEnChaineBasculee(bool enChaine);
     // The user clicked "Testée".
     void testeeCliquee(bool testee);
-    // The user left a field: its tidied text, for the card's buffer.
-    void champQuitte(PanneauFiche::Champ champ, const QString& texte);
+    // The user left a field, whose text is now tidied.
+    void champQuitte(PanneauFiche::Champ champ);
 
 private:
     void creerControles();

@@ -1,11 +1,11 @@
 #include "RoutinesFiche.h"
-#include "ControleFiche.h"
-#include "TexteFiche.h"
 #include "base/Collation.h"
+#include "base/ControleFiche.h"
 #include "base/EtatProgramme.h"
 #include "base/ListeTrouvee.h"
 #include "base/Tables.h"
 #include "base/Texte.h"
+#include "base/TexteFiche.h"
 #include "platform/Plateforme.h"
 #include "platform/PolitiqueErreurs.h"
 
@@ -18,45 +18,21 @@ RoutinesFiche::RoutinesFiche(Tables& base, FicheRecette& fiche, const ListeTrouv
       m_collation(collation), m_panneau(panneau), m_stockage(base, politique)
 {
     connect(&panneau, &PanneauFiche::nouvelleDemandee, this, &RoutinesFiche::CommandRecettNouvelle_Click);
-    connect(&panneau, &PanneauFiche::validationDemandee, this, &RoutinesFiche::CommandRecettValider_Click);
-    connect(&panneau, &PanneauFiche::suppressionDemandee, this, &RoutinesFiche::CommandRecettSuppr_Click);
     connect(&panneau, &PanneauFiche::testeeCliquee, this, &RoutinesFiche::CheckRecettTeste_Click);
-    connect(&panneau, &PanneauFiche::annulationDemandee, this, &RoutinesFiche::AnnulerSuppression);
-    // Leaving a field keeps the card's buffer up to date; leaving the
-    // category offers its sub-categories, keeping the one typed.
-    connect(&panneau, &PanneauFiche::champQuitte, this, [this](Champ champ, const QString& texte) {
-        switch (champ) {
-        case Champ::Nom: m_fiche.RecettNom = texte; break;
-        case Champ::Numero: m_fiche.RecettNum = texte; break;
-        case Champ::Page: m_fiche.RecettPage = texte; break;
-        case Champ::Notes: m_fiche.RecettNotes = texte; break;
-        case Champ::Categorie: {
-            const QString sousCategorie = m_panneau.texte(Champ::SousCategorie);
-            RemplirSousCatFiche();
-            m_panneau.ecrire(Champ::SousCategorie, sousCategorie);
-            break;
-        }
-        case Champ::SousCategorie:
-        case Champ::Magazine: break;
-        }
+    // Leaving the category offers its sub-categories, keeping the one typed.
+    // (The other fields are read from the card when it is validated.)
+    connect(&panneau, &PanneauFiche::champQuitte, this, [this](Champ champ) {
+        if (champ != Champ::Categorie)
+            return;
+        const QString sousCategorie = m_panneau.texte(Champ::SousCategorie);
+        RemplirSousCatFiche();
+        m_panneau.ecrire(Champ::SousCategorie, sousCategorie);
     });
 }
 
 void RoutinesFiche::CommandRecettNouvelle_Click()
 {
     NouvelleFiche();
-    m_panneau.focaliserNom();
-}
-
-void RoutinesFiche::CommandRecettValider_Click()
-{
-    ValiderRecette();
-    m_panneau.focaliserNom();
-}
-
-void RoutinesFiche::CommandRecettSuppr_Click()
-{
-    SupprimerRecette();
     m_panneau.focaliserNom();
 }
 
@@ -175,62 +151,45 @@ void RoutinesFiche::lireChamps()
     m_fiche.RecettTeste = m_panneau.testee() ? 1 : 0;
 }
 
-void RoutinesFiche::ValiderRecette()
+bool RoutinesFiche::ValiderRecette()
 {
     FicheRecette& f = m_fiche;
     lireChamps();
-    if (f.RecettNom.isEmpty())
-        return (void)refuser(QStringLiteral("La recette doit avoir un nom !"));
-    f.RecettNom = TexteFiche::premiereMajuscule(f.RecettNom);
     const NomsSaisis noms{m_panneau.texte(Champ::Categorie), m_panneau.texte(Champ::SousCategorie),
                           m_panneau.texte(Champ::Magazine)};
-    const QString description = noms.magazine + noms.categorie + f.RecettPage + f.RecettNum + f.RecettNotes;
-    if (Texte::sansBlancs(description).isEmpty())
-        return (void)refuser(QStringLiteral("La recette doit comporter un minimum de description !"));
-
     // Checked before anything changes, so that a refused card leaves the
     // tables, the counts and the counters exactly as they were.
     const SaisieFiche saisie{f.RecettNom, noms.categorie, noms.sousCategorie, noms.magazine,
                              f.RecettNum, f.RecettPage,   f.RecettNotes,      !f.FicheExistante};
-    if (const QString motif = motifDeRefus(m_base, saisie); !motif.isEmpty())
-        return (void)refuser(motif);
-
+    if (const QString motif = refusValidation(m_base, saisie); !motif.isEmpty())
+        return refuser(motif);
+    f.RecettNom = TexteFiche::premiereMajuscule(f.RecettNom);
     // A validation may give the slot of a name no longer used to a new name:
     // the last deletion can no longer be undone exactly.
     oublierSuppression();
-    m_stockage.stockerNomsEtRetirerAnciens(f, noms);
-    m_stockage.EnregistrerRecette(f);
-
-    if (m_panneau.saisieEnChaine()) {
-        NouvelleFiche();
-        m_panneau.focaliserNom();
-    } else {
-        emit actualisationDemandee();
-    }
+    m_stockage.stocker(f, noms);
+    return true;
 }
 
 // --------------------------------------------------------------- deletion
 
-void RoutinesFiche::SupprimerRecette()
+bool RoutinesFiche::SupprimerRecette()
 {
     RecetteSupprimee retiree;
     if (!m_stockage.SupprimerRecette(m_fiche, &retiree))
-        return;
+        return false;
     m_suppression = retiree;
-    emit actualisationDemandee();
+    return true;
 }
 
-void RoutinesFiche::AnnulerSuppression()
+std::optional<int> RoutinesFiche::AnnulerSuppression()
 {
     // Chained entry keeps the found list out of reach: nothing is undone.
     if (!m_suppression || m_panneau.saisieEnChaine())
-        return;
+        return std::nullopt;
     const RecetteSupprimee recette = *m_suppression;
     m_suppression.reset();
     if (!m_stockage.restaurer(recette))
-        return;
-    emit actualisationDemandee();
-    for (int k = 0; k < m_trouvees.ListTmp.size(); ++k)
-        if (numeroDeLigne(m_trouvees.ListTmp[k]) == recette.slot)
-            return emit ligneAMontrer(k);
+        return std::nullopt;
+    return recette.slot;
 }

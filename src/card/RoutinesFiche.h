@@ -1,6 +1,6 @@
 #pragma once
 #include "PanneauFiche.h"
-#include "StockageRecette.h"
+#include "base/StockageRecette.h"
 #include <QObject>
 #include <optional>
 
@@ -26,27 +26,24 @@ public:
     void RemplirFiche();
     void RemplirListesFiche();
     void RemplirSousCatFiche();
-    void ValiderRecette();
-    void SupprimerRecette();
-    // Ctrl+Z: the recipe deleted last back in its slot, then the refresh, and
-    // its card shown as after a click on its line. One level only.
-    void AnnulerSuppression();
+    // True when the card was stored; a refused card stays as it is. The
+    // caller refreshes, or puts up the next empty card in chained entry.
+    bool ValiderRecette();
+    // True when the recipe was taken out of the base; the caller refreshes.
+    bool SupprimerRecette();
+    // Ctrl+Z: the recipe deleted last back in its slot; its slot, or nothing
+    // when there was nothing to undo. One level only.
+    std::optional<int> AnnulerSuppression();
     // After a validation, a save, or another base: the deletion is no longer
     // undone.
     void oublierSuppression() { m_suppression.reset(); }
 
     void CommandRecettNouvelle_Click();
-    void CommandRecettValider_Click();
-    void CommandRecettSuppr_Click();
     void CheckRecettTeste_Click(bool testee);
 
 signals:
-    // The general refresh, which the application runs.
-    void actualisationDemandee();
     // The card no longer shows a line of the found list.
     void ficheVidee();
-    // Line k of the found list to be chosen, as the user would click it.
-    void ligneAMontrer(int k);
 
 private:
     bool refuser(const QString& message);

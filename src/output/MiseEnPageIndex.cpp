@@ -334,43 +334,17 @@ void ecrireRecettes(Redaction& r, const QList<Ligne>& lignes, const Colonnes& c,
     t.truncate(plume.position() - t.constData());
 }
 
-QString cle(const Ligne& l, const Colonnes& c, const QList<Entree>& entrees)
-{
-    const QString& magazine = c.magazines.texte(l.magazine);
-    const QString& numero = c.numeros.texte(l.numero);
-    const QString& page = c.pages.texte(l.page);
-    const QString& nom = entrees[l.entree].nom;
-    QString k(magazine.size() + numero.size() + page.size() + nom.size() + 3, Qt::Uninitialized);
-    Plume plume(k.data());
-    plume << magazine;
-    plume << Separateur;
-    plume << numero;
-    plume << Separateur;
-    plume << page;
-    plume << Separateur;
-    plume << nom;
-    return k;
-}
-
 } // namespace
 
-Index composer(const Criteres& criteres, const QDateTime& quand, const QList<Entree>& entrees,
-               const Collation& collation)
+QString composer(const Criteres& criteres, const QDateTime& quand, const QList<Entree>& entrees,
+                 const Collation& collation)
 {
     Colonnes colonnes;
     const QList<Ligne> lignes = lignesTriees(entrees, colonnes, collation);
-    Index index;
-    index.cles.reserve(lignes.size());
-    qsizetype taille = 1000;
-    for (const Ligne& l : lignes) {
-        index.cles.append(cle(l, colonnes, entrees));
-        taille += index.cles.last().size() + 20;
-    }
-    Redaction r(taille);
+    Redaction r(1000);
     ecrireEnTete(r, criteres, quand, entrees.size());
     ecrireRecettes(r, lignes, colonnes, entrees);
-    index.texte = std::move(r.texte());
-    return index;
+    return std::move(r.texte());
 }
 
 } // namespace MiseEnPageIndex

@@ -27,23 +27,13 @@ struct Entree {
     QString nom;
 };
 
-struct Index {
-    // The key lines of the working list, in the order of the index.
-    QStringList cles;
-    // The whole file as text, CR LF line ends.
-    QString texte;
-};
-
 // "Aucune recette", "1 recette", "12 recettes": the count of the index and
 // of the list printout.
 QString texteNombre(qsizetype n);
 
-// The separator of the key lines (Ð).
-inline constexpr QChar Separateur = QChar(0xD0);
-
 // Orders the entries by magazine, then padded issue number, then padded
 // page, then name, each with the collation, and lays the file out.
-Index composer(const Criteres& criteres, const QDateTime& quand, const QList<Entree>& entrees,
-               const Collation& collation);
+QString composer(const Criteres& criteres, const QDateTime& quand, const QList<Entree>& entrees,
+                 const Collation& collation);
 
 } // namespace MiseEnPageIndex

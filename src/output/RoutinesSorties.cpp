@@ -25,19 +25,9 @@ RoutinesSorties::~RoutinesSorties() = default;
 
 // ---- Index file ----
 
-void RoutinesSorties::CommandIndex_Click()
-{
-    m_progression.montrer(QStringLiteral("Zuta! / Création Index"), QStringLiteral("Ecriture des données en cours..."));
-    // The index always describes a fresh search.
-    emit actualisationDemandee();
-    CreerIndex();
-    m_progression.fermer();
-}
-
-void RoutinesSorties::CreerIndex()
+void RoutinesSorties::CreerIndex(const MiseEnPageIndex::Criteres& criteres)
 {
     const Tables& b = m_base;
-    m_listIndex.clear();
     const QStringList& noms = m_trouvees.noms;
     QList<MiseEnPageIndex::Entree> entrees;
     entrees.reserve(noms.size());
@@ -48,13 +38,11 @@ void RoutinesSorties::CreerIndex()
                             b.RecettTexte(r, Recette::Page), noms[k]});
         });
 
-    MiseEnPageIndex::Index index =
-        MiseEnPageIndex::composer(criteresAffiches(), m_plateforme.maintenant(), entrees, m_collation);
-    m_listIndex = std::move(index.cles);
+    const QString index = MiseEnPageIndex::composer(criteres, m_plateforme.maintenant(), entrees, m_collation);
 
     const QString chemin = m_etat.CheminAppli + NomIndex;
     try {
-        ecrireIndex(chemin, index.texte);
+        ecrireIndex(chemin, index);
     } catch (const ErreurExecution& erreur) {
         // The old index, if any, is left as it was; the base is not touched.
         m_plateforme.message(QStringLiteral("Zuta!"),
@@ -78,21 +66,16 @@ void RoutinesSorties::ecrireIndex(const QString& chemin, const QString& texte)
     const QByteArray octets = Codec::encoder(texte, &remplace);
     Fichiers::ecrireSur(chemin, octets);
     if (remplace)
-        m_plateforme.message(QStringLiteral("Zuta!"),
-                             QStringLiteral("Certains caractères ne peuvent pas être enregistrés dans le fichier « ")
-                                 + chemin + QStringLiteral(" » : ils y sont remplacés par « ? »."),
-                             Plateforme::Boutons::OK, Plateforme::Icone::Information);
+        m_plateforme.message(QStringLiteral("Zuta!"), Codec::avisRemplacement(chemin), Plateforme::Boutons::OK,
+                             Plateforme::Icone::Information);
 }
 
 // ---- Printing ----
 
-void RoutinesSorties::ChoisirImprimante()
+std::unique_ptr<Impression> RoutinesSorties::ChoisirImprimante(const QString& titre)
 {
     // Cancelling the dialog prints nothing and says nothing.
-    ImpressionAnnulee = false;
-    m_imprimante = m_plateforme.choisirImprimante(m_titreDialogueImpression);
-    if (!m_imprimante)
-        ImpressionAnnulee = true;
+    return m_plateforme.choisirImprimante(titre);
 }
 
 namespace {
@@ -148,13 +131,12 @@ void imprimerEntete(ImpressionSousPolitique& imp)
 
 void RoutinesSorties::ImprimerRecette(const FicheImprimee& f)
 {
-    m_titreDialogueImpression = QStringLiteral("Imprimer la recette");
-    ChoisirImprimante();
-    if (ImpressionAnnulee)
+    const std::unique_ptr<Impression> imprimante = ChoisirImprimante(QStringLiteral("Imprimer la recette"));
+    if (!imprimante)
         return;
     // A recipe whose notes run beyond the first page shows how far it is.
-    const SuiviImpression suivi(m_progression, *m_imprimante, 2);
-    ImpressionSousPolitique imp(*m_imprimante, m_politique);
+    const SuiviImpression suivi(m_progression, *imprimante, 2);
+    ImpressionSousPolitique imp(*imprimante, m_politique);
     imprimerEntete(imp);
     imp.gras(true);
     imp.taille(16);
@@ -179,21 +161,19 @@ void RoutinesSorties::ImprimerRecette(const FicheImprimee& f)
     imp.souligne(false);
     imp.ligne({f.notes});
     imp.finDocument();
-    m_imprimante.reset();
 }
 
 void RoutinesSorties::ImprimerListe(bool avecNotes)
 {
     const Tables& b = m_base;
-    m_titreDialogueImpression = QStringLiteral("Imprimer la liste des recettes");
-    ChoisirImprimante();
-    if (ImpressionAnnulee)
+    const std::unique_ptr<Impression> imprimante = ChoisirImprimante(QStringLiteral("Imprimer la liste des recettes"));
+    if (!imprimante)
         return;
     // The found list as shown: no new search.
     const QStringList& noms = m_trouvees.noms;
-    SuiviImpression suivi(m_progression, *m_imprimante, 1);
+    SuiviImpression suivi(m_progression, *imprimante, 1);
     suivi.page(1);
-    ImpressionSousPolitique imp(*m_imprimante, m_politique);
+    ImpressionSousPolitique imp(*imprimante, m_politique);
     imprimerEntete(imp);
     imp.gras(false);
     imp.taille(10);
@@ -242,5 +222,4 @@ void RoutinesSorties::ImprimerListe(bool avecNotes)
         imp.ligneVide();
     }
     imp.finDocument();
-    m_imprimante.reset();
 }

@@ -25,7 +25,6 @@ RoutinesRecherche::RoutinesRecherche(const Tables& base, ListeTrouvee& trouvees,
 {
     connect(&panneau, &PanneauRecherche::categorieChoisie, this,
             [this] { RemplirListesRech(Remplissage::SousCategoriesSeules); });
-    connect(&panneau, &PanneauRecherche::actualisationDemandee, this, &RoutinesRecherche::actualisationDemandee);
 }
 
 void RoutinesRecherche::choisir(Critere critere, int position)

@@ -29,10 +29,6 @@ public:
     // Empties the found list, as shown and as kept.
     void viderListes();
 
-signals:
-    // "Actualiser": the general refresh, which the application runs.
-    void actualisationDemandee();
-
 private:
     using Critere = PanneauRecherche::Critere;
     // Chooses a position by program and does what the list's click does to

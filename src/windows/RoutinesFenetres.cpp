@@ -12,15 +12,10 @@
 #include "platform/FiltreClic.h"
 #include "platform/Plateforme.h"
 #include <QCheckBox>
-#include <QComboBox>
 #include <QDir>
-#include <QFileInfo>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTextBrowser>
 #include <QTextCursor>
-#include <QTimer>
 #include <QVariant>
 
 const QString RoutinesFenetres::NomAide = QStringLiteral("Zuta.rtf");

@@ -61,6 +61,26 @@ private slots:
         QVERIFY(rapport.contains("L'ancienne base Zuta! porte la nom : " + b.chemin(Ancienne).toUtf8()));
     }
 
+    // An older base whose path Windows-1252 cannot hold, loaded with "Charger": its report names it with "?", and a
+    // box says so, as for the settings.
+    void conversion_rapportAvecCaracteresRemplaces_ditDansUneBoite()
+    {
+        Banc b;
+        const QString nom = u("Recettes Ωmega.don");
+        b.ecrireOctets(nom, corpsAncien());
+        b.demarrerSur(QString::fromLatin1(BaseVide));
+        b.plateforme.reponses << R::Non;
+        b.plateforme.fichiers << b.chemin(nom);
+        b.fen().CommandCharger->click();
+        const QString rapport = b.chemin(u("Conversion.txt"));
+        QCOMPARE(b.boites().mid(2),
+                 QStringList{u("Zuta! | Certains caractères ne peuvent pas être enregistrés dans le "
+                               "fichier « %1 » : ils y sont remplacés par « ? ».")
+                                 .arg(rapport)});
+        QVERIFY(b.lire(u("Conversion.txt")).contains("Base : " + b.chemin(u("Recettes ?mega.don")).toUtf8()));
+        b.verifierUtilisable(3);
+    }
+
     // Garbage, a broken older layout, an older base that cannot be kept aside before
     // its conversion: the file is left as it is, an empty base shown in its place;
     // saving asks first, No or no answer leaves the file whole, Yes replaces it.
@@ -117,7 +137,7 @@ private slots:
         b.plateforme.reponses << R::Oui << R::Oui;
         f.CommandCharger->click();
         QCOMPARE(b.lire(Recettes), BaseVide);
-        QVERIFY(!b.p().bases.document.illisible());
+        QVERIFY(!b.p().document().illisible());
     }
 
     void lueAvecErreurs_gardeeAvantLaSauvegarde()

@@ -43,8 +43,6 @@ private slots:
     {
         banc = std::make_unique<Banc>();
         f = &banc->demarrerSur(troisRecettes());
-        fins = 0;
-        banc->p().fermeture.finProgramme = [this] { ++fins; };
     }
     void cleanup() { banc.reset(); }
 
@@ -70,7 +68,7 @@ private slots:
         cliquerLigne(*f, 2);
         saisir(f->TextRecettPage, u("-15"));
         QTest::keyClick(f->TextRecettPage, Qt::Key_V, Qt::AltModifier);
-        QTRY_COMPARE(banc->p().base.RecettTexte(3, Recette::Page), u("-1514"));
+        QTRY_COMPARE(banc->tables().RecettTexte(3, Recette::Page), u("-1514"));
     }
 
     // Typed in the name field: the action happens, the field gets no stray
@@ -105,8 +103,8 @@ private slots:
         const bool fait = touches.key() == Qt::Key_F
             ? QApplication::focusWidget() == f->TextRech && f->TextRech->selectedText() == u("tarte")
             : touches.key() == Qt::Key_P  ? banc->plateforme.titresImpression == QStringList{u("Imprimer la recette")}
-            : touches.key() == Qt::Key_F1 ? banc->p().fenetres.aide() != nullptr
-                                          : fins == 1 && banc->boites().size() == 1;
+            : touches.key() == Qt::Key_F1 ? banc->aide() != nullptr
+                                          : banc->fins == 1 && banc->boites().size() == 1;
         QCOMPARE(fait, boutonActif);
     }
 
@@ -117,7 +115,7 @@ private slots:
     {
         cliquerLigne(*f, 0);
         const QByteArray avant = banc->lire(u("Recettes.don"));
-        banc->p().base.RecettTexte(2, Recette::Notes) = u("Mijoter 4 h");
+        banc->tables().RecettTexte(2, Recette::Notes) = u("Mijoter 4 h");
         saisir(f->TextRecettComment, u("doré"));
         taperRaccourci(f->TextRecettComment, Qt::CTRL | Qt::Key_S);
         QVERIFY(banc->boites().isEmpty());
@@ -129,14 +127,13 @@ private slots:
         QVERIFY(f->TextRecettComment->toPlainText().endsWith(u("doré")) && f->ligneChoisie() == 0);
         banc->plateforme.reponses << R::Non;
         f->fen->close();
-        QCOMPARE(fins, 1);
+        QCOMPARE(banc->fins, 1);
         QVERIFY(banc->lire(u("Recettes.don")).contains("\"Mijoter 4 h\""));
     }
 
 private:
     std::unique_ptr<Banc> banc;
     Fenetre* f = nullptr;
-    int fins = 0;
 };
 
 QTEST_MAIN(TestClavier)

@@ -116,19 +116,20 @@ private slots:
         if (!premier)
             QCOMPARE(f.fen->pos(),
                      QPoint(Reglages::twipsVersPixels(valeurs[3], dpi), Reglages::twipsVersPixels(valeurs[2], dpi)));
-        // The start-up run again adds no second separator to the folder.
-        b.p().etat.EtatDemarrage = Demarrage::BaseALire;
-        b.p().Main();
-        QCOMPARE(b.p().etat.CheminAppli, b.dossier());
-        QCOMPARE(QFile::remove(b.chemin(u("Zuta.ini"))), !premier); // the settings are written at the end only
+        QCOMPARE(QFile::exists(b.chemin(u("Zuta.ini"))), !premier); // the settings are written at the end only
+        // The start-up run again ("Charger" the same base) adds no second separator to the folder.
+        b.plateforme.reponses << R::Non;
+        b.plateforme.fichiers << b.chemin(base);
+        f.CommandCharger->click();
+        QCOMPARE(b.boites(), QStringList{Question});
+        QCOMPARE(b.p().etat().CheminAppli, b.dossier());
+        QVERIFY(QFile::remove(b.chemin(u("Zuta.ini"))));
 
-        int fins = 0;
-        b.p().fermeture.finProgramme = [&] { ++fins; };
         const QRect normal = f.fen->frameGeometry();
         if (fermeture == 2)
             f.fen->showMaximized();
         QTRY_VERIFY(fermeture != 2 || f.fen->frameGeometry().size() != normal.size()); // the platform applies it
-        b.p().base.RecettTexte(1, Recette::Nom) = u("Tarte aux poires");
+        b.tables().RecettTexte(1, Recette::Nom) = u("Tarte aux poires");
         b.progressions.clear();
         b.plateforme.reponses << reponse;
         if (fermeture == 1)
@@ -136,7 +137,7 @@ private slots:
         else
             f.CommandQuitter->click();
         f.fen->close();
-        QCOMPARE(fins, 1);
+        QCOMPARE(b.fins, 1);
         QVERIFY(!f.fen->isVisible());
         QCOMPARE(b.boites(), QStringList{Question});
         const bool sauvee = reponse != R::Non;
@@ -147,15 +148,18 @@ private slots:
         QVERIFY(!sauvee || (normal.center() - b.progressions.last().cadre.center()).manhattanLength() <= 4);
         QCOMPARE(b.lignesReglages(), reglagesEcrits(b, valeurs[0], valeurs[1], normal, b.chemin(base)));
 
-        // A path that Windows-1252 cannot hold: "?" in its place, never a stray byte, and a box says so.
+        // A path that Windows-1252 cannot hold, chosen in the "Charger" dialog: "?" in its place, never a stray
+        // byte, and a box says so.
         const QString chemin = b.chemin(u("Recettes Ωmega.don"));
-        b.p().etat.CheminBase = chemin; // as chosen in the "Charger" dialog
-        b.p().EcrireIni();
-        QCOMPARE(b.boites(),
-                 QStringList{u("Zuta! | Le chemin de la base « ") + chemin
-                             + u(" » contient des caractères que le fichier « Zuta.ini » ne peut pas enregistrer : ils "
-                                 "y sont remplacés par « ? ».\nLa base ne sera pas rouverte automatiquement au "
-                                 "prochain démarrage.")});
+        b.plateforme.reponses << R::Non;
+        b.plateforme.fichiers << chemin;
+        f.CommandCharger->click();
+        QCOMPARE(b.boites().mid(0, 2),
+                 QStringList({Question,
+                              u("Zuta! | Le chemin de la base « ") + chemin
+                                  + u(" » contient des caractères que le fichier « Zuta.ini » ne peut pas "
+                                      "enregistrer : ils y sont remplacés par « ? ».\nLa base ne sera pas "
+                                      "rouverte automatiquement au prochain démarrage.")}));
         QCOMPARE(b.lire(u("Zuta.ini")).right(20), QByteArray("Recettes ?mega.don\r\n"));
     }
 };

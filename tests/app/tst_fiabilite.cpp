@@ -124,13 +124,13 @@ private slots:
             QVERIFY(f.open(QIODevice::ReadWrite)
                     && f.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
         }
-        b.p().base.Cat(1) = u("Pâtisseries");
+        b.tables().Cat(1) = u("Pâtisseries");
         if (obstacle >= CopieImpossible)
-            b.p().bases.SauverBase(); // Cancel in the "Erreur !" box
+            emit b.fen().fen->enregistrementDemande(); // Ctrl+S; Cancel in the "Erreur !" box
         QCOMPARE(b.lire(u("Zuta.ini")), reglages);
         b.verifierUtilisable(obstacle >= CopieImpossible ? 1 : 0);
-        b.p().fermeture.TerminerProgramme(); // No to the save question
-        QCOMPARE(b.boites(), boites.replaceInStrings(u("%1"), b.p().etat.CheminAppli));
+        b.fen().fen->close(); // No to the save question
+        QCOMPARE(b.boites(), boites.replaceInStrings(u("%1"), b.p().etat().CheminAppli));
         // Nothing beside the base and its copy, as they were (a missing base created empty).
         const QByteArray octets = base.isNull() ? BaseVide : base;
         const QStringList fichiers = QDir(b.dossier()).entryList(QDir::Files);
@@ -199,7 +199,7 @@ private slots:
         if (!gros)
             b.plateforme.fichiers << b.chemin(nom);
         b.fen().CommandNouvelle->click();
-        b.p().fermeture.TerminerProgramme();
+        b.fen().fen->close();
         QStringList fin{Question};
         if (!reglages)
             fin << u("Zuta! | La base ") + chemin + u(" n'a pas été enregistrée : ce chemin ") + refus(genre)

@@ -67,8 +67,10 @@ private slots:
                              f->TextRech, f->CommandRechValider, f->CommandRecettSuppr, f->CommandRecettImpr})
             QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
         QCOMPARE(QApplication::focusWidget(), f->TextRecettNom);
+        QVERIFY(!modifiee()); // the index, the printout and the switch change nothing
         saisirFiche(*f, {u("tarte au citron"), u("Desserts"), u("Tartes")});
         entree();
+        QVERIFY(modifiee());
         saisirFiche(*f, {u("tarte tatin"), u("Desserts"), u("Tartes renversées"), u("Saveurs")});
         entree();
         QCOMPARE(t().RecettTexte(7, Recette::Nom), u("Tarte tatin")); // the card was emptied between the two
@@ -102,8 +104,9 @@ private slots:
                  QStringList({u("Boeuf bourguignon"), u("Mijoter 3 h"), u("Cuisine actuelle")}));
 
         saisir(f->ComboRecettCat, u("Desserts")); // unvalidated: no matter to the deletion
+        QVERIFY(!modifiee());
         QTest::mouseClick(f->CommandRecettSuppr, Qt::LeftButton);
-        QVERIFY(banc->boites().isEmpty());
+        QVERIFY(banc->boites().isEmpty() && modifiee());
         QCOMPARE(trouvees(),
                  (QStringList{u("Blanquette"), u("Gâteau au chocolat"), u("Tarte aux pommes"), u("Tarte fine")}));
         QCOMPARE(f->LabelTotalrecett->text(), u("Recettes totales : 4"));
@@ -135,6 +138,8 @@ private slots:
         QTest::keyClick(f->TextRecettNom, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(trouvees(),
                  (QStringList{u("Crumble"), u("Gâteau au chocolat"), u("Tarte aux pommes"), u("Tarte fine")}));
+        QTest::keyClick(f->TextRecettNom, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(!modifiee());
     }
 
     // The base dialogs one after the other: "Charger" given up, "Nouvelle" on a name already taken and the
@@ -189,7 +194,7 @@ private slots:
         QCOMPARE(trouvees(), (QStringList{u("Soupe à l'oignon"), u("Tarte aux pommes")}));
 
         banc->plateforme.reponses << R::Oui;
-        banc->p().fermeture.TerminerProgramme();
+        banc->fen().fen->close();
         QVERIFY(Codec::decoder(banc->lire(u("Autre.don"))).contains(u("\"Soupe à l'oignon\"")));
         QCOMPARE(banc->lire(u("Recettes.don")), avant);
         QCOMPARE(banc->lignesReglages().value(4), banc->chemin(u("Autre.don")));
@@ -197,7 +202,8 @@ private slots:
 
 private:
     QStringList trouvees() const { return banc->fen().lignesRecettes(); }
-    Tables& t() { return banc->p().base; }
+    Tables& t() { return banc->tables(); }
+    bool modifiee() { return banc->p().document().modifiee(); }
     std::unique_ptr<Banc> banc;
     Fenetre* f = nullptr;
 };

@@ -1,2 +1,3 @@
 zuta_test(tst_fichierbase SOURCES base/tst_fichierbase.cpp)
 zuta_test(tst_fichiers SOURCES base/tst_fichiers.cpp)
+zuta_test(tst_stockage SOURCES base/tst_stockage.cpp)

@@ -172,12 +172,12 @@ private slots:
     }
 
 private:
-    Tables& t() { return banc->p().base; }
+    Tables& t() { return banc->tables(); }
     // The found list after "Actualiser", then a click on the line of slot r.
     void montrer(int r)
     {
         f->CommandRechValider->click();
-        cliquerLigne(*f, int(banc->p().trouvees.ListTmp.indexOf(QRegularExpression(u(".*\u00FF %1").arg(r)))));
+        cliquerLigne(*f, int(banc->p().listeTrouvee().ListTmp.indexOf(QRegularExpression(u(".*\u00FF %1").arg(r)))));
     }
     void valider() { QTest::mouseClick(f->CommandRecettValider, Qt::LeftButton); }
     std::optional<Banc> banc;

@@ -46,7 +46,6 @@ struct Sorties {
     Sorties()
     {
         etat.CheminAppli = dossier.path() + u("/");
-        routines.criteresAffiches = [this] { return criteres; };
         remplirTables(base, {u("Desserts/Tartes"), u("Plats/")}, {u("Elle"), u("Marmiton")},
                       {{"Tarte aux pommes", 1, 1, 1, 0, "12", "45"},
                        {"Gratin", 2, 1, 2, 0, " hs 3", "7-8", "Four chaud\r\nServir tiède"},
@@ -78,18 +77,12 @@ class TestSorties : public QObject {
 private slots:
     void init() { s.emplace(); }
 
-    // "Créer Index": progress window, refresh asked first (it fills the found list here), file
-    // written and opened; a line out of the tables is one error, the rest is written.
+    // The index of the found list with the criteria shown, written and opened; a line out of the tables is one
+    // error, the rest is written.
     void creerIndex_fichierOctetPourOctetPuisOuvert()
     {
-        s->criteres = {u("Desserts"), u("Tartes"), u(" --> TOUS"), u("Non-testée"), u(" a ")};
-        connect(&s->routines, &RoutinesSorties::actualisationDemandee, this, [this] {
-            QVERIFY(s->progression.ouverte && !QFile::exists(s->chemin()));
-            s->trouver({3, 40000, 2, 1});
-        });
-        s->routines.CommandIndex_Click();
-        QCOMPARE(s->progression.montrees, QStringList(u("Zuta! / Création Index / Ecriture des données en cours...")));
-        QVERIFY(!s->progression.ouverte);
+        s->trouver({3, 40000, 2, 1});
+        s->routines.CreerIndex({u("Desserts"), u("Tartes"), u(" --> TOUS"), u("Non-testée"), u(" a ")});
         QCOMPARE(s->index(),
                  "Zuta! v1.2b - Index cr\351\351 le 06/12/2026 \340 14:05:09\r\n\r\nCat\351gorie : Desserts (Tartes "
                  "uniquement)\r\nMagazine : Tous\r\nRecettes non-test\351es uniquement\r\nNom des recettes "
@@ -106,7 +99,7 @@ private slots:
     {
         s->trouver({1});
         QVERIFY(QDir(s->etat.CheminAppli).mkdir(RoutinesSorties::NomIndex));
-        s->routines.CreerIndex();
+        s->routines.CreerIndex(s->criteres);
         QCOMPARE(s->boites(),
                  QStringList{u("Zuta! | L'index n'a pas pu être créé.\n\n")
                              + pasEcrit(u("Erreur d'accès au chemin/fichier"), s->chemin())});
@@ -115,7 +108,7 @@ private slots:
 
         s->criteres = {u("Desserts"), Toutes, u("Elle"), u("Testée"), u("tarte \u0153\u2192")}; // œ is in Windows-1252
         s->plateforme.ouvertureEchoue = true;
-        s->routines.CreerIndex();
+        s->routines.CreerIndex(s->criteres);
         QCOMPARE(s->index(),
                  "Zuta! v1.2b - Index cr\351\351 le 06/12/2026 \340 14:05:09\r\n\r\nCat\351gorie : Desserts\r\n"
                  "Magazine : Elle\r\nRecettes test\351es uniquement\r\nNom des recettes contenant le texte : tarte "
@@ -203,8 +196,8 @@ private slots:
             << u("3 recettes||||Elle n°1  page 1  -B||elle n°1  page 1  -Z||Elle à table n°1  page 1  -A");
         // "~" stands for the separator of the working lines: inside the texts, it leaves the index whole.
         QTest::newRow("separateur des lignes de travail dans les textes")
-            << u("Cuisine~Vins|1~2|3|Poulet ~ riz").replace(u'~', Separateur)
-            << u("1 recette||||Cuisine~Vins n°1~2  page 3  -Poulet ~ riz").replace(u'~', Separateur);
+            << u("Cuisine~Vins|1~2|3|Poulet ~ riz").replace(u'~', QChar(0xD0))
+            << u("1 recette||||Cuisine~Vins n°1~2  page 3  -Poulet ~ riz").replace(u'~', QChar(0xD0));
     }
 
     void miseEnPageIndex_lignesExactes()
@@ -215,7 +208,7 @@ private slots:
         QList<Entree> e;
         for (qsizetype i = 0; i + 3 < c.size(); i += 4)
             e.append({c[i], c[i + 1], c[i + 2], c[i + 3]});
-        QCOMPARE(composer(s->criteres, s->plateforme.horloge, e, s->collation).texte,
+        QCOMPARE(composer(s->criteres, s->plateforme.horloge, e, s->collation),
                  lignes((EnteteIndex + u("||") + attendu).split(u'|')));
     }
 };

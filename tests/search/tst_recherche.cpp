@@ -10,7 +10,7 @@ private slots:
     {
         m_banc.emplace();
         m_banc->demarrer();
-        remplirTables(m_banc->p().base,
+        remplirTables(m_banc->tables(),
                       {u("Desserts/Tartes/Viennoiseries/Crèmes"), u("Plats/Soupes et poissons"), u("Entrées"),
                        u("desserts/Glaces")},
                       {u("Elle à table"), u("Cuisine actuelle"), u("Marmiton"), u(" Saveurs")},
@@ -79,7 +79,7 @@ private slots:
         actualiser();
         for (int i = 0; i < 3; ++i)
             QCOMPARE(listes[i]->currentText(), c[i] == u("*") ? tous[i] : c[i]);
-        QCOMPARE(QStringList(m_banc->p().trouvees.ListTmp).replaceInStrings(u("ÿ"), QString()), lignes);
+        QCOMPARE(QStringList(m_banc->p().listeTrouvee().ListTmp).replaceInStrings(u("ÿ"), QString()), lignes);
         QCOMPARE(compteurs(fen()), u("Recettes totales : 13 / Recettes trouvées : %1").arg(lignes.size()));
     }
 
@@ -99,9 +99,9 @@ private slots:
         choisirAuClavier(fen().ComboRechCat, u("Plats"));
         choisirAuClavier(fen().ComboRechMag, u("Cuisine actuelle"));
         for (const int r : {4, 6, 9}) // every recipe of "Plats" moves to "Desserts / Tartes"
-            m_banc->p().base.RecettVal(r, Recette::Categorie) = m_banc->p().base.RecettVal(r, Recette::SousCategorie) =
+            m_banc->tables().RecettVal(r, Recette::Categorie) = m_banc->tables().RecettVal(r, Recette::SousCategorie) =
                 1;
-        m_banc->p().base.remettreEnCoherence();
+        m_banc->tables().remettreEnCoherence();
         actualiser();
         QCOMPARE(entrees(fen().ComboRechCat).join(u'|'), u(" --> TOUTES|Desserts|desserts"));
         QVERIFY(fen().ComboRechCat->currentIndex() == 0 && !fen().ComboRechSousCat->isEnabled());
@@ -111,8 +111,8 @@ private slots:
 
     void magazineHorsTable_uneSeuleBoiteParRecherche()
     {
-        m_banc->p().base.RecettVal(1, Recette::Magazine) = 600; // a hand-edited base
-        m_banc->p().base.RecettVal(3, Recette::Magazine) = 501;
+        m_banc->tables().RecettVal(1, Recette::Magazine) = 600; // a hand-edited base
+        m_banc->tables().RecettVal(3, Recette::Magazine) = 501;
         choisirAuClavier(fen().ComboRechMag, u("Elle à table"));
         m_banc->plateforme.reponses << Plateforme::Reponse::Reessayer << Plateforme::Reponse::Annuler;
         actualiser();

@@ -5,6 +5,7 @@
 #include "Outils.h"
 #include "PlateformeScriptee.h"
 #include "app/Programme.h"
+#include "windows/FrmAide.h"
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -112,12 +113,13 @@ public:
     Fenetre& demarrer()
     {
         programme = std::make_unique<Programme>(plateforme);
-        QObject::connect(&programme->progression, &FenetreProgression::montree,
+        QObject::connect(&programme->fenetreProgression(), &FenetreProgression::montree,
                          [this](const QString& titre, const QString& texte, const QRect& cadre) {
                              progressions.append({titre, texte, cadre});
                          });
-        m_fenetre = std::make_unique<Fenetre>(*programme->fen);
-        programme->Main();
+        QObject::connect(programme.get(), &Programme::termine, [this] { ++fins; });
+        m_fenetre = std::make_unique<Fenetre>(programme->fenetre());
+        programme->demarrer();
         return *m_fenetre;
     }
 
@@ -146,6 +148,18 @@ public:
     }
 
     Programme& p() { return *programme; }
+    // The open base's tables, changed behind the program's back to set up a case.
+    Tables& tables() { return programme->document().tables(); }
+    // The help window while it is open.
+    FrmAide* aide() const
+    {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* a = qobject_cast<FrmAide*>(w); a && a->isVisible())
+                return a;
+        return nullptr;
+    }
+    // The number of times the program ended.
+    int fins = 0;
     Fenetre& fen() { return *m_fenetre; }
 
     // Texts of the boxes shown so far, then forgets them.

@@ -121,7 +121,7 @@ private slots:
         b.ecrireOctets(u("Zuta.rtf"), donneeTest(u("rtf/wordpad.rtf")));
         Fenetre& f = b.demarrer();
         f.CommandAide->click();
-        QPointer<FrmAide> aide = b.p().fenetres.aide();
+        QPointer<FrmAide> aide = b.aide();
         QVERIFY(aide && aide->isVisible() && !aide->isModal() && !QApplication::activeModalWidget());
         QCOMPARE(aide->windowTitle() + aide->rien->title() + aide->AideQuit->text(), u("Zuta! / Aide&Fichier&Quitter"));
         QVERIFY(aide->RichTextBox1->isReadOnly() && f.fen->isEnabled() && b.boites().isEmpty());
@@ -136,14 +136,14 @@ private slots:
         b.ecrire(u("Zuta.rtf"), u("{\\rtf1 Seconde lecture\\par}"));
         aide->showMinimized();
         f.CommandAide->click();
-        QVERIFY(b.p().fenetres.aide() == aide && !aide->isMinimized() && document.blockCount() == 6); // not read again
+        QVERIFY(b.aide() == aide && !aide->isMinimized() && document.blockCount() == 6); // not read again
         const QString rtf = b.chemin(u("Zuta.rtf"));
         for (const char* probleme : {"", "est introuvable", "désigne un tube nommé, pas un fichier ordinaire"}) {
-            b.p().fenetres.aide()->AideQuit->trigger();
+            b.aide()->AideQuit->trigger();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             f.CommandAide->click();
-            QVERIFY(b.p().fenetres.aide()->isVisible());
-            QCOMPARE(b.p().fenetres.aide()->RichTextBox1->toPlainText(), *probleme ? QString() : u("Seconde lecture"));
+            QVERIFY(b.aide()->isVisible());
+            QCOMPARE(b.aide()->RichTextBox1->toPlainText(), *probleme ? QString() : u("Seconde lecture"));
             QCOMPARE(b.boites(),
                      *probleme ? QStringList{u("Zuta! / Aide | Le fichier d'aide ") + nomAffiche(rtf) + u(" ")
                                              + u(probleme) + u(" : l'aide ne peut pas être affichée.")}

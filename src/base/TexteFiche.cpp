@@ -1,6 +1,6 @@
 #include "TexteFiche.h"
-#include "base/Codec.h"
-#include "base/Texte.h"
+#include "Codec.h"
+#include "Texte.h"
 
 namespace TexteFiche {
 

@@ -1,6 +1,6 @@
 #include "ListeNoms.h"
+#include "Tables.h"
 #include "TexteFiche.h"
-#include "base/Tables.h"
 #include "platform/ErreurExecution.h"
 
 int ListeNoms::nombre() const

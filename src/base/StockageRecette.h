@@ -35,6 +35,12 @@ public:
     // Stores the card in its slot, a new slot at the end for a new recipe;
     // double quotes become apostrophes.
     void EnregistrerRecette(FicheRecette& fiche);
+    // Both, as a validation stores a recipe that passed its checks.
+    void stocker(FicheRecette& fiche, const NomsSaisis& noms)
+    {
+        stockerNomsEtRetirerAnciens(fiche, noms);
+        EnregistrerRecette(fiche);
+    }
     // Takes the recipe of the card out of the base: its counters, then every
     // later recipe moved down one slot. False when the card shows no recipe
     // of the base, which is then left alone. `retiree` receives the recipe

@@ -15,3 +15,9 @@ struct SaisieFiche {
 // the found list, or a full table. An empty text when it can be stored.
 // Nothing is changed.
 QString motifDeRefus(Tables& t, const SaisieFiche& s);
+
+// Every check of a validation, the first that fails wins: no name, no
+// description (a magazine, a category, pages, a number or notes holding more
+// than blanks; the sub-category does not count), then motifDeRefus. The card
+// and the import both ask it before storing. Nothing is changed.
+QString refusValidation(Tables& t, const SaisieFiche& s);

@@ -1,8 +1,9 @@
 #include "ControleFiche.h"
 #include "ListeNoms.h"
+#include "ListeTrouvee.h"
+#include "Tables.h"
+#include "Texte.h"
 #include "TexteFiche.h"
-#include "base/ListeTrouvee.h"
-#include "base/Tables.h"
 #include <QList>
 
 namespace {
@@ -97,4 +98,14 @@ QString motifDeRefus(Tables& t, const SaisieFiche& s)
     if (motif.isEmpty())
         motif = tablesPleines(t, s);
     return motif;
+}
+
+QString refusValidation(Tables& t, const SaisieFiche& s)
+{
+    if (s.nom.isEmpty())
+        return QStringLiteral("La recette doit avoir un nom !");
+    const QString description = s.magazine + s.categorie + s.page + s.numero + s.notes;
+    if (Texte::sansBlancs(description).isEmpty())
+        return QStringLiteral("La recette doit comporter un minimum de description !");
+    return motifDeRefus(t, s);
 }

@@ -1,8 +1,8 @@
 #include "StockageRecette.h"
+#include "EtatProgramme.h"
 #include "ListeNoms.h"
+#include "Tables.h"
 #include "TexteFiche.h"
-#include "base/EtatProgramme.h"
-#include "base/Tables.h"
 #include "platform/PolitiqueErreurs.h"
 
 void StockageRecette::stockerNomsEtRetirerAnciens(FicheRecette& fiche, const NomsSaisis& noms)

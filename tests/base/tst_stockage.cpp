@@ -1,12 +1,12 @@
 // The card's rules with no window: random validations and deletions, find-or-add, refusals, tidying.
 #include "Outils.h"
 #include "PlateformeScriptee.h"
+#include "base/ControleFiche.h"
 #include "base/EtatProgramme.h"
+#include "base/ListeNoms.h"
+#include "base/StockageRecette.h"
 #include "base/Texte.h"
-#include "card/ControleFiche.h"
-#include "card/ListeNoms.h"
-#include "card/StockageRecette.h"
-#include "card/TexteFiche.h"
+#include "base/TexteFiche.h"
 #include "platform/PolitiqueErreurs.h"
 #include <QRandomGenerator>
 #include <QRegularExpression>
