@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableView>
 #include <cstdio>
 #include <cstdlib>
 
@@ -116,3 +117,8 @@ void BancProgramme::montrerRecette(int slot)
 void BancProgramme::restaurerBase() { tables() = *m_generee; }
 
 int BancProgramme::trouvees() { return static_cast<int>(p().listeTrouvee().noms.size()); }
+
+void BancProgramme::trier(int colonne)
+{
+    controle<QTableView>("ListRecettes")->sortByColumn(colonne, Qt::AscendingOrder);
+}

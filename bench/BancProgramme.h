@@ -52,6 +52,9 @@ public:
     void montrerRecette(int slot);
     // The generated base back in the tables, as before any change.
     void restaurerBase();
+    // The found list sorted by a column, as a click on its header does (-1:
+    // its own order).
+    void trier(int colonne);
     // Number of lines of the found list.
     int trouvees();
 

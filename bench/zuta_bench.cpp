@@ -14,6 +14,7 @@
 #include "base/Codec.h"
 #include "base/Conversion.h"
 #include "base/Fichiers.h"
+#include "search/ModeleTrouvees.h"
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
@@ -82,8 +83,25 @@ void ajouterRecherches(Registre& registre, BancProgramme& banc)
     registre.ajouter(SansCritere, 15, actualiser, [&banc] { banc.sansCritere(); });
     registre.ajouter(Texte + QStringLiteral(" « ") + TexteCherche + QStringLiteral(" »"), 10, actualiser,
                      [&banc] { banc.texteRecherche(TexteCherche); });
+    for (const QString& texte : {QStringLiteral("creme"), QStringLiteral("tarte pommes")})
+        registre.ajouter(Texte + QStringLiteral(" « ") + texte + QStringLiteral(" »"), 2.5, actualiser,
+                         [&banc, texte] { banc.texteRecherche(texte); });
     registre.ajouter(Categorie, Registre::SansCible, actualiser, [&banc] { banc.categorie(1, 1); });
     registre.ajouter(Magazine, Registre::SansCible, actualiser, [&banc] { banc.magazine(1); });
+}
+
+// A click on a header sorts the 33,000 rows of the found list.
+void ajouterTris(Registre& registre, BancProgramme& banc)
+{
+    for (int c = 0; c < ModeleTrouvees::NbColonnes; ++c)
+        registre.ajouter(
+            QStringLiteral("Tri de la liste par « %1 »").arg(ModeleTrouvees::entete(c)), 10,
+            [&banc, c] { banc.trier(c); },
+            [&banc] {
+                banc.trier(-1);
+                banc.sansCritere();
+                banc.actualiser();
+            });
 }
 
 void ajouterFiche(Registre& registre, BancProgramme& banc)
@@ -109,7 +127,8 @@ void ajouterSorties(Registre& registre, BancProgramme& banc)
     registre.ajouter(
         Index, 60, [&banc] { banc.sorties().CreerIndex(criteresAffiches(banc)); }, apresActualisation);
     registre.ajouter(
-        ImpressionPdf, Registre::SansCible, [&banc] { banc.sorties().ImprimerListe(false); }, apresActualisation, 3);
+        ImpressionPdf, Registre::SansCible,
+        [&banc] { banc.sorties().ImprimerListe(false, banc.fen().recherche().ordreAffiche()); }, apresActualisation, 3);
 }
 
 void ajouterConversions(Registre& registre, BancProgramme& banc, Tables& convertie)
@@ -311,6 +330,7 @@ int main(int argc, char** argv)
     Registre registre;
     ajouterFichiers(registre, complet);
     ajouterRecherches(registre, complet);
+    ajouterTris(registre, complet);
     ajouterFiche(registre, complet);
     ajouterSorties(registre, complet);
     ajouterConversions(registre, complet, *convertie);

@@ -71,6 +71,8 @@ int ListeTrouvee::numero(qsizetype k) const
 {
     if (k < 0 || k >= ListTmp.size())
         throw ErreurExecution(Erreurs::IndiceHorsSelection);
+    if (numeros.size() == static_cast<std::size_t>(ListTmp.size()))
+        return numeros[static_cast<std::size_t>(k)];
     return numeroDeLigne(ListTmp[k]);
 }
 

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <vector>
 
 // The lines of the hidden found list ListTmp: the recipe name, the separator
 // "ÿ", a blank and the slot number. The card, the index and the printouts
@@ -31,6 +32,10 @@ QString nomDeLigne(const QString& ligneTmp);
 struct ListeTrouvee {
     QStringList ListTmp;
     QStringList noms;
+    // The slot each line ends with, kept beside the lines by the search so
+    // that a table of 33,000 rows is sorted without reading them again. A
+    // pair filled without it is read from its lines.
+    std::vector<int> numeros;
 
     // The slot of line k: "L'indice n'appartient pas à la sélection" outside
     // the list, "Incompatibilité de type" for a line without a number.
@@ -41,5 +46,6 @@ struct ListeTrouvee {
     {
         ListTmp.clear();
         noms.clear();
+        numeros.clear();
     }
 };

@@ -163,7 +163,7 @@ void RoutinesSorties::ImprimerRecette(const FicheImprimee& f)
     imp.finDocument();
 }
 
-void RoutinesSorties::ImprimerListe(bool avecNotes)
+void RoutinesSorties::ImprimerListe(bool avecNotes, const QList<qsizetype>& ordre)
 {
     const Tables& b = m_base;
     const std::unique_ptr<Impression> imprimante = ChoisirImprimante(QStringLiteral("Imprimer la liste des recettes"));
@@ -177,7 +177,7 @@ void RoutinesSorties::ImprimerListe(bool avecNotes)
     imprimerEntete(imp);
     imp.gras(false);
     imp.taille(10);
-    imp.ligne({MiseEnPageIndex::texteNombre(noms.size())});
+    imp.ligne({MiseEnPageIndex::texteNombre(ordre.size())});
     imp.ligneVide();
     // A name out of its table (a damaged list) is printed empty once the
     // user has cancelled its error.
@@ -186,7 +186,7 @@ void RoutinesSorties::ImprimerListe(bool avecNotes)
         m_politique.etape([&] { texte = valeur(); });
         return texte;
     };
-    for (int k = 0; k < noms.size(); ++k) {
+    for (const qsizetype k : ordre) {
         int r = -1;
         if (!m_politique.etape([&] {
                 r = m_trouvees.numero(k);

@@ -35,7 +35,8 @@ public:
     // user cancelled (nothing is said then).
     std::unique_ptr<Impression> ChoisirImprimante(const QString& titre);
     void ImprimerRecette(const FicheImprimee& fiche);
-    void ImprimerListe(bool avecNotes);
+    // The found list in the order shown: its lines, as the table lists them.
+    void ImprimerListe(bool avecNotes, const QList<qsizetype>& ordre);
 
     // The index file's name in the program folder.
     static inline const QString NomIndex = QStringLiteral("Index.txt");

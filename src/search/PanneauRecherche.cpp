@@ -1,4 +1,6 @@
 #include "PanneauRecherche.h"
+#include "ModeleTrouvees.h"
+#include "VueRecettes.h"
 #include "platform/BoutonParDefaut.h"
 #include "platform/Controles.h"
 #include "platform/FiltreFocus.h"
@@ -8,10 +10,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QPushButton>
 #include <QShortcut>
-#include <QStringListModel>
 #include <QVBoxLayout>
 
 using namespace Controles;
@@ -42,12 +42,7 @@ void PanneauRecherche::creerControles()
     CommandRechValider = nomme(new QPushButton(QStringLiteral("Act&ualiser")), "CommandRechValider");
 
     LabelListRecettes = etiquette(QStringLiteral("Nom des recettes"), "LabelListRecettes");
-    ListRecettes = nomme(new QListView, "ListRecettes");
-    ModeleRecettes = new QStringListModel(this);
-    ListRecettes->setModel(ModeleRecettes);
-    ListRecettes->setUniformItemSizes(true);
-    ListRecettes->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    ListRecettes->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListRecettes = nomme(new VueRecettes, "ListRecettes");
     LabelTotalrecett = etiquette(QStringLiteral("Recettes totales :"), "LabelTotalrecett");
     LabelNbRecettList = etiquette(QStringLiteral("Recettes trouvées :"), "LabelNbRecettList");
 
@@ -120,26 +115,42 @@ void PanneauRecherche::brancher()
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this), &QShortcut::activated, this,
             &PanneauRecherche::focaliserTexte);
 
-    connect(ListRecettes, &QListView::clicked, this, &PanneauRecherche::surLigne);
-    connect(ListRecettes, &QListView::activated, this, &PanneauRecherche::surLigne);
-    // Moving through the list with the keyboard shows each recipe in turn, as a click does.
-    connect(ListRecettes->selectionModel(), &QItemSelectionModel::currentChanged, this, &PanneauRecherche::surLigne);
+    // Down goes from the text into the found list, Escape empties the text.
+    TextRech->installEventFilter(this);
+    connect(ListRecettes, &VueRecettes::clicked, this, &PanneauRecherche::surLigne);
+    connect(ListRecettes, &VueRecettes::rangeeOuverte, this, &PanneauRecherche::ficheDemandee);
+}
+
+void PanneauRecherche::definirModele(ModeleTrouvees* modele)
+{
+    m_modele = modele;
+    ListRecettes->definirModele(modele);
+    // Moving through the list with the keyboard shows each recipe in turn, as
+    // a click does; moving to another column of the same row does not.
+    connect(ListRecettes->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &PanneauRecherche::surLigne);
+}
+
+bool PanneauRecherche::eventFilter(QObject* objet, QEvent* evenement)
+{
+    if (objet != TextRech || evenement->type() != QEvent::KeyPress)
+        return false;
+    const int touche = static_cast<QKeyEvent*>(evenement)->key();
+    if (touche == Qt::Key_Down && m_modele && m_modele->rowCount() > 0) {
+        ListRecettes->setFocus(Qt::TabFocusReason);
+        ListRecettes->setCurrentIndex(m_modele->index(0, ModeleTrouvees::Nom));
+        return true;
+    }
+    if (touche == Qt::Key_Escape && !TextRech->text().isEmpty()) {
+        TextRech->clear();
+        return true;
+    }
+    return false;
 }
 
 void PanneauRecherche::surLigne()
 {
     if (const std::optional<int> k = ligneChoisie())
         emit ligneActivee(*k);
-}
-
-void PanneauRecherche::keyPressEvent(QKeyEvent* evenement)
-{
-    // Enter on the found list only shows the recipe of the line, which the
-    // window's default button would take away at once with a refresh.
-    const bool entree = evenement->key() == Qt::Key_Return || evenement->key() == Qt::Key_Enter;
-    if (entree && ListRecettes->hasFocus())
-        return;
-    QWidget::keyPressEvent(evenement);
 }
 
 QComboBox* PanneauRecherche::liste(Critere critere) const
@@ -175,7 +186,7 @@ void PanneauRecherche::activer(Critere critere, bool actif) { liste(critere)->se
 
 QString PanneauRecherche::texteRecherche() const { return TextRech->text(); }
 
-void PanneauRecherche::afficherTrouvees(const QStringList& noms) { ModeleRecettes->setStringList(noms); }
+void PanneauRecherche::afficherTrouvees() { m_modele->recharger(); }
 
 void PanneauRecherche::afficherCompteurs(const QString& total, const QString& trouvees)
 {
@@ -187,7 +198,7 @@ std::optional<int> PanneauRecherche::ligneChoisie() const
 {
     const QModelIndex i = ListRecettes->currentIndex();
     if (i.isValid() && ListRecettes->selectionModel()->isSelected(i))
-        return i.row();
+        return static_cast<int>(m_modele->ligne(i.row()));
     return std::nullopt;
 }
 
@@ -198,8 +209,14 @@ void PanneauRecherche::choisirLigne(std::optional<int> k)
         ListRecettes->setCurrentIndex(QModelIndex());
         return;
     }
-    ListRecettes->setCurrentIndex(ModeleRecettes->index(*k));
+    ListRecettes->setCurrentIndex(m_modele->index(m_modele->rangee(*k), ModeleTrouvees::Nom));
 }
+
+QList<qsizetype> PanneauRecherche::ordreAffiche() const { return m_modele->ordre(); }
+
+QByteArray PanneauRecherche::etatColonnes() const { return ListRecettes->etatColonnes(); }
+
+void PanneauRecherche::restaurerColonnes(const QByteArray& etat) { ListRecettes->restaurerColonnes(etat); }
 
 void PanneauRecherche::focaliserTexte()
 {

@@ -8,9 +8,9 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QListView;
 class QPushButton;
-class QStringListModel;
+class ModeleTrouvees;
+class VueRecettes;
 
 // The search frame "Recherche" with its criteria, and the found list with its
 // two counters. Choosing a criterion makes "Actualiser" the button Enter
@@ -34,12 +34,20 @@ public:
     void activer(Critere critere, bool actif);
     QString texteRecherche() const;
 
-    // The names of the found list, in its order, and the two counters.
-    void afficherTrouvees(const QStringList& noms);
+    // The table of the found list reads the found list through this model.
+    void definirModele(ModeleTrouvees* modele);
+    // The found list was rebuilt; the two counters.
+    void afficherTrouvees();
     void afficherCompteurs(const QString& total, const QString& trouvees);
-    // The line the user chose in the found list, if any.
+    // The line of the found list the user chose, if any (whatever row it
+    // is shown in).
     std::optional<int> ligneChoisie() const;
     void choisirLigne(std::optional<int> k);
+    // The found list's lines in the order the table shows them.
+    QList<qsizetype> ordreAffiche() const;
+    // The table's columns and sort, kept from one session to the next.
+    QByteArray etatColonnes() const;
+    void restaurerColonnes(const QByteArray& etat);
 
     // Ctrl+F: the focus in "Texte à rechercher", its text selected, unless
     // the search is switched off.
@@ -57,11 +65,13 @@ signals:
     void categorieChoisie();
     // "Actualiser": the general refresh.
     void actualisationDemandee();
-    // The user chose line k of the found list (click, Enter, arrow keys).
+    // The user chose line k of the found list (click, arrow keys).
     void ligneActivee(int k);
+    // Enter or a double click on the found list: on to the card.
+    void ficheDemandee();
 
 protected:
-    void keyPressEvent(QKeyEvent* evenement) override;
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
 
 private:
     void creerControles();
@@ -88,8 +98,8 @@ private:
     QPushButton* CommandRechValider;
 
     QLabel* LabelListRecettes;
-    QListView* ListRecettes;
-    QStringListModel* ModeleRecettes;
+    VueRecettes* ListRecettes;
+    ModeleTrouvees* m_modele = nullptr;
     QLabel* LabelTotalrecett;
     QLabel* LabelNbRecettList;
 };

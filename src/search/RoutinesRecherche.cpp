@@ -21,8 +21,10 @@ public:
 
 RoutinesRecherche::RoutinesRecherche(const Tables& base, ListeTrouvee& trouvees, PolitiqueErreurs& politique,
                                      const Collation& collation, PanneauRecherche& panneau)
-    : m_base(base), m_trouvees(trouvees), m_politique(politique), m_collation(collation), m_panneau(panneau)
+    : m_base(base), m_trouvees(trouvees), m_politique(politique), m_collation(collation), m_panneau(panneau),
+      m_modele(base, trouvees, collation)
 {
+    m_panneau.definirModele(&m_modele);
     connect(&panneau, &PanneauRecherche::categorieChoisie, this,
             [this] { RemplirListesRech(Remplissage::SousCategoriesSeules); });
 }
@@ -125,7 +127,7 @@ CriteresRecherche RoutinesRecherche::lireCriteres() const
 void RoutinesRecherche::viderListes()
 {
     m_trouvees.vider();
-    m_panneau.afficherTrouvees({});
+    m_panneau.afficherTrouvees();
 }
 
 void RoutinesRecherche::Rechercher()
@@ -160,6 +162,7 @@ void RoutinesRecherche::afficherTrouvees(const FiltreRecherche::Resultat& result
         // Every recipe: the kept lists are handed over whole.
         m_trouvees.ListTmp = m_ordre.lignes();
         m_trouvees.noms = m_ordre.noms();
+        m_trouvees.numeros = m_ordre.ordre();
     } else {
         m_trouvees.ListTmp.reserve(m_trouvees.ListTmp.size() + resultat.nbTrouvees);
         m_trouvees.noms.reserve(m_trouvees.noms.size() + resultat.nbTrouvees);
@@ -168,10 +171,11 @@ void RoutinesRecherche::afficherTrouvees(const FiltreRecherche::Resultat& result
             if (resultat.gardees[static_cast<std::size_t>(ordre[i])]) {
                 m_trouvees.ListTmp << m_ordre.lignes()[static_cast<qsizetype>(i)];
                 m_trouvees.noms << m_ordre.noms()[static_cast<qsizetype>(i)];
+                m_trouvees.numeros.push_back(ordre[i]);
             }
         }
     }
-    m_panneau.afficherTrouvees(m_trouvees.noms);
+    m_panneau.afficherTrouvees();
 }
 
 void RoutinesRecherche::afficherCompteurs()

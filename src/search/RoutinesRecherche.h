@@ -1,6 +1,7 @@
 #pragma once
 #include "FiltreRecherche.h"
 #include "IndexTexte.h"
+#include "ModeleTrouvees.h"
 #include "OrdreRecettes.h"
 #include "PanneauRecherche.h"
 #include <QObject>
@@ -48,4 +49,5 @@ private:
     PanneauRecherche& m_panneau;
     OrdreRecettes m_ordre;
     IndexTexte m_index;
+    ModeleTrouvees m_modele; // the found list as the table shows it
 };

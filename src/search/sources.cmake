@@ -9,9 +9,13 @@ target_sources(zuta_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/MotsCherches.cpp
   ${CMAKE_CURRENT_LIST_DIR}/OrdreRecettes.h
   ${CMAKE_CURRENT_LIST_DIR}/OrdreRecettes.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/MemeTexte.h)
+  ${CMAKE_CURRENT_LIST_DIR}/MemeTexte.h
+  ${CMAKE_CURRENT_LIST_DIR}/ModeleTrouvees.h
+  ${CMAKE_CURRENT_LIST_DIR}/ModeleTrouvees.cpp)
 target_sources(zuta_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/PanneauRecherche.h
   ${CMAKE_CURRENT_LIST_DIR}/PanneauRecherche.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RoutinesRecherche.h
-  ${CMAKE_CURRENT_LIST_DIR}/RoutinesRecherche.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/RoutinesRecherche.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/VueRecettes.h
+  ${CMAKE_CURRENT_LIST_DIR}/VueRecettes.cpp)

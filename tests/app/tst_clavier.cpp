@@ -8,6 +8,7 @@
 #include "windows/FrmAide.h"
 #include "windows/FrmApropos.h"
 #include <QMenu>
+#include <QRegularExpression>
 #include <QSet>
 
 namespace {
@@ -54,14 +55,15 @@ private slots:
         FrmAide aide(nullptr);
         for (QWidget* fenetre : QList<QWidget*>{f->fen, &apropos}) {
             QSet<QChar> lettres;
-            const QList<QAbstractButton*> boutons = fenetre->findChildren<QAbstractButton*>();
+            QList<QAbstractButton*> boutons = fenetre->findChildren<QAbstractButton*>();
+            boutons.removeIf([](QAbstractButton* b) { return b->objectName().isEmpty(); }); // the table's corner
             for (QAbstractButton* b : boutons) {
                 QVERIFY2(!lettre(b->text()).isNull(), qPrintable(b->text()));
                 lettres << lettre(b->text());
             }
             QCOMPARE(lettres.size(), boutons.size());
         }
-        QCOMPARE(f->fen->findChildren<QAbstractButton*>().size(), 14);
+        QCOMPARE(f->fen->findChildren<QAbstractButton*>(QRegularExpression(u(".+"))).size(), 14);
         QCOMPARE(QStringList({aide.rien->title(), aide.AideQuit->text()}), QStringList({u("&Fichier"), u("&Quitter")}));
         // Alt+V validates the card from any field (the button is pressed as a
         // click shown on screen, a moment later).

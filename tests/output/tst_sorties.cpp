@@ -124,7 +124,7 @@ private slots:
     void impressions_lignesEtPolices_data()
     {
         QTest::addColumn<QString>("fiche");       // as shown: name|category|sub-category|magazine|n°|page|notes|tested
-        QTest::addColumn<QList<int>>("trouvees"); // or else the found list's slots
+        QTest::addColumn<QList<int>>("trouvees"); // or else the found list's slots, in the order shown
         QTest::addColumn<bool>("notes");
         QTest::addColumn<QString>("attendu"); // the lines after the heading, none when nothing is printed
         QTest::newRow("recette") << u("  Tarte fine  | Desserts |Tartes|Elle | 12|45 |  Pâte feuilletée\nFour 200°|1")
@@ -154,10 +154,16 @@ private slots:
         QFETCH(QString, attendu);
         s->plateforme.imprimantes << !attendu.isEmpty();
         s->plateforme.lignesParPage = 4;
-        s->trouver(trouvees);
+        // The found list holds the slots in its own order; the table shows them in the row's order.
+        QList<int> parNumero = trouvees;
+        std::sort(parNumero.begin(), parNumero.end());
+        s->trouver(parNumero);
+        QList<qsizetype> ordre;
+        for (const int r : trouvees)
+            ordre << parNumero.indexOf(r);
         const QStringList c = fiche.split(u'|');
         if (fiche.isEmpty())
-            s->routines.ImprimerListe(notes);
+            s->routines.ImprimerListe(notes, ordre);
         else
             s->routines.ImprimerRecette({c[0], c[1], c[2], c[3], c[4], c[5], c[6], c[7] == u("1")});
         QCOMPARE(s->plateforme.titresImpression,

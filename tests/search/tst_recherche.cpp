@@ -1,5 +1,7 @@
 // The search through the real window: criteria lists, found list and its lines, counters, order and index kept.
 #include "Banc.h"
+#include <QAccessible>
+#include <QHeaderView>
 
 class TestRecherche : public QObject {
     Q_OBJECT
@@ -118,6 +120,96 @@ private slots:
         actualiser();
         QCOMPARE(m_banc->boites(), QStringList(2, u("Erreur ! | L'indice n'appartient pas à la sélection")));
         QCOMPARE(trouvees().join(u'|'), u("Brioche|crêpes|Gâteau basque|Glace vanille|Tarte"));
+    }
+
+    // The found list as a table: a click on a header sorts by it (again to reverse it), the card shows the recipe
+    // of the row clicked, the printed list follows the rows shown, a refresh keeps the sort, "Nom" gives the
+    // found list's own order back. Screen readers get a table with its column headers.
+    void tableau_triParEnteteCarteEtImpressionDansLOrdreAffiche()
+    {
+        Fenetre& f = fen();
+        const QStringList parNom = trouvees();
+        QHeaderView* entete = f.ListRecettes->horizontalHeader();
+        const auto cliquerEntete = [&](int c) {
+            QTest::mouseClick(entete->viewport(), Qt::LeftButton, {},
+                              QPoint(entete->sectionViewportPosition(c) + 5, entete->height() / 2));
+        };
+        cliquerEntete(ModeleTrouvees::Magazine);
+        cliquerEntete(ModeleTrouvees::Magazine);
+        QCOMPARE(entete->sortIndicatorSection(), int(ModeleTrouvees::Magazine));
+        QCOMPARE(entete->sortIndicatorOrder(), Qt::DescendingOrder);
+        QCOMPARE(f.colonne(ModeleTrouvees::Magazine).join(u'|'),
+                 u("Saveurs|Elle à table|Elle à table|Elle à table|Elle à table|Elle à table|Elle à table|Elle à table|"
+                   "Cuisine actuelle|Cuisine actuelle|Cuisine actuelle|Cuisine actuelle|Cuisine actuelle"));
+        QCOMPARE(
+            trouvees().mid(1, 6),
+            (QStringList{u("Brioche"), u("Crêpes"), u("crêpes"), u("Gâteau basque"), u("Glace vanille"), u("Tarte")}));
+        cliquerLigne(f, 0);
+        QCOMPARE(f.TextRecettNom->text() + u("|") + f.ComboRecettMag->currentText(), u("Sole meunière| Saveurs"));
+        m_banc->plateforme.imprimantes << true;
+        f.CommandImpr->click();
+        QStringList noms;
+        for (const LigneImprimee& l : m_banc->plateforme.impressions[0]->lignes)
+            if (l.gras)
+                noms << l.texte.mid(2);
+        QCOMPARE(noms, trouvees());
+        actualiser();
+        QCOMPARE(f.colonne(ModeleTrouvees::Magazine).first(), u("Saveurs"));
+        cliquerEntete(ModeleTrouvees::Nom);
+        QCOMPARE(trouvees(), parNom);
+
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(f.ListRecettes);
+        QVERIFY(table && table->tableInterface());
+        QCOMPARE(table->tableInterface()->columnCount(), 7);
+        QCOMPARE(table->tableInterface()->rowCount(), 13);
+        QCOMPARE(table->tableInterface()->columnDescription(2), u("N°"));
+        QCOMPARE(table->tableInterface()->cellAt(0, 0)->text(QAccessible::Name), u("Brioche"));
+    }
+
+    // The keyboard: Down goes from the text into the list's first row (its card shown), Escape empties the text
+    // (no refresh), letters typed in the list go to a name whatever the column, Enter goes to the card's name.
+    void tableau_clavier()
+    {
+        Fenetre& f = fen();
+        m_banc->activer();
+        cliquerDans(f.TextRech);
+        taper(f.TextRech, u("tarte"));
+        QTest::keyClick(f.TextRech, Qt::Key_Escape);
+        QVERIFY(f.TextRech->text().isEmpty() && trouvees().size() == 13);
+        QTest::keyClick(f.TextRech, Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), f.ListRecettes);
+        QCOMPARE(f.TextRecettNom->text(), u("Brioche"));
+        QTest::keyClick(f.ListRecettes, Qt::Key_Right);
+        QTest::keyClicks(f.ListRecettes, u("sol"));
+        QCOMPARE(f.TextRecettNom->text(), u("Sole meunière"));
+        QTest::keyClick(f.ListRecettes, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), f.TextRecettNom);
+        QCOMPARE(trouvees().size(), 13); // no refresh
+    }
+
+    // The columns' order and widths and the sort are kept for the next start in a file of their own beside
+    // "Zuta.ini"; a damaged one gives the default view, without a word.
+    void tableau_vueGardeeDansSonFichier()
+    {
+        QHeaderView* entete = fen().ListRecettes->horizontalHeader();
+        entete->moveSection(entete->visualIndex(ModeleTrouvees::Pages), 1);
+        entete->resizeSection(ModeleTrouvees::Magazine, 177);
+        fen().ListRecettes->sortByColumn(ModeleTrouvees::Categorie, Qt::DescendingOrder);
+        m_banc->plateforme.reponses << Plateforme::Reponse::Non;
+        fen().fen->close();
+        m_banc->boites();
+        QCOMPARE(m_banc->lignesReglages().size(), 6); // "Zuta.ini" keeps its five lines
+        for (const bool abime : {false, true}) {
+            if (abime)
+                m_banc->ecrire(u("Zuta-Vue.ini"), u("[ListeRecettes]\r\ncolonnes=@ByteArray(\xff\x01n'importe)\r\n"));
+            m_banc->programme.reset();
+            m_banc->demarrer();
+            entete = fen().ListRecettes->horizontalHeader();
+            QCOMPARE(entete->visualIndex(ModeleTrouvees::Pages), abime ? int(ModeleTrouvees::Pages) : 1);
+            QCOMPARE(entete->sectionSize(ModeleTrouvees::Magazine) == 177, !abime);
+            QCOMPARE(entete->sortIndicatorSection(), abime ? -1 : int(ModeleTrouvees::Categorie));
+            QVERIFY(m_banc->boites().isEmpty());
+        }
     }
 
 private:

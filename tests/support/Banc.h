@@ -5,6 +5,7 @@
 #include "Outils.h"
 #include "PlateformeScriptee.h"
 #include "app/Programme.h"
+#include "search/ModeleTrouvees.h"
 #include "windows/FrmAide.h"
 #include <QApplication>
 #include <QCheckBox>
@@ -12,10 +13,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStringListModel>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <memory>
@@ -49,7 +49,7 @@ struct Fenetre {
     QComboBox* ComboTeste = controle<QComboBox>("ComboTeste");
     QLineEdit* TextRech = controle<QLineEdit>("TextRech");
     QPushButton* CommandRechValider = controle<QPushButton>("CommandRechValider");
-    QListView* ListRecettes = controle<QListView>("ListRecettes");
+    QTableView* ListRecettes = controle<QTableView>("ListRecettes");
     QLabel* LabelTotalrecett = controle<QLabel>("LabelTotalrecett");
     QLabel* LabelNbRecettList = controle<QLabel>("LabelNbRecettList");
     QGroupBox* FrameFiche = controle<QGroupBox>("FrameFiche");
@@ -67,11 +67,22 @@ struct Fenetre {
     QPushButton* CommandRecettImpr = controle<QPushButton>("CommandRecettImpr");
     QCheckBox* CheckSaisie = controle<QCheckBox>("CheckSaisie");
 
-    // The lines of the found list as shown, and the one chosen (-1: none).
-    QStringList lignesRecettes() const { return modele()->stringList(); }
-    int ligneChoisie() const { return fen->recherche().ligneChoisie().value_or(-1); }
+    // The names of the found list as shown, row by row, and the row chosen (-1: none).
+    QStringList lignesRecettes() const { return colonne(ModeleTrouvees::Nom); }
+    QStringList colonne(int c) const
+    {
+        QStringList textes;
+        for (int k = 0; k < modele()->rowCount(); ++k)
+            textes << modele()->texte(k, c);
+        return textes;
+    }
+    int ligneChoisie() const
+    {
+        const QModelIndex i = ListRecettes->currentIndex();
+        return i.isValid() && ListRecettes->selectionModel()->isSelected(i) ? i.row() : -1;
+    }
     QPushButton* boutonParDefaut() const { return fen->parDefaut().bouton(); }
-    QStringListModel* modele() const { return qobject_cast<QStringListModel*>(ListRecettes->model()); }
+    ModeleTrouvees* modele() const { return qobject_cast<ModeleTrouvees*>(ListRecettes->model()); }
 };
 
 class Banc {
@@ -240,8 +251,8 @@ inline void entree() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Retu
 // A click on line k of the found list.
 inline void cliquerLigne(Fenetre& f, int k)
 {
-    f.ListRecettes->scrollTo(f.modele()->index(k));
-    const QRect zone = f.ListRecettes->visualRect(f.modele()->index(k));
+    f.ListRecettes->scrollTo(f.modele()->index(k, 0));
+    const QRect zone = f.ListRecettes->visualRect(f.modele()->index(k, 0));
     QTest::mouseClick(f.ListRecettes->viewport(), Qt::LeftButton, {}, zone.center());
 }
 
