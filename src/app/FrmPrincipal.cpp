@@ -53,8 +53,9 @@ void FrmPrincipal::disposer()
     commandes->addWidget(m_images);
 
     auto* centre = new QHBoxLayout;
-    centre->addWidget(m_recherche, 2);
-    centre->addWidget(m_fiche, 3);
+    // The found list's columns take more room than the card's fields.
+    centre->addWidget(m_recherche, 3);
+    centre->addWidget(m_fiche, 2);
 
     auto* tout = new QVBoxLayout(this);
     tout->addLayout(commandes);

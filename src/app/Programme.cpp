@@ -1,5 +1,6 @@
 #include "Programme.h"
 #include "Reglages.h"
+#include "ReglagesVue.h"
 #include "base/Codec.h"
 #include "base/Fichiers.h"
 #include "base/Produit.h"
@@ -49,6 +50,7 @@ void Programme::brancherRecherche()
     PanneauRecherche& rech = m_fen->recherche();
     connect(&rech, &PanneauRecherche::actualisationDemandee, this, &Programme::actualiser);
     connect(&rech, &PanneauRecherche::ligneActivee, this, [this](int k) { m_fiche.AfficherRecette(k); });
+    connect(&rech, &PanneauRecherche::ficheDemandee, this, [this] { m_fen->fiche().focaliserNom(); });
 }
 
 void Programme::brancherFiche()
@@ -66,7 +68,7 @@ void Programme::brancherSorties()
 {
     connect(m_fen.get(), &FrmPrincipal::indexDemande, this, &Programme::CommandIndex_Click);
     connect(m_fen.get(), &FrmPrincipal::impressionListeDemandee, this,
-            [this] { m_sorties.ImprimerListe(m_fen->avecNotes()); });
+            [this] { m_sorties.ImprimerListe(m_fen->avecNotes(), m_fen->recherche().ordreAffiche()); });
     connect(&m_fen->fiche(), &PanneauFiche::impressionDemandee, this,
             [this] { m_sorties.ImprimerRecette(ficheAffichee()); });
 }
@@ -82,7 +84,14 @@ void Programme::brancherBases()
 
 // ---------------------------------------------------------------- start-up and refresh
 
-void Programme::demarrer() { Main(); }
+void Programme::demarrer()
+{
+    // The view as the user left it: the found list's columns and sort.
+    fixerCheminAppli();
+    const ReglagesVue::Valeurs vue = ReglagesVue::lire(m_etat.CheminAppli);
+    m_fen->recherche().restaurerColonnes(vue.colonnes);
+    Main();
+}
 
 // At start-up, and after another base was chosen or created, the base named
 // by the settings is loaded before the refresh, and the window is shown.
@@ -301,6 +310,7 @@ void Programme::TerminerProgramme()
         m_bases.SauverBase();
     // The settings are written whatever the answer.
     EcrireIni();
+    ecrireReglagesVue();
     emit termine();
 }
 
@@ -419,6 +429,13 @@ void Programme::EcrireIni()
                                                   "rouverte automatiquement au prochain démarrage."),
                              Plateforme::Boutons::OK, Plateforme::Icone::Information);
     m_politique.etape([&] { Fichiers::ecrireSur(chemin, octets); });
+}
+
+void Programme::ecrireReglagesVue()
+{
+    ReglagesVue::Valeurs vue;
+    vue.colonnes = m_fen->recherche().etatColonnes();
+    ReglagesVue::ecrire(m_etat.CheminAppli, vue);
 }
 
 void Programme::AfficherTitre()

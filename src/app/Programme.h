@@ -66,6 +66,7 @@ private:
     void fixerCheminAppli();
     void LireIni();
     void EcrireIni();
+    void ecrireReglagesVue();
     void AfficherTitre();
     void reglagesParDefaut();
     void placerFenetre(bool premierDemarrage);

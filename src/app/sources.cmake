@@ -1,7 +1,9 @@
-# The settings file needs no widget; the main window and the wiring do.
+# The settings files need no widget; the main window and the wiring do.
 target_sources(zuta_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Reglages.h
-  ${CMAKE_CURRENT_LIST_DIR}/Reglages.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/Reglages.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ReglagesVue.h
+  ${CMAKE_CURRENT_LIST_DIR}/ReglagesVue.cpp)
 target_sources(zuta_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/FrmPrincipal.h
   ${CMAKE_CURRENT_LIST_DIR}/FrmPrincipal.cpp

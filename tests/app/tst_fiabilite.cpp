@@ -131,12 +131,13 @@ private slots:
         b.verifierUtilisable(obstacle >= CopieImpossible ? 1 : 0);
         b.fen().fen->close(); // No to the save question
         QCOMPARE(b.boites(), boites.replaceInStrings(u("%1"), b.p().etat().CheminAppli));
-        // Nothing beside the base and its copy, as they were (a missing base created empty).
+        // Nothing beside the base and its copy, as they were (a missing base created empty), but the settings.
         const QByteArray octets = base.isNull() ? BaseVide : base;
         const QStringList fichiers = QDir(b.dossier()).entryList(QDir::Files);
-        QVERIFY(fichiers.size() <= 3);
+        QVERIFY(fichiers.size() <= 4);
         for (const QString& nom : fichiers)
-            QVERIFY2(nom == u("Zuta.ini") || b.lire(nom) == (nom == Copie ? "copie plus ancienne" : octets),
+            QVERIFY2(nom == u("Zuta.ini") || nom == u("Zuta-Vue.ini")
+                         || b.lire(nom) == (nom == Copie ? "copie plus ancienne" : octets),
                      qPrintable(nom));
     }
 
