@@ -10,6 +10,7 @@
 #include "search/PanneauRecherche.h"
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
@@ -84,8 +85,12 @@ void Programme::brancherBases()
 
 // ---------------------------------------------------------------- start-up and refresh
 
-void Programme::demarrer()
+void Programme::demarrer(const QString& base)
 {
+    // A base named on the command line is taken from the folder the user was
+    // in, before anything else runs.
+    if (!base.isEmpty())
+        m_baseDemandee = QDir::toNativeSeparators(QFileInfo(base).absoluteFilePath());
     // The view as the user left it: the found list's columns and sort.
     fixerCheminAppli();
     const ReglagesVue::Valeurs vue = ReglagesVue::lire(m_etat.CheminAppli);
@@ -114,6 +119,10 @@ void Programme::chargerBaseDesReglages()
     // Another base: nothing of the previous one can be undone.
     m_fiche.oublierSuppression();
     LireIni();
+    // The base given at start-up replaces the settings' one, which records
+    // it when the program ends.
+    if (!m_baseDemandee.isEmpty())
+        m_document.definirChemin(std::exchange(m_baseDemandee, QString()));
     m_bases.ChargerBase();
     m_fen->recherche().choisir(Critere::Teste, 0);
     m_recherche.RemplirListesRech(RoutinesRecherche::Remplissage::Toutes);

@@ -30,9 +30,10 @@ public:
     explicit Programme(Plateforme& plateforme);
     ~Programme() override;
 
-    // Start-up: the settings, the base they name, the search lists, the
-    // search, an empty card, and the main window shown.
-    void demarrer();
+    // Start-up: the settings, the base they name (or `base`, given on the
+    // command line or by the file manager, as "Charger" would open it), the
+    // search lists, the search, an empty card, and the main window shown.
+    void demarrer(const QString& base = {});
 
     // The main window, to which the desktop's boxes and dialogs belong.
     FrmPrincipal& fenetre() { return *m_fen; }
@@ -93,6 +94,7 @@ private:
 
     Plateforme& m_plateforme;
     PolitiqueErreurs m_politique;
+    QString m_baseDemandee; // given at start-up, opened in place of the settings' one
     Collation m_collation;
     EtatProgramme m_etat;
     DocumentBase m_document;

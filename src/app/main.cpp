@@ -11,6 +11,8 @@ int main(int argc, char* argv[])
     Programme programme(plateforme);
     plateforme.setParent(&programme.fenetre());
     QObject::connect(&programme, &Programme::termine, &application, &QCoreApplication::quit);
-    programme.demarrer();
+    // "Zuta CHEMIN.don": that base instead of the one the settings name.
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    programme.demarrer(arguments.value(0));
     return QApplication::exec();
 }

@@ -81,6 +81,36 @@ private slots:
         b.verifierUtilisable(3);
     }
 
+    // A base named on the command line (or opened from the file manager) is opened in place of the settings' one,
+    // with the same checks, and the settings name it once the program ends; a path that is no base is refused
+    // with the usual box and left alone.
+    void baseDonneeAuDemarrage_ouverteAPlaceDeCelleDesReglages()
+    {
+        for (const bool dossier : {false, true}) {
+            Banc b;
+            b.ecrireOctets(Recettes, baseUneRecette());
+            b.reglages(b.chemin(Recettes));
+            const QString autre = b.chemin(u("Autre base.don"));
+            if (dossier)
+                QVERIFY(QDir().mkdir(autre));
+            else
+                b.ecrireOctets(u("Autre base.don"), BaseVide);
+            Fenetre& f = b.demarrer(u("Autre base.don")); // relative to the folder the user was in
+            QCOMPARE(b.boites(),
+                     dossier ? QStringList{u("Zuta! | Le chemin ") + nomAffiche(autre)
+                                           + u(" désigne un dossier, pas un fichier de base.\n\nCe chemin est "
+                                               "laissé tel quel. Une base vide est ouverte à sa place ; elle "
+                                               "ne pourra pas y être enregistrée.")}
+                             : QStringList());
+            QCOMPARE(f.fen->windowTitle(), u("Zuta! v1.2b   (base : Autre base.don)"));
+            b.verifierUtilisable(0);
+            b.plateforme.reponses << R::Non;
+            f.fen->close();
+            QCOMPARE(b.lignesReglages().value(4), autre);
+            QCOMPARE(b.lire(Recettes), baseUneRecette());
+        }
+    }
+
     // Garbage, a broken older layout, an older base that cannot be kept aside before
     // its conversion: the file is left as it is, an empty base shown in its place;
     // saving asks first, No or no answer leaves the file whole, Yes replaces it.

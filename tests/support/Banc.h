@@ -121,7 +121,7 @@ public:
 
     // Builds the program and runs its start-up; each showing of the progress
     // window is recorded.
-    Fenetre& demarrer()
+    Fenetre& demarrer(const QString& base = {})
     {
         programme = std::make_unique<Programme>(plateforme);
         QObject::connect(&programme->fenetreProgression(), &FenetreProgression::montree,
@@ -130,7 +130,7 @@ public:
                          });
         QObject::connect(programme.get(), &Programme::termine, [this] { ++fins; });
         m_fenetre = std::make_unique<Fenetre>(programme->fenetre());
-        programme->demarrer();
+        programme->demarrer(base);
         return *m_fenetre;
     }
 
