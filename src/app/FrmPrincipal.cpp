@@ -8,8 +8,11 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStatusBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 using namespace Controles;
@@ -39,6 +42,16 @@ void FrmPrincipal::creerCommandes()
     CheckNotes = nomme(new QCheckBox(QStringLiteral("avec N&otes")), "CheckNotes");
     CommandAide = nomme(new QPushButton(QStringLiteral("&Aide")), "CommandAide");
     CommandQuitter = nomme(new QPushButton(QStringLiteral("&Quitter")), "CommandQuitter");
+    // The status line: what just happened, read by screen readers as its
+    // text changes (the label has no fixed name).
+    BarreEtat = nomme(new QStatusBar, "BarreEtat");
+    BarreEtat->setSizeGripEnabled(false);
+    LabelEtat = nomme(new QLabel, "LabelEtat");
+    BarreEtat->addWidget(LabelEtat, 1);
+    m_effacement = new QTimer(this);
+    m_effacement->setSingleShot(true);
+    m_effacement->setInterval(6000);
+    connect(m_effacement, &QTimer::timeout, LabelEtat, &QLabel::clear);
 }
 
 void FrmPrincipal::disposer()
@@ -60,6 +73,7 @@ void FrmPrincipal::disposer()
     auto* tout = new QVBoxLayout(this);
     tout->addLayout(commandes);
     tout->addLayout(centre, 1);
+    tout->addWidget(BarreEtat);
     resize(960, 640);
 }
 
@@ -78,6 +92,7 @@ void FrmPrincipal::decrire()
           static_cast<QAbstractButton*>(CheckNotes), static_cast<QAbstractButton*>(CommandAide),
           static_cast<QAbstractButton*>(CommandQuitter)})
         b->setAccessibleName(sansMnemonique(b->text()));
+    BarreEtat->setAccessibleName(QStringLiteral("Barre d'état"));
 }
 
 void FrmPrincipal::brancher()
@@ -101,9 +116,18 @@ void FrmPrincipal::raccourcis()
     connect(raccourci(Qt::CTRL | Qt::Key_S), &QShortcut::activated, this, &FrmPrincipal::enregistrementDemande);
     // A click does nothing on a disabled button.
     connect(raccourci(QKeyCombination(Qt::Key_F1)), &QShortcut::activated, CommandAide, &QAbstractButton::click);
+    connect(raccourci(Qt::SHIFT | Qt::Key_F1), &QShortcut::activated, m_images, &ImagesApropos::aproposDemande);
     connect(raccourci(Qt::CTRL | Qt::Key_Q), &QShortcut::activated, CommandQuitter, &QAbstractButton::click);
     m_annuler.surveiller(this);
 }
+
+void FrmPrincipal::annoncer(const QString& texte)
+{
+    LabelEtat->setText(texte);
+    m_effacement->start();
+}
+
+QString FrmPrincipal::annonce() const { return LabelEtat->text(); }
 
 bool FrmPrincipal::avecNotes() const { return CheckNotes->isChecked(); }
 

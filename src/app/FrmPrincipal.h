@@ -7,7 +7,10 @@ class ImagesApropos;
 class PanneauFiche;
 class PanneauRecherche;
 class QCheckBox;
+class QLabel;
 class QPushButton;
+class QStatusBar;
+class QTimer;
 
 // The main window: the row of base-level commands with the About pictures,
 // the search panel with the found list, and the card panel. It puts them
@@ -28,6 +31,10 @@ public:
 
     // Every control that shows a tooltip, in the window's order of controls.
     QList<QWidget*> controles() const;
+
+    // The status line says for a few seconds what just happened.
+    void annoncer(const QString& texte);
+    QString annonce() const;
 
 signals:
     void nouvelleBaseDemandee();
@@ -66,4 +73,7 @@ private:
     QCheckBox* CheckNotes;
     QPushButton* CommandAide;
     QPushButton* CommandQuitter;
+    QStatusBar* BarreEtat;
+    QLabel* LabelEtat;
+    QTimer* m_effacement;
 };

@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPointer>
+#include <QScopedValueRollback>
 #include <QScreen>
 
 using Champ = PanneauFiche::Champ;
@@ -49,8 +50,8 @@ void Programme::brancher()
 void Programme::brancherRecherche()
 {
     PanneauRecherche& rech = m_fen->recherche();
-    connect(&rech, &PanneauRecherche::actualisationDemandee, this, &Programme::actualiser);
-    connect(&rech, &PanneauRecherche::ligneActivee, this, [this](int k) { m_fiche.AfficherRecette(k); });
+    connect(&rech, &PanneauRecherche::actualisationDemandee, this, &Programme::CommandRechValider_Click);
+    connect(&rech, &PanneauRecherche::ligneActivee, this, &Programme::ListRecettes_Click);
     connect(&rech, &PanneauRecherche::ficheDemandee, this, [this] { m_fen->fiche().focaliserNom(); });
 }
 
@@ -58,6 +59,7 @@ void Programme::brancherFiche()
 {
     PanneauFiche& carte = m_fen->fiche();
     connect(&carte, &PanneauFiche::validationDemandee, this, &Programme::CommandRecettValider_Click);
+    connect(&carte, &PanneauFiche::nouvelleDemandee, this, &Programme::CommandRecettNouvelle_Click);
     connect(&carte, &PanneauFiche::suppressionDemandee, this, &Programme::CommandRecettSuppr_Click);
     connect(&carte, &PanneauFiche::annulationDemandee, this, &Programme::AnnulerSuppression);
     connect(&carte, &PanneauFiche::saisieEnChaineBasculee, this, &Programme::CheckSaisie_Click);
@@ -76,8 +78,10 @@ void Programme::brancherSorties()
 
 void Programme::brancherBases()
 {
-    // The title follows the open base's path, whoever changes it.
+    // The title follows the open base's path, whoever changes it, and shows
+    // a "*" while it holds unsaved changes.
     connect(&m_document, &DocumentBase::cheminChange, this, &Programme::AfficherTitre);
+    connect(&m_document, &DocumentBase::modifieeChange, m_fen.get(), &QWidget::setWindowModified);
     connect(m_fen.get(), &FrmPrincipal::chargementDemande, this, &Programme::CommandCharger_Click);
     connect(m_fen.get(), &FrmPrincipal::nouvelleBaseDemandee, this, &Programme::CommandNouvelle_Click);
     connect(m_fen.get(), &FrmPrincipal::enregistrementDemande, this, &Programme::EnregistrerMaintenant);
@@ -165,15 +169,97 @@ void Programme::fixerCheminAppli()
 
 void Programme::CommandRecettValider_Click()
 {
-    if (m_fiche.ValiderRecette()) {
-        m_document.marquerModifiee();
-        // Chained entry goes on with the next empty card, without a refresh.
-        if (m_fen->fiche().saisieEnChaine())
-            m_fiche.NouvelleFiche();
-        else
-            actualiser();
-    }
+    validerCarte();
     m_fen->fiche().focaliserNom();
+}
+
+bool Programme::validerCarte()
+{
+    if (!m_fiche.ValiderRecette())
+        return false;
+    m_document.marquerModifiee();
+    if (!m_fen->fiche().saisieEnChaine()) {
+        actualiser();
+        m_fen->annoncer(QStringLiteral("Recette validée"));
+        return true;
+    }
+    // Chained entry goes on with the next card of the same issue, without a
+    // refresh, and counts what it stored.
+    ++m_saisiesEnChaine;
+    m_fiche.NouvelleFicheEnChaine();
+    m_fen->annoncer(m_saisiesEnChaine == 1
+                        ? QStringLiteral("Recette validée : 1 recette saisie en chaîne")
+                        : QStringLiteral("Recette validée : %1 recettes saisies en chaîne").arg(m_saisiesEnChaine));
+    return true;
+}
+
+// Before anything replaces a card holding changes not validated, the user
+// says what becomes of them: validated (a refused card stops the action),
+// dropped, or kept (the action does not happen). Closing the program is
+// never refused: there, no answer means validating them, which loses nothing.
+bool Programme::ficheLiberee(bool fermeture)
+{
+    if (!m_fiche.ficheModifiee())
+        return true;
+    const Plateforme::Reponse reponse = m_plateforme.message(
+        QStringLiteral("Fiche modifiée"),
+        QStringLiteral("La fiche de la recette a été modifiée.\nValider les modifications ?"),
+        fermeture ? Plateforme::Boutons::OuiNon : Plateforme::Boutons::OuiNonAnnuler, Plateforme::Icone::Question);
+    if (reponse == Plateforme::Reponse::Non)
+        return true;
+    if (fermeture) {
+        validerCarte();
+        return true;
+    }
+    if (reponse == Plateforme::Reponse::Oui && validerCarte())
+        return true;
+    montrerLigneDeLaFiche();
+    return false;
+}
+
+// The found list's selection back on the card's recipe, without showing it
+// again.
+void Programme::montrerLigneDeLaFiche()
+{
+    const std::optional<int> numero = m_fiche.recetteAffichee();
+    const std::optional<qsizetype> k = numero ? m_trouvees.ligneDe(*numero) : std::nullopt;
+    const QScopedValueRollback remise(m_remiseDeLigne, true);
+    m_fen->recherche().choisirLigne(k ? std::optional<int>(static_cast<int>(*k)) : std::nullopt);
+}
+
+void Programme::ListRecettes_Click(int k)
+{
+    if (m_remiseDeLigne)
+        return;
+    int numero = 0;
+    m_politique.etape([&] { numero = m_trouvees.numero(k); });
+    // The card's own line: what was typed on it stays.
+    if (m_fiche.ficheModifiee() && m_fiche.recetteAffichee() == numero)
+        return;
+    const QString ligne = m_trouvees.ListTmp.value(k);
+    if (!ficheLiberee())
+        return;
+    if (m_trouvees.ListTmp.value(k) == ligne)
+        return m_fiche.AfficherRecette(k);
+    // The validation refreshed the found list: the recipe chosen is found
+    // again by its slot.
+    if (const std::optional<qsizetype> nouvelle = m_trouvees.ligneDe(numero)) {
+        const QScopedValueRollback remise(m_remiseDeLigne, true);
+        m_fen->recherche().choisirLigne(static_cast<int>(*nouvelle));
+        m_fiche.AfficherRecette(static_cast<int>(*nouvelle));
+    }
+}
+
+void Programme::CommandRecettNouvelle_Click()
+{
+    if (ficheLiberee())
+        m_fiche.CommandRecettNouvelle_Click();
+}
+
+void Programme::CommandRechValider_Click()
+{
+    if (ficheLiberee())
+        actualiser();
 }
 
 void Programme::CommandRecettSuppr_Click()
@@ -181,6 +267,7 @@ void Programme::CommandRecettSuppr_Click()
     if (m_fiche.SupprimerRecette()) {
         m_document.marquerModifiee();
         actualiser();
+        m_fen->annoncer(QStringLiteral("Recette supprimée : Ctrl+Z pour l'annuler"));
     }
     m_fen->fiche().focaliserNom();
 }
@@ -196,6 +283,7 @@ void Programme::AnnulerSuppression()
     actualiser();
     if (const std::optional<qsizetype> k = m_trouvees.ligneDe(*numero))
         m_fen->recherche().choisirLigne(static_cast<int>(*k));
+    m_fen->annoncer(QStringLiteral("Suppression annulée"));
 }
 
 // ---------------------------------------------------------------- switches
@@ -204,8 +292,13 @@ void Programme::CheckSaisie_Click(bool enChaine)
 {
     PanneauRecherche& rech = m_fen->recherche();
     PanneauFiche& carte = m_fen->fiche();
+    if (enChaine && !ficheLiberee()) {
+        carte.cocherSaisieEnChaine(false);
+        return;
+    }
     rech.activerRecherche(!enChaine);
     if (enChaine) {
+        m_saisiesEnChaine = 0;
         actualiser(); // its empty card cannot be deleted nor printed
         carte.focaliserNom();
         rech.activer(Critere::SousCategorie, false); // the refresh enables it when a category is chosen
@@ -229,11 +322,15 @@ void Programme::CheckNotes_Click()
 
 void Programme::CommandIndex_Click()
 {
+    if (!ficheLiberee())
+        return;
     m_progression.montrer(QStringLiteral("Zuta! / Création Index"), QStringLiteral("Ecriture des données en cours..."));
     // The index always describes a fresh search.
     actualiser();
-    m_sorties.CreerIndex(criteresAffiches());
+    const bool cree = m_sorties.CreerIndex(criteresAffiches());
     m_progression.fermer();
+    if (cree)
+        m_fen->annoncer(QStringLiteral("Index créé : ") + m_etat.CheminAppli + RoutinesSorties::NomIndex);
 }
 
 MiseEnPageIndex::Criteres Programme::criteresAffiches() const
@@ -260,8 +357,9 @@ FicheImprimee Programme::ficheAffichee() const
 
 void Programme::CommandCharger_Click()
 {
-    if (m_bases.DemanderSauvegarde())
-        m_bases.SauverBase();
+    if (!ficheLiberee())
+        return;
+    proposerSauvegarde();
     const std::optional<QString> chemin = m_bases.choisirBaseACharger();
     if (!chemin)
         return;
@@ -277,8 +375,9 @@ void Programme::CommandCharger_Click()
 
 void Programme::CommandNouvelle_Click()
 {
-    if (m_bases.DemanderSauvegarde())
-        m_bases.SauverBase();
+    if (!ficheLiberee())
+        return;
+    proposerSauvegarde();
     const std::optional<QString> chemin = m_bases.choisirNouvelleBase();
     if (!chemin)
         return;
@@ -291,12 +390,34 @@ void Programme::CommandNouvelle_Click()
     Main();
 }
 
+// The save question, asked only when the base holds changes: an unchanged
+// base is not written again, and its ".bak" keeps the last good copy.
+void Programme::proposerSauvegarde()
+{
+    if (m_document.modifiee() && m_bases.DemanderSauvegarde())
+        enregistrer();
+}
+
+bool Programme::enregistrer()
+{
+    const bool ecrite = m_bases.SauverBase();
+    if (ecrite)
+        m_fen->annoncer(QStringLiteral("Base enregistrée (%1 recettes)").arg(m_document.tables().NbRecett));
+    return ecrite;
+}
+
 void Programme::EnregistrerMaintenant()
 {
     // The progress window takes the keyboard away: it goes back to the field
     // the user left.
     const QPointer<QWidget> focus = QApplication::focusWidget();
-    m_bases.SauverBase();
+    if (!m_document.modifiee()) {
+        // Nothing is written: the ".bak" copy keeps the version before the
+        // last real save.
+        m_fen->annoncer(QStringLiteral("Rien à enregistrer"));
+        return;
+    }
+    enregistrer();
     m_fiche.oublierSuppression();
     m_fen->activateWindow();
     if (focus)
@@ -309,14 +430,15 @@ void Programme::FrmPrincipal_Unload()
 {
     if (m_etat.FermetureEnCours)
         return;
+    // The card is asked about while the window is still there.
+    ficheLiberee(true);
     m_fermeture.FrmPrincipal_Unload();
     TerminerProgramme();
 }
 
 void Programme::TerminerProgramme()
 {
-    if (m_bases.DemanderSauvegarde())
-        m_bases.SauverBase();
+    proposerSauvegarde();
     // The settings are written whatever the answer.
     EcrireIni();
     ecrireReglagesVue();
@@ -450,9 +572,12 @@ void Programme::ecrireReglagesVue()
 void Programme::AfficherTitre()
 {
     const QString& chemin = m_document.CheminBase();
+    // "[*]" stands for the "*" shown while the base holds unsaved changes.
     QString titre = Produit::Version;
     const qsizetype p = std::max(chemin.lastIndexOf(QDir::separator()), chemin.lastIndexOf(QLatin1Char('/')));
     if (p >= 0)
-        titre += QStringLiteral("   (base : ") + chemin.mid(p + 1) + QLatin1Char(')');
+        titre += QStringLiteral("   (base : ") + chemin.mid(p + 1) + QStringLiteral("[*])");
+    else
+        titre += QStringLiteral("[*]");
     m_fen->setWindowTitle(titre);
 }

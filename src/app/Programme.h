@@ -74,6 +74,12 @@ private:
     QRect cadreProgression() const;
 
     // The sequences of the user's operations.
+    bool ficheLiberee(bool fermeture = false);
+    void montrerLigneDeLaFiche();
+    void ListRecettes_Click(int k);
+    void CommandRechValider_Click();
+    void CommandRecettNouvelle_Click();
+    bool validerCarte();
     void CommandRecettValider_Click();
     void CommandRecettSuppr_Click();
     void AnnulerSuppression();
@@ -85,6 +91,8 @@ private:
     // Ctrl+S: the base saved now, without a question; the card, the found
     // list and the focus stay as they are.
     void EnregistrerMaintenant();
+    void proposerSauvegarde();
+    bool enregistrer();
     void FrmPrincipal_Unload();
     void TerminerProgramme();
 
@@ -94,7 +102,9 @@ private:
 
     Plateforme& m_plateforme;
     PolitiqueErreurs m_politique;
-    QString m_baseDemandee; // given at start-up, opened in place of the settings' one
+    QString m_baseDemandee;       // given at start-up, opened in place of the settings' one
+    int m_saisiesEnChaine = 0;    // recipes stored since chained entry was switched on
+    bool m_remiseDeLigne = false; // the found list's selection put back by the program
     Collation m_collation;
     EtatProgramme m_etat;
     DocumentBase m_document;

@@ -5,6 +5,7 @@
 #include "Texte.h"
 #include "TexteFiche.h"
 #include <QList>
+#include <algorithm>
 
 namespace {
 
@@ -108,4 +109,39 @@ QString refusValidation(Tables& t, const SaisieFiche& s)
     if (Texte::sansBlancs(description).isEmpty())
         return QStringLiteral("La recette doit comporter un minimum de description !");
     return motifDeRefus(t, s);
+}
+
+namespace {
+QStringView sansBlancsVue(QStringView texte)
+{
+    while (!texte.isEmpty() && texte.front() == u' ')
+        texte = texte.sliced(1);
+    while (!texte.isEmpty() && texte.back() == u' ')
+        texte.chop(1);
+    return texte;
+}
+
+// A case-insensitive comparison keeps lengths: a length that differs tells
+// two texts apart at once, which spares most recipes of a full base.
+bool memeTexte(QStringView stocke, QStringView cherche)
+{
+    const QStringView t = sansBlancsVue(stocke);
+    return t.size() == cherche.size() && t.compare(cherche, Qt::CaseInsensitive) == 0;
+}
+} // namespace
+
+int recetteEnDouble(const Tables& t, const QString& nom, const QString& magazine, const QString& numero, int autreQue)
+{
+    const QStringView n = sansBlancsVue(nom), m = sansBlancsVue(magazine), no = sansBlancsVue(numero);
+    const int nb = std::clamp(t.NbRecett, 0, Tables::MaxRecett);
+    for (int r = 1; r <= nb; ++r) {
+        if (r == autreQue || !memeTexte(t.RecettTexte(r, Recette::Nom), n)
+            || !memeTexte(t.RecettTexte(r, Recette::Numero), no))
+            continue;
+        const int mag = t.RecettVal(r, Recette::Magazine);
+        const QString stocke = mag >= 0 && mag <= Tables::MaxMag ? t.Mag(mag) : QString();
+        if (memeTexte(stocke, m))
+            return r;
+    }
+    return 0;
 }

@@ -21,3 +21,9 @@ QString motifDeRefus(Tables& t, const SaisieFiche& s);
 // than blanks; the sub-category does not count), then motifDeRefus. The card
 // and the import both ask it before storing. Nothing is changed.
 QString refusValidation(Tables& t, const SaisieFiche& s);
+
+// Another recipe of the same name in the same issue of the same magazine
+// (each compared without the blanks at its ends, whatever the case): its
+// slot, or 0. `autreQue`: the recipe being edited, which is no double of
+// itself.
+int recetteEnDouble(const Tables& t, const QString& nom, const QString& magazine, const QString& numero, int autreQue);

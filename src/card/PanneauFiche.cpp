@@ -238,6 +238,12 @@ void PanneauFiche::activerSuppressionEtImpression(bool actif)
 
 bool PanneauFiche::saisieEnChaine() const { return CheckSaisie->isChecked(); }
 
+void PanneauFiche::cocherSaisieEnChaine(bool enChaine)
+{
+    const QSignalBlocker bloque(CheckSaisie);
+    CheckSaisie->setChecked(enChaine);
+}
+
 void PanneauFiche::focaliserNom() { TextRecettNom->setFocus(); }
 
 void PanneauFiche::validerParDefaut() { m_parDefaut.definir(CommandRecettValider); }

@@ -42,6 +42,8 @@ public:
     void montrerExistante(bool existante);
     void activerSuppressionEtImpression(bool actif);
     bool saisieEnChaine() const;
+    // Puts the chained-entry switch back by program, without its signal.
+    void cocherSaisieEnChaine(bool enChaine);
     void focaliserNom();
     // Enter now validates the card.
     void validerParDefaut();

@@ -17,7 +17,6 @@ RoutinesFiche::RoutinesFiche(Tables& base, FicheRecette& fiche, const ListeTrouv
     : m_base(base), m_fiche(fiche), m_trouvees(trouvees), m_politique(politique), m_plateforme(plateforme),
       m_collation(collation), m_panneau(panneau), m_stockage(base, politique)
 {
-    connect(&panneau, &PanneauFiche::nouvelleDemandee, this, &RoutinesFiche::CommandRecettNouvelle_Click);
     connect(&panneau, &PanneauFiche::testeeCliquee, this, &RoutinesFiche::CheckRecettTeste_Click);
     // Leaving the category offers its sub-categories, keeping the one typed.
     // (The other fields are read from the card when it is validated.)
@@ -54,6 +53,38 @@ void RoutinesFiche::NouvelleFiche()
     emit ficheVidee();
     m_panneau.activerSuppressionEtImpression(false);
     RemplirFiche();
+    retenirContenu();
+}
+
+void RoutinesFiche::NouvelleFicheEnChaine()
+{
+    // The magazine as stored (an existing one keeps its own spelling) and the
+    // number of the recipe just stored.
+    QString magazine;
+    m_politique.etape([&] { magazine = m_base.Mag(m_fiche.RecettMag); });
+    const QString numero = m_fiche.RecettNum;
+    NouvelleFiche();
+    m_panneau.ecrire(Champ::Magazine, magazine);
+    m_panneau.ecrire(Champ::Numero, numero);
+    retenirContenu();
+}
+
+RoutinesFiche::Contenu RoutinesFiche::contenu() const
+{
+    Contenu c;
+    for (const Champ champ :
+         {Champ::Nom, Champ::Categorie, Champ::SousCategorie, Champ::Magazine, Champ::Numero, Champ::Page})
+        c.champs << Texte::sansBlancs(m_panneau.texte(champ));
+    c.champs << m_panneau.texte(Champ::Notes);
+    c.testee = m_panneau.testee();
+    return c;
+}
+
+bool RoutinesFiche::ficheModifiee() const { return contenu() != m_contenu; }
+
+std::optional<int> RoutinesFiche::recetteAffichee() const
+{
+    return m_fiche.FicheExistante ? std::optional<int>(m_fiche.RecettCourante) : std::nullopt;
 }
 
 void RoutinesFiche::AfficherRecette(int k)
@@ -88,6 +119,7 @@ void RoutinesFiche::AfficherRecette(int k)
     const QString sousCategorie = m_panneau.texte(Champ::SousCategorie);
     RemplirSousCatFiche();
     m_panneau.ecrire(Champ::SousCategorie, sousCategorie);
+    retenirContenu();
 }
 
 void RoutinesFiche::RemplirFiche()
@@ -141,6 +173,19 @@ bool RoutinesFiche::refuser(const QString& message)
     return false;
 }
 
+// The same name in the same issue is most often a slip of chained entry:
+// only a clear Yes stores it.
+bool RoutinesFiche::confirmerDoublon(const SaisieFiche& s)
+{
+    if (!recetteEnDouble(m_base, s.nom, s.magazine, s.numero, m_fiche.FicheExistante ? m_fiche.RecettCourante : 0))
+        return true;
+    return m_plateforme.message(QStringLiteral("Recette en double"),
+                                QStringLiteral("Une recette de ce nom existe déjà dans ce numéro.\nL'enregistrer "
+                                               "quand même ?"),
+                                Plateforme::Boutons::OuiNon, Plateforme::Icone::Question)
+        == Plateforme::Reponse::Oui;
+}
+
 void RoutinesFiche::lireChamps()
 {
     m_panneau.taillerChamps();
@@ -163,6 +208,8 @@ bool RoutinesFiche::ValiderRecette()
                              f.RecettNum, f.RecettPage,   f.RecettNotes,      !f.FicheExistante};
     if (const QString motif = refusValidation(m_base, saisie); !motif.isEmpty())
         return refuser(motif);
+    if (!confirmerDoublon(saisie))
+        return false;
     f.RecettNom = TexteFiche::premiereMajuscule(f.RecettNom);
     // A validation may give the slot of a name no longer used to a new name:
     // the last deletion can no longer be undone exactly.

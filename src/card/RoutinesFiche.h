@@ -1,5 +1,6 @@
 #pragma once
 #include "PanneauFiche.h"
+#include "base/ControleFiche.h"
 #include "base/StockageRecette.h"
 #include <QObject>
 #include <optional>
@@ -21,6 +22,9 @@ public:
                   Plateforme& plateforme, const Collation& collation, PanneauFiche& panneau);
 
     void NouvelleFiche();
+    // Chained entry's next card: empty but for the magazine and the number of
+    // the recipe just stored, so that the recipes of one issue follow.
+    void NouvelleFicheEnChaine();
     // The recipe of line k of the found list.
     void AfficherRecette(int k);
     void RemplirFiche();
@@ -38,6 +42,12 @@ public:
     // undone.
     void oublierSuppression() { m_suppression.reset(); }
 
+    // The card holds what the user typed and did not validate: a field of an
+    // existing recipe changed, or anything typed on a new card.
+    bool ficheModifiee() const;
+    // The slot of the recipe the card shows, if it shows one.
+    std::optional<int> recetteAffichee() const;
+
     void CommandRecettNouvelle_Click();
     void CheckRecettTeste_Click(bool testee);
 
@@ -47,7 +57,16 @@ signals:
 
 private:
     bool refuser(const QString& message);
+    bool confirmerDoublon(const SaisieFiche& saisie);
     void lireChamps();
+    // The card's fields as shown, to tell what the user changed.
+    struct Contenu {
+        QStringList champs;
+        bool testee = false;
+        bool operator==(const Contenu&) const = default;
+    };
+    Contenu contenu() const;
+    void retenirContenu() { m_contenu = contenu(); }
 
     Tables& m_base;
     FicheRecette& m_fiche;
@@ -58,4 +77,5 @@ private:
     PanneauFiche& m_panneau;
     StockageRecette m_stockage;
     std::optional<RecetteSupprimee> m_suppression;
+    Contenu m_contenu; // what was put on the card
 };

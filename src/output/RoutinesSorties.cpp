@@ -25,7 +25,7 @@ RoutinesSorties::~RoutinesSorties() = default;
 
 // ---- Index file ----
 
-void RoutinesSorties::CreerIndex(const MiseEnPageIndex::Criteres& criteres)
+bool RoutinesSorties::CreerIndex(const MiseEnPageIndex::Criteres& criteres)
 {
     const Tables& b = m_base;
     const QStringList& noms = m_trouvees.noms;
@@ -48,7 +48,7 @@ void RoutinesSorties::CreerIndex(const MiseEnPageIndex::Criteres& criteres)
         m_plateforme.message(QStringLiteral("Zuta!"),
                              QStringLiteral("L'index n'a pas pu être créé.\n\n") + erreur.description(),
                              Plateforme::Boutons::OK, Plateforme::Icone::Exclamation);
-        return;
+        return false;
     }
     m_plateforme.ouvrir(chemin, [this, chemin] {
         // The index is written all the same: the user is told where.
@@ -58,6 +58,7 @@ void RoutinesSorties::CreerIndex(const MiseEnPageIndex::Criteres& criteres)
                                  + QDir::toNativeSeparators(chemin),
                              Plateforme::Boutons::OK, Plateforme::Icone::Information);
     });
+    return true;
 }
 
 void RoutinesSorties::ecrireIndex(const QString& chemin, const QString& texte)

@@ -29,8 +29,8 @@ public:
 
     // Writes "Index.txt" from the found list as it stands (the caller has
     // refreshed it) and the criteria as the search frame shows them, then
-    // opens it.
-    void CreerIndex(const MiseEnPageIndex::Criteres& criteres);
+    // opens it. False when it could not be written (the user is told why).
+    bool CreerIndex(const MiseEnPageIndex::Criteres& criteres);
     // The printer dialog with its title: the printer chosen, or none when the
     // user cancelled (nothing is said then).
     std::unique_ptr<Impression> ChoisirImprimante(const QString& titre);

@@ -12,7 +12,7 @@ class Impression;
 // Qt dialogs; the scripted one answers from queues for the tests.
 class Plateforme {
 public:
-    enum class Boutons { OK, OuiNon, ReessayerAnnuler };
+    enum class Boutons { OK, OuiNon, OuiNonAnnuler, ReessayerAnnuler };
     enum class Icone { Aucune, Question, Exclamation, Information };
     // Fermee: the box was closed without an answer (Escape, its close
     // button). Each question says what that means; for most it is the answer

@@ -44,6 +44,9 @@ Plateforme::Reponse PlateformeQt::message(const QString& titre, const QString& t
     switch (boutons) {
     case Boutons::OK: boite.setStandardButtons(QMessageBox::Ok); break;
     case Boutons::OuiNon: boite.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case Boutons::OuiNonAnnuler:
+        boite.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
     case Boutons::ReessayerAnnuler: boite.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel); break;
     }
     // Escape and the close button would otherwise press No or Cancel: a

@@ -14,6 +14,9 @@ FrmAide::FrmAide(QWidget* principale) : QMainWindow(principale, Qt::Window)
     rien->setObjectName(QStringLiteral("rien"));
     AideQuit = rien->addAction(QStringLiteral("&Quitter"));
     AideQuit->setObjectName(QStringLiteral("AideQuit"));
+    // Escape and Ctrl+W close the help as its menu does.
+    AideQuit->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::Key_Escape)});
+    AideQuit->setShortcutContext(Qt::WindowShortcut);
     connect(AideQuit, &QAction::triggered, this, &QWidget::close);
 
     // The manual is shown, never changed: the text can be selected and copied

@@ -3,7 +3,10 @@
 #include "platform/Controles.h"
 #include "platform/FiltreClic.h"
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QTimer>
 
 using namespace Controles;
@@ -16,7 +19,6 @@ ImagesApropos::ImagesApropos(QWidget* parent) : QWidget(parent)
     Timer1 = nomme(new QTimer(this), "Timer1");
     Timer1->setInterval(1000);
     auto* disposition = new QHBoxLayout(this);
-    disposition->setContentsMargins(0, 0, 0, 0);
     disposition->addWidget(Image1);
     disposition->addWidget(Image2);
 
@@ -29,6 +31,12 @@ ImagesApropos::ImagesApropos(QWidget* parent) : QWidget(parent)
         image->setAccessibleName(QStringLiteral("A propos de..."));
         new FiltreClic(image, [this] { emit aproposDemande(); });
     }
+    // The pictures come and go; the keyboard stays on the pair.
+    setObjectName(QStringLiteral("ImagesApropos"));
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(QStringLiteral("A propos de Zuta!"));
+    setAccessibleDescription(QStringLiteral("Ouvre la fenêtre A propos de... (Entrée, Espace ou Maj+F1)"));
+    disposition->setContentsMargins(2, 2, 2, 2);
     connect(Timer1, &QTimer::timeout, this, &ImagesApropos::Timer1_Timer);
     Timer1->start();
 }
@@ -42,3 +50,23 @@ void ImagesApropos::Timer1_Timer()
 }
 
 QList<QWidget*> ImagesApropos::controles() const { return {Image1, Image2}; }
+
+void ImagesApropos::keyPressEvent(QKeyEvent* evenement)
+{
+    const int touche = evenement->key();
+    if (touche == Qt::Key_Return || touche == Qt::Key_Enter || touche == Qt::Key_Space) {
+        emit aproposDemande();
+        return;
+    }
+    QWidget::keyPressEvent(evenement);
+}
+
+void ImagesApropos::paintEvent(QPaintEvent*)
+{
+    if (!hasFocus())
+        return;
+    QStylePainter peintre(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    peintre.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+}

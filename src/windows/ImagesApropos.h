@@ -6,7 +6,8 @@ class QTimer;
 
 // The two pictures of the main window's corner, a chef's hat and a wooden
 // spoon, that take turns every second; a click on either opens the About
-// window.
+// window. The pair takes the keyboard focus as one control ("A propos de
+// Zuta!"): Enter or Space opens the window too.
 class ImagesApropos : public QWidget {
     Q_OBJECT
 public:
@@ -17,6 +18,10 @@ public:
 
 signals:
     void aproposDemande();
+
+protected:
+    void keyPressEvent(QKeyEvent* evenement) override;
+    void paintEvent(QPaintEvent* evenement) override;
 
 private:
     QLabel* Image1;

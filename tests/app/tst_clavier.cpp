@@ -118,6 +118,7 @@ private slots:
         cliquerLigne(*f, 0);
         const QByteArray avant = banc->lire(u("Recettes.don"));
         banc->tables().RecettTexte(2, Recette::Notes) = u("Mijoter 4 h");
+        banc->p().document().marquerModifiee();
         saisir(f->TextRecettComment, u("doré"));
         taperRaccourci(f->TextRecettComment, Qt::CTRL | Qt::Key_S);
         QVERIFY(banc->boites().isEmpty());

@@ -148,7 +148,8 @@ private slots:
     void chargerNouvelle_baseOuverteTravailleeEtEnregistree()
     {
         const QByteArray avant = banc->lire(u("Recettes.don")), reglages = banc->lire(u("Zuta.ini"));
-        banc->plateforme.reponses << R::Non; // and no file chosen
+        banc->p().document().marquerModifiee(); // changes that "Non" leaves unsaved
+        banc->plateforme.reponses << R::Non;    // and no file chosen
         QTest::mouseClick(f->CommandCharger, Qt::LeftButton);
         const auto& d = banc->plateforme.dialogues.first();
         QCOMPARE(QStringList({d.titre, d.dossierInitial, d.filtre, d.extensionDefaut}),
@@ -172,12 +173,13 @@ private slots:
         QTest::mouseClick(f->CommandNouvelle, Qt::LeftButton);
         QCOMPARE(banc->boites(), QStringList{Question});
         QCOMPARE(banc->lire(u("Neuve.don")), BaseVide);
-        QCOMPARE(f->fen->windowTitle(), u("Zuta! v1.2b   (base : Neuve.don)"));
+        QCOMPARE(f->titre(), u("Zuta! v1.2b   (base : Neuve.don)"));
         QCOMPARE(entrees(f->ComboRecettCat) + entrees(f->ComboRechCat) + entrees(f->ComboRechMag),
                  (QStringList{u(" --> TOUTES"), u(" --> TOUS")}));
         QCOMPARE(compteurs(*f), u("Recettes totales : 0 / Recettes trouvées : 0"));
 
-        // Yes to saving it, then another base loaded, the progress windows over the main one.
+        // Changed, yes to saving it, then another base loaded, the progress windows over the main one.
+        banc->p().document().marquerModifiee();
         banc->ecrireOctets(u("Autre.don"), baseUneRecette());
         banc->plateforme.reponses << R::Oui;
         banc->plateforme.fichiers << banc->chemin(u("Autre.don"));

@@ -5,6 +5,10 @@
 #include <QInputMethodEvent>
 #include <QRegularExpression>
 
+namespace {
+const QString FicheModifiee = u("Fiche modifiée | La fiche de la recette a été modifiée.\nValider les modifications ?");
+}
+
 class TestFiche : public QObject {
     Q_OBJECT
 private slots:
@@ -17,10 +21,12 @@ private slots:
     void saisie_nouvelleRecette_normaliseeEtStockee()
     {
         QVERIFY(!f->CommandRecettSuppr->isEnabled() && !f->CommandRecettImpr->isEnabled());
-        // "Nouvelle" empties what was typed.
+        // "Nouvelle" asks about what was typed; "Non" empties it.
         saisirFiche(*f, {u("Tarte"), {}, {}, {}, {}, {}, u("à l'ancienne")});
         f->CheckRecettTeste->click();
+        banc->plateforme.reponses << Plateforme::Reponse::Non;
         QTest::mouseClick(f->CommandRecettNouvelle, Qt::LeftButton);
+        QCOMPARE(banc->boites(), QStringList{FicheModifiee});
         QCOMPARE(QApplication::focusWidget(), f->TextRecettNom);
         QVERIFY(f->TextRecettNom->text().isEmpty() && f->TextRecettComment->toPlainText().isEmpty()
                 && !f->CheckRecettTeste->isChecked());

@@ -18,6 +18,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWindow>
 #include <memory>
 
 // The main window and its controls, each under its name in the program.
@@ -82,6 +83,8 @@ struct Fenetre {
         return i.isValid() && ListRecettes->selectionModel()->isSelected(i) ? i.row() : -1;
     }
     QPushButton* boutonParDefaut() const { return fen->parDefaut().bouton(); }
+    // The title as the desktop shows it: "*" after the base's name while it holds unsaved changes.
+    QString titre() const { return fen->windowHandle() ? fen->windowHandle()->title() : fen->windowTitle(); }
     ModeleTrouvees* modele() const { return qobject_cast<ModeleTrouvees*>(ListRecettes->model()); }
 };
 

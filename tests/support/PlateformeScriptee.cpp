@@ -65,6 +65,7 @@ Plateforme::Reponse PlateformeScriptee::message(const QString& titre, const QStr
     switch (boutons) {
     case Boutons::OK: return Reponse::OK;
     case Boutons::OuiNon: return Reponse::Non;
+    case Boutons::OuiNonAnnuler: return Reponse::Annuler;
     case Boutons::ReessayerAnnuler: return Reponse::Annuler;
     }
     return Reponse::Annuler;
