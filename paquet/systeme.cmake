@@ -4,7 +4,8 @@
 #   lib/zuta/Zuta           the program
 #   share/zuta/             the help "Zuta.rtf" and the web shortcut "Tavernix.url"
 #   share/applications/, share/icons/hicolor/, share/metainfo/
-#                           the menu entry, the icon and the AppStream metadata
+#                           the menu entry, the icons and the AppStream metadata
+#   share/mime/packages/    the file type of the bases (".don")
 #   share/man/, share/doc/zuta/
 #                           the manual page, the copyright and the changelog
 # and, through CPack, the Debian package of all that (scripts/paquet.sh).
@@ -34,6 +35,17 @@ install(FILES data/icones/zuta.svg DESTINATION share/icons/hicolor/scalable/apps
 foreach(cote 48 64 128 256)
   install(FILES data/icones/zuta-${cote}.png DESTINATION share/icons/hicolor/${cote}x${cote}/apps
     RENAME ${ZUTA_ID}.png)
+endforeach()
+# The bases' file type, which the menu entry opens: a file manager shows a
+# ".don" file with its own icon and opens it with "zuta CHEMIN.don". Debian's
+# shared-mime-info, desktop-file-utils and icon theme update their caches
+# through dpkg triggers: the package needs no script of its own.
+set(ZUTA_TYPE application-x-zuta-base)
+install(FILES paquet/zuta.xml DESTINATION share/mime/packages)
+install(FILES data/icones/zuta-base.svg DESTINATION share/icons/hicolor/scalable/mimetypes RENAME ${ZUTA_TYPE}.svg)
+foreach(cote 48 64 128 256)
+  install(FILES data/icones/zuta-base-${cote}.png DESTINATION share/icons/hicolor/${cote}x${cote}/mimetypes
+    RENAME ${ZUTA_TYPE}.png)
 endforeach()
 
 # Manual pages and the changelog are installed compressed, as Debian does.

@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
 # Checks the Debian package as a user would meet it:
 # 1. builds it (scripts/paquet.sh) and checks it with Debian's tools: lintian,
-#    desktop-file-validate, appstreamcli;
+#    desktop-file-validate, appstreamcli; checks how the launcher passes its
+#    arguments, with a stand-in for the program;
 # 2. installs it (dpkg -i as root or through sudo; otherwise, or when a zuta
-#    package is already installed, extracts it into a scratch folder), starts
-#    the installed launcher for a new user in a virtual X display, checks the
-#    user's program folder, then quits by the window's close box and answers
-#    the save question as a user does; twice, the second start finding the
-#    files of the first;
+#    package is already installed, extracts it into a scratch folder); once
+#    installed, asks xdg-mime the type of a base and the program that opens
+#    it; starts the installed launcher for a new user in a virtual X display,
+#    checks the user's program folder, then quits by the window's close box
+#    and answers the save question, if it comes, as a user does; twice, the
+#    second start finding the files of the first; a third time with a base
+#    named on the command line by a relative path;
 # 3. removes the package it installed and its scratch folders.
 set -euo pipefail
 racine=$(cd "$(dirname "$0")/.." && pwd)
@@ -56,6 +59,61 @@ d.flush()
 PYTHON
 }
 
+# Starts the launcher $1 for the user whose home is $2, from the folder $3,
+# with the arguments that follow, and waits for the main window, which must be
+# the only window shown: sets pid and principale.
+pid=
+principale=
+lancer() {
+  local lanceur=$1 maison=$2 ici=$3
+  shift 3
+  (cd "$ici" && exec env -u XDG_DATA_HOME -u QT_QPA_PLATFORM HOME="$maison" XDG_RUNTIME_DIR="$maison/exec" \
+    "$lanceur" "$@") >>"$maison/programme.log" 2>&1 &
+  pid=$!
+  # shellcheck disable=SC2064
+  trap "kill $pid 2>/dev/null || true" EXIT
+  attendre 60 fenetre '^Zuta!' >/dev/null ||
+    echec "no main window within 60 s; windows shown: $(fenetres) $(cat "$maison/programme.log")"
+  principale=$(fenetre '^Zuta!')
+  # The start was silent: the main window is the only window shown.
+  [ "$(fenetres)" = "$(xdotool getwindowname "$principale")" ] || echec "other windows at start-up: $(fenetres)"
+}
+
+# The close box, then "Non" to the save question if the program asks it (it
+# asks only when there is something to save): the program ends, with code 0,
+# after writing its settings into the user's folder of home $1. Sets question
+# to "oui" when the question came.
+question=non
+quitter() {
+  local maison=$1
+  demander_fermeture "$principale"
+  local fin=$((SECONDS + 60)) essais=0 boite
+  question=non
+  until fini "$pid"; do
+    ((SECONDS < fin)) || echec "the program did not end within 60 s of the close box; windows shown: $(fenetres)"
+    boite=$(fenetre '^Confirmation de sauvegarde$') || { sleep 0.2; continue; }
+    question=oui
+    ((essais++ < 10)) || echec "the save question does not take the answer"
+    xdotool windowfocus --sync "$boite" key n
+    attendre 5 fini "$pid" || true
+  done
+  local code=0
+  wait "$pid" || code=$?
+  trap - EXIT
+  ((code == 0)) || echec "the program ended with code $code ($(cat "$maison/programme.log"))"
+}
+
+# The settings of the user's folder $1: five lines ending in CR LF, the last
+# one the full path $2 of the base.
+reglages_nomment() {
+  local dossier=$1 base=$2
+  if [ "$(wc -l <"$dossier/Zuta.ini")" != 5 ] || [ "$(grep -c $'\r$' "$dossier/Zuta.ini")" != 5 ]; then
+    echec "Zuta.ini is not five CR LF lines"
+  fi
+  [ "$(sed -n '5s/\r$//p' "$dossier/Zuta.ini")" = "$base" ] ||
+    echec "Zuta.ini names $(sed -n '5s/\r$//p' "$dossier/Zuta.ini"), not $base"
+}
+
 # In the virtual display: one start of the launcher $1 for the user whose
 # home is $2, down to the end of the program. $3 is "premier" for the user's
 # first start.
@@ -67,18 +125,8 @@ demarrer_et_quitter() {
     mkdir -p "$avant"
     cp "$dossier/Zuta2005.don" "$dossier/Zuta.ini" "$avant/"
   fi
-  env -u XDG_DATA_HOME -u QT_QPA_PLATFORM HOME="$maison" XDG_RUNTIME_DIR="$maison/exec" \
-    "$lanceur" >>"$maison/programme.log" 2>&1 &
-  local pid=$!
-  # shellcheck disable=SC2064
-  trap "kill $pid 2>/dev/null || true" EXIT
-  local principale
-  attendre 60 fenetre '^Zuta!' >/dev/null ||
-    echec "no main window within 60 s; windows shown: $(fenetres) $(cat "$maison/programme.log")"
-  principale=$(fenetre '^Zuta!')
+  lancer "$lanceur" "$maison" "$PWD"
 
-  # The start was silent: the main window is the only window shown.
-  [ "$(fenetres)" = "$(xdotool getwindowname "$principale")" ] || echec "other windows at start-up: $(fenetres)"
   # The program's icon is the window's.
   local icone
   icone=$(xprop -id "$principale" -len 1000000 _NET_WM_ICON)
@@ -98,40 +146,59 @@ demarrer_et_quitter() {
     cmp "$avant/Zuta.ini" "$dossier/Zuta.ini" || echec "the settings changed at start-up"
   fi
 
-  # The close box, then "Non" to the save question: the program ends after
-  # writing its settings, leaving the base as it was.
+  # The program ends after writing its settings, leaving the base as it was.
   cp "$dossier/Zuta2005.don" "$maison/base-avant-fin"
-  demander_fermeture "$principale"
-  attendre 60 fenetre '^Confirmation de sauvegarde$' >/dev/null || echec "no save question within 60 s"
-  local essais=0 boite
-  until fini "$pid"; do
-    boite=$(fenetre '^Confirmation de sauvegarde$') || { sleep 0.2; continue; }
-    ((essais++ < 10)) || echec "the save question does not take the answer"
-    xdotool windowfocus --sync "$boite" key n
-    attendre 5 fini "$pid" || true
-  done
-  local code=0
-  wait "$pid" || code=$?
-  trap - EXIT
-  ((code == 0)) || echec "the program ended with code $code ($(cat "$maison/programme.log"))"
+  quitter "$maison"
   cmp "$maison/base-avant-fin" "$dossier/Zuta2005.don" || echec "the base changed though the answer was Non"
-  # Settings: five lines ending in CR LF, the last one the base's full path.
-  if [ "$(wc -l <"$dossier/Zuta.ini")" != 5 ] || [ "$(grep -c $'\r$' "$dossier/Zuta.ini")" != 5 ]; then
-    echec "Zuta.ini is not five CR LF lines"
-  fi
-  [ "$(sed -n '5s/\r$//p' "$dossier/Zuta.ini")" = "$(cd "$dossier" && pwd -P)/Zuta2005.don" ] ||
-    echec "Zuta.ini does not name the user's base"
+  reglages_nomment "$dossier" "$(cd "$dossier" && pwd -P)/Zuta2005.don"
+}
+
+# True when the main window's title names the base $1; a "*" follows the name
+# while the base has unsaved changes.
+titre_nomme() {
+  case $(xdotool getwindowname "$principale") in
+  "Zuta! v1.2b   (base : $1)" | "Zuta! v1.2b   (base : $1*)" | "Zuta! v1.2b   (base : $1)*") ;;
+  *) return 1 ;;
+  esac
+}
+
+# In the virtual display: the launcher $1, for the user whose home is $2, run
+# from a folder of its own with a base named by a relative path, as one types
+# "zuta ../Mes bases/NOM.don". The launcher makes the path absolute before it
+# moves into the program folder: the program opens that base, and its
+# settings name it when it ends.
+ouvrir_une_base() {
+  local lanceur=$1 maison=$2
+  local dossier=$maison/.local/share/zuta
+  local ailleurs=$maison/ailleurs bases="$maison/Mes bases" nom="Desserts d'Anne.don" titre
+  mkdir -p "$ailleurs" "$bases"
+  printf -- '-1 \r\nv1.2b\r\n 0 \r\n 0 \r\n 0 \r\n' >"$bases/$nom"
+  cp "$bases/$nom" "$maison/base-donnee-avant"
+  cp "$dossier/Zuta2005.don" "$maison/base-avant-fin"
+  lancer "$lanceur" "$maison" "$ailleurs" "../Mes bases/$nom"
+  attendre 10 titre_nomme "$nom" ||
+    echec "the main window's title is \"$(xdotool getwindowname "$principale")\", not that of the base $nom"
+  titre=$(xdotool getwindowname "$principale")
+  echo "Opened \"../Mes bases/$nom\" from $ailleurs: the main window is \"$titre\""
+  quitter "$maison"
+  cmp "$maison/base-donnee-avant" "$bases/$nom" || echec "the base given changed though the answer was Non"
+  cmp "$maison/base-avant-fin" "$dossier/Zuta2005.don" || echec "the user's default base changed"
+  reglages_nomment "$dossier" "$(cd "$bases" && pwd -P)/$nom"
+  local reponse="no save question"
+  [ "$question" = non ] || reponse="\"Non\" to the save question"
+  echo "Ended by the close box ($reponse); Zuta.ini names $(sed -n '5s/\r$//p' "$dossier/Zuta.ini")"
 }
 
 if [ "${1:-}" = --dans-l-affichage ]; then
   shift
   demarrer_et_quitter "$1" "$2" premier
   demarrer_et_quitter "$1" "$2" second
+  ouvrir_une_base "$1" "$2"
   exit 0
 fi
 
 "$racine/scripts/installer.sh" dpkg-dev file lintian desktop-file-utils appstream \
-  xvfb xauth xdotool x11-utils python3-xlib
+  xvfb xauth xdotool x11-utils python3-xlib xdg-utils shared-mime-info libfile-mimeinfo-perl
 travail=$(mktemp -d)
 installe=non
 sudo=""
@@ -154,9 +221,15 @@ contenu=$travail/contenu
 dpkg-deb -x "$paquet" "$contenu"
 for f in usr/bin/zuta usr/lib/zuta/Zuta usr/share/zuta/Zuta.rtf usr/share/zuta/Tavernix.url \
   usr/share/man/man1/zuta.1.gz usr/share/doc/zuta/copyright usr/share/doc/zuta/changelog.gz \
-  usr/share/icons/hicolor/scalable/apps/$id.svg usr/share/icons/hicolor/{48x48,64x64,128x128,256x256}/apps/$id.png; do
+  usr/share/icons/hicolor/scalable/apps/$id.svg usr/share/icons/hicolor/{48x48,64x64,128x128,256x256}/apps/$id.png \
+  usr/share/mime/packages/zuta.xml usr/share/icons/hicolor/scalable/mimetypes/application-x-zuta-base.svg \
+  usr/share/icons/hicolor/{48x48,64x64,128x128,256x256}/mimetypes/application-x-zuta-base.png; do
   [ -f "$contenu/$f" ] || echec "the package lacks /$f"
 done
+# The menu entry opens a base given as a file.
+grep -qx 'Exec=zuta %f' "$contenu/usr/share/applications/$id.desktop" || echec "the menu entry does not pass a file"
+grep -qx 'MimeType=application/x-zuta-base;' "$contenu/usr/share/applications/$id.desktop" ||
+  echec "the menu entry does not open the bases"
 desktop-file-validate "$contenu/usr/share/applications/$id.desktop"
 appstreamcli validate --no-net "$contenu/usr/share/metainfo/$id.metainfo.xml"
 appstreamcli validate-tree --no-net "$contenu" >/dev/null
@@ -177,6 +250,54 @@ for page in "$racine"/paquet/zuta.1 "$racine"/paquet/fr/zuta.1; do
 done
 echo "Debian's checks passed ($((SECONDS - etape)) s)"
 
+# The launcher's arguments, with a stand-in for the program that writes down
+# its folder and its arguments, one a line.
+etape=$SECONDS
+essai=$travail/lanceur
+mkdir -p "$essai/usr/bin" "$essai/usr/lib/zuta" "$essai/usr/share/zuta" "$essai/ici/sous dossier"
+cp "$contenu/usr/bin/zuta" "$essai/usr/bin/"
+cat >"$essai/usr/lib/zuta/Zuta" <<'SH'
+#!/bin/sh
+{ pwd -P; printf '%s\n' "$@"; } >"$ZUTA_ESSAI"
+SH
+chmod +x "$essai/usr/lib/zuta/Zuta"
+ici=$(cd "$essai/ici/sous dossier" && pwd -P)
+# Runs the launcher from $ici for a user of home $1 with the arguments that
+# follow; fails unless the stand-in ran in the folder $2 and received the
+# lines of $3.
+arguments_recus() {
+  local maison=$1 attendu_dossier=$2 attendu=$3
+  shift 3
+  rm -f "$essai/recu"
+  (cd "$ici" && exec env -u XDG_DATA_HOME HOME="$maison" ZUTA_ESSAI="$essai/recu" "$essai/usr/bin/zuta" "$@") ||
+    echec "the launcher failed with the arguments: $*"
+  [ "$(head -n 1 "$essai/recu")" = "$attendu_dossier" ] ||
+    echec "with the arguments \"$*\", the program ran in $(head -n 1 "$essai/recu"), not $attendu_dossier"
+  [ "$(tail -n +2 "$essai/recu")" = "$attendu" ] ||
+    echec "with the arguments \"$*\", the program received: $(tail -n +2 "$essai/recu")"
+  printf '  zuta'
+  printf ' [%s]' "$@"
+  printf '\n    ->'
+  tail -n +2 "$essai/recu" | while IFS= read -r ligne; do printf ' [%s]' "$ligne"; done
+  printf '\n'
+}
+dossier_essai=$essai/maison/.local/share/zuta
+echo "The launcher, run from $ici (arguments in brackets):"
+arguments_recus "$essai/maison" "$dossier_essai" "$ici/Ma base.don" "Ma base.don"
+arguments_recus "$essai/maison" "$dossier_essai" "/srv/recettes/Zuta2005.don" /srv/recettes/Zuta2005.don
+arguments_recus "$essai/maison" "$dossier_essai" \
+  "$(printf '%s\n' --exporter "$ici/../Mes bases/Desserts d'Anne.don" /tmp/sortie.csv)" \
+  --exporter "../Mes bases/Desserts d'Anne.don" /tmp/sortie.csv
+arguments_recus "$essai/maison" "$dossier_essai" \
+  "$(printf '%s\n' --importer "$ici/-base.don" "$ici/entrée \$(x) *.csv" --ajouter-doublons)" \
+  --importer -base.don "entrée \$(x) *.csv" --ajouter-doublons
+arguments_recus "$essai/maison" "$dossier_essai" "$ici/--base.don" -- --base.don
+# Help runs where it was asked, and makes no program folder.
+arguments_recus "$essai/maison-aide" "$ici" --help --help
+[ ! -e "$essai/maison-aide" ] || echec "zuta --help made $essai/maison-aide"
+[ "$("$essai/usr/bin/zuta" --version)" = "Zuta $(dpkg-deb -f "$paquet" Version)" ] || echec "zuta --version is wrong"
+echo "The launcher's arguments passed ($((SECONDS - etape)) s)"
+
 # Installed as a user installs it, else in a scratch root.
 etape=$SECONDS
 etat=$(dpkg-query -W -f='${Status}' zuta 2>/dev/null || true)
@@ -195,6 +316,28 @@ fi
 maison=$travail/maison
 mkdir -p "$maison/exec"
 chmod 700 "$maison/exec"
+
+# The file type once installed, as a user without any desktop session finds
+# it: xdg-mime's generic way reads the shared MIME database through
+# "mimetype", and the menu entries' cache that update-desktop-database writes;
+# the dpkg triggers of shared-mime-info and desktop-file-utils update both.
+if [ "$installe" = oui ]; then
+  types=$travail/types
+  mkdir -p "$types"
+  printf -- '-1 \r\nv1.2b\r\n 0 \r\n 0 \r\n 0 \r\n' >"$types/Recettes.don"
+  # A current base under another name: its first line tells.
+  cp "$types/Recettes.don" "$types/recettes sans extension"
+  for f in "$types/Recettes.don" "$types/recettes sans extension"; do
+    type=$(env -i PATH="$PATH" HOME="$maison" xdg-mime query filetype "$f")
+    echo "xdg-mime query filetype \"$(basename "$f")\": $type"
+    [ "$type" = application/x-zuta-base ] || echec "xdg-mime takes $f for $type"
+  done
+  defaut=$(env -i PATH="$PATH" HOME="$maison" xdg-mime query default application/x-zuta-base)
+  echo "xdg-mime query default application/x-zuta-base: $defaut"
+  [ "$defaut" = "$id.desktop" ] || echec "the bases do not open with $id.desktop"
+else
+  echo "The package is not installed here: the file type is not asked of xdg-mime."
+fi
 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" --dans-l-affichage "$lanceur" "$maison"
-echo "Started twice from $lanceur for a new user, ended by the close box ($((SECONDS - etape)) s)"
+echo "Started twice from $lanceur for a new user, then on a base given by a relative path, ended by the close box ($((SECONDS - etape)) s)"
 echo "Package check passed in $((SECONDS - debut)) s"
