@@ -15,6 +15,7 @@
 #include <QPointer>
 #include <QScopedValueRollback>
 #include <QScreen>
+#include <QStyle>
 
 using Champ = PanneauFiche::Champ;
 using Critere = PanneauRecherche::Critere;
@@ -95,10 +96,13 @@ void Programme::demarrer(const QString& base)
     // in, before anything else runs.
     if (!base.isEmpty())
         m_baseDemandee = QDir::toNativeSeparators(QFileInfo(base).absoluteFilePath());
-    // The view as the user left it: the found list's columns and sort.
+    // The view as the user left it: the found list's columns and sort, the
+    // window's size and whether it was maximised.
     fixerCheminAppli();
-    const ReglagesVue::Valeurs vue = ReglagesVue::lire(m_etat.CheminAppli);
-    m_fen->recherche().restaurerColonnes(vue.colonnes);
+    m_vue = ReglagesVue::lire(m_etat.CheminAppli);
+    m_fen->recherche().restaurerColonnes(m_vue.colonnes);
+    if (m_vue.fenetre.width() >= 200 && m_vue.fenetre.height() >= 150)
+        m_fen->resize(m_vue.fenetre.size());
     Main();
 }
 
@@ -145,7 +149,14 @@ void Programme::actualiser()
 void Programme::montrerFenetre()
 {
     m_etat.EtatDemarrage = Demarrage::EnMarche;
-    m_fen->show();
+    placerDansLEcran();
+    if (std::exchange(m_vue.agrandie, false))
+        m_fen->showMaximized();
+    else
+        m_fen->show();
+    // Shown, the window has its real frame: placed again by it.
+    if (!m_fen->isMaximized())
+        placerDansLEcran();
     // Loading disabled the window, which lost its focus: the keyboard
     // starts again in the empty card, ready for a name.
     if (!m_fen->focusWidget())
@@ -432,6 +443,9 @@ void Programme::FrmPrincipal_Unload()
         return;
     // The card is asked about while the window is still there.
     ficheLiberee(true);
+    // Its size as the user left it (the normal one when maximised).
+    m_vue.agrandie = m_fen->isMaximized();
+    m_vue.fenetre = m_vue.agrandie && m_fen->normalGeometry().isValid() ? m_fen->normalGeometry() : m_fen->geometry();
     m_fermeture.FrmPrincipal_Unload();
     TerminerProgramme();
 }
@@ -564,9 +578,48 @@ void Programme::EcrireIni()
 
 void Programme::ecrireReglagesVue()
 {
-    ReglagesVue::Valeurs vue;
-    vue.colonnes = m_fen->recherche().etatColonnes();
-    ReglagesVue::ecrire(m_etat.CheminAppli, vue);
+    m_vue.colonnes = m_fen->recherche().etatColonnes();
+    ReglagesVue::ecrire(m_etat.CheminAppli, m_vue);
+}
+
+// The window wholly inside the available area of the screen it opens on:
+// where the settings put it when it fits there, otherwise moved, and shrunk
+// when it must be (the found list and the notes give up height first), never
+// below what its controls need within that area. A screen no longer there
+// leaves the window to the main one.
+void Programme::placerDansLEcran()
+{
+    const QRect cadre = m_fen->frameGeometry();
+    const QScreen* ecran = QGuiApplication::screenAt(cadre.center());
+    if (!ecran)
+        ecran = QGuiApplication::screenAt(cadre.topLeft());
+    if (!ecran)
+        ecran = QGuiApplication::primaryScreen();
+    if (!ecran)
+        return;
+    const QRect zone = ecran->availableGeometry();
+    const QMargins bords = margesDuCadre();
+    const QSize place = zone.size().shrunkBy(bords);
+    const QSize taille = m_fen->size().boundedTo(place).expandedTo(m_fen->minimumSizeHint().boundedTo(place));
+    m_fen->resize(taille);
+    QRect voulu(cadre.topLeft(), taille.grownBy(bords));
+    voulu.moveRight(std::min(voulu.right(), zone.right()));
+    voulu.moveBottom(std::min(voulu.bottom(), zone.bottom()));
+    voulu.moveLeft(std::max(voulu.left(), zone.left()));
+    voulu.moveTop(std::max(voulu.top(), zone.top()));
+    m_fen->move(voulu.topLeft());
+}
+
+// The window manager's frame around the window: as it is once the window was
+// shown, a title bar's height before.
+QMargins Programme::margesDuCadre() const
+{
+    const QRect g = m_fen->geometry();
+    const QRect f = m_fen->frameGeometry();
+    if (f != g)
+        return {g.left() - f.left(), g.top() - f.top(), f.right() - g.right(), f.bottom() - g.bottom()};
+    const int bord = m_fen->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    return {bord, m_fen->style()->pixelMetric(QStyle::PM_TitleBarHeight) + bord, bord, bord};
 }
 
 void Programme::AfficherTitre()

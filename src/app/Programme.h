@@ -1,6 +1,7 @@
 #pragma once
 #include "Fermeture.h"
 #include "FrmPrincipal.h"
+#include "ReglagesVue.h"
 #include "RoutinesBases.h"
 #include "base/Collation.h"
 #include "base/DocumentBase.h"
@@ -68,6 +69,8 @@ private:
     void LireIni();
     void EcrireIni();
     void ecrireReglagesVue();
+    void placerDansLEcran();
+    QMargins margesDuCadre() const;
     void AfficherTitre();
     void reglagesParDefaut();
     void placerFenetre(bool premierDemarrage);
@@ -103,6 +106,7 @@ private:
     Plateforme& m_plateforme;
     PolitiqueErreurs m_politique;
     QString m_baseDemandee;       // given at start-up, opened in place of the settings' one
+    ReglagesVue::Valeurs m_vue;   // what the view settings file holds
     int m_saisiesEnChaine = 0;    // recipes stored since chained entry was switched on
     bool m_remiseDeLigne = false; // the found list's selection put back by the program
     Collation m_collation;

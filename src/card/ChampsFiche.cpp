@@ -1,4 +1,5 @@
 #include "ChampsFiche.h"
+#include "CompletionNoms.h"
 #include "base/ListeTrouvee.h"
 #include "base/Texte.h"
 #include "base/TexteFiche.h"
@@ -52,12 +53,13 @@ ChampsFiche::ChampsFiche(const Champs& champs, BoutonParDefaut& parDefaut, QObje
     // A click lands on the notes' inner area.
     m_c.notes->viewport()->installEventFilter(this);
 
-    // The card's lists take what is typed as it is typed: completing it with
-    // a longer name of the list would store another name than the user's.
-    // Typing in them makes Enter validate the card; only the user's typing
-    // counts, the card's own filling changes nothing here.
+    // The card's lists offer the names that start with what is typed, in a
+    // popup; the typed text itself is never completed inline, which would
+    // store another name than the user's. Typing in them makes Enter validate
+    // the card; only the user's typing counts, the card's own filling changes
+    // nothing here.
     for (QComboBox* liste : {m_c.categorie, m_c.sousCategorie, m_c.magazine}) {
-        liste->setCompleter(nullptr);
+        new CompletionNoms(liste);
         connect(liste->lineEdit(), &QLineEdit::textEdited, this, [this] { validerParDefaut(); });
     }
     // Typing in the notes: Enter belongs to the notes. The card's own filling

@@ -1,5 +1,6 @@
 #include "PanneauFiche.h"
 #include "ChampsFiche.h"
+#include "CompletionNoms.h"
 #include "base/Texte.h"
 #include "base/TexteFiche.h"
 #include "platform/BoutonParDefaut.h"
@@ -210,19 +211,16 @@ void PanneauFiche::taillerChamps()
 void PanneauFiche::remplirListes(const QStringList& categories, const QStringList& magazines)
 {
     // Nothing is chosen: the card sets the texts afterwards.
-    ComboRecettMag->clear();
-    ComboRecettMag->addItems(magazines);
+    CompletionNoms::remplir(ComboRecettMag, magazines);
     ComboRecettMag->setCurrentIndex(-1);
-    ComboRecettCat->clear();
-    ComboRecettCat->addItems(categories);
+    CompletionNoms::remplir(ComboRecettCat, categories);
     ComboRecettCat->setCurrentIndex(-1);
     ComboRecettSousCat->clear();
 }
 
 void PanneauFiche::remplirSousCategories(const QStringList& sousCategories)
 {
-    ComboRecettSousCat->clear();
-    ComboRecettSousCat->addItems(sousCategories);
+    CompletionNoms::remplir(ComboRecettSousCat, sousCategories);
 }
 
 void PanneauFiche::montrerExistante(bool existante)

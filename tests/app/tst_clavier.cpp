@@ -7,6 +7,7 @@
 #include "base/FichierBase.h"
 #include "windows/FrmAide.h"
 #include "windows/FrmApropos.h"
+#include <QDialog>
 #include <QMenu>
 #include <QRegularExpression>
 #include <QSet>
@@ -132,6 +133,62 @@ private slots:
         f->fen->close();
         QCOMPARE(banc->fins, 1);
         QVERIFY(banc->lire(u("Recettes.don")).contains("\"Mijoter 4 h\""));
+    }
+
+    // The base's state shows: no "*" and nothing written while it is unchanged (Ctrl+S says so, quitting asks
+    // nothing, ".bak" keeps the copy of the last real save); a deletion puts the "*" and says how to undo it, the
+    // undo says so, a save writes and says how many recipes.
+    void etat_titreEtLigneDEtat_rienEcritSansChangement()
+    {
+        const QByteArray avant = banc->lire(u("Recettes.don"));
+        QCOMPARE(f->titre(), u("Zuta! v1.2b   (base : Recettes.don)"));
+        taperRaccourci(f->TextRecettNom, Qt::CTRL | Qt::Key_S);
+        QCOMPARE(f->fen->annonce(), u("Rien à enregistrer"));
+        QVERIFY(!QFile::exists(banc->chemin(u("Recettes.don.bak"))));
+        cliquerLigne(*f, 0);
+        f->CommandRecettSuppr->click();
+        QCOMPARE(f->titre() + u("|") + f->fen->annonce(),
+                 u("Zuta! v1.2b   (base : Recettes.don*)|Recette supprimée : Ctrl+Z pour l'annuler"));
+        taperRaccourci(f->TextRecettNom, Qt::CTRL | Qt::Key_Z);
+        QCOMPARE(f->titre() + u("|") + f->fen->annonce(),
+                 u("Zuta! v1.2b   (base : Recettes.don*)|Suppression annulée"));
+        taperRaccourci(f->TextRecettNom, Qt::CTRL | Qt::Key_S);
+        QCOMPARE(f->titre() + u("|") + f->fen->annonce(),
+                 u("Zuta! v1.2b   (base : Recettes.don)|Base enregistrée (3 recettes)"));
+        QCOMPARE(banc->lire(u("Recettes.don.bak")), avant);
+        f->fen->close();
+        QVERIFY(banc->boites().isEmpty() && banc->fins == 1);
+        QCOMPARE(banc->lire(u("Recettes.don.bak")), avant);
+    }
+
+    // Shift+F1, and Enter on the About pictures reached with Tab, open the About window; the help closes with
+    // Escape and with Ctrl+W.
+    void apropos_etAide_auClavier()
+    {
+        QWidget* images = f->fen->findChild<QWidget*>(u("ImagesApropos"));
+        QCOMPARE(images->accessibleName(), u("A propos de Zuta!"));
+        int ouvertures = 0;
+        const auto fermerApropos = [&] {
+            QTimer::singleShot(0, [&] {
+                if (auto* a = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                    ++ouvertures;
+                    a->reject();
+                }
+            });
+        };
+        fermerApropos();
+        taperRaccourci(f->TextRecettNom, Qt::SHIFT | Qt::Key_F1);
+        images->setFocus(Qt::TabFocusReason);
+        fermerApropos();
+        QTest::keyClick(images, Qt::Key_Return);
+        QCOMPARE(ouvertures, 2);
+        for (const QKeyCombination touches : {QKeyCombination(Qt::Key_Escape), Qt::CTRL | Qt::Key_W}) {
+            f->CommandAide->click();
+            QPointer<FrmAide> aide = banc->aide();
+            QVERIFY(aide && QTest::qWaitForWindowActive(aide));
+            QTest::keyClick(aide, touches.key(), touches.keyboardModifiers());
+            QTRY_VERIFY(!aide);
+        }
     }
 
 private:

@@ -113,9 +113,10 @@ private slots:
         for (QWidget* w : f.fen->controles())
             QVERIFY2(w->toolTip().isEmpty() == (valeurs[1] == 0), qPrintable(w->objectName()));
         const double dpi = b.p().dpiEcran();
-        if (!premier)
+        if (!premier) // kept where it fits on the screen, moved inside it otherwise
             QCOMPARE(f.fen->pos(),
-                     QPoint(Reglages::twipsVersPixels(valeurs[3], dpi), Reglages::twipsVersPixels(valeurs[2], dpi)));
+                     QPoint(std::max(0, Reglages::twipsVersPixels(valeurs[3], dpi)),
+                            std::max(0, Reglages::twipsVersPixels(valeurs[2], dpi))));
         QCOMPARE(QFile::exists(b.chemin(u("Zuta.ini"))), !premier); // the settings are written at the end only
         // The start-up run again ("Charger" the same base, unchanged: no save question) adds no second
         // separator to the folder.

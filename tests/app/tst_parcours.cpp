@@ -71,11 +71,24 @@ private slots:
         saisirFiche(*f, {u("tarte au citron"), u("Desserts"), u("Tartes")});
         entree();
         QVERIFY(modifiee());
-        saisirFiche(*f, {u("tarte tatin"), u("Desserts"), u("Tartes renversées"), u("Saveurs")});
+        saisirFiche(*f, {u("tarte tatin"), u("Desserts"), u("Tartes renversées"), u("saveurs"), u("hs 2")});
         entree();
         QCOMPARE(t().RecettTexte(7, Recette::Nom), u("Tarte tatin")); // the card was emptied between the two
         QCOMPARE(trouvees(), QStringList{u("Tarte fine")});
+        // The next card of the same issue: its magazine (as stored) and number kept, the rest empty.
+        QCOMPARE(QStringList({f->TextRecettNom->text(), f->ComboRecettMag->currentText(), f->TextRecettNumero->text()}),
+                 QStringList({QString(), u("Saveurs"), u("hs 2")}));
+        QCOMPARE(f->fen->annonce(), u("Recette validée : 2 recettes saisies en chaîne"));
+        // The same name again in that issue: a question first, and No keeps the card.
+        taper(f->TextRecettNom, u("TARTE TATIN "));
+        entree();
+        QCOMPARE(banc->boites(),
+                 QStringList{u("Recette en double | Une recette de ce nom existe déjà dans ce numéro."
+                               "\nL'enregistrer quand même ?")});
+        QCOMPARE(t().NbRecett, 7);
+        QCOMPARE(f->TextRecettNom->text(), u("TARTE TATIN"));
 
+        f->TextRecettNom->clear();
         taper(f->TextRecettNom, u("gratin"));
         QTest::mouseClick(f->CheckSaisie, Qt::LeftButton, {}, QPoint(6, f->CheckSaisie->height() / 2));
         QVERIFY(!f->CheckSaisie->isChecked() && f->ComboRechCat->isEnabled() && f->ListRecettes->isEnabled());

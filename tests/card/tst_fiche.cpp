@@ -2,12 +2,15 @@
 // trimmed, the button Enter presses, a recipe shown from the found list, validated or refused, its counters.
 #include "Banc.h"
 #include "base/FichierBase.h"
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QInputMethodEvent>
 #include <QRegularExpression>
 
 namespace {
+using R = Plateforme::Reponse;
 const QString FicheModifiee = u("Fiche modifiée | La fiche de la recette a été modifiée.\nValider les modifications ?");
-}
+} // namespace
 
 class TestFiche : public QObject {
     Q_OBJECT
@@ -175,6 +178,85 @@ private slots:
             QCOMPARE(f->TextRecettNom->text(), r == 2 ? ydiaeresis : u("Tarte"));
         }
         QCOMPARE(banc->boites(), QStringList());
+    }
+
+    // Changes typed on the card and not validated are never dropped silently: before anything replaces the card,
+    // one question; Oui validates (the action goes on), Non drops them (it goes on), Annuler keeps the card and its
+    // line and the action does not happen. Quitting offers Oui and Non only, no answer meaning Oui. A card holding
+    // nothing new is replaced without a word.
+    void ficheModifiee_questionAvantDeLaRemplacer_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<Plateforme::Reponse>("reponse");
+        for (const char* action : {"ligne", "nouvelle fiche", "actualiser", "index", "charger", "nouvelle base",
+                                   "saisie en chaine", "quitter"})
+            for (const auto reponse : {R::Oui, R::Non, R::Annuler})
+                QTest::addRow("%s, %s", action,
+                              reponse == R::Oui       ? "oui"
+                                  : reponse == R::Non ? "non"
+                                                      : "annuler")
+                    << u(action) << (u(action) == u("quitter") && reponse == R::Annuler ? R::Fermee : reponse);
+        QTest::newRow("rien de change") << u("ligne") << R::Annuler;
+    }
+
+    void ficheModifiee_questionAvantDeLaRemplacer()
+    {
+        QFETCH(QString, action);
+        QFETCH(Plateforme::Reponse, reponse);
+        remplirTables(t(), {u("Desserts")}, {u("Elle")}, {{"Crêpes", 1, 0, 1}, {"Flan", 1, 0, 1}});
+        montrer(1);
+        const bool modifiee = !QString::fromLatin1(QTest::currentDataTag()).startsWith(u("rien"));
+        if (modifiee)
+            saisir(f->TextRecettComment, u("sucrées"));
+        banc->plateforme.reponses << reponse;
+        const auto faire = [&]() -> std::function<bool()> { // the action, and how to tell it happened
+            if (action == u("ligne")) {
+                cliquerLigne(*f, 1);
+                return [this] { return f->TextRecettNom->text() == u("Flan"); };
+            }
+            if (action == u("nouvelle fiche") || action == u("actualiser")) {
+                (action == u("actualiser") ? f->CommandRechValider : f->CommandRecettNouvelle)->click();
+                return [this] { return f->TextRecettNom->text().isEmpty(); };
+            }
+            if (action == u("index")) {
+                f->CommandIndex->click();
+                return [this] { return !banc->lire(u("Index.txt")).isEmpty(); };
+            }
+            if (action == u("charger") || action == u("nouvelle base")) {
+                (action == u("charger") ? f->CommandCharger : f->CommandNouvelle)->click();
+                return [this] { return !banc->plateforme.dialogues.isEmpty(); };
+            }
+            if (action == u("saisie en chaine")) {
+                f->CheckSaisie->click();
+                return [this] { return f->CheckSaisie->isChecked(); };
+            }
+            f->fen->close();
+            return [this] { return banc->fins == 1; };
+        }();
+        const bool validee = reponse == R::Oui || (action == u("quitter") && reponse == R::Fermee);
+        QCOMPARE(banc->boites().value(0), modifiee ? FicheModifiee : QString());
+        QCOMPARE(t().RecettTexte(1, Recette::Notes), validee ? u("sucrées") : QString());
+        QCOMPARE(faire(), !modifiee || reponse != R::Annuler);
+        if (modifiee && reponse == R::Annuler) // the card and its line as they were
+            QCOMPARE(f->TextRecettComment->toPlainText() + u("|") + f->lignesRecettes().value(f->ligneChoisie()),
+                     u("sucrées|Crêpes"));
+    }
+
+    // The card's name boxes complete what is typed from their lists, whatever the case and the accents: a popup of
+    // the names that start with it; choosing one fills the box, the text typed is never completed inline.
+    void completion_nomsDeLaListeSansCasseNiAccents()
+    {
+        remplirTables(t(), {u("Crèmes"), u("Crêpes"), u("Plats")}, {u("Elle")}, {{"A", 1}, {"B", 2}, {"C", 3}});
+        f->CommandRechValider->click();
+        cliquerDans(f->ComboRecettCat);
+        taper(f->ComboRecettCat, u("CRE"));
+        QCompleter* completion = f->ComboRecettCat->completer();
+        QTRY_VERIFY(completion->popup()->isVisible());
+        QCOMPARE(completion->completionCount(), 2);
+        QCOMPARE(f->ComboRecettCat->currentText(), u("CRE"));
+        QTest::keyClick(completion->popup(), Qt::Key_Down);
+        QTest::keyClick(completion->popup(), Qt::Key_Return);
+        QCOMPARE(f->ComboRecettCat->currentText(), u("Crèmes"));
     }
 
 private:
