@@ -23,6 +23,7 @@ Programme::Programme(Plateforme& p)
       m_fiche(m_document.tables(), m_etat.fiche, m_trouvees, m_politique, p, m_collation, m_fen->fiche()),
       m_sorties(m_document.tables(), m_etat, m_trouvees, m_politique, p, m_collation, m_progression),
       m_fenetres(m_etat, p, *m_fen, m_fen->images()), m_bases(m_document, m_etat, p, m_progression, *m_fen),
+      m_echange(m_document, m_etat, m_politique, p, m_collation, m_progression, *m_fen),
       m_fermeture(*m_fen, m_etat, [this] { return dpiEcran(); })
 {
     brancher();
@@ -37,6 +38,7 @@ void Programme::brancher()
     brancherFiche();
     brancherSorties();
     brancherBases();
+    brancherEchange();
     m_fenetres.definirControles(m_fen->controles());
     connect(&m_fenetres, &RoutinesFenetres::reglagesChanges, this, &Programme::EcrireIni);
     connect(m_fen.get(), &FrmPrincipal::aideDemandee, this, [this] { m_fenetres.CommandAide_Click(); });
@@ -80,6 +82,12 @@ void Programme::brancherBases()
     connect(m_fen.get(), &FrmPrincipal::enregistrementDemande, this, &Programme::EnregistrerMaintenant);
 }
 
+void Programme::brancherEchange()
+{
+    connect(m_fen.get(), &FrmPrincipal::exportationDemandee, this, &Programme::CommandExporter_Click);
+    connect(m_fen.get(), &FrmPrincipal::importationDemandee, this, &Programme::CommandImporter_Click);
+}
+
 // ---------------------------------------------------------------- start-up and refresh
 
 void Programme::demarrer() { Main(); }
@@ -104,6 +112,7 @@ void Programme::chargerBaseDesReglages()
     fixerCheminAppli();
     // Another base: nothing of the previous one can be undone.
     m_fiche.oublierSuppression();
+    m_echange.oublierImport();
     LireIni();
     m_bases.ChargerBase();
     m_fen->recherche().choisir(Critere::Teste, 0);
@@ -148,6 +157,7 @@ void Programme::fixerCheminAppli()
 void Programme::CommandRecettValider_Click()
 {
     if (m_fiche.ValiderRecette()) {
+        m_echange.oublierImport();
         m_document.marquerModifiee();
         // Chained entry goes on with the next empty card, without a refresh.
         if (m_fen->fiche().saisieEnChaine())
@@ -161,16 +171,23 @@ void Programme::CommandRecettValider_Click()
 void Programme::CommandRecettSuppr_Click()
 {
     if (m_fiche.SupprimerRecette()) {
+        m_echange.oublierImport(); // the deletion is now the last operation
         m_document.marquerModifiee();
         actualiser();
     }
     m_fen->fiche().focaliserNom();
 }
 
-// Ctrl+Z: the recipe back, the refresh, and its card shown as after a click
-// on its line.
+// Ctrl+Z undoes the last operation, an import or a deletion: the import
+// taken back whole, or the recipe back with its card shown as after a click
+// on its line; then the refresh.
 void Programme::AnnulerSuppression()
 {
+    if (!m_fen->fiche().saisieEnChaine() && m_echange.AnnulerImport()) {
+        m_document.marquerModifiee();
+        actualiser();
+        return;
+    }
     const std::optional<int> numero = m_fiche.AnnulerSuppression();
     if (!numero)
         return;
@@ -216,6 +233,20 @@ void Programme::CommandIndex_Click()
     actualiser();
     m_sorties.CreerIndex(criteresAffiches());
     m_progression.fermer();
+}
+
+// ---------------------------------------------------------------- data in and out
+
+void Programme::CommandExporter_Click() { m_echange.Exporter(m_trouvees); }
+
+// The import is the last operation: Ctrl+Z now takes it back, not the deletion before it.
+void Programme::CommandImporter_Click()
+{
+    if (!m_echange.Importer())
+        return;
+    m_fiche.oublierSuppression();
+    m_document.marquerModifiee();
+    actualiser();
 }
 
 MiseEnPageIndex::Criteres Programme::criteresAffiches() const
@@ -280,6 +311,7 @@ void Programme::EnregistrerMaintenant()
     const QPointer<QWidget> focus = QApplication::focusWidget();
     m_bases.SauverBase();
     m_fiche.oublierSuppression();
+    m_echange.oublierImport();
     m_fen->activateWindow();
     if (focus)
         focus->setFocus();
