@@ -3,3 +3,8 @@ zuta_test(tst_bases GUI SOURCES app/tst_bases.cpp)
 zuta_test(tst_fiabilite GUI SOURCES app/tst_fiabilite.cpp)
 zuta_test(tst_parcours GUI SOURCES app/tst_parcours.cpp)
 zuta_test(tst_clavier GUI SOURCES app/tst_clavier.cpp)
+zuta_test(tst_echange GUI SOURCES app/tst_echange.cpp)
+# Runs the built program too, with no display.
+zuta_test(tst_lignedecommande SOURCES app/tst_lignedecommande.cpp)
+add_dependencies(tst_lignedecommande Zuta)
+set_property(TEST tst_lignedecommande APPEND PROPERTY ENVIRONMENT "ZUTA_PROGRAMME=$<TARGET_FILE:Zuta>")
