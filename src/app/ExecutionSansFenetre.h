@@ -12,7 +12,7 @@ namespace ExecutionSansFenetre {
 
 int executer(const LigneDeCommande::Forme& forme, QTextStream& sortie, QTextStream& erreurs);
 
-// main()'s part: the application without display, the arguments read, the
+// What main() runs for them: the application without display, the arguments read, the
 // run, its exit status.
 int principal(int argc, char* argv[]);
 

@@ -8,7 +8,7 @@ enum class Champ { Nom, Categorie, SousCategorie, Magazine, Numero, Page, Notes 
 
 // The characters the card's keys refuse in a field: a double quote anywhere
 // (the base file writes texts between double quotes), "ÿ" in the name (it
-// parts a name from its slot in the found list), a comma everywhere else but
+// separates a name from its slot in the found list), a comma everywhere else but
 // the notes (it would cut a bare name of the base file). The import treats
 // them the same way.
 QString caracteresRefuses(Champ champ);

@@ -49,23 +49,31 @@ QString nomAffiche(const QString& chemin)
     return QStringLiteral("« ") + QDir::toNativeSeparators(chemin) + QStringLiteral(" »");
 }
 
+Fichier lireFichier(const QString& chemin, qint64 tailleMax)
+{
+    const Fichiers::Examen examen = Fichiers::examiner(chemin, tailleMax);
+    if (examen.absent())
+        return {{}, QStringLiteral("Le fichier ") + nomAffiche(chemin) + QStringLiteral(" est introuvable.")};
+    if (examen.refuse())
+        return {{},
+                (examen.tropGrand() ? QStringLiteral("Le fichier ") : QStringLiteral("Le chemin ")) + nomAffiche(chemin)
+                    + QLatin1Char(' ') + Fichiers::pourquoiRefuse(examen) + QLatin1Char('.')};
+    try {
+        return {Fichiers::lire(chemin, tailleMax), QString()};
+    } catch (const ErreurExecution&) {
+        return {{},
+                QStringLiteral("Le fichier ") + nomAffiche(chemin)
+                    + QStringLiteral(" ne peut pas être lu (accès refusé ou fichier verrouillé).")};
+    }
+}
+
 Resultat lire(const QString& chemin, Tables& t, PolitiqueErreurs& politique)
 {
     t.ViderCompteurs();
-    const Fichiers::Examen examen = Fichiers::examiner(chemin, Fichiers::TailleMaxBase);
-    if (examen.absent())
-        return refuser(QStringLiteral("Le fichier ") + nomAffiche(chemin) + QStringLiteral(" est introuvable."));
-    if (examen.refuse())
-        return refuser((examen.tropGrand() ? QStringLiteral("Le fichier ") : QStringLiteral("Le chemin "))
-                       + nomAffiche(chemin) + QLatin1Char(' ') + Fichiers::pourquoiRefuse(examen) + QLatin1Char('.'));
-    QByteArray octets;
-    try {
-        octets = Fichiers::lire(chemin, Fichiers::TailleMaxBase);
-    } catch (const ErreurExecution&) {
-        return refuser(QStringLiteral("Le fichier ") + nomAffiche(chemin)
-                       + QStringLiteral(" ne peut pas être lu (accès refusé ou fichier verrouillé)."));
-    }
-    return lireTexte(chemin, Codec::decoder(octets), t, politique);
+    const Fichier fichier = lireFichier(chemin, Fichiers::TailleMaxBase);
+    if (!fichier.refus.isEmpty())
+        return refuser(fichier.refus);
+    return lireTexte(chemin, Codec::decoder(fichier.octets), t, politique);
 }
 
 } // namespace LectureBase

@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArray>
 #include <QString>
 
 struct Tables;
@@ -17,11 +18,20 @@ struct Resultat {
 };
 
 // Reads the base at `chemin` into `t`, which it empties first. A base that
-// could be read only in part is refused: nothing of it is used, and `t`
+// could not be read whole is refused: nothing of it is used, and `t`
 // holds no recipe.
 Resultat lire(const QString& chemin, Tables& t, PolitiqueErreurs& politique);
 
 // « /chemin/du/fichier », as the boxes name a file.
 QString nomAffiche(const QString& chemin);
+
+// A whole file of at most tailleMax bytes, or the sentence that says why it
+// is not read: missing, no regular file or too large (refused before
+// anything is read, without waiting on a pipe or a device), unreadable.
+struct Fichier {
+    QByteArray octets;
+    QString refus;
+};
+Fichier lireFichier(const QString& chemin, qint64 tailleMax);
 
 } // namespace LectureBase

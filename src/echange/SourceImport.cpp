@@ -4,7 +4,6 @@
 #include "base/Fichiers.h"
 #include "base/Tables.h"
 #include "base/Texte.h"
-#include "platform/ErreurExecution.h"
 #include <QFileInfo>
 
 using LectureBase::nomAffiche;
@@ -43,14 +42,14 @@ SourceImport::Ouverture SourceImport::ouvrir(const QString& chemin, const QStrin
 SourceImport::Ouverture SourceImport::ouvrirBase(const QString& chemin, PolitiqueErreurs& politique)
 {
     auto t = std::make_unique<Tables>();
-    const LectureBase::Resultat r = LectureBase::lire(chemin, *t, politique);
-    if (!r.lue)
-        return refus(r.refus);
+    const LectureBase::Resultat lecture = LectureBase::lire(chemin, *t, politique);
+    if (!lecture.lue)
+        return refus(lecture.refus);
     if (t->NbRecett == 0)
         return refus(QStringLiteral("La base ") + nomAffiche(chemin)
                      + QStringLiteral(" ne contient aucune recette : il n'y a rien à importer."));
     std::unique_ptr<SourceImport> source(new SourceImport(Genre::Base, chemin));
-    source->m_ancienne = r.ancienne;
+    source->m_ancienne = lecture.ancienne;
     // Its names go by their text: each base numbers them its own way.
     source->m_lignes.reserve(t->NbRecett);
     for (int r = 1; r <= t->NbRecett; ++r) {
@@ -64,20 +63,11 @@ SourceImport::Ouverture SourceImport::ouvrirBase(const QString& chemin, Politiqu
 
 SourceImport::Ouverture SourceImport::ouvrirTableur(const QString& chemin)
 {
-    const Fichiers::Examen examen = Fichiers::examiner(chemin, Fichiers::TailleMaxCsv);
-    if (examen.absent())
-        return refus(QStringLiteral("Le fichier ") + nomAffiche(chemin) + QStringLiteral(" est introuvable."));
-    if (examen.refuse())
-        return refus((examen.tropGrand() ? QStringLiteral("Le fichier ") : QStringLiteral("Le chemin "))
-                     + nomAffiche(chemin) + QLatin1Char(' ') + Fichiers::pourquoiRefuse(examen)
-                     + QStringLiteral(" : il ne peut pas être importé."));
+    LectureBase::Fichier fichier = LectureBase::lireFichier(chemin, Fichiers::TailleMaxCsv);
+    if (!fichier.refus.isEmpty())
+        return refus(fichier.refus);
     std::unique_ptr<SourceImport> source(new SourceImport(Genre::Tableur, chemin));
-    try {
-        source->m_octets = Fichiers::lire(chemin, Fichiers::TailleMaxCsv);
-    } catch (const ErreurExecution&) {
-        return refus(QStringLiteral("Le fichier ") + nomAffiche(chemin)
-                     + QStringLiteral(" ne peut pas être lu (accès refusé ou fichier verrouillé)."));
-    }
+    source->m_octets = std::move(fichier.octets);
     if (!Csv::estTexte(source->m_octets))
         return refus(QStringLiteral("Le fichier ") + nomAffiche(chemin)
                      + QStringLiteral(" n'est pas un fichier texte : ce n'est pas un tableau au format CSV."));

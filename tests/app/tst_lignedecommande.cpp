@@ -13,7 +13,7 @@ class TestLigneDeCommande : public QObject {
 private slots:
     void analyser_formes_data()
     {
-        QTest::addColumn<QString>("arguments"); // parted by blanks
+        QTest::addColumn<QString>("arguments"); // separated by blanks
         QTest::addColumn<QString>("forme");     // genre|base|file|duplicates added|error
         QTest::newRow("fenêtre sur une base") << u("a.don") << u("0|a.don|||");
         QTest::newRow("exporter") << u("--exporter a.don b.csv") << u("1|a.don|b.csv||");
