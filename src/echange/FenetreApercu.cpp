@@ -188,9 +188,11 @@ void FenetreApercu::montrerColonnes()
         if (m_source.colonnes().colonne(static_cast<EnteteCsv::Champ>(c)) >= 0)
             reconnues << EnteteCsv::nom(static_cast<EnteteCsv::Champ>(c));
     QString texte = QStringLiteral("Colonnes reconnues : ") + reconnues.join(QStringLiteral(", ")) + QLatin1Char('.');
-    if (!m_source.colonnes().ignorees.isEmpty())
-        texte += QStringLiteral(" Colonnes ignorées : ") + m_source.colonnes().ignorees.join(QStringLiteral(", "))
-            + QLatin1Char('.');
+    // Columns without a header are no columns a user would miss.
+    QStringList ignorees = m_source.colonnes().ignorees;
+    ignorees.removeIf([](const QString& nom) { return nom.trimmed().isEmpty(); });
+    if (!ignorees.isEmpty())
+        texte += QStringLiteral(" Colonnes ignorées : ") + ignorees.join(QStringLiteral(", ")) + QLatin1Char('.');
     LabelColonnes->setText(texte);
 }
 
