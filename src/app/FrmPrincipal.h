@@ -39,6 +39,8 @@ public:
 signals:
     void nouvelleBaseDemandee();
     void chargementDemande();
+    void exportationDemandee();
+    void importationDemandee();
     void indexDemande();
     void impressionListeDemandee();
     void notesBasculees();
@@ -68,6 +70,8 @@ private:
 
     QPushButton* CommandNouvelle;
     QPushButton* CommandCharger;
+    QPushButton* CommandExporter;
+    QPushButton* CommandImporter;
     QPushButton* CommandIndex;
     QPushButton* CommandImpr;
     QCheckBox* CheckNotes;
