@@ -149,7 +149,6 @@ void Programme::chargerBaseDesReglages()
 // the user's choices kept, the search run again, an empty card.
 void Programme::actualiser()
 {
-    m_recherche.viderListes();
     m_recherche.ActualiserListesRech();
     m_recherche.Rechercher();
     m_fiche.NouvelleFiche();
@@ -335,7 +334,6 @@ void Programme::CheckSaisie_Click(bool enChaine)
     // Back to ordinary entry: the recipes typed meanwhile join the lists and
     // the found list; the card stays as it is.
     carte.activerSuppressionEtImpression(false);
-    m_recherche.viderListes();
     m_recherche.ActualiserListesRech();
     m_recherche.Rechercher();
 }

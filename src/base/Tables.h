@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <type_traits>
 #include <vector>
@@ -21,6 +22,33 @@ void remplirValeurs(std::vector<T>& v, const T& valeur)
     std::fill(v.begin(), v.end(), valeur);
 }
 
+// The stamp of a table's contents. Every access that may write (a non-const
+// one, a fill, a copy) gives the table the next stamp of one counter shared by
+// all tables, so that a stamp never comes back: a search that kept what it
+// built from a table with the same stamp knows, in O(1) and exactly, that the
+// table did not change since. Only a reference kept across a search and
+// written through later would escape it, and nobody keeps one.
+class Tampon {
+public:
+    Tampon() : m_valeur(suivant()) {}
+    Tampon(const Tampon&) : m_valeur(suivant()) {}
+    Tampon& operator=(const Tampon&)
+    {
+        bouger();
+        return *this;
+    }
+    void bouger() { m_valeur = suivant(); }
+    quint64 valeur() const { return m_valeur; }
+
+private:
+    static quint64 suivant()
+    {
+        static quint64 dernier = 0;
+        return ++dernier;
+    }
+    quint64 m_valeur;
+};
+
 // A table of the base with fixed bounds 0..N-1. Every index is checked: an
 // index outside the table is a run-time error of the running routine.
 template <class T, int N>
@@ -28,9 +56,18 @@ class Table {
 public:
     Table() : m_v(N) {}
     static constexpr int taille = N;
-    T& operator()(long long i) { return m_v[verifier(i)]; }
+    T& operator()(long long i)
+    {
+        m_tampon.bouger();
+        return m_v[verifier(i)];
+    }
     const T& operator()(long long i) const { return m_v[verifier(i)]; }
-    void remplir(const T& valeur) { remplirValeurs(m_v, valeur); }
+    void remplir(const T& valeur)
+    {
+        m_tampon.bouger();
+        remplirValeurs(m_v, valeur);
+    }
+    quint64 tampon() const { return m_tampon.valeur(); }
 
 private:
     static std::size_t verifier(long long i)
@@ -40,6 +77,7 @@ private:
         return static_cast<std::size_t>(i);
     }
     std::vector<T> m_v;
+    Tampon m_tampon;
 };
 
 // A table with two indexes, 0..N-1 and 0..M-1.
@@ -47,9 +85,18 @@ template <class T, int N, int M>
 class Table2 {
 public:
     Table2() : m_v(static_cast<std::size_t>(N) * M) {}
-    T& operator()(long long i, long long j) { return m_v[verifier(i, j)]; }
+    T& operator()(long long i, long long j)
+    {
+        m_tampon.bouger();
+        return m_v[verifier(i, j)];
+    }
     const T& operator()(long long i, long long j) const { return m_v[verifier(i, j)]; }
-    void remplir(const T& valeur) { remplirValeurs(m_v, valeur); }
+    void remplir(const T& valeur)
+    {
+        m_tampon.bouger();
+        remplirValeurs(m_v, valeur);
+    }
+    quint64 tampon() const { return m_tampon.valeur(); }
 
 private:
     static std::size_t verifier(long long i, long long j)
@@ -59,6 +106,7 @@ private:
         return static_cast<std::size_t>(i) * M + static_cast<std::size_t>(j);
     }
     std::vector<T> m_v;
+    Tampon m_tampon;
 };
 
 // The columns of a recipe: RecettTexte(r, Recette::Nom), RecettVal(r,
@@ -121,4 +169,29 @@ struct Tables {
         }
     };
     Comptes recompter() const;
+
+    // What the found list is built from, as stamps: equal stamps mean that
+    // nothing of it changed (see Tampon).
+    struct Etat {
+        int nbRecett = -1;
+        quint64 textes = 0;
+        quint64 valeurs = 0;
+        bool operator==(const Etat&) const = default;
+    };
+    Etat etatRecettes() const { return {NbRecett, RecettTexte.tampon(), RecettVal.tampon()}; }
+    // The same for the names offered by the criteria lists: the names and
+    // their counters.
+    struct EtatNoms {
+        int nbCat = -1;
+        int nbMag = -1;
+        std::array<quint64, 7> tables{};
+        bool operator==(const EtatNoms&) const = default;
+    };
+    EtatNoms etatNoms() const
+    {
+        return {NbCat,
+                NbMag,
+                {Cat.tampon(), CatNbRecett.tampon(), NbSousCat.tampon(), SousCat.tampon(), SousCatNbRecett.tampon(),
+                 Mag.tampon(), MagNbRecett.tampon()}};
+    }
 };

@@ -61,7 +61,7 @@ void RoutinesFiche::NouvelleFicheEnChaine()
     // The magazine as stored (an existing one keeps its own spelling) and the
     // number of the recipe just stored.
     QString magazine;
-    m_politique.etape([&] { magazine = m_base.Mag(m_fiche.RecettMag); });
+    m_politique.etape([&] { magazine = lue().Mag(m_fiche.RecettMag); });
     const QString numero = m_fiche.RecettNum;
     NouvelleFiche();
     m_panneau.ecrire(Champ::Magazine, magazine);
@@ -101,13 +101,13 @@ void RoutinesFiche::AfficherRecette(int k)
     m_politique.etape([&] { f.RecettCourante = numeroDeLigne(ligne); });
     m_politique.etape([&] {
         const int r = f.RecettCourante;
-        f.RecettCat = m_base.RecettVal(r, Recette::Categorie);
-        f.RecettSousCat = m_base.RecettVal(r, Recette::SousCategorie);
-        f.RecettMag = m_base.RecettVal(r, Recette::Magazine);
-        f.RecettTeste = m_base.RecettVal(r, Recette::Testee);
-        f.RecettNum = m_base.RecettTexte(r, Recette::Numero);
-        f.RecettPage = m_base.RecettTexte(r, Recette::Page);
-        f.RecettNotes = m_base.RecettTexte(r, Recette::Notes);
+        f.RecettCat = lue().RecettVal(r, Recette::Categorie);
+        f.RecettSousCat = lue().RecettVal(r, Recette::SousCategorie);
+        f.RecettMag = lue().RecettVal(r, Recette::Magazine);
+        f.RecettTeste = lue().RecettVal(r, Recette::Testee);
+        f.RecettNum = lue().RecettTexte(r, Recette::Numero);
+        f.RecettPage = lue().RecettTexte(r, Recette::Page);
+        f.RecettNotes = lue().RecettTexte(r, Recette::Notes);
     });
     f.RecettCatAvant = f.RecettCat;
     f.RecettMagAvant = f.RecettMag;
@@ -129,21 +129,35 @@ void RoutinesFiche::RemplirFiche()
     // A number outside its table keeps the field as it was once the user
     // has cancelled its error.
     m_panneau.ecrire(Champ::Nom, f.RecettNom);
-    m_politique.etape([&] { m_panneau.ecrire(Champ::Categorie, m_base.Cat(f.RecettCat)); });
-    m_politique.etape([&] { m_panneau.ecrire(Champ::SousCategorie, m_base.SousCat(f.RecettCat, f.RecettSousCat)); });
-    m_politique.etape([&] { m_panneau.ecrire(Champ::Magazine, m_base.Mag(f.RecettMag)); });
+    m_politique.etape([&] { m_panneau.ecrire(Champ::Categorie, lue().Cat(f.RecettCat)); });
+    m_politique.etape([&] { m_panneau.ecrire(Champ::SousCategorie, lue().SousCat(f.RecettCat, f.RecettSousCat)); });
+    m_politique.etape([&] { m_panneau.ecrire(Champ::Magazine, lue().Mag(f.RecettMag)); });
     m_panneau.ecrire(Champ::Numero, f.RecettNum);
     m_panneau.ecrire(Champ::Page, f.RecettPage);
     m_panneau.ecrire(Champ::Notes, f.RecettNotes);
     m_panneau.cocherTestee(f.RecettTeste == 1);
 }
 
+// The lists are filled again only when the names they offer changed: a
+// card shown or a recipe validated rarely adds one.
 void RoutinesFiche::RemplirListesFiche()
 {
+    const Tables::EtatNoms etat = lue().etatNoms();
+    if (etat == m_listesDe)
+        return;
     QStringList categories, magazines;
-    m_politique.etape([&] { magazines = m_collation.trier(m_base.magazinesUtilises()); });
-    m_politique.etape([&] { categories = m_collation.trier(m_base.categoriesUtilisees()); });
-    m_panneau.remplirListes(categories, magazines);
+    const bool lues = m_politique.etape([&] { magazines = lue().magazinesUtilises(); })
+        && m_politique.etape([&] { categories = lue().categoriesUtilisees(); });
+    if (lues && magazines == m_magazinesListes && categories == m_categoriesListes) {
+        m_listesDe = etat;
+        return;
+    }
+    m_listesDe = {};
+    m_magazinesListes = magazines;
+    m_categoriesListes = categories;
+    m_panneau.remplirListes(m_collation.trier(categories), m_collation.trier(magazines));
+    if (lues)
+        m_listesDe = etat;
 }
 
 void RoutinesFiche::RemplirSousCatFiche()
@@ -155,13 +169,13 @@ void RoutinesFiche::RemplirSousCatFiche()
     int c = 0;
     m_politique.etape([&] {
         const QString cle = texte.toUpper();
-        for (int i = 1; i <= m_base.NbCat; ++i)
-            if (m_base.Cat(i).toUpper() == cle)
+        for (int i = 1; i <= lue().NbCat; ++i)
+            if (lue().Cat(i).toUpper() == cle)
                 c = i; // the last match wins
     });
     if (c == 0)
         return;
-    m_politique.etape([&] { m_panneau.remplirSousCategories(m_collation.trier(m_base.sousCategoriesUtilisees(c))); });
+    m_politique.etape([&] { m_panneau.remplirSousCategories(m_collation.trier(lue().sousCategoriesUtilisees(c))); });
 }
 
 // ------------------------------------------------------------- validation

@@ -2,6 +2,7 @@
 #include "PanneauFiche.h"
 #include "base/ControleFiche.h"
 #include "base/StockageRecette.h"
+#include "base/Tables.h"
 #include <QObject>
 #include <optional>
 
@@ -69,6 +70,11 @@ private:
     void retenirContenu() { m_contenu = contenu(); }
 
     Tables& m_base;
+    // Reading through this keeps the tables' stamps still.
+    const Tables& lue() const { return m_base; }
+    // What the card's lists were filled from.
+    Tables::EtatNoms m_listesDe;
+    QStringList m_magazinesListes, m_categoriesListes;
     FicheRecette& m_fiche;
     const ListeTrouvee& m_trouvees;
     PolitiqueErreurs& m_politique;

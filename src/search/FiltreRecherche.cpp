@@ -12,21 +12,61 @@ bool FiltreRecherche::sansCritere() const
     return !m_texteActif && !m_criteres.magazine && !m_criteres.categorie && m_criteres.teste == 0;
 }
 
+// The names chosen, as the table rows holding exactly them: a recipe is
+// then checked by its numbers, not by comparing its names' texts. Every row
+// of the tables is looked at, beyond the counts too, as reading the name of
+// each recipe's row did.
+FiltreRecherche::Lignes FiltreRecherche::lignesChoisies(const Tables& base) const
+{
+    Lignes l;
+    if (m_criteres.magazine) {
+        l.magazines.assign(Tables::MaxMag + 1, 0);
+        for (int m = 0; m <= Tables::MaxMag; ++m)
+            l.magazines[static_cast<std::size_t>(m)] = base.Mag(m) == *m_criteres.magazine;
+    }
+    if (m_criteres.categorie) {
+        l.categories.assign(Tables::MaxCat + 1, 0);
+        if (m_criteres.sousCategorie)
+            l.sousCategories.assign(Tables::Comptes::indice(Tables::MaxCat, Tables::MaxSousCat) + 1, 0);
+        for (int c = 0; c <= Tables::MaxCat; ++c) {
+            if (base.Cat(c) != *m_criteres.categorie)
+                continue;
+            l.categories[static_cast<std::size_t>(c)] = 1;
+            if (m_criteres.sousCategorie)
+                for (int s = 0; s <= Tables::MaxSousCat; ++s)
+                    l.sousCategories[Tables::Comptes::indice(c, s)] = base.SousCat(c, s) == *m_criteres.sousCategorie;
+        }
+    }
+    return l;
+}
+
+namespace {
+// A row number read from a recipe, checked as reading the table row would.
+std::size_t ligne(int valeur, int max)
+{
+    if (valeur < 0 || valeur > max)
+        throw ErreurExecution(Erreurs::IndiceHorsSelection);
+    return static_cast<std::size_t>(valeur);
+}
+} // namespace
+
 // Every word of the text in one of the name, number, notes or pages
 // (MotsCherches); then magazine, category, sub-category by their exact
 // names; then the tested state.
-bool FiltreRecherche::garde(const Tables& base, const IndexTexte& index, int r) const
+bool FiltreRecherche::garde(const Tables& base, const IndexTexte& index, const Lignes& l, int r) const
 {
     if (m_texteActif && !m_mots.trouvesDans(index.champs(r)))
         return false;
-    if (m_criteres.magazine && base.Mag(base.RecettVal(r, Recette::Magazine)) != *m_criteres.magazine)
+    if (m_criteres.magazine && !l.magazines[ligne(base.RecettVal(r, Recette::Magazine), Tables::MaxMag)])
         return false;
     if (m_criteres.categorie) {
-        const int c = base.RecettVal(r, Recette::Categorie);
-        if (base.Cat(c) != *m_criteres.categorie)
+        const std::size_t c = ligne(base.RecettVal(r, Recette::Categorie), Tables::MaxCat);
+        if (!l.categories[c])
             return false;
         if (m_criteres.sousCategorie
-            && base.SousCat(c, base.RecettVal(r, Recette::SousCategorie)) != *m_criteres.sousCategorie)
+            && !l.sousCategories[Tables::Comptes::indice(
+                static_cast<int>(c),
+                static_cast<int>(ligne(base.RecettVal(r, Recette::SousCategorie), Tables::MaxSousCat)))])
             return false;
     }
     switch (m_criteres.teste) {
@@ -39,13 +79,21 @@ bool FiltreRecherche::garde(const Tables& base, const IndexTexte& index, int r) 
 FiltreRecherche::Resultat FiltreRecherche::filtrer(const Tables& base, IndexTexte& index) const
 {
     const int nb = std::clamp(base.NbRecett, 0, Tables::MaxRecett);
+    Resultat resultat;
+    if (sansCritere()) {
+        // Every recipe is kept, and none can fail.
+        resultat.gardees.assign(static_cast<std::size_t>(nb) + 1, 1);
+        resultat.gardees[0] = 0;
+        resultat.nbTrouvees = nb;
+        return resultat;
+    }
     if (m_texteActif)
         index.mettreAJour(base);
-    Resultat resultat;
+    const Lignes lignes = lignesChoisies(base);
     resultat.gardees.assign(static_cast<std::size_t>(nb) + 1, 0);
     for (int r = 1; r <= nb; ++r) {
         try {
-            if (garde(base, index, r)) {
+            if (garde(base, index, lignes, r)) {
                 resultat.gardees[static_cast<std::size_t>(r)] = 1;
                 ++resultat.nbTrouvees;
             }

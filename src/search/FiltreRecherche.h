@@ -37,7 +37,13 @@ public:
     Resultat filtrer(const Tables& base, IndexTexte& index) const;
 
 private:
-    bool garde(const Tables& base, const IndexTexte& index, int r) const;
+    // By row of the magazine, category and sub-category tables (Comptes::indice): 1 where the row holds the name
+    // chosen; empty for a criterion not chosen.
+    struct Lignes {
+        std::vector<char> magazines, categories, sousCategories;
+    };
+    Lignes lignesChoisies(const Tables& base) const;
+    bool garde(const Tables& base, const IndexTexte& index, const Lignes& l, int r) const;
 
     const CriteresRecherche& m_criteres;
     MotsCherches m_mots;

@@ -36,6 +36,11 @@ bool IndexTexte::Empreinte::contient(const Empreinte& autre) const
 
 void IndexTexte::mettreAJour(const Tables& base)
 {
+    // Texts untouched since the last search: every slot is folded already.
+    const Tables::Etat etat = base.etatRecettes();
+    if (etat.nbRecett == m_vu.nbRecett && etat.textes == m_vu.textes)
+        return;
+    m_vu = etat;
     const int nb = std::clamp(base.NbRecett, 0, Tables::MaxRecett);
     if (m_entrees.size() < static_cast<std::size_t>(nb) + 1)
         m_entrees.resize(static_cast<std::size_t>(nb) + 1);

@@ -1,15 +1,15 @@
 #pragma once
+#include "base/Tables.h"
 #include <QString>
 #include <QStringView>
 #include <array>
 #include <vector>
 
-struct Tables;
-
 // The four text fields of every recipe (number, pages, notes, name)
 // folded once (PliageFrancais) and joined, so that a text search over a full
 // base reads each recipe's text as it is. Each slot is folded again only when
-// one of its fields changed since the last search.
+// one of its fields changed since the last search, which the stamp of the
+// recipes' texts tells at once when none did.
 class IndexTexte {
 public:
     // The print of a text: the pairs and triples of characters it holds, as
@@ -42,4 +42,5 @@ private:
         bool connue = false;
     };
     std::vector<Entree> m_entrees;
+    Tables::Etat m_vu;
 };

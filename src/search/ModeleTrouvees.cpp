@@ -92,11 +92,19 @@ int ModeleTrouvees::rangee(qsizetype ligne) const
 
 // ---------------------------------------------------------------- sorting
 
-void ModeleTrouvees::recharger()
+bool ModeleTrouvees::recharger()
 {
+    const Tables::Etat recettes = m_base.etatRecettes();
+    const Tables::EtatNoms noms = m_base.etatNoms();
+    if (recettes == m_recettesChargees && noms == m_nomsCharges && m_trouvees.numeros == m_numerosCharges)
+        return false;
     beginResetModel();
     trier();
+    m_numerosCharges = m_trouvees.numeros;
+    m_recettesChargees = recettes;
+    m_nomsCharges = noms;
     endResetModel();
+    return true;
 }
 
 void ModeleTrouvees::sort(int colonne, Qt::SortOrder sens)

@@ -1,11 +1,11 @@
 #pragma once
+#include "base/Tables.h"
 #include <QAbstractTableModel>
 #include <QList>
 #include <QString>
 #include <vector>
 
 struct ListeTrouvee;
-struct Tables;
 class Collation;
 
 // The found list as a table that tells where each recipe is printed: one row
@@ -30,7 +30,9 @@ public:
     void sort(int colonne, Qt::SortOrder sens = Qt::AscendingOrder) override;
 
     // The found list was rebuilt: the rows follow it, sorted as chosen.
-    void recharger();
+    // False when the rows and what they show are those shown already: the
+    // view is then left as it is.
+    bool recharger();
 
     // The line of the found list a row shows, and the row of a line.
     qsizetype ligne(int rangee) const { return m_ordre[rangee]; }
@@ -52,6 +54,10 @@ private:
     void trier();
 
     const Tables& m_base;
+    // What the rows shown were taken from.
+    std::vector<int> m_numerosCharges;
+    Tables::Etat m_recettesChargees;
+    Tables::EtatNoms m_nomsCharges;
     const ListeTrouvee& m_trouvees;
     const Collation& m_collation;
     QList<qsizetype> m_ordre;

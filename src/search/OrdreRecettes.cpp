@@ -45,6 +45,11 @@ bool OrdreRecettes::avant(int a, int b) const
 
 void OrdreRecettes::mettreAJour(const Tables& base, const Collation& collation)
 {
+    // Names untouched since the last time: the order stands as it is.
+    const Tables::Etat etat = base.etatRecettes();
+    if (etat.nbRecett == m_vu.nbRecett && etat.textes == m_vu.textes)
+        return;
+    m_vu = etat;
     const int nb = std::clamp(base.NbRecett, 0, Tables::MaxRecett);
     // A new count always rebuilds the lists: letting go of them first leaves
     // the lines to this order alone, so that a deletion renumbers them in

@@ -1,19 +1,19 @@
 #pragma once
 #include "base/Collation.h"
+#include "base/Tables.h"
 #include <QStringList>
 #include <optional>
 #include <vector>
-
-struct Tables;
 
 // The order of the found list for every recipe of the base: by name with the
 // program's collation, then, for equal names, by the text of the slot number
 // (" 12" before " 3"). A search only filters this order, so it never sorts.
 //
 // The order keeps each slot's name and collation key. Before each use it
-// compares every name with the one it was built from: a name changed by the
-// card, a recipe added or deleted, or a whole new base is noticed on its own
-// and only the changed slots are placed again. Nobody needs to tell it.
+// looks at the stamp of the recipes' texts; when that moved, it compares every
+// name with the one it was built from: a name changed by the card, a recipe
+// added or deleted, or a whole new base is noticed on its own and only the
+// changed slots are placed again. Nobody needs to tell it.
 class OrdreRecettes {
 public:
     // Brings the order in line with the base.
@@ -49,4 +49,5 @@ private:
     QStringList m_lignes;
     QStringList m_noms;
     int m_nb = 0;
+    Tables::Etat m_vu;
 };

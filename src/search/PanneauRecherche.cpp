@@ -186,7 +186,13 @@ void PanneauRecherche::activer(Critere critere, bool actif) { liste(critere)->se
 
 QString PanneauRecherche::texteRecherche() const { return TextRech->text(); }
 
-void PanneauRecherche::afficherTrouvees() { m_modele->recharger(); }
+// The same rows again (a refresh that changed nothing) keep the view as it
+// is, without its choice, as a reload would leave it.
+void PanneauRecherche::afficherTrouvees()
+{
+    if (!m_modele->recharger())
+        choisirLigne(std::nullopt);
+}
 
 void PanneauRecherche::afficherCompteurs(const QString& total, const QString& trouvees)
 {

@@ -70,32 +70,73 @@ int RoutinesRecherche::categorieChoisie() const
 
 void RoutinesRecherche::RemplirListesRech(Remplissage remplissage)
 {
+    bool remplies = true;
     if (remplissage == Remplissage::Toutes) {
-        m_politique.etape([&] { remplirTrie(Critere::Magazine, m_base.magazinesUtilises() << EntreesTout::Tous); });
+        m_listesDe = {};
+        remplies = m_politique.etape([&] {
+            m_magazinesListes = m_base.magazinesUtilises();
+            remplirTrie(Critere::Magazine, m_magazinesListes + QStringList{EntreesTout::Tous});
+        });
         choisir(Critere::Magazine, 0);
-        m_politique.etape(
-            [&] { remplirTrie(Critere::Categorie, m_base.categoriesUtilisees() << EntreesTout::Toutes); });
+        remplies = m_politique.etape([&] {
+            m_categoriesListes = m_base.categoriesUtilisees();
+            remplirTrie(Critere::Categorie, m_categoriesListes + QStringList{EntreesTout::Toutes});
+        }) && remplies;
         // Fills the sub-categories, as the category's click does.
         choisir(Critere::Categorie, 0);
     }
     m_panneau.remplir(Critere::SousCategorie, {EntreesTout::Toutes});
-    if (m_panneau.position(Critere::Categorie) == 0) {
+    m_sousCategoriesListes.clear();
+    if (!activerSousCategories()) {
         m_panneau.choisir(Critere::SousCategorie, 0);
-        m_panneau.activer(Critere::SousCategorie, false);
-        return;
+    } else {
+        int c = 0;
+        remplies = m_politique.etape([&] { c = categorieChoisie(); }) && remplies;
+        remplies = m_politique.etape([&] {
+            m_sousCategoriesListes = m_base.sousCategoriesUtilisees(c);
+            remplirTrie(Critere::SousCategorie, m_sousCategoriesListes + QStringList{EntreesTout::Toutes});
+        }) && remplies;
+        if (remplissage == Remplissage::SousCategoriesSeules)
+            m_panneau.choisir(Critere::SousCategorie, 0);
     }
-    // Chained entry keeps every search control disabled, whatever refresh runs meanwhile.
-    m_panneau.activer(Critere::SousCategorie, m_panneau.rechercheActive());
-    int c = 0;
-    m_politique.etape([&] { c = categorieChoisie(); });
-    m_politique.etape(
-        [&] { remplirTrie(Critere::SousCategorie, m_base.sousCategoriesUtilisees(c) << EntreesTout::Toutes); });
-    if (remplissage == Remplissage::SousCategoriesSeules)
-        m_panneau.choisir(Critere::SousCategorie, 0);
+    if (remplissage == Remplissage::Toutes && remplies)
+        m_listesDe = m_base.etatNoms();
+}
+
+// The sub-categories can be chosen once a category is; chained entry keeps
+// every search control disabled, whatever refresh runs meanwhile. True when
+// a category is chosen.
+bool RoutinesRecherche::activerSousCategories()
+{
+    const bool categorie = m_panneau.position(Critere::Categorie) != 0;
+    m_panneau.activer(Critere::SousCategorie, categorie && m_panneau.rechercheActive());
+    return categorie;
+}
+
+// The names used are those the lists hold (a validation changes counters
+// but seldom which names are used).
+bool RoutinesRecherche::listesInchangees() const
+{
+    try {
+        if (m_base.magazinesUtilises() != m_magazinesListes || m_base.categoriesUtilisees() != m_categoriesListes)
+            return false;
+        const int c = m_panneau.position(Critere::Categorie) == 0 ? 0 : categorieChoisie();
+        return c == 0 ? m_sousCategoriesListes.isEmpty() : m_base.sousCategoriesUtilisees(c) == m_sousCategoriesListes;
+    } catch (const ErreurExecution&) {
+        return false; // the refill tells the user
+    }
 }
 
 void RoutinesRecherche::ActualiserListesRech()
 {
+    // No name and no counter changed since the lists were filled: they would
+    // be filled again the same, with the same choices.
+    const Tables::EtatNoms etat = m_base.etatNoms();
+    if (m_listesDe == etat || (m_listesDe != Tables::EtatNoms{} && listesInchangees())) {
+        m_listesDe = etat;
+        activerSousCategories();
+        return;
+    }
     const QString categorie = m_panneau.texte(Critere::Categorie);
     const QString magazine = m_panneau.texte(Critere::Magazine);
     const QString sousCategorie = m_panneau.texte(Critere::SousCategorie);
@@ -130,8 +171,11 @@ void RoutinesRecherche::viderListes()
     m_panneau.afficherTrouvees();
 }
 
+// The found list is emptied and filled again in one go: the table shows it
+// once, and keeps its rows when they are the same.
 void RoutinesRecherche::Rechercher()
 {
+    m_trouvees.vider();
     const CriteresRecherche criteres = lireCriteres();
     const FiltreRecherche filtre(criteres);
     FiltreRecherche::Resultat resultat;
@@ -155,7 +199,7 @@ void RoutinesRecherche::Rechercher()
 }
 
 // Both lists get one line per recipe found, in the order kept for the whole
-// base. The callers empty them first.
+// base.
 void RoutinesRecherche::afficherTrouvees(const FiltreRecherche::Resultat& resultat, bool tout)
 {
     if (tout && m_trouvees.ListTmp.isEmpty() && m_trouvees.noms.isEmpty()) {

@@ -4,6 +4,7 @@
 #include "ModeleTrouvees.h"
 #include "OrdreRecettes.h"
 #include "PanneauRecherche.h"
+#include "base/Tables.h"
 #include <QObject>
 
 struct ListeTrouvee;
@@ -24,8 +25,7 @@ public:
     enum class Remplissage { Toutes, SousCategoriesSeules };
     void RemplirListesRech(Remplissage remplissage);
     void ActualiserListesRech();
-    // Adds the found recipes to the found list, which the caller has emptied,
-    // and sets both counters.
+    // Fills the found list with the recipes found, and sets both counters.
     void Rechercher();
     // Empties the found list, as shown and as kept.
     void viderListes();
@@ -41,6 +41,8 @@ private:
     CriteresRecherche lireCriteres() const;
     void afficherTrouvees(const FiltreRecherche::Resultat& resultat, bool tout);
     void afficherCompteurs();
+    bool activerSousCategories();
+    bool listesInchangees() const;
 
     const Tables& m_base;
     ListeTrouvee& m_trouvees;
@@ -50,4 +52,7 @@ private:
     OrdreRecettes m_ordre;
     IndexTexte m_index;
     ModeleTrouvees m_modele; // the found list as the table shows it
+    // What the criteria lists were filled from: the tables' stamps, the names.
+    Tables::EtatNoms m_listesDe;
+    QStringList m_magazinesListes, m_categoriesListes, m_sousCategoriesListes;
 };

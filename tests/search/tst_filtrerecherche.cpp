@@ -191,6 +191,41 @@ private slots:
         }
     }
 
+    // The search keeps what it built while the tables' stamps stay: any write to the tables, a whole base assigned
+    // with the same count, a name of a criterion written in place, is seen by the next search.
+    void ecrituresDirectes_vuesParLaRechercheSuivante()
+    {
+        auto base = std::make_unique<Tables>();
+        base->NbRecett = 3;
+        base->NbMag = 1;
+        base->Mag(1) = u("Elle");
+        for (int r = 1; r <= 3; ++r) {
+            base->RecettTexte(r, Recette::Nom) = u("Flan");
+            base->RecettVal(r, Recette::Magazine) = 1;
+        }
+        IndexTexte index;
+        OrdreRecettes ordre;
+        const Collation collation;
+        const CriteresRecherche pommes{u("pommes"), {}, {}, {}, 0}, elle{{}, u("Elle"), {}, {}, 0};
+        const auto trouvees = [&](const CriteresRecherche& c) {
+            return FiltreRecherche(c).filtrer(*base, index).nbTrouvees;
+        };
+        QCOMPARE(trouvees(pommes), 0);
+        base->RecettTexte(2, Recette::Notes) = u("Pommes");
+        QCOMPARE(trouvees(pommes), 1);
+        auto autre = std::make_unique<Tables>(*base);
+        autre->RecettTexte(2, Recette::Notes) = u("Poires");
+        autre->RecettTexte(3, Recette::Nom) = u("Aligot");
+        ordre.mettreAJour(*base, collation);
+        *base = *autre;
+        QCOMPARE(trouvees(pommes), 0);
+        ordre.mettreAJour(*base, collation);
+        QCOMPARE(ordre.ordre(), std::vector<int>({3, 1, 2}));
+        QCOMPARE(trouvees(elle), 3);
+        base->Mag(1) = u("Marie Claire");
+        QCOMPARE(trouvees(elle), 0);
+    }
+
     void ligneTrouvee_nomSeparateurBlancNumero_relueApresLeDernierSeparateur()
     {
         QCOMPARE(ligneTrouvee(u("Tarte aux pommes"), 12), u("Tarte aux pommes\u00FF 12"));
