@@ -92,6 +92,12 @@ bool StockageRecette::SupprimerRecette(const FicheRecette& fiche, RecetteSupprim
 
 void StockageRecette::decalerVersLeBas(int depuis)
 {
+    // Within the tables, the later recipes move down in one block.
+    if (depuis >= 1 && m_t.NbRecett <= Tables::MaxRecett) {
+        m_t.RecettTexte.deplacerLignes(depuis + 1, depuis, m_t.NbRecett - depuis);
+        m_t.RecettVal.deplacerLignes(depuis + 1, depuis, m_t.NbRecett - depuis);
+        return;
+    }
     for (int i = depuis; i <= m_t.NbRecett - 1; ++i)
         m_politique.etape([&] {
             for (int champ = 0; champ <= 3; ++champ) {
@@ -126,6 +132,11 @@ bool StockageRecette::restaurer(const RecetteSupprimee& recette)
 
 void StockageRecette::decalerVersLeHaut(int depuis)
 {
+    if (depuis >= 1 && m_t.NbRecett < Tables::MaxRecett) {
+        m_t.RecettTexte.deplacerLignes(depuis, depuis + 1, m_t.NbRecett - depuis + 1);
+        m_t.RecettVal.deplacerLignes(depuis, depuis + 1, m_t.NbRecett - depuis + 1);
+        return;
+    }
     for (int i = m_t.NbRecett; i >= depuis; --i)
         m_politique.etape([&] {
             for (int champ = 0; champ <= 3; ++champ) {

@@ -37,7 +37,7 @@ public:
         bouger();
         return *this;
     }
-    void bouger() { m_valeur = suivant(); }
+    quint64 bouger() { return m_valeur = suivant(); }
     quint64 valeur() const { return m_valeur; }
 
 private:
@@ -87,16 +87,42 @@ public:
     Table2() : m_v(static_cast<std::size_t>(N) * M) {}
     T& operator()(long long i, long long j)
     {
-        m_tampon.bouger();
-        return m_v[verifier(i, j)];
+        const std::size_t k = verifier(i, j);
+        m_tamponsLignes[static_cast<std::size_t>(i)] = m_tampon.bouger();
+        return m_v[k];
     }
     const T& operator()(long long i, long long j) const { return m_v[verifier(i, j)]; }
     void remplir(const T& valeur)
     {
         m_tampon.bouger();
+        m_entiere.bouger();
         remplirValeurs(m_v, valeur);
     }
     quint64 tampon() const { return m_tampon.valeur(); }
+    // Moves rows [de, de + n) to [a, a + n), the two ranges may overlap; the
+    // rows left behind hold what remains of the moved values. One move of
+    // the whole block rather than a copy of each value.
+    void deplacerLignes(long long de, long long a, long long n)
+    {
+        if (n <= 0)
+            return;
+        const std::size_t source = verifier(de, 0), fin = verifier(de + n - 1, M - 1) + 1, cible = verifier(a, 0);
+        verifier(a + n - 1, M - 1);
+        if (a < de)
+            std::move(m_v.begin() + source, m_v.begin() + fin, m_v.begin() + cible);
+        else
+            std::move_backward(m_v.begin() + source, m_v.begin() + fin, m_v.begin() + (cible + fin - source));
+        const quint64 t = m_tampon.bouger();
+        std::fill(m_tamponsLignes.begin() + a, m_tamponsLignes.begin() + a + n, t);
+    }
+    // Whether row i may have been written since the table had stamp
+    // `depuis`: each row keeps the stamp of its last write, and a fill or a
+    // copy of the whole table counts for every row. What a search keeps by
+    // row is then checked again only for the rows written.
+    bool ligneEcrite(long long i, quint64 depuis) const
+    {
+        return m_entiere.valeur() > depuis || m_tamponsLignes[static_cast<std::size_t>(i)] > depuis;
+    }
 
 private:
     static std::size_t verifier(long long i, long long j)
@@ -106,7 +132,9 @@ private:
         return static_cast<std::size_t>(i) * M + static_cast<std::size_t>(j);
     }
     std::vector<T> m_v;
+    std::vector<quint64> m_tamponsLignes = std::vector<quint64>(N);
     Tampon m_tampon;
+    Tampon m_entiere; // moved by a fill, a copy, an assignment
 };
 
 // The columns of a recipe: RecettTexte(r, Recette::Nom), RecettVal(r,

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 using namespace Controles;
@@ -187,9 +188,15 @@ void PanneauFiche::ecrire(Champ champ, const QString& texte)
     case Champ::Page: TextRecettPage->setText(texte); return;
     case Champ::Notes: break;
     }
-    // Filling the notes is not the user's typing.
+    // Filling the notes is not the user's typing. The same notes with no
+    // typing to undo are left as they are: rebuilding the editor's document
+    // is most of what emptying a card costs.
+    const QString notes = TexteFiche::notesPourAffichage(texte);
+    QTextDocument* document = TextRecettComment->document();
+    if (!document->isUndoAvailable() && !document->isRedoAvailable() && TextRecettComment->toPlainText() == notes)
+        return;
     const QSignalBlocker bloque(TextRecettComment);
-    TextRecettComment->setPlainText(TexteFiche::notesPourAffichage(texte));
+    TextRecettComment->setPlainText(notes);
 }
 
 QString PanneauFiche::notesAffichees() const { return TextRecettComment->toPlainText(); }

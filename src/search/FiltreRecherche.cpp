@@ -1,5 +1,6 @@
 #include "FiltreRecherche.h"
 #include "IndexTexte.h"
+#include "IndexValeurs.h"
 #include "base/Tables.h"
 #include <algorithm>
 
@@ -76,7 +77,7 @@ bool FiltreRecherche::garde(const Tables& base, const IndexTexte& index, const L
     }
 }
 
-FiltreRecherche::Resultat FiltreRecherche::filtrer(const Tables& base, IndexTexte& index) const
+FiltreRecherche::Resultat FiltreRecherche::filtrer(const Tables& base, IndexTexte& index, IndexValeurs* valeurs) const
 {
     const int nb = std::clamp(base.NbRecett, 0, Tables::MaxRecett);
     Resultat resultat;
@@ -91,17 +92,33 @@ FiltreRecherche::Resultat FiltreRecherche::filtrer(const Tables& base, IndexText
         index.mettreAJour(base);
     const Lignes lignes = lignesChoisies(base);
     resultat.gardees.assign(static_cast<std::size_t>(nb) + 1, 0);
-    for (int r = 1; r <= nb; ++r) {
+    const auto examiner = [&](int r) {
         try {
             if (garde(base, index, lignes, r)) {
                 resultat.gardees[static_cast<std::size_t>(r)] = 1;
                 ++resultat.nbTrouvees;
+                return true;
             }
         } catch (const ErreurExecution& e) {
             if (!resultat.erreur)
                 resultat.erreur = e;
             ++resultat.nbEnErreur;
         }
+        return false;
+    };
+    if (valeurs && !m_texteActif && (m_criteres.magazine || m_criteres.categorie)) {
+        // Every other recipe fails the magazine (or category) check, without
+        // an error: those left are looked at in slot order, as a full pass would.
+        valeurs->mettreAJour(base);
+        const std::vector<int> candidats =
+            m_criteres.magazine ? valeurs->magazines(lignes.magazines) : valeurs->categories(lignes.categories);
+        resultat.recettes.emplace();
+        for (const int r : candidats)
+            if (examiner(r))
+                resultat.recettes->push_back(r);
+        return resultat;
     }
+    for (int r = 1; r <= nb; ++r)
+        examiner(r);
     return resultat;
 }

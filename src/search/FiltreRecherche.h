@@ -6,6 +6,7 @@
 #include <vector>
 
 struct Tables;
+class IndexValeurs;
 
 // The criteria of a search, as chosen in the search frame. A criterion left
 // empty (std::nullopt) restricts nothing.
@@ -31,10 +32,15 @@ public:
         // The first failure met, if any: the recipes that failed are left out.
         std::optional<ErreurExecution> erreur;
         int nbEnErreur = 0;
+        // When only some recipes were looked at: the slots kept, in
+        // increasing order (gardees holds them too).
+        std::optional<std::vector<int>> recettes;
     };
     // Goes through slots 1..NbRecett. A recipe whose value fields point
     // outside their tables is left out and the search goes on with the next.
-    Resultat filtrer(const Tables& base, IndexTexte& index) const;
+    // With `valeurs`, a search by magazine or category without text looks only
+    // at the recipes of the names chosen.
+    Resultat filtrer(const Tables& base, IndexTexte& index, IndexValeurs* valeurs = nullptr) const;
 
 private:
     // By row of the magazine, category and sub-category tables (Comptes::indice): 1 where the row holds the name

@@ -3,6 +3,7 @@
 #include "base/PliageFrancais.h"
 #include "base/Tables.h"
 #include <algorithm>
+#include <utility>
 
 namespace {
 constexpr QChar Separateur = QChar(0);
@@ -40,12 +41,15 @@ void IndexTexte::mettreAJour(const Tables& base)
     const Tables::Etat etat = base.etatRecettes();
     if (etat.nbRecett == m_vu.nbRecett && etat.textes == m_vu.textes)
         return;
-    m_vu = etat;
+    const Tables::Etat vu = std::exchange(m_vu, etat);
     const int nb = std::clamp(base.NbRecett, 0, Tables::MaxRecett);
     if (m_entrees.size() < static_cast<std::size_t>(nb) + 1)
         m_entrees.resize(static_cast<std::size_t>(nb) + 1);
     for (int r = 1; r <= nb; ++r) {
         Entree& e = m_entrees[static_cast<std::size_t>(r)];
+        // A slot read at the last search and not written since is as it was.
+        if (e.connue && r <= vu.nbRecett && !base.RecettTexte.ligneEcrite(r, vu.textes))
+            continue;
         bool change = !e.connue;
         for (int champ = 0; champ < 4 && !change; ++champ)
             change = !memeTexte(e.champs[champ], base.RecettTexte(r, champ));

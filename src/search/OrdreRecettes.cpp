@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <charconv>
 #include <string_view>
+#include <utility>
 
 namespace {
 // Above this many changed slots, sorting everything again is cheaper than
@@ -49,7 +50,7 @@ void OrdreRecettes::mettreAJour(const Tables& base, const Collation& collation)
     const Tables::Etat etat = base.etatRecettes();
     if (etat.nbRecett == m_vu.nbRecett && etat.textes == m_vu.textes)
         return;
-    m_vu = etat;
+    const Tables::Etat vu = std::exchange(m_vu, etat);
     const int nb = std::clamp(base.NbRecett, 0, Tables::MaxRecett);
     // A new count always rebuilds the lists: letting go of them first leaves
     // the lines to this order alone, so that a deletion renumbers them in
@@ -59,7 +60,7 @@ void OrdreRecettes::mettreAJour(const Tables& base, const Collation& collation)
         m_noms.clear();
     }
     bool decalage = false;
-    const std::vector<int> changees = relever(base, collation, nb, decalage);
+    const std::vector<int> changees = relever(base, collation, nb, vu, decalage);
     if (changees.empty() && nb == m_nb)
         return;
     if (changees.size() > MaxReplacees && decalage && !m_ordre.empty())
@@ -88,6 +89,9 @@ void OrdreRecettes::rangerLignes()
     }
     m_lignes = std::move(lignes);
     m_noms = std::move(noms);
+    m_positions.assign(m_entrees.size(), 0);
+    for (std::size_t i = 0; i < m_ordre.size(); ++i)
+        m_positions[static_cast<std::size_t>(m_ordre[i])] = static_cast<int>(i);
 }
 
 // A deletion moves every later recipe down one slot: the name a slot now
@@ -105,7 +109,8 @@ std::optional<Collation::Cle> OrdreRecettes::cleDuSuivant(int r, const QString& 
 }
 
 // Takes the name of every slot in use; returns the slots whose name is new.
-std::vector<int> OrdreRecettes::relever(const Tables& base, const Collation& collation, int nb, bool& decalage)
+std::vector<int> OrdreRecettes::relever(const Tables& base, const Collation& collation, int nb, const Tables::Etat& vu,
+                                        bool& decalage)
 {
     if (m_entrees.size() < static_cast<std::size_t>(nb) + 1)
         m_entrees.resize(static_cast<std::size_t>(nb) + 1);
@@ -116,8 +121,13 @@ std::vector<int> OrdreRecettes::relever(const Tables& base, const Collation& col
     if (decalage && releverDecalage(base, nb, changees))
         return changees;
     for (int r = 1; r <= nb; ++r) {
-        const QString& nom = base.RecettTexte(r, Recette::Nom);
         Entree& e = m_entrees[static_cast<std::size_t>(r)];
+        // A slot placed at the last update and not written since is as it
+        // was, unless a deletion is being followed along the slots.
+        if (e.cle && r <= m_nb && r <= vu.nbRecett && !(decalage && !changees.empty())
+            && !base.RecettTexte.ligneEcrite(r, vu.textes))
+            continue;
+        const QString& nom = base.RecettTexte(r, Recette::Nom);
         if (e.cle && r <= m_nb && memeTexte(e.nom, nom)) {
             if (decalage && !changees.empty() && m_entrees[static_cast<std::size_t>(r) + 1].nom != nom)
                 decalage = false;

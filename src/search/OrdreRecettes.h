@@ -24,6 +24,8 @@ public:
     const std::vector<int>& ordre() const { return m_ordre; }
     const QStringList& lignes() const { return m_lignes; }
     const QStringList& noms() const { return m_noms; }
+    // The position of each slot 1..NbRecett in the order.
+    const std::vector<int>& positions() const { return m_positions; }
 
     // true when slot a comes before slot b.
     bool avant(int a, int b) const;
@@ -36,7 +38,8 @@ private:
     };
     // 'decalage' tells whether the change was the deletion of one slot, every
     // later recipe moved down one slot.
-    std::vector<int> relever(const Tables& base, const Collation& collation, int nb, bool& decalage);
+    std::vector<int> relever(const Tables& base, const Collation& collation, int nb, const Tables::Etat& vu,
+                             bool& decalage);
     bool releverDecalage(const Tables& base, int nb, std::vector<int>& changees);
     std::optional<Collation::Cle> cleDuSuivant(int r, const QString& nom) const;
     void trierTout(int nb);
@@ -46,6 +49,7 @@ private:
 
     std::vector<Entree> m_entrees; // by slot; index 0 unused
     std::vector<int> m_ordre;
+    std::vector<int> m_positions;
     QStringList m_lignes;
     QStringList m_noms;
     int m_nb = 0;

@@ -186,7 +186,7 @@ void RoutinesRecherche::Rechercher()
         {
             const CurseurAttente attente;
             m_ordre.mettreAJour(m_base, m_collation);
-            resultat = filtre.filtrer(m_base, m_index);
+            resultat = filtre.filtrer(m_base, m_index, &m_valeurs);
         }
         if (resultat.erreur)
             throw *resultat.erreur;
@@ -207,6 +207,21 @@ void RoutinesRecherche::afficherTrouvees(const FiltreRecherche::Resultat& result
         m_trouvees.ListTmp = m_ordre.lignes();
         m_trouvees.noms = m_ordre.noms();
         m_trouvees.numeros = m_ordre.ordre();
+    } else if (resultat.recettes) {
+        // A few recipes: placed by their positions in the order.
+        std::vector<int> gardees = *resultat.recettes;
+        const std::vector<int>& position = m_ordre.positions();
+        std::sort(gardees.begin(), gardees.end(), [&](int a, int b) {
+            return position[static_cast<std::size_t>(a)] < position[static_cast<std::size_t>(b)];
+        });
+        m_trouvees.ListTmp.reserve(m_trouvees.ListTmp.size() + static_cast<qsizetype>(gardees.size()));
+        m_trouvees.noms.reserve(m_trouvees.noms.size() + static_cast<qsizetype>(gardees.size()));
+        for (const int r : gardees) {
+            const qsizetype i = position[static_cast<std::size_t>(r)];
+            m_trouvees.ListTmp << m_ordre.lignes()[i];
+            m_trouvees.noms << m_ordre.noms()[i];
+            m_trouvees.numeros.push_back(r);
+        }
     } else {
         m_trouvees.ListTmp.reserve(m_trouvees.ListTmp.size() + resultat.nbTrouvees);
         m_trouvees.noms.reserve(m_trouvees.noms.size() + resultat.nbTrouvees);

@@ -1,6 +1,7 @@
 #pragma once
 #include "FiltreRecherche.h"
 #include "IndexTexte.h"
+#include "IndexValeurs.h"
 #include "ModeleTrouvees.h"
 #include "OrdreRecettes.h"
 #include "PanneauRecherche.h"
@@ -51,6 +52,7 @@ private:
     PanneauRecherche& m_panneau;
     OrdreRecettes m_ordre;
     IndexTexte m_index;
+    IndexValeurs m_valeurs;
     ModeleTrouvees m_modele; // the found list as the table shows it
     // What the criteria lists were filled from: the tables' stamps, the names.
     Tables::EtatNoms m_listesDe;

@@ -5,6 +5,8 @@ target_sources(zuta_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/FiltreRecherche.cpp
   ${CMAKE_CURRENT_LIST_DIR}/IndexTexte.h
   ${CMAKE_CURRENT_LIST_DIR}/IndexTexte.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/IndexValeurs.h
+  ${CMAKE_CURRENT_LIST_DIR}/IndexValeurs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MotsCherches.h
   ${CMAKE_CURRENT_LIST_DIR}/MotsCherches.cpp
   ${CMAKE_CURRENT_LIST_DIR}/OrdreRecettes.h

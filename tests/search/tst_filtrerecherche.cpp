@@ -7,6 +7,7 @@
 #include "base/PliageFrancais.h"
 #include "search/FiltreRecherche.h"
 #include "search/IndexTexte.h"
+#include "search/IndexValeurs.h"
 #include "search/OrdreRecettes.h"
 #include <QRandomGenerator>
 #include <memory>
@@ -224,6 +225,46 @@ private slots:
         QCOMPARE(trouvees(elle), 3);
         base->Mag(1) = u("Marie Claire");
         QCOMPARE(trouvees(elle), 0);
+    }
+
+    // By magazine or category, the recipes of the names chosen alone give what a pass over the whole base gives,
+    // recipes pointing outside the tables (reported) included, also after the values changed.
+    void parValeurs_commeLeParcoursEntier()
+    {
+        auto base = std::make_unique<Tables>();
+        QRandomGenerator hasard(20261207);
+        base->NbCat = 4;
+        base->NbMag = 5;
+        for (int i = 1; i <= 5; ++i) {
+            base->Mag(i) = i == 5 ? u("Elle") : u("M%1").arg(i % 3); // two rows of one name
+            base->Cat(i % 5) = u("C%1").arg(i % 2);
+            base->SousCat(i % 5, 1) = u("S");
+        }
+        IndexTexte index;
+        IndexValeurs valeurs;
+        const QList<CriteresRecherche> criteres = {{{}, u("M1"), {}, {}, 0},
+                                                   {{}, u("Elle"), u("C1"), {}, 1},
+                                                   {{}, {}, u("C0"), {}, 0},
+                                                   {{}, {}, u("C1"), u("S"), 2}};
+        for (int tour = 0; tour < 3; ++tour) {
+            base->NbRecett = 2000 - tour * 100;
+            for (int r = 1; r <= base->NbRecett; ++r) {
+                base->RecettVal(r, Recette::Magazine) = hasard.bounded(-1, 7) * (r % 97 ? 1 : 200);
+                base->RecettVal(r, Recette::Categorie) = hasard.bounded(-1, 6) * (r % 89 ? 1 : 100);
+                base->RecettVal(r, Recette::SousCategorie) = hasard.bounded(0, 3);
+                base->RecettVal(r, Recette::Testee) = hasard.bounded(2);
+            }
+            for (const CriteresRecherche& c : criteres) {
+                const FiltreRecherche filtre(c);
+                const FiltreRecherche::Resultat tout = filtre.filtrer(*base, index);
+                const FiltreRecherche::Resultat indexe = filtre.filtrer(*base, index, &valeurs);
+                QVERIFY(tout.nbEnErreur > 0 && tout.nbTrouvees > 0);
+                QCOMPARE(indexe.gardees, tout.gardees);
+                QCOMPARE(indexe.nbEnErreur, tout.nbEnErreur);
+                QCOMPARE(int(indexe.recettes->size()), tout.nbTrouvees);
+                QVERIFY(std::is_sorted(indexe.recettes->begin(), indexe.recettes->end()));
+            }
+        }
     }
 
     void ligneTrouvee_nomSeparateurBlancNumero_relueApresLeDernierSeparateur()
