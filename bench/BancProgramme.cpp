@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTableView>
 #include <cstdio>
 #include <cstdlib>
@@ -61,6 +62,13 @@ T* BancProgramme::controle(const char* nom)
 void BancProgramme::cliquer(const char* bouton) { controle<QPushButton>(bouton)->click(); }
 
 void BancProgramme::actualiser() { cliquer("CommandRechValider"); }
+
+void BancProgramme::annuler()
+{
+    for (QShortcut* raccourci : fen().findChildren<QShortcut*>())
+        if (raccourci->key() == QKeySequence(Qt::CTRL | Qt::Key_Z))
+            emit raccourci->activated();
+}
 
 void BancProgramme::choisirCategorie(int position)
 {

@@ -41,6 +41,8 @@ public:
 
     // The refresh of the "Actualiser" button with the criteria as they are.
     void actualiser();
+    // Ctrl+Z on the card: takes back the last deletion.
+    void annuler();
     // Every criterion back to "all", the search text empty.
     void sansCritere();
     void texteRecherche(const QString& texte);

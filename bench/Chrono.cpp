@@ -38,16 +38,17 @@ void ligneTableau(const QString& premiere, const QString& reste, int largeur)
     std::fflush(stdout);
 }
 
-int Registre::executer(int essais, const QString& filtre)
+int Registre::executer(int essais, const QString& filtre, bool afficher)
 {
-    ligneTableau(QStringLiteral("Opération"),
-                 QStringLiteral("%1%2%3%4%5  %6")
-                     .arg(QStringLiteral("essais"), 7)
-                     .arg(QStringLiteral("médiane ms"), 12)
-                     .arg(QStringLiteral("min"), 9)
-                     .arg(QStringLiteral("max"), 9)
-                     .arg(QStringLiteral("cible"), 8)
-                     .arg(QStringLiteral("résultat")));
+    if (afficher)
+        ligneTableau(QStringLiteral("Opération"),
+                     QStringLiteral("%1%2%3%4%5  %6")
+                         .arg(QStringLiteral("essais"), 7)
+                         .arg(QStringLiteral("médiane ms"), 12)
+                         .arg(QStringLiteral("min"), 9)
+                         .arg(QStringLiteral("max"), 9)
+                         .arg(QStringLiteral("cible"), 8)
+                         .arg(QStringLiteral("résultat")));
     int manquees = 0;
     for (Operation& op : m_operations) {
         if (!op.nom.contains(filtre, Qt::CaseInsensitive))
@@ -58,18 +59,27 @@ int Registre::executer(int essais, const QString& filtre)
         const bool avecCible = op.cibleMs >= 0;
         const bool ok = !avecCible || m.mediane <= op.cibleMs;
         manquees += !ok;
-        ligneTableau(op.nom,
-                     QStringLiteral("%1%2%3%4%5  %6")
-                         .arg(n, 7)
-                         .arg(m.mediane, 12, 'f', 2)
-                         .arg(m.min, 9, 'f', 2)
-                         .arg(m.max, 9, 'f', 2)
-                         .arg(avecCible ? QString::number(op.cibleMs) : QStringLiteral("—"), 8)
-                         .arg(!avecCible ? QString()
-                                  : ok   ? QStringLiteral("OK")
-                                         : QStringLiteral("MANQUÉ")));
+        if (afficher)
+            ligneTableau(op.nom,
+                         QStringLiteral("%1%2%3%4%5  %6")
+                             .arg(n, 7)
+                             .arg(m.mediane, 12, 'f', 2)
+                             .arg(m.min, 9, 'f', 2)
+                             .arg(m.max, 9, 'f', 2)
+                             .arg(avecCible ? QString::number(op.cibleMs) : QStringLiteral("—"), 8)
+                             .arg(!avecCible ? QString()
+                                      : ok   ? QStringLiteral("OK")
+                                             : QStringLiteral("MANQUÉ")));
     }
     return manquees;
+}
+
+QStringList Registre::noms() const
+{
+    QStringList n;
+    for (const Operation& op : m_operations)
+        n << op.nom;
+    return n;
 }
 
 Mesure Registre::resultat(const QString& nom) const

@@ -2,6 +2,7 @@
 // A small timing bench: named operations, each with its target in
 // milliseconds, run several times; the table shows the median and the spread.
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <vector>
 
@@ -29,7 +30,10 @@ public:
     // prints the table as it goes. Returns the number of missed targets.
     // Only the operations whose name holds 'filtre' run when it is given
     // (to profile one of them).
-    int executer(int essais, const QString& filtre = {});
+    // With `afficher` false, nothing is printed.
+    int executer(int essais, const QString& filtre = {}, bool afficher = true);
+
+    QStringList noms() const;
 
     // The measure of an operation once the table has run.
     Mesure resultat(const QString& nom) const;

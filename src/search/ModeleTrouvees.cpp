@@ -208,8 +208,12 @@ std::vector<int> ModeleTrouvees::rangs(int colonne) const
     }
     std::vector<Collation::Cle> cles;
     cles.reserve(static_cast<std::size_t>(affiches.size()));
-    for (const QString& t : affiches)
-        cles.push_back(m_collation.cle(t));
+    for (const QString& t : affiches) {
+        auto cle = m_cles.constFind(t);
+        if (cle == m_cles.cend())
+            cle = m_cles.insert(t, m_collation.cle(t));
+        cles.push_back(*cle);
+    }
     std::vector<int> parRang(static_cast<std::size_t>(affiches.size()));
     std::iota(parRang.begin(), parRang.end(), 0);
     std::sort(parRang.begin(), parRang.end(),

@@ -1,12 +1,13 @@
 #pragma once
+#include "base/Collation.h"
 #include "base/Tables.h"
 #include <QAbstractTableModel>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <vector>
 
 struct ListeTrouvee;
-class Collation;
 
 // The found list as a table that tells where each recipe is printed: one row
 // per line of the found-list pair, its name, magazine, number, pages,
@@ -54,6 +55,9 @@ private:
     void trier();
 
     const Tables& m_base;
+    // The collation key of every value a sort has met: numbers and pages
+    // repeat from sort to sort, and their keys are most of a sort's cost.
+    mutable QHash<QString, Collation::Cle> m_cles;
     // What the rows shown were taken from.
     std::vector<int> m_numerosCharges;
     Tables::Etat m_recettesChargees;

@@ -60,6 +60,15 @@ void OrdreRecettes::mettreAJour(const Tables& base, const Collation& collation)
         m_noms.clear();
     }
     bool decalage = false;
+    // A deletion taken back: one slot more, every later recipe one slot up.
+    if (nb == m_nb + 1 && !m_ordre.empty()) {
+        if (const std::optional<int> insere = releverInsertion(base, collation, nb)) {
+            renumeroterInsertion(*insere);
+            m_nb = nb;
+            rangerLignes();
+            return;
+        }
+    }
     const std::vector<int> changees = relever(base, collation, nb, vu, decalage);
     if (changees.empty() && nb == m_nb)
         return;
@@ -171,6 +180,52 @@ bool OrdreRecettes::releverDecalage(const Tables& base, int nb, std::vector<int>
     return true;
 }
 
+// The mirror of the usual deletion: from the first changed slot on, every
+// slot holds the name the previous slot held, and the first changed slot is
+// the recipe put back. The entries move up one slot whole; only the new one
+// gets a key. Returns that slot, or nothing, having changed nothing, for any
+// other change.
+std::optional<int> OrdreRecettes::releverInsertion(const Tables& base, const Collation& collation, int nb)
+{
+    int insere = 1;
+    while (insere < nb && m_entrees[static_cast<std::size_t>(insere)].cle
+           && memeTexte(m_entrees[static_cast<std::size_t>(insere)].nom, base.RecettTexte(insere, Recette::Nom)))
+        ++insere;
+    for (int r = insere + 1; r <= nb; ++r) {
+        Entree& precedent = m_entrees[static_cast<std::size_t>(r) - 1];
+        if (!precedent.cle || !memeTexte(precedent.nom, base.RecettTexte(r, Recette::Nom)))
+            return std::nullopt;
+    }
+    if (m_entrees.size() < static_cast<std::size_t>(nb) + 1)
+        m_entrees.resize(static_cast<std::size_t>(nb) + 1);
+    // The last entry, beyond the old count, makes room.
+    std::move_backward(m_entrees.begin() + insere, m_entrees.begin() + nb, m_entrees.begin() + nb + 1);
+    Entree& e = m_entrees[static_cast<std::size_t>(insere)];
+    e.nom = base.RecettTexte(insere, Recette::Nom);
+    e.cle = collation.cle(e.nom);
+    e.ligne = ligneTrouvee(e.nom, insere);
+    for (int r = insere + 1; r <= nb; ++r) {
+        Entree& suivante = m_entrees[static_cast<std::size_t>(r)];
+        renumeroterLigne(suivante.ligne, suivante.nom, r);
+    }
+    return insere;
+}
+
+// Slot 'insere' was put back and every later recipe moved up one slot with
+// its name: the previous order renumbered keeps the names in order, recipes
+// of the same name are ordered by the text of their numbers again, and the
+// recipe put back goes to its place.
+void OrdreRecettes::renumeroterInsertion(int insere)
+{
+    for (int& r : m_ordre)
+        if (r >= insere)
+            ++r;
+    retrierHomonymes();
+    const auto place =
+        std::lower_bound(m_ordre.begin(), m_ordre.end(), insere, [this](int a, int b) { return avant(a, b); });
+    m_ordre.insert(place, insere);
+}
+
 void OrdreRecettes::trierTout(int nb)
 {
     m_ordre.resize(static_cast<std::size_t>(nb));
@@ -204,6 +259,13 @@ void OrdreRecettes::renumeroter(int supprime)
     for (int& r : m_ordre)
         if (r > supprime)
             --r;
+    retrierHomonymes();
+}
+
+// Recipes of exactly the same name, ordered by the text of their slot
+// numbers (" 10" before " 9"), after their numbers changed.
+void OrdreRecettes::retrierHomonymes()
+{
     const auto nom = [this](int r) -> const QString& { return m_entrees[static_cast<std::size_t>(r)].nom; };
     for (auto debut = m_ordre.begin(); debut != m_ordre.end();) {
         auto fin = debut + 1;

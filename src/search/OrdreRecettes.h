@@ -44,6 +44,9 @@ private:
     std::optional<Collation::Cle> cleDuSuivant(int r, const QString& nom) const;
     void trierTout(int nb);
     void renumeroter(int supprime);
+    std::optional<int> releverInsertion(const Tables& base, const Collation& collation, int nb);
+    void renumeroterInsertion(int insere);
+    void retrierHomonymes();
     void replacer(const std::vector<int>& changees, int nb);
     void rangerLignes();
 

@@ -154,7 +154,8 @@ private slots:
     }
 
     // Kept from search to search, the order and text index match fresh ones whatever changed: fields, recipes added,
-    // a deletion (later recipes one slot down), a partial shift that looks like one. Names repeat: " 10", " 9" swap.
+    // a deletion (later recipes one slot down), a partial shift that looks like one, a deletion taken back. Names
+    // repeat: " 10", " 9" swap.
     void ordreEtIndexTexte_apresChangementsEtSuppressions_commeNeufs()
     {
         const QStringList noms = u("Tarte|tarte|Crème|Éclair| Flan|Zèbre|Tarte fine").split(u'|');
@@ -173,6 +174,12 @@ private slots:
                 }
                 for (int i = tour % 4 == 0 ? 3 : 900; i > 0; --i)
                     base->RecettTexte(hasard.bounded(1, base->NbRecett + 1), hasard.bounded(4)) = noms[tour % 7];
+            } else if (tour % 8 == 7) { // a deletion taken back: later recipes one slot up, one put in between
+                const int a = hasard.bounded(1, base->NbRecett + 1);
+                for (int r = ++base->NbRecett; r > a; --r)
+                    for (int c = 0; c < 4; ++c)
+                        base->RecettTexte(r, c) = base->RecettTexte(r - 1, c);
+                base->RecettTexte(a, Recette::Nom) = noms[tour % 7];
             } else { // a deletion, or a shift of part of the base with the last recipe gone
                 const int depuis = hasard.bounded(1, base->NbRecett);
                 for (int r = depuis; r < (tour % 4 == 2 ? base->NbRecett : (depuis + base->NbRecett) / 2); ++r)
