@@ -50,7 +50,9 @@ public:
         try {
             if (sauterEntete) {
                 nombre(-1, -1);
-                m_resultat.retouchee |= nom() != Etiquette;
+                QString etiquette;
+                nom(etiquette);
+                m_resultat.retouchee |= etiquette != Etiquette;
             }
             lireCategories();
             lireMagazines();
@@ -118,13 +120,13 @@ private:
         return n;
     }
 
-    // A name: bare, or quoted when it holds a comma or a line break.
-    QString nom()
+    // A name: bare, or quoted when it holds a comma or a line break. Read
+    // straight into its table's string (see LecteurValeurs::lireTexte).
+    void nom(QString& t)
     {
-        QString t;
         valeur([&] {
             const qsizetype debut = m_lecteur.position();
-            t = m_lecteur.lireTexte();
+            m_lecteur.lireTexte(t);
             const QStringView b = brut(debut);
             const bool cite = aCiter(t);
             const qsizetype taille = t.size() + (cite ? 2 : 0) + 2;
@@ -132,20 +134,17 @@ private:
                   b.size() == taille && !t.contains(u'"')
                       && (cite ? b[0] == u'"' && b[taille - 3] == u'"' : t.isEmpty() || b[0] == t[0]));
         });
-        return t;
     }
 
     // A recipe's text, always quoted.
-    QString cite()
+    void cite(QString& t)
     {
-        QString t;
         valeur([&] {
             const qsizetype debut = m_lecteur.position();
-            t = m_lecteur.lireTexte();
+            m_lecteur.lireTexte(t);
             const QStringView b = brut(debut);
             forme(b, b.size() == t.size() + 4 && b[0] == u'"' && b[b.size() - 3] == u'"');
         });
-        return t;
     }
 
     // What the value just read took in the file.
@@ -166,13 +165,13 @@ private:
     {
         const int nbCat = nombre(0, Tables::MaxCat);
         for (int c = 1; c <= nbCat; ++c) {
-            m_t.Cat(c) = nom();
+            nom(m_t.Cat(c));
             m_t.NbSousCat(c) = 0;
             m_t.NbCat = c;
             m_t.CatNbRecett(c) = nombre(INT_MIN, INT_MAX);
             const int nbSousCat = nombre(0, Tables::MaxSousCat);
             for (int s = 1; s <= nbSousCat; ++s) {
-                m_t.SousCat(c, s) = nom();
+                nom(m_t.SousCat(c, s));
                 m_t.NbSousCat(c) = s;
                 m_t.SousCatNbRecett(c, s) = nombre(INT_MIN, INT_MAX);
             }
@@ -183,7 +182,7 @@ private:
     {
         const int nbMag = nombre(0, Tables::MaxMag);
         for (int m = 1; m <= nbMag; ++m) {
-            m_t.Mag(m) = nom();
+            nom(m_t.Mag(m));
             m_t.NbMag = m;
             m_t.MagNbRecett(m) = nombre(INT_MIN, INT_MAX);
         }
@@ -194,7 +193,7 @@ private:
         const int nbRecett = nombre(0, Tables::MaxRecett);
         for (int r = 1; r <= nbRecett; ++r) {
             for (int f = 0; f < 4; ++f) {
-                m_t.RecettTexte(r, f) = cite();
+                cite(m_t.RecettTexte(r, f));
                 m_t.RecettVal(r, f) = entier();
             }
             m_t.NbRecett = r;
