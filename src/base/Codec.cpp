@@ -1,4 +1,5 @@
 #include "Codec.h"
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -37,8 +38,24 @@ QString decoder(const QByteArray& octets)
     char16_t* sortie = reinterpret_cast<char16_t*>(texte.data());
     const auto* entree = reinterpret_cast<const unsigned char*>(octets.constData());
     const qsizetype n = octets.size();
+    // Every byte but 0x80..0x9F is the character of the same code, accented
+    // letters included: all are widened as they are, then the few blocks
+    // holding one of these bytes are mended. Loops without branches, which
+    // the compiler turns into vector code.
     for (qsizetype i = 0; i < n; ++i)
-        sortie[i] = caracteres[entree[i]];
+        sortie[i] = entree[i];
+    constexpr qsizetype Bloc = 64;
+    const auto haut = [](unsigned char o) { return (o & 0xE0) == 0x80; };
+    for (qsizetype bloc = 0; bloc < n; bloc += Bloc) {
+        const qsizetype fin = std::min(bloc + Bloc, n);
+        unsigned char aRemplacer = 0; // not bool, which keeps the loop from vector code
+        for (qsizetype i = bloc; i < fin; ++i)
+            aRemplacer |= haut(entree[i]);
+        if (aRemplacer)
+            for (qsizetype i = bloc; i < fin; ++i)
+                if (haut(entree[i]))
+                    sortie[i] = caracteres[entree[i]];
+    }
     return texte;
 }
 
