@@ -219,7 +219,7 @@ bool DocumentBase::changeeDepuis() const
 DocumentBase::Enregistrement DocumentBase::enregistrer()
 {
     const QString chemin = m_chemin;
-    const QByteArray octets = Codec::encoder(FichierBase::ecrire(*m_tables));
+    const QByteArray octets = FichierBase::octets(*m_tables);
     // A base that cannot be replaced keeps its previous copy as it was.
     if (!m_politique.etape([&] { Fichiers::verifierRemplacable(chemin); }))
         return {};
