@@ -226,8 +226,10 @@ DocumentBase::Enregistrement DocumentBase::enregistrer()
     // The file about to be replaced is copied first; when the copy cannot be
     // made, the base is not replaced.
     const QFileInfo info(chemin);
-    if (info.exists() && !info.isDir() && !copierSous(chemin, cheminSauvegarde(chemin)))
-        return {false, cheminSauvegarde(chemin)};
+    const QString bak = cheminSauvegarde(chemin);
+    if (info.exists() && !info.isDir()
+        && !m_politique.etape([&] { Fichiers::garderCopie(chemin, bak, Fichiers::TailleMaxBase); }))
+        return {false, bak};
     if (!m_politique.etape([&] { Fichiers::ecrireSur(chemin, octets); }))
         return {};
     memoriserEmpreinte(octets);
