@@ -223,8 +223,8 @@ DocumentBase::Enregistrement DocumentBase::enregistrer()
     // A base that cannot be replaced keeps its previous copy as it was.
     if (!m_politique.etape([&] { Fichiers::verifierRemplacable(chemin); }))
         return {};
-    // The file about to be replaced is copied first; when the copy cannot be
-    // made, the base is not replaced.
+    // The file about to be replaced is kept first (a hard link where it can
+    // be); when it cannot be kept, the base is not replaced.
     const QFileInfo info(chemin);
     const QString bak = cheminSauvegarde(chemin);
     if (info.exists() && !info.isDir()
