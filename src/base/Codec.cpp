@@ -1,4 +1,5 @@
 #include "Codec.h"
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -37,8 +38,24 @@ QString decoder(const QByteArray& octets)
     char16_t* sortie = reinterpret_cast<char16_t*>(texte.data());
     const auto* entree = reinterpret_cast<const unsigned char*>(octets.constData());
     const qsizetype n = octets.size();
+    // Every byte but 0x80..0x9F is the character of the same code, accented
+    // letters included: all are widened as they are, then the few blocks
+    // holding one of these bytes are mended. Loops without branches, which
+    // the compiler turns into vector code.
     for (qsizetype i = 0; i < n; ++i)
-        sortie[i] = caracteres[entree[i]];
+        sortie[i] = entree[i];
+    constexpr qsizetype Bloc = 64;
+    const auto haut = [](unsigned char o) { return (o & 0xE0) == 0x80; };
+    for (qsizetype bloc = 0; bloc < n; bloc += Bloc) {
+        const qsizetype fin = std::min(bloc + Bloc, n);
+        unsigned char aRemplacer = 0; // not bool, which keeps the loop from vector code
+        for (qsizetype i = bloc; i < fin; ++i)
+            aRemplacer |= haut(entree[i]);
+        if (aRemplacer)
+            for (qsizetype i = bloc; i < fin; ++i)
+                if (haut(entree[i]))
+                    sortie[i] = caracteres[entree[i]];
+    }
     return texte;
 }
 
@@ -55,33 +72,52 @@ QChar premierNonRepresentable(const QString& texte)
 QByteArray encoder(const QString& texte, bool* remplace)
 {
     QByteArray octets(texte.size(), Qt::Uninitialized);
-    char* sortie = octets.data();
-    const char16_t* entree = reinterpret_cast<const char16_t*>(texte.constData());
-    const qsizetype n = texte.size();
-    bool substitution = false;
-    qsizetype i = 0;
-    while (i < n) {
-        // Runs of plain ASCII, by far the most of a base file, go four
-        // characters at a time.
-        for (; i + 4 <= n; i += 4) {
-            if ((entree[i] | entree[i + 1] | entree[i + 2] | entree[i + 3]) >= 0x80)
-                break;
-            for (int k = 0; k < 4; ++k)
-                sortie[i + k] = static_cast<char>(entree[i + k]);
-        }
-        if (i >= n)
-            break;
-        const char16_t c = entree[i++];
-        int o = octetPour(c);
-        if (o < 0) {
-            o = '?';
-            substitution = true;
-        }
-        sortie[i - 1] = static_cast<char>(o);
-    }
+    const bool substitution = encoderDans(texte, octets.data());
     if (remplace)
         *remplace = substitution;
     return octets;
+}
+
+bool encoderDans(QStringView texte, char* sortie)
+{
+    const char16_t* entree = texte.utf16();
+    const qsizetype n = texte.size();
+    // As in decoding, every character up to 0xFF but 0x80..0x9F is its own
+    // byte; any other is looked up.
+    const auto autre = [](char16_t c) { return c > 0xFF || (c & 0xE0) == 0x80; };
+    bool substitution = false;
+    const auto encoderAutre = [&](qsizetype i) {
+        const int o = octetPour(entree[i]);
+        substitution |= o < 0;
+        sortie[i] = static_cast<char>(o < 0 ? '?' : o);
+    };
+    // A short value (most of a base's) is done character by character: the
+    // vector loops below would cost more to start than they save.
+    constexpr qsizetype Bloc = 64;
+    if (n < 16) {
+        for (qsizetype i = 0; i < n; ++i) {
+            if (autre(entree[i]))
+                encoderAutre(i);
+            else
+                sortie[i] = static_cast<char>(entree[i]);
+        }
+        return substitution;
+    }
+    // A long one is narrowed as it is, then the few blocks holding another
+    // character are mended, in loops the compiler turns into vector code.
+    for (qsizetype i = 0; i < n; ++i)
+        sortie[i] = static_cast<char>(entree[i]);
+    for (qsizetype bloc = 0; bloc < n; bloc += Bloc) {
+        const qsizetype fin = std::min(bloc + Bloc, n);
+        unsigned char aRemplacer = 0; // not bool, which keeps the loop from vector code
+        for (qsizetype i = bloc; i < fin; ++i)
+            aRemplacer |= autre(entree[i]);
+        if (aRemplacer)
+            for (qsizetype i = bloc; i < fin; ++i)
+                if (autre(entree[i]))
+                    encoderAutre(i);
+    }
+    return substitution;
 }
 
 QString avisRemplacement(const QString& chemin)

@@ -17,6 +17,9 @@ QChar premierNonRepresentable(const QString& texte);
 // Encodes the text. A character without a Windows-1252 byte becomes "?" and
 // sets *remplace, so that it never reaches a file as a stray byte.
 QByteArray encoder(const QString& texte, bool* remplace = nullptr);
+// The same into `sortie`, which has room for one byte per character of the
+// text; true when some character became "?".
+bool encoderDans(QStringView texte, char* sortie);
 
 // What the user is told when a file was written with some characters as "?":
 // "Certains caractères ne peuvent pas être enregistrés dans le fichier « ... »

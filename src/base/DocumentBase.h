@@ -4,7 +4,6 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
-#include <cstddef>
 #include <memory>
 
 struct Tables;
@@ -129,7 +128,7 @@ private:
         QString chemin;
         qint64 taille = -1;
         qint64 modifiee = 0; // milliseconds since the epoch
-        std::size_t hachage = 0;
+        quint64 hachage = 0;
     };
     void memoriserEmpreinte(const QByteArray& octets);
     Lecture refuser(Lecture lecture);

@@ -1,4 +1,5 @@
 #include "FichierBase.h"
+#include "Codec.h"
 #include "FormatNombres.h"
 #include "LecteurValeurs.h"
 #include "Tables.h"
@@ -6,17 +7,12 @@
 #include <algorithm>
 #include <charconv>
 #include <climits>
+#include <cstring>
+#include <type_traits>
 
 namespace FichierBase {
 
 namespace {
-
-QString sansGuillemet(const QString& texte)
-{
-    QString t = texte;
-    t.replace(QLatin1Char('"'), QLatin1Char('\''));
-    return t;
-}
 
 bool aCiter(const QString& nom)
 {
@@ -50,7 +46,9 @@ public:
         try {
             if (sauterEntete) {
                 nombre(-1, -1);
-                m_resultat.retouchee |= nom() != Etiquette;
+                QString etiquette;
+                nom(etiquette);
+                m_resultat.retouchee |= etiquette != Etiquette;
             }
             lireCategories();
             lireMagazines();
@@ -118,13 +116,13 @@ private:
         return n;
     }
 
-    // A name: bare, or quoted when it holds a comma or a line break.
-    QString nom()
+    // A name: bare, or quoted when it holds a comma or a line break. Read
+    // straight into its table's string (see LecteurValeurs::lireTexte).
+    void nom(QString& t)
     {
-        QString t;
         valeur([&] {
             const qsizetype debut = m_lecteur.position();
-            t = m_lecteur.lireTexte();
+            m_lecteur.lireTexte(t);
             const QStringView b = brut(debut);
             const bool cite = aCiter(t);
             const qsizetype taille = t.size() + (cite ? 2 : 0) + 2;
@@ -132,20 +130,17 @@ private:
                   b.size() == taille && !t.contains(u'"')
                       && (cite ? b[0] == u'"' && b[taille - 3] == u'"' : t.isEmpty() || b[0] == t[0]));
         });
-        return t;
     }
 
     // A recipe's text, always quoted.
-    QString cite()
+    void cite(QString& t)
     {
-        QString t;
         valeur([&] {
             const qsizetype debut = m_lecteur.position();
-            t = m_lecteur.lireTexte();
+            m_lecteur.lireTexte(t);
             const QStringView b = brut(debut);
             forme(b, b.size() == t.size() + 4 && b[0] == u'"' && b[b.size() - 3] == u'"');
         });
-        return t;
     }
 
     // What the value just read took in the file.
@@ -166,13 +161,13 @@ private:
     {
         const int nbCat = nombre(0, Tables::MaxCat);
         for (int c = 1; c <= nbCat; ++c) {
-            m_t.Cat(c) = nom();
+            nom(m_t.Cat(c));
             m_t.NbSousCat(c) = 0;
             m_t.NbCat = c;
             m_t.CatNbRecett(c) = nombre(INT_MIN, INT_MAX);
             const int nbSousCat = nombre(0, Tables::MaxSousCat);
             for (int s = 1; s <= nbSousCat; ++s) {
-                m_t.SousCat(c, s) = nom();
+                nom(m_t.SousCat(c, s));
                 m_t.NbSousCat(c) = s;
                 m_t.SousCatNbRecett(c, s) = nombre(INT_MIN, INT_MAX);
             }
@@ -183,7 +178,7 @@ private:
     {
         const int nbMag = nombre(0, Tables::MaxMag);
         for (int m = 1; m <= nbMag; ++m) {
-            m_t.Mag(m) = nom();
+            nom(m_t.Mag(m));
             m_t.NbMag = m;
             m_t.MagNbRecett(m) = nombre(INT_MIN, INT_MAX);
         }
@@ -194,7 +189,7 @@ private:
         const int nbRecett = nombre(0, Tables::MaxRecett);
         for (int r = 1; r <= nbRecett; ++r) {
             for (int f = 0; f < 4; ++f) {
-                m_t.RecettTexte(r, f) = cite();
+                cite(m_t.RecettTexte(r, f));
                 m_t.RecettVal(r, f) = entier();
             }
             m_t.NbRecett = r;
@@ -258,8 +253,21 @@ private:
     qsizetype m_taille = 0;
 };
 
-// Writes the layout into a string measured beforehand.
+// Writes the layout into a buffer measured beforehand: the text (QString), or
+// straight the file's Windows-1252 bytes (QByteArray), each value encoded as
+// it is written, so that a save builds no text and makes no second pass.
+template <class Chaine>
 class Redaction {
+    static constexpr bool EnOctets = std::is_same_v<Chaine, QByteArray>;
+    using Unite = std::conditional_t<EnOctets, char, QChar>;
+    static Unite unite(char c)
+    {
+        if constexpr (EnOctets)
+            return c;
+        else
+            return QLatin1Char(c);
+    }
+
 public:
     explicit Redaction(qsizetype taille) : m_texte(taille, Qt::Uninitialized), m_p(m_texte.data()) {}
 
@@ -271,43 +279,39 @@ public:
     }
     void nom(const QString& nom)
     {
-        const QString t = sansGuillemet(nom);
-        if (aCiter(t))
-            *m_p++ = QLatin1Char('"');
-        copier(t);
-        if (aCiter(t))
-            *m_p++ = QLatin1Char('"');
+        const bool cite = aCiter(nom);
+        if (cite)
+            *m_p++ = unite('"');
+        copierSansGuillemet(nom);
+        if (cite)
+            *m_p++ = unite('"');
         finDeLigne();
     }
     void cite(const QString& texte)
     {
-        *m_p++ = QLatin1Char('"');
-        // A double quote never reaches the file: it becomes an apostrophe.
-        const auto* source = reinterpret_cast<const char16_t*>(texte.constData());
-        auto* cible = reinterpret_cast<char16_t*>(m_p);
-        const qsizetype n = texte.size();
-        for (qsizetype i = 0; i < n; ++i)
-            cible[i] = source[i] == u'"' ? u'\'' : source[i];
-        m_p += n;
-        *m_p++ = QLatin1Char('"');
+        *m_p++ = unite('"');
+        copierSansGuillemet(texte);
+        *m_p++ = unite('"');
         finDeLigne();
     }
     void entier(long long n)
     {
         const qsizetype longueur = longueurEntier(n);
         unsigned long long v = n < 0 ? 0ULL - static_cast<unsigned long long>(n) : static_cast<unsigned long long>(n);
-        QChar* const debut = m_p;
-        QChar* chiffre = debut + longueur;
+        Unite* const debut = m_p;
+        Unite* chiffre = debut + longueur;
         do {
-            *--chiffre = QChar(u'0' + static_cast<char16_t>(v % 10));
+            *--chiffre = unite(static_cast<char>('0' + v % 10));
             v /= 10;
         } while (v != 0);
         if (n < 0)
-            *--chiffre = QLatin1Char('-');
+            *--chiffre = unite('-');
         m_p = debut + longueur;
         finDeLigne();
     }
-    QString resultat()
+    // The bytes only: some character had no Windows-1252 byte and became "?".
+    bool remplace() const { return m_remplace; }
+    Chaine resultat()
     {
         Q_ASSERT(m_p == m_texte.constData() + m_texte.size());
         return std::move(m_texte);
@@ -316,17 +320,33 @@ public:
 private:
     void copier(const QString& texte)
     {
-        std::copy(texte.constBegin(), texte.constEnd(), m_p);
+        if constexpr (EnOctets)
+            m_remplace |= Codec::encoderDans(texte, m_p);
+        else
+            std::copy(texte.constBegin(), texte.constEnd(), m_p);
         m_p += texte.size();
+    }
+    // A double quote never reaches the file: it becomes an apostrophe.
+    void copierSansGuillemet(const QString& texte)
+    {
+        Unite* const debut = m_p;
+        copier(texte);
+        if constexpr (EnOctets) { // quotes are rare: memchr passes over the rest many bytes at a time
+            for (char* c = debut; (c = static_cast<char*>(std::memchr(c, '"', m_p - c))) != nullptr;)
+                *c++ = '\'';
+        } else {
+            std::replace(debut, m_p, unite('"'), unite('\''));
+        }
     }
     void finDeLigne()
     {
-        *m_p++ = QLatin1Char('\r');
-        *m_p++ = QLatin1Char('\n');
+        *m_p++ = unite('\r');
+        *m_p++ = unite('\n');
     }
 
-    QString m_texte;
-    QChar* m_p;
+    Chaine m_texte;
+    Unite* m_p;
+    bool m_remplace = false;
 };
 
 } // namespace
@@ -343,8 +363,20 @@ QString ecrire(const Tables& t)
 {
     Mesure mesure;
     disposer(t, mesure);
-    Redaction redaction(mesure.taille());
+    Redaction<QString> redaction(mesure.taille());
     disposer(t, redaction);
+    return redaction.resultat();
+}
+
+QByteArray octets(const Tables& t, bool* remplace)
+{
+    // One byte per character: the measure of the text is that of the bytes.
+    Mesure mesure;
+    disposer(t, mesure);
+    Redaction<QByteArray> redaction(mesure.taille());
+    disposer(t, redaction);
+    if (remplace)
+        *remplace = redaction.remplace();
     return redaction.resultat();
 }
 

@@ -31,5 +31,8 @@ ResultatLecture lire(const QString& texte, Tables& tables, PolitiqueErreurs& pol
 // break is written quoted, which the reading rules read back whole; a double
 // quote never reaches the file (it becomes an apostrophe).
 QString ecrire(const Tables& tables);
+// The same file as its Windows-1252 bytes, encoded as it is written (what a
+// save writes); *remplace as Codec::encoder.
+QByteArray octets(const Tables& tables, bool* remplace = nullptr);
 
 } // namespace FichierBase

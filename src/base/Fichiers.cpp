@@ -5,6 +5,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace Fichiers {
 
@@ -138,6 +141,41 @@ void ecrireSur(const QString& chemin, const QByteArray& octets)
         echecEcriture(Erreurs::ErreurEntreeSortie, chemin);
     if (!f.commit())
         echecEcriture(cause(f.error(), chemin), chemin);
+}
+
+namespace {
+// The hard link of garderCopie, put in place of the copy at once by a rename
+// so that a save cut short never leaves the copy missing. Only between two
+// regular files (no symbolic link, whose target the safe write replaces),
+// within the bound, not locked by a writer; false, with nothing changed,
+// whenever it is not done (another file system, one without links).
+bool lier(const QString& source, const QString& copie, qint64 tailleMax)
+{
+    const QByteArray s = QFile::encodeName(source), c = QFile::encodeName(copie);
+    struct stat etat {};
+    if (::lstat(s.constData(), &etat) != 0 || !S_ISREG(etat.st_mode) || etat.st_size > tailleMax)
+        return false;
+    if (::lstat(c.constData(), &etat) == 0 ? !S_ISREG(etat.st_mode) : errno != ENOENT)
+        return false;
+    if (VerrouFichier::empecheLecture(source))
+        return false;
+    const QByteArray lien = c + ".lien-" + QByteArray::number(::getpid());
+    ::unlink(lien.constData()); // left by a save that was killed
+    if (::link(s.constData(), lien.constData()) != 0)
+        return false;
+    if (::rename(lien.constData(), c.constData()) != 0) {
+        ::unlink(lien.constData());
+        return false;
+    }
+    return true;
+}
+} // namespace
+
+void garderCopie(const QString& source, const QString& copie, qint64 tailleMax)
+{
+    verifierRemplacable(copie);
+    if (!lier(source, copie, tailleMax))
+        ecrireSur(copie, lire(source, tailleMax));
 }
 
 bool existe(const QString& chemin) { return QFileInfo::exists(chemin); }

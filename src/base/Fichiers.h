@@ -46,6 +46,13 @@ QByteArray lire(const QString& chemin, qint64 tailleMax);
 // old file whole, and the error says so.
 void ecrireSur(const QString& chemin, const QByteArray& octets);
 
+// Keeps the file `source` (at most tailleMax bytes) under `copie`, the file
+// there replaced, before the safe write replaces `source`: a hard link to it
+// where the file system allows, which the safe write leaves whole since it
+// puts a new file in its place; else a copy through the safe write. Fails as
+// writing the copy would, and as reading the source would.
+void garderCopie(const QString& source, const QString& copie, qint64 tailleMax);
+
 // Raises the error a write would meet before anything is written: a folder
 // or any other path that is no regular file in the way, a file made
 // read-only, a file another program keeps locked.

@@ -1,5 +1,6 @@
 #include "LecteurValeurs.h"
 #include "platform/ErreurExecution.h"
+#include <algorithm>
 
 namespace {
 bool blanc(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
@@ -26,11 +27,14 @@ LecteurValeurs::Brut LecteurValeurs::brut() const
         ++i;
     Brut b;
     if (i < n && t[i] == QLatin1Char('"')) {
-        const qsizetype fermante = m_texte.indexOf(QLatin1Char('"'), i + 1);
-        const qsizetype finTexte = fermante < 0 ? n : fermante;
-        b.texte = m_texte.mid(i + 1, finTexte - i - 1);
+        // A plain loop: the texts of a base are short, a call to a vectorised
+        // search costs more than it saves.
+        qsizetype fermante = i + 1;
+        while (fermante < n && t[fermante] != QLatin1Char('"'))
+            ++fermante;
+        b.texte = QStringView(t + i + 1, fermante - i - 1);
         b.cite = true;
-        i = fermante < 0 ? n : fermante + 1;
+        i = fermante < n ? fermante + 1 : n;
         // Whatever stands between the closing quote and the end of the value
         // is passed over.
         while (i < n && t[i] != QLatin1Char(',') && !finDeLigne(t[i]))
@@ -39,7 +43,7 @@ LecteurValeurs::Brut LecteurValeurs::brut() const
         const qsizetype debut = i;
         while (i < n && t[i] != QLatin1Char(',') && !finDeLigne(t[i]))
             ++i;
-        b.texte = m_texte.mid(debut, i - debut);
+        b.texte = QStringView(t + debut, i - debut);
     }
     b.suivant = (i < n && t[i] == QLatin1Char(',')) ? i + 1 : apresFinDeLigne(i);
     return b;
@@ -76,7 +80,7 @@ long long LecteurValeurs::lireNombre()
     if (nombreSimple(simple))
         return simple;
     const Brut b = brut();
-    const QString chiffres = b.texte.trimmed();
+    const QStringView chiffres = b.texte.trimmed();
     bool ok = false;
     const long long n = chiffres.toLongLong(&ok);
     if (!ok || b.cite) {
@@ -93,9 +97,21 @@ long long LecteurValeurs::lireNombre()
 
 QString LecteurValeurs::lireTexte()
 {
-    Brut b = brut();
+    const Brut b = brut();
     m_pos = b.suivant;
-    return std::move(b.texte);
+    return b.texte.toString();
+}
+
+void LecteurValeurs::lireTexte(QString& cible)
+{
+    const Brut b = brut();
+    m_pos = b.suivant;
+    if (cible.isDetached() && cible.capacity() >= b.texte.size()) {
+        cible.resize(b.texte.size());
+        std::copy(b.texte.begin(), b.texte.end(), cible.data());
+    } else {
+        cible = b.texte.toString();
+    }
 }
 
 void LecteurValeurs::passer()

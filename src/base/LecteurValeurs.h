@@ -17,6 +17,10 @@ public:
     // A name: from its first non-blank character up to the first comma or the
     // end of the line; a quoted value gives the text between the quotes.
     QString lireTexte();
+    // The same put into `cible`, in its own buffer when it is not shared and
+    // large enough: reading a base over the previous one then neither frees
+    // nor allocates its 132,000 strings.
+    void lireTexte(QString& cible);
     // The rest of the current line from its first non-blank character, commas
     // included (a path in the settings file).
     QString lireLigne();
@@ -31,7 +35,7 @@ public:
 private:
     // The raw value at the position and where the next value begins.
     struct Brut {
-        QString texte;
+        QStringView texte; // within m_texte
         bool cite = false;
         qsizetype suivant = 0;
     };

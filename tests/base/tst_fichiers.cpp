@@ -180,6 +180,28 @@ private slots:
                  baseUneRecette() + (obstacle == 3 ? "<illisible>" : "copie plus ancienne"));
     }
 
+    // The ".bak" of a save is a hard link to the file replaced, which the safe write leaves whole; a base
+    // reached through a symbolic link is copied instead (the link would follow the new file).
+    void enregistrer_bakLienDurSinonCopie()
+    {
+        for (const bool symbolique : {false, true}) {
+            Dossier d;
+            const QString fichier = symbolique ? d.d.filePath(u("cible.don")) : d.base;
+            Fichiers::ecrireSur(fichier, baseUneRecette());
+            QVERIFY(!symbolique || QFile::link(fichier, d.base));
+            QCOMPARE((d.doc.definirChemin(d.base), d.doc.lire().issue), Issue::Lue);
+            struct stat avant {
+            }, bak{};
+            QVERIFY(::stat(QFile::encodeName(fichier).constData(), &avant) == 0);
+            d.t->Cat(1) = u("Pâtisseries");
+            QVERIFY(d.doc.enregistrer().ecrite);
+            QCOMPARE(lire(d.base) + lire(d.bak), FichierBase::octets(*d.t) + baseUneRecette());
+            QVERIFY(::lstat(QFile::encodeName(d.bak).constData(), &bak) == 0 && S_ISREG(bak.st_mode));
+            QCOMPARE(bak.st_ino == avant.st_ino, !symbolique);
+            QCOMPARE(d.contenu().size(), symbolique ? 3 : 2);
+        }
+    }
+
     // The open base is modified exactly when saving it would change its file: a reading that gives the file back
     // leaves it clean, one the reading rules had to repair (a value that cannot be read, blanks, another tag, other
     // line ends, trailing bytes) leaves it modified; a conversion sets it, a save and a new base clear it. The path
