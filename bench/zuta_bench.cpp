@@ -127,8 +127,8 @@ void ajouterSorties(Registre& registre, BancProgramme& banc)
     registre.ajouter(
         Index, 60, [&banc] { banc.sorties().CreerIndex(criteresAffiches(banc)); }, apresActualisation);
     registre.ajouter(
-        ImpressionPdf, Registre::SansCible,
-        [&banc] { banc.sorties().ImprimerListe(false, banc.fen().recherche().ordreAffiche()); }, apresActualisation, 3);
+        ImpressionPdf, 1300, [&banc] { banc.sorties().ImprimerListe(false, banc.fen().recherche().ordreAffiche()); },
+        apresActualisation, 3);
 }
 
 void ajouterConversions(Registre& registre, BancProgramme& banc, Tables& convertie)

@@ -39,8 +39,9 @@ void FrmPrincipal::creerCommandes()
     CommandCharger = nomme(new QPushButton(QStringLiteral("&Charger")), "CommandCharger");
     CommandIndex = nomme(new QPushButton(QStringLiteral("Créer &Index")), "CommandIndex");
     CommandImpr = nomme(new QPushButton(QStringLiteral("Im&primer")), "CommandImpr");
+    CommandApercu = nomme(new QPushButton(QStringLiteral("&Aperçu")), "CommandApercu");
     CheckNotes = nomme(new QCheckBox(QStringLiteral("avec N&otes")), "CheckNotes");
-    CommandAide = nomme(new QPushButton(QStringLiteral("&Aide")), "CommandAide");
+    CommandAide = nomme(new QPushButton(QStringLiteral("Ai&de")), "CommandAide");
     CommandQuitter = nomme(new QPushButton(QStringLiteral("&Quitter")), "CommandQuitter");
     // The status line: what just happened, read by screen readers as its
     // text changes (the label has no fixed name).
@@ -59,8 +60,8 @@ void FrmPrincipal::disposer()
     auto* commandes = new QHBoxLayout;
     for (QWidget* w :
          {static_cast<QWidget*>(CommandNouvelle), static_cast<QWidget*>(CommandCharger),
-          static_cast<QWidget*>(CommandIndex), static_cast<QWidget*>(CommandImpr), static_cast<QWidget*>(CheckNotes),
-          static_cast<QWidget*>(CommandAide), static_cast<QWidget*>(CommandQuitter)})
+          static_cast<QWidget*>(CommandIndex), static_cast<QWidget*>(CommandImpr), static_cast<QWidget*>(CommandApercu),
+          static_cast<QWidget*>(CheckNotes), static_cast<QWidget*>(CommandAide), static_cast<QWidget*>(CommandQuitter)})
         commandes->addWidget(w);
     commandes->addStretch(1);
     commandes->addWidget(m_images);
@@ -83,14 +84,15 @@ void FrmPrincipal::decrire()
     Controles::decrire(CommandCharger, QStringLiteral("Charger une autre base de données"));
     Controles::decrire(CommandIndex, QStringLiteral("Indexer la liste des recettes"));
     Controles::decrire(CommandImpr, QStringLiteral("Imprimer la liste des recettes"));
+    Controles::decrire(CommandApercu, QStringLiteral("Aperçu avant impression de la liste des recettes"));
     Controles::decrire(CheckNotes, QStringLiteral("Inclure les notes pour l'impression"));
     Controles::decrire(CommandAide, QStringLiteral("Afficher l'aide"));
     Controles::decrire(CommandQuitter, QStringLiteral("A bientôt !"));
     for (QAbstractButton* b :
          {static_cast<QAbstractButton*>(CommandNouvelle), static_cast<QAbstractButton*>(CommandCharger),
           static_cast<QAbstractButton*>(CommandIndex), static_cast<QAbstractButton*>(CommandImpr),
-          static_cast<QAbstractButton*>(CheckNotes), static_cast<QAbstractButton*>(CommandAide),
-          static_cast<QAbstractButton*>(CommandQuitter)})
+          static_cast<QAbstractButton*>(CommandApercu), static_cast<QAbstractButton*>(CheckNotes),
+          static_cast<QAbstractButton*>(CommandAide), static_cast<QAbstractButton*>(CommandQuitter)})
         b->setAccessibleName(sansMnemonique(b->text()));
     BarreEtat->setAccessibleName(QStringLiteral("Barre d'état"));
 }
@@ -101,6 +103,7 @@ void FrmPrincipal::brancher()
     connect(CommandCharger, &QPushButton::clicked, this, &FrmPrincipal::chargementDemande);
     connect(CommandIndex, &QPushButton::clicked, this, &FrmPrincipal::indexDemande);
     connect(CommandImpr, &QPushButton::clicked, this, &FrmPrincipal::impressionListeDemandee);
+    connect(CommandApercu, &QPushButton::clicked, this, &FrmPrincipal::apercuListeDemande);
     connect(CommandAide, &QPushButton::clicked, this, &FrmPrincipal::aideDemandee);
     // "Quitter" closes the window, which runs the closing sequence.
     connect(CommandQuitter, &QPushButton::clicked, this, &QWidget::close);
@@ -135,8 +138,8 @@ void FrmPrincipal::cocherNotes(bool avec) { CheckNotes->setChecked(avec); }
 
 QList<QWidget*> FrmPrincipal::controles() const
 {
-    return QList<QWidget*>{CommandNouvelle, CommandCharger, CommandIndex,  CommandImpr,
-                           CheckNotes,      CommandAide,    CommandQuitter}
+    return QList<QWidget*>{CommandNouvelle, CommandCharger, CommandIndex, CommandImpr,
+                           CommandApercu,   CheckNotes,     CommandAide,  CommandQuitter}
     + m_images->controles() + m_recherche->controles() + m_fiche->controles();
 }
 

@@ -41,6 +41,7 @@ signals:
     void chargementDemande();
     void indexDemande();
     void impressionListeDemandee();
+    void apercuListeDemande();
     void notesBasculees();
     void aideDemandee();
     // Ctrl+S: the base saved now, the program staying open.
@@ -70,6 +71,7 @@ private:
     QPushButton* CommandCharger;
     QPushButton* CommandIndex;
     QPushButton* CommandImpr;
+    QPushButton* CommandApercu;
     QCheckBox* CheckNotes;
     QPushButton* CommandAide;
     QPushButton* CommandQuitter;
