@@ -14,6 +14,9 @@
 #include "base/Codec.h"
 #include "base/Conversion.h"
 #include "base/Fichiers.h"
+#include "echange/ExportCsv.h"
+#include "echange/Importation.h"
+#include "echange/SourceImport.h"
 #include "search/ModeleTrouvees.h"
 #include <QApplication>
 #include <QComboBox>
@@ -42,6 +45,9 @@ const QString ImpressionPdf = QStringLiteral("Impression de la liste (PDF)");
 const QString ConversionTexte = QStringLiteral("Conversion base ancienne (texte)");
 const QString ConversionFichier = QStringLiteral("Conversion base ancienne (LireBase)");
 const QString Demarrer = QStringLiteral("Démarrage jusqu'à la fenêtre montrée");
+const QString Exportation = QStringLiteral("Exportation de la base (CSV)");
+const QString ImportationCsv = QStringLiteral("Importation du CSV, base vide");
+const QString Fusion = QStringLiteral("Fusion de la base, base vide");
 
 QString chargeMachine()
 {
@@ -151,6 +157,30 @@ void ajouterConversions(Registre& registre, BancProgramme& banc, Tables& convert
             Fichiers::ecrireSur(banc.cheminBase(), octetsV12);
             banc.tables().ViderCompteurs();
         });
+}
+
+// The whole base exported, that file imported into an empty base, and the
+// base file itself merged into an empty base: each read, checked and stored
+// row by row as the import does.
+void ajouterEchanges(Registre& registre, BancProgramme& banc, Tables& vide, PolitiqueErreurs& politique)
+{
+    const QString csv = banc.chemin(QStringLiteral("Recettes.csv"));
+    const auto exporter = [&banc, csv] {
+        ExportCsv::ecrire(csv, banc.tables(), ExportCsv::toutesLesRecettes(banc.tables(), Collation()));
+    };
+    exporter(); // the file the import reads, whichever operations run
+    registre.ajouter(Exportation, 60, exporter);
+    const auto importer = [&vide, &politique](const QString& chemin) {
+        const SourceImport::Ouverture o = SourceImport::ouvrir(chemin, QString(), politique);
+        const int attendues = o.source ? static_cast<int>(o.source->lignes().size()) : -1;
+        if (!o.source || Importation::importer(vide, o.source->lignes(), {true}, politique).importees != attendues)
+            echec(QStringLiteral("l'importation n'a pas tout importé : ") + o.refus);
+    };
+    const auto viderBase = [&vide] { vide.ViderCompteurs(); };
+    registre.ajouter(
+        ImportationCsv, 500, [importer, csv] { importer(csv); }, viderBase);
+    registre.ajouter(
+        Fusion, 500, [importer, &banc] { importer(banc.cheminBase()); }, viderBase);
 }
 
 // The start-up runs in a folder of its own holding the full base and the
@@ -335,6 +365,9 @@ int main(int argc, char** argv)
     ajouterSorties(registre, complet);
     ajouterConversions(registre, complet, *convertie);
     ajouterDemarrage(registre, complet, dossierDemarrage, demarrage);
+    auto videEchanges = std::make_unique<Tables>();
+    PolitiqueErreurs politiqueEchanges(complet.plateforme);
+    ajouterEchanges(registre, complet, *videEchanges, politiqueEchanges);
     int manquees = registre.executer(essais, filtre);
     if (!filtre.isEmpty())
         return manquees == 0 ? 0 : 1;

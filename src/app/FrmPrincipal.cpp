@@ -37,6 +37,8 @@ void FrmPrincipal::creerCommandes()
 {
     CommandNouvelle = nomme(new QPushButton(QStringLiteral("&Nouvelle")), "CommandNouvelle");
     CommandCharger = nomme(new QPushButton(QStringLiteral("&Charger")), "CommandCharger");
+    CommandExporter = nomme(new QPushButton(QStringLiteral("E&xporter...")), "CommandExporter");
+    CommandImporter = nomme(new QPushButton(QStringLiteral("I&mporter...")), "CommandImporter");
     CommandIndex = nomme(new QPushButton(QStringLiteral("Créer &Index")), "CommandIndex");
     CommandImpr = nomme(new QPushButton(QStringLiteral("Im&primer")), "CommandImpr");
     CommandApercu = nomme(new QPushButton(QStringLiteral("&Aperçu")), "CommandApercu");
@@ -60,6 +62,7 @@ void FrmPrincipal::disposer()
     auto* commandes = new QHBoxLayout;
     for (QWidget* w :
          {static_cast<QWidget*>(CommandNouvelle), static_cast<QWidget*>(CommandCharger),
+          static_cast<QWidget*>(CommandExporter), static_cast<QWidget*>(CommandImporter),
           static_cast<QWidget*>(CommandIndex), static_cast<QWidget*>(CommandImpr), static_cast<QWidget*>(CommandApercu),
           static_cast<QWidget*>(CheckNotes), static_cast<QWidget*>(CommandAide), static_cast<QWidget*>(CommandQuitter)})
         commandes->addWidget(w);
@@ -82,6 +85,8 @@ void FrmPrincipal::decrire()
 {
     Controles::decrire(CommandNouvelle, QStringLiteral("Créer une nouvelle base de données"));
     Controles::decrire(CommandCharger, QStringLiteral("Charger une autre base de données"));
+    Controles::decrire(CommandExporter, QStringLiteral("Exporter les recettes vers un tableur"));
+    Controles::decrire(CommandImporter, QStringLiteral("Importer les recettes d'un tableur ou d'une autre base"));
     Controles::decrire(CommandIndex, QStringLiteral("Indexer la liste des recettes"));
     Controles::decrire(CommandImpr, QStringLiteral("Imprimer la liste des recettes"));
     Controles::decrire(CommandApercu, QStringLiteral("Aperçu avant impression de la liste des recettes"));
@@ -90,6 +95,7 @@ void FrmPrincipal::decrire()
     Controles::decrire(CommandQuitter, QStringLiteral("A bientôt !"));
     for (QAbstractButton* b :
          {static_cast<QAbstractButton*>(CommandNouvelle), static_cast<QAbstractButton*>(CommandCharger),
+          static_cast<QAbstractButton*>(CommandExporter), static_cast<QAbstractButton*>(CommandImporter),
           static_cast<QAbstractButton*>(CommandIndex), static_cast<QAbstractButton*>(CommandImpr),
           static_cast<QAbstractButton*>(CommandApercu), static_cast<QAbstractButton*>(CheckNotes),
           static_cast<QAbstractButton*>(CommandAide), static_cast<QAbstractButton*>(CommandQuitter)})
@@ -101,6 +107,8 @@ void FrmPrincipal::brancher()
 {
     connect(CommandNouvelle, &QPushButton::clicked, this, &FrmPrincipal::nouvelleBaseDemandee);
     connect(CommandCharger, &QPushButton::clicked, this, &FrmPrincipal::chargementDemande);
+    connect(CommandExporter, &QPushButton::clicked, this, &FrmPrincipal::exportationDemandee);
+    connect(CommandImporter, &QPushButton::clicked, this, &FrmPrincipal::importationDemandee);
     connect(CommandIndex, &QPushButton::clicked, this, &FrmPrincipal::indexDemande);
     connect(CommandImpr, &QPushButton::clicked, this, &FrmPrincipal::impressionListeDemandee);
     connect(CommandApercu, &QPushButton::clicked, this, &FrmPrincipal::apercuListeDemande);
@@ -138,8 +146,8 @@ void FrmPrincipal::cocherNotes(bool avec) { CheckNotes->setChecked(avec); }
 
 QList<QWidget*> FrmPrincipal::controles() const
 {
-    return QList<QWidget*>{CommandNouvelle, CommandCharger, CommandIndex, CommandImpr,
-                           CommandApercu,   CheckNotes,     CommandAide,  CommandQuitter}
+    return QList<QWidget*>{CommandNouvelle, CommandCharger, CommandExporter, CommandImporter, CommandIndex,
+                           CommandImpr,     CommandApercu,  CheckNotes,      CommandAide,     CommandQuitter}
     + m_images->controles() + m_recherche->controles() + m_fiche->controles();
 }
 

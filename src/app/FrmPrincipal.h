@@ -39,6 +39,8 @@ public:
 signals:
     void nouvelleBaseDemandee();
     void chargementDemande();
+    void exportationDemandee();
+    void importationDemandee();
     void indexDemande();
     void impressionListeDemandee();
     void apercuListeDemande();
@@ -69,6 +71,8 @@ private:
 
     QPushButton* CommandNouvelle;
     QPushButton* CommandCharger;
+    QPushButton* CommandExporter;
+    QPushButton* CommandImporter;
     QPushButton* CommandIndex;
     QPushButton* CommandImpr;
     QPushButton* CommandApercu;

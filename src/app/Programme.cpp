@@ -27,6 +27,7 @@ Programme::Programme(Plateforme& p)
       m_fiche(m_document.tables(), m_etat.fiche, m_trouvees, m_politique, p, m_collation, m_fen->fiche()),
       m_sorties(m_document.tables(), m_etat, m_trouvees, m_politique, p, m_collation, m_progression),
       m_fenetres(m_etat, p, *m_fen, m_fen->images()), m_bases(m_document, m_etat, p, m_progression, *m_fen),
+      m_echange(m_document, m_etat, m_politique, p, m_collation, m_progression, *m_fen),
       m_fermeture(*m_fen, m_etat, [this] { return dpiEcran(); })
 {
     brancher();
@@ -41,6 +42,7 @@ void Programme::brancher()
     brancherFiche();
     brancherSorties();
     brancherBases();
+    brancherEchange();
     m_fenetres.definirControles(m_fen->controles());
     connect(&m_fenetres, &RoutinesFenetres::reglagesChanges, this, &Programme::EcrireIni);
     connect(m_fen.get(), &FrmPrincipal::aideDemandee, this, [this] { m_fenetres.CommandAide_Click(); });
@@ -91,6 +93,12 @@ void Programme::brancherBases()
     connect(m_fen.get(), &FrmPrincipal::enregistrementDemande, this, &Programme::EnregistrerMaintenant);
 }
 
+void Programme::brancherEchange()
+{
+    connect(m_fen.get(), &FrmPrincipal::exportationDemandee, this, &Programme::CommandExporter_Click);
+    connect(m_fen.get(), &FrmPrincipal::importationDemandee, this, &Programme::CommandImporter_Click);
+}
+
 // ---------------------------------------------------------------- start-up and refresh
 
 void Programme::demarrer(const QString& base)
@@ -129,6 +137,7 @@ void Programme::chargerBaseDesReglages()
     fixerCheminAppli();
     // Another base: nothing of the previous one can be undone.
     m_fiche.oublierSuppression();
+    m_echange.oublierImport();
     LireIni();
     // The base given at start-up replaces the settings' one, which records
     // it when the program ends.
@@ -191,6 +200,7 @@ bool Programme::validerCarte()
 {
     if (!m_fiche.ValiderRecette())
         return false;
+    m_echange.oublierImport(); // the validation is now the last operation
     m_document.marquerModifiee();
     if (!m_fen->fiche().saisieEnChaine()) {
         actualiser();
@@ -279,6 +289,7 @@ void Programme::CommandRechValider_Click()
 void Programme::CommandRecettSuppr_Click()
 {
     if (m_fiche.SupprimerRecette()) {
+        m_echange.oublierImport(); // the deletion is now the last operation
         m_document.marquerModifiee();
         actualiser();
         m_fen->annoncer(QStringLiteral("Recette supprimée : Ctrl+Z pour l'annuler"));
@@ -286,10 +297,16 @@ void Programme::CommandRecettSuppr_Click()
     m_fen->fiche().focaliserNom();
 }
 
-// Ctrl+Z: the recipe back, the refresh, and its card shown as after a click
-// on its line.
+// Ctrl+Z undoes the last operation, an import or a deletion: the import
+// taken back whole, or the recipe back with its card shown as after a click
+// on its line; then the refresh.
 void Programme::AnnulerSuppression()
 {
+    if (!m_fen->fiche().saisieEnChaine() && m_echange.AnnulerImport()) {
+        m_document.marquerModifiee();
+        actualiser();
+        return;
+    }
     const std::optional<int> numero = m_fiche.AnnulerSuppression();
     if (!numero)
         return;
@@ -345,6 +362,20 @@ void Programme::CommandIndex_Click()
     m_progression.fermer();
     if (cree)
         m_fen->annoncer(QStringLiteral("Index créé : ") + m_etat.CheminAppli + RoutinesSorties::NomIndex);
+}
+
+// ---------------------------------------------------------------- data in and out
+
+void Programme::CommandExporter_Click() { m_echange.Exporter(m_trouvees, m_fen->recherche().ordreAffiche()); }
+
+// The import is the last operation: Ctrl+Z now takes it back, not the deletion before it.
+void Programme::CommandImporter_Click()
+{
+    if (!m_echange.Importer())
+        return;
+    m_fiche.oublierSuppression();
+    m_document.marquerModifiee();
+    actualiser();
 }
 
 MiseEnPageIndex::Criteres Programme::criteresAffiches() const
@@ -433,6 +464,7 @@ void Programme::EnregistrerMaintenant()
     }
     enregistrer();
     m_fiche.oublierSuppression();
+    m_echange.oublierImport();
     m_fen->activateWindow();
     if (focus)
         focus->setFocus();

@@ -8,6 +8,7 @@
 #include "base/EtatProgramme.h"
 #include "base/ListeTrouvee.h"
 #include "card/RoutinesFiche.h"
+#include "echange/RoutinesEchange.h"
 #include "output/RoutinesSorties.h"
 #include "platform/PolitiqueErreurs.h"
 #include "search/RoutinesRecherche.h"
@@ -59,6 +60,7 @@ private:
     void brancherFiche();
     void brancherSorties();
     void brancherBases();
+    void brancherEchange();
 
     // Start-up, and the general refresh of the main window.
     void Main();
@@ -87,6 +89,8 @@ private:
     void CommandRecettSuppr_Click();
     void AnnulerSuppression();
     void CommandIndex_Click();
+    void CommandExporter_Click();
+    void CommandImporter_Click();
     void CheckSaisie_Click(bool enChaine);
     void CheckNotes_Click();
     void CommandCharger_Click();
@@ -121,5 +125,6 @@ private:
     RoutinesSorties m_sorties;
     RoutinesFenetres m_fenetres;
     RoutinesBases m_bases;
+    RoutinesEchange m_echange;
     Fermeture m_fermeture;
 };

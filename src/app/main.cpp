@@ -1,3 +1,4 @@
+#include "ExecutionSansFenetre.h"
 #include "Lancement.h"
 #include "Programme.h"
 #include "platform/PlateformeQt.h"
@@ -5,6 +6,9 @@
 
 int main(int argc, char* argv[])
 {
+    // Exporting and importing from the command line need no display.
+    if (LigneDeCommande::sansFenetre(QStringList(argv + 1, argv + argc)))
+        return ExecutionSansFenetre::principal(argc, argv);
     QApplication application(argc, argv);
     const Lancement lancement;
     PlateformeQt plateforme;

@@ -1,6 +1,7 @@
 #include "ControleFiche.h"
 #include "ListeNoms.h"
 #include "ListeTrouvee.h"
+#include "RepertoireNoms.h"
 #include "Tables.h"
 #include "Texte.h"
 #include "TexteFiche.h"
@@ -57,58 +58,91 @@ QString nomsMalFormes(const SaisieFiche& s)
     return {};
 }
 
-QString tablesPleines(Tables& t, const SaisieFiche& s)
+// Each name as it would be stored, and where it would go: through an
+// import's hashes when it has them, else as the card finds it.
+struct NomEtPlace {
+    QString nom;
+    ListeNoms::Place place;
+};
+
+struct Places {
+    Tables& t;
+    RepertoireNoms* noms;
+    NomEtPlace categorie(const QString& texte) const
+    {
+        return noms ? dans(noms->categories(), texte, true) : dans(ListeNoms::categories(t), texte, true);
+    }
+    NomEtPlace sousCategorie(int c, const QString& texte) const
+    {
+        return noms ? dans(noms->sousCategories(c), texte, true) : dans(ListeNoms::sousCategories(t, c), texte, true);
+    }
+    NomEtPlace magazine(const QString& texte) const
+    {
+        return noms ? dans(noms->magazines(), texte, false) : dans(ListeNoms::magazines(t), texte, false);
+    }
+    static NomEtPlace dans(IndexNoms& index, const QString& texte, bool minuscules)
+    {
+        const QString& nom = index.normaliser(texte, minuscules);
+        return {nom, index.chercherPlace(nom)};
+    }
+    static NomEtPlace dans(const ListeNoms& liste, const QString& texte, bool minuscules)
+    {
+        const QString nom = TexteFiche::nomNormalise(texte, minuscules);
+        return {nom, liste.chercherPlace(nom)};
+    }
+};
+
+QString tablesPleines(Tables& t, const SaisieFiche& s, const Places& places)
 {
     if (s.nouvelle && t.NbRecett >= Tables::MaxRecett)
         return QStringLiteral("La base est pleine : elle ne peut pas contenir plus de %1 recettes.\nLa recette "
                               "n'est pas enregistrée.")
             .arg(Tables::MaxRecett);
-    const QString categorie = TexteFiche::nomNormalise(s.categorie, true);
-    const ListeNoms::Place placeCat = ListeNoms::categories(t).chercherPlace(categorie);
-    if (placeCat.pleine)
+    const NomEtPlace categorie = places.categorie(s.categorie);
+    if (categorie.place.pleine)
         return QStringLiteral("La base ne peut pas contenir plus de %1 catégories : la catégorie « %2 » ne peut "
                               "pas être ajoutée.\nChoisissez une catégorie existante.")
             .arg(Tables::MaxCat)
-            .arg(categorie);
-    if (placeCat.numero > 0) {
-        const QString sousCategorie = TexteFiche::nomNormalise(s.sousCategorie, true);
-        if (ListeNoms::sousCategories(t, placeCat.numero).chercherPlace(sousCategorie).pleine)
+            .arg(categorie.nom);
+    if (categorie.place.numero > 0) {
+        const NomEtPlace sousCategorie = places.sousCategorie(categorie.place.numero, s.sousCategorie);
+        if (sousCategorie.place.pleine)
             return QStringLiteral("La catégorie « %1 » ne peut pas contenir plus de %2 sous-catégories : la "
                                   "sous-catégorie « %3 » ne peut pas être ajoutée.\nChoisissez une sous-catégorie "
                                   "existante.")
-                .arg(t.Cat(placeCat.numero))
+                .arg(t.Cat(categorie.place.numero))
                 .arg(Tables::MaxSousCat)
-                .arg(sousCategorie);
+                .arg(sousCategorie.nom);
     }
-    const QString magazine = TexteFiche::nomNormalise(s.magazine, false);
-    if (ListeNoms::magazines(t).chercherPlace(magazine).pleine)
+    const NomEtPlace magazine = places.magazine(s.magazine);
+    if (magazine.place.pleine)
         return QStringLiteral("La base ne peut pas contenir plus de %1 magazines : le magazine « %2 » ne peut pas "
                               "être ajouté.\nChoisissez un magazine existant.")
             .arg(Tables::MaxMag)
-            .arg(magazine);
+            .arg(magazine.nom);
     return {};
 }
 
 } // namespace
 
-QString motifDeRefus(Tables& t, const SaisieFiche& s)
+QString motifDeRefus(Tables& t, const SaisieFiche& s, RepertoireNoms* noms)
 {
     QString motif = caracteresIllisibles(s);
     if (motif.isEmpty())
         motif = nomsMalFormes(s);
     if (motif.isEmpty())
-        motif = tablesPleines(t, s);
+        motif = tablesPleines(t, s, Places{t, noms});
     return motif;
 }
 
-QString refusValidation(Tables& t, const SaisieFiche& s)
+QString refusValidation(Tables& t, const SaisieFiche& s, RepertoireNoms* noms)
 {
     if (s.nom.isEmpty())
         return QStringLiteral("La recette doit avoir un nom !");
     const QString description = s.magazine + s.categorie + s.page + s.numero + s.notes;
     if (Texte::sansBlancs(description).isEmpty())
         return QStringLiteral("La recette doit comporter un minimum de description !");
-    return motifDeRefus(t, s);
+    return motifDeRefus(t, s, noms);
 }
 
 namespace {

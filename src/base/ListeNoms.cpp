@@ -79,7 +79,11 @@ ListeNoms::Place ListeNoms::chercherPlace(const QString& nomCherche) const
 int ListeNoms::trouverOuAjouter(const QString& texte, bool minuscules)
 {
     const QString t = TexteFiche::nomNormalise(texte, minuscules);
-    const Place place = chercherPlace(t);
+    return occuper(t, chercherPlace(t));
+}
+
+int ListeNoms::occuper(const QString& t, const Place& place)
+{
     if (place.numero == 0 && !place.pleine)
         return 0;
     if (place.pleine)

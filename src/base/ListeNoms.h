@@ -33,6 +33,9 @@ public:
     // (0 when it is empty), taken or added, its counter raised by 1. The caller
     // makes sure that the table is not full.
     int trouverOuAjouter(const QString& texte, bool minuscules);
+    // The second half of it, for a place found by any look-up: the name
+    // (normalised) written there when it is new, its counter raised.
+    int occuper(const QString& nom, const Place& place);
 
 private:
     enum class Genre { Categories, SousCategories, Magazines };

@@ -1,19 +1,38 @@
 #include "StockageRecette.h"
 #include "EtatProgramme.h"
 #include "ListeNoms.h"
+#include "RepertoireNoms.h"
 #include "Tables.h"
 #include "TexteFiche.h"
 #include "platform/PolitiqueErreurs.h"
 
 void StockageRecette::stockerNomsEtRetirerAnciens(FicheRecette& fiche, const NomsSaisis& noms)
 {
-    m_politique.etape([&] { fiche.RecettCat = ListeNoms::categories(m_t).trouverOuAjouter(noms.categorie, true); });
-    m_politique.etape([&] {
-        fiche.RecettSousCat =
-            ListeNoms::sousCategories(m_t, fiche.RecettCat).trouverOuAjouter(noms.sousCategorie, true);
-    });
-    m_politique.etape([&] { fiche.RecettMag = ListeNoms::magazines(m_t).trouverOuAjouter(noms.magazine, false); });
+    m_politique.etape([&] { fiche.RecettCat = trouverOuAjouterCategorie(noms.categorie); });
+    m_politique.etape(
+        [&] { fiche.RecettSousCat = trouverOuAjouterSousCategorie(fiche.RecettCat, noms.sousCategorie); });
+    m_politique.etape([&] { fiche.RecettMag = trouverOuAjouterMagazine(noms.magazine); });
     retirerDesCompteurs(fiche.RecettCatAvant, fiche.RecettSousCatAvant, fiche.RecettMagAvant);
+}
+
+// Category and sub-category names are stored in lower case but for their
+// first letter; magazine names as typed.
+int StockageRecette::trouverOuAjouterCategorie(const QString& nom)
+{
+    return m_noms ? m_noms->categories().trouverOuAjouter(nom, true)
+                  : ListeNoms::categories(m_t).trouverOuAjouter(nom, true);
+}
+
+int StockageRecette::trouverOuAjouterSousCategorie(int categorie, const QString& nom)
+{
+    return m_noms ? m_noms->sousCategories(categorie).trouverOuAjouter(nom, true)
+                  : ListeNoms::sousCategories(m_t, categorie).trouverOuAjouter(nom, true);
+}
+
+int StockageRecette::trouverOuAjouterMagazine(const QString& nom)
+{
+    return m_noms ? m_noms->magazines().trouverOuAjouter(nom, false)
+                  : ListeNoms::magazines(m_t).trouverOuAjouter(nom, false);
 }
 
 void StockageRecette::retirerDesCompteurs(int categorie, int sousCategorie, int magazine)

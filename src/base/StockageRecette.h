@@ -5,6 +5,7 @@
 struct FicheRecette;
 struct Tables;
 class PolitiqueErreurs;
+class RepertoireNoms;
 
 // The names typed on the card, tidied, as they are about to be stored.
 struct NomsSaisis {
@@ -25,7 +26,11 @@ struct RecetteSupprimee {
 // list of steps of the error policy.
 class StockageRecette {
 public:
-    StockageRecette(Tables& tables, PolitiqueErreurs& politique) : m_t(tables), m_politique(politique) {}
+    // An import hands in its hashed names (`noms`), which find or add the
+    // very entries the card's look-up finds or adds.
+    StockageRecette(Tables& tables, PolitiqueErreurs& politique, RepertoireNoms* noms = nullptr)
+        : m_t(tables), m_politique(politique), m_noms(noms)
+    {}
 
     // Finds or adds the typed names and counts the recipe under them, then
     // takes it out of the counters of the names it had before. The new
@@ -52,10 +57,14 @@ public:
     bool restaurer(const RecetteSupprimee& recette);
 
 private:
+    int trouverOuAjouterCategorie(const QString& nom);
+    int trouverOuAjouterSousCategorie(int categorie, const QString& nom);
+    int trouverOuAjouterMagazine(const QString& nom);
     void retirerDesCompteurs(int categorie, int sousCategorie, int magazine);
     void decalerVersLeBas(int depuis);
     void decalerVersLeHaut(int depuis);
 
     Tables& m_t;
     PolitiqueErreurs& m_politique;
+    RepertoireNoms* m_noms;
 };

@@ -1,17 +1,29 @@
 #include "TexteFiche.h"
 #include "Codec.h"
+#include "ListeTrouvee.h"
 #include "Texte.h"
 
 namespace TexteFiche {
+
+QString caracteresRefuses(Champ champ)
+{
+    static const QString nom = QStringLiteral("\"") + SeparateurListeTrouvee;
+    switch (champ) {
+    case Champ::Nom: return nom;
+    case Champ::Notes: return QStringLiteral("\"");
+    default: return QStringLiteral(",\"");
+    }
+}
 
 QString premiereMajuscule(const QString& texte)
 {
     if (texte.isEmpty())
         return texte;
+    const QChar majuscule = texte[0].toUpper();
+    if (majuscule == texte[0] || !Codec::representable(QString(majuscule)))
+        return texte;
     QString resultat = texte;
-    const QChar majuscule = resultat[0].toUpper();
-    if (Codec::representable(QString(majuscule)))
-        resultat[0] = majuscule;
+    resultat[0] = majuscule;
     return resultat;
 }
 

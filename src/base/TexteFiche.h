@@ -4,6 +4,15 @@
 // Tidying of the texts typed on the recipe card.
 namespace TexteFiche {
 
+enum class Champ { Nom, Categorie, SousCategorie, Magazine, Numero, Page, Notes };
+
+// The characters the card's keys refuse in a field: a double quote anywhere
+// (the base file writes texts between double quotes), "ÿ" in the name (it
+// separates a name from its slot in the found list), a comma everywhere else but
+// the notes (it would cut a bare name of the base file). The import treats
+// them the same way.
+QString caracteresRefuses(Champ champ);
+
 // The first character in upper case, the rest as it is. A letter whose upper
 // case Windows-1252 cannot hold (µ) is left as it is.
 QString premiereMajuscule(const QString& texte);

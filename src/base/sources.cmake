@@ -31,6 +31,8 @@ target_sources(zuta_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/TexteFiche.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ListeNoms.h
   ${CMAKE_CURRENT_LIST_DIR}/ListeNoms.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RepertoireNoms.h
+  ${CMAKE_CURRENT_LIST_DIR}/RepertoireNoms.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ControleFiche.h
   ${CMAKE_CURRENT_LIST_DIR}/ControleFiche.cpp
   ${CMAKE_CURRENT_LIST_DIR}/StockageRecette.h

@@ -13,12 +13,6 @@
 #include <QPushButton>
 
 namespace {
-// Commas would cut a bare name of the base file; double quotes would end a
-// quoted text; "ÿ" separates a name from its slot in the found list.
-const QString VirguleEtGuillemet = QStringLiteral(",\"");
-const QString GuillemetEtSeparateur = QStringLiteral("\"") + SeparateurListeTrouvee;
-const QString Guillemet = QStringLiteral("\"");
-
 bool contientUnDe(const QString& texte, const QString& caracteres)
 {
     for (QChar c : caracteres)
@@ -79,11 +73,12 @@ QString ChampsFiche::notesPourBase() const
 
 QString ChampsFiche::caracteresRefuses(QObject* champ) const
 {
+    using TexteFiche::Champ;
     if (champ == m_c.nom)
-        return GuillemetEtSeparateur;
+        return TexteFiche::caracteresRefuses(Champ::Nom);
     if (champ == m_c.notes)
-        return Guillemet;
-    return VirguleEtGuillemet;
+        return TexteFiche::caracteresRefuses(Champ::Notes);
+    return TexteFiche::caracteresRefuses(Champ::Categorie);
 }
 
 bool ChampsFiche::refuseSaisie(QObject* champ, QEvent* evenement) const

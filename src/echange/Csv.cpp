@@ -17,40 +17,37 @@ constexpr QByteArrayView BomUtf8("\xEF\xBB\xBF");
 
 bool finDeLigne(char16_t c) { return c == Cr || c == Lf; }
 
-// One field on the way out: quoted, a double quote doubled, CR LF and a
-// lone CR made LF. Runs without either character are copied whole.
-void ajouterChamp(QString& sortie, QStringView champ)
+// One field on the way out, written at p: quoted, a double quote doubled,
+// CR LF and a lone CR made LF; `garde`: an apostrophe first. Runs without
+// either character are copied whole.
+void ajouterChamp(char16_t*& p, QStringView champ, bool garde)
 {
-    sortie.append(QChar(Guillemet));
-    const qsizetype n = champ.size();
-    qsizetype debut = 0;
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t c = champ[i].unicode();
-        if (c != Guillemet && c != Cr)
+    *p++ = Guillemet;
+    if (garde)
+        *p++ = u'\'';
+    const char16_t* c = reinterpret_cast<const char16_t*>(champ.data());
+    const char16_t* const fin = c + champ.size();
+    const char16_t* suite = c;
+    const auto copier = [&](const char16_t* jusqua) {
+        std::copy(suite, jusqua, p);
+        p += jusqua - suite;
+    };
+    for (; c < fin; ++c) {
+        if (*c != Guillemet && *c != Cr)
             continue;
-        sortie.append(champ.sliced(debut, i - debut));
-        if (c == Guillemet) {
-            sortie.append(QLatin1String("\"\""));
+        copier(c);
+        if (*c == Guillemet) {
+            *p++ = Guillemet;
+            *p++ = Guillemet;
         } else {
-            sortie.append(QChar(Lf));
-            if (i + 1 < n && champ[i + 1].unicode() == Lf)
-                ++i;
+            *p++ = Lf;
+            if (c + 1 < fin && c[1] == Lf)
+                ++c;
         }
-        debut = i + 1;
+        suite = c + 1;
     }
-    sortie.append(champ.sliced(debut));
-    sortie.append(QChar(Guillemet));
-}
-
-qsizetype tailleEstimee(const QList<QStringList>& enregistrements)
-{
-    qsizetype taille = 0;
-    for (const QStringList& champs : enregistrements) {
-        taille += 2;
-        for (const QString& champ : champs)
-            taille += champ.size() + 3;
-    }
-    return taille;
+    copier(fin);
+    *p++ = Guillemet;
 }
 
 // Reads records one after another, so that guessing the separator reads the
@@ -72,17 +69,23 @@ public:
         if (m_i >= m_t.size())
             return false;
         e.ligne = m_ligne;
+        // Records of one file have as many fields as the one before, most
+        // often; room for a few dozen at most, whatever came before.
         e.champs.clear();
+        e.champs.reserve(std::min<qsizetype>(m_champsAvant, 64));
         for (;;) {
             QString champ;
             if (m_i < m_t.size() && car(m_i) == Guillemet && !lireCite(champ))
                 return false;
             ajouterNonCite(champ);
             e.champs.append(std::move(champ));
-            if (m_i >= m_t.size())
+            if (m_i >= m_t.size()) {
+                m_champsAvant = e.champs.size();
                 return true;
+            }
             if (car(m_i) != m_separateur) {
                 passerFinDeLigne();
+                m_champsAvant = e.champs.size();
                 return true;
             }
             ++m_i;
@@ -135,7 +138,10 @@ private:
                 m_ligneErreur = ligneDebut;
                 return false;
             }
-            champ.append(m_t.sliced(m_i, j - m_i));
+            if (champ.isEmpty())
+                champ = m_t.sliced(m_i, j - m_i).toString(); // one allocation, of the exact size
+            else
+                champ.append(m_t.sliced(m_i, j - m_i));
             m_i = j + 1;
             if (m_i == m_t.size() || car(m_i) != Guillemet)
                 return true;
@@ -149,6 +155,7 @@ private:
     qsizetype m_i = 0;
     qsizetype m_ligne = 1;
     qsizetype m_ligneErreur = 0;
+    qsizetype m_champsAvant = 0;
 };
 
 // The number of fields the first record names under this separator. Only
@@ -215,17 +222,49 @@ bool utf8Valide(QByteArrayView octets)
 
 QString ecrire(const QList<QStringList>& enregistrements, QChar separateur)
 {
-    QString sortie;
-    sortie.reserve(tailleEstimee(enregistrements));
+    Ecriture e(separateur);
     for (const QStringList& champs : enregistrements) {
-        for (qsizetype k = 0; k < champs.size(); ++k) {
-            if (k > 0)
-                sortie.append(separateur);
-            ajouterChamp(sortie, champs[k]);
-        }
-        sortie.append(QLatin1String("\r\n"));
+        for (const QString& champ : champs)
+            e.champ(champ);
+        e.finEnregistrement();
     }
-    return sortie;
+    return std::move(e).texte();
+}
+
+// Written in place into room grown as needed: a full base's export is a
+// quarter of a million fields.
+char16_t* Ecriture::place(qsizetype n)
+{
+    if (m_taille + n > m_texte.size())
+        m_texte.resize(std::max(2 * m_texte.size(), m_taille + n + 4096));
+    return reinterpret_cast<char16_t*>(m_texte.data()) + m_taille;
+}
+
+void Ecriture::champ(QStringView valeur, bool proteger)
+{
+    // Every character doubled at most, the separator, the quotes, the guard.
+    char16_t* const debut = place(2 * valeur.size() + 4);
+    char16_t* p = debut;
+    if (!m_premier)
+        *p++ = m_separateur;
+    m_premier = false;
+    ajouterChamp(p, valeur, proteger && aProteger(valeur));
+    m_taille += p - debut;
+}
+
+void Ecriture::finEnregistrement()
+{
+    char16_t* p = place(2);
+    p[0] = Cr;
+    p[1] = Lf;
+    m_taille += 2;
+    m_premier = true;
+}
+
+QString Ecriture::texte() &&
+{
+    m_texte.truncate(m_taille);
+    return std::move(m_texte);
 }
 
 QByteArray enUtf8AvecBom(const QString& texte) { return BomUtf8.toByteArray() + texte.toUtf8(); }
@@ -279,15 +318,14 @@ QString decoder(const QByteArray& octets, Encodage encodage)
 
 bool estTexte(const QByteArray& octets) { return !octets.contains('\0'); }
 
-QString protegerFormule(const QString& valeur)
+bool aProteger(QStringView valeur)
 {
     static constexpr std::array<char16_t, 5> debutsDeFormule = {u'=', u'+', u'-', u'@', u'\''};
-    if (!valeur.isEmpty())
-        for (const char16_t c : debutsDeFormule)
-            if (valeur.front().unicode() == c)
-                return QLatin1Char('\'') + valeur;
-    return valeur;
+    return !valeur.isEmpty()
+        && std::find(debutsDeFormule.begin(), debutsDeFormule.end(), valeur.front().unicode()) != debutsDeFormule.end();
 }
+
+QString protegerFormule(const QString& valeur) { return aProteger(valeur) ? QLatin1Char('\'') + valeur : valeur; }
 
 QString retirerProtection(const QString& valeur)
 {

@@ -34,6 +34,25 @@ struct Lecture {
 // every record, the last one too.
 QString ecrire(const QList<QStringList>& enregistrements, QChar separateur = SeparateurParDefaut);
 
+// The same text written field after field, for records that are not lists
+// already (a whole base's recipes read from its tables).
+class Ecriture {
+public:
+    explicit Ecriture(QChar separateur = SeparateurParDefaut) : m_separateur(separateur.unicode()) {}
+    // `proteger`: guarded as protegerFormule() guards it.
+    void champ(QStringView valeur, bool proteger = false);
+    void finEnregistrement();
+    QString texte() &&;
+
+private:
+    char16_t* place(qsizetype n);
+
+    QString m_texte;
+    qsizetype m_taille = 0;
+    char16_t m_separateur;
+    bool m_premier = true;
+};
+
 // The text as a spreadsheet opens it without asking: UTF-8 after a BOM.
 QByteArray enUtf8AvecBom(const QString& texte);
 
@@ -62,6 +81,7 @@ bool estTexte(const QByteArray& octets);
 // A value starting with '=', '+', '-', '@' or an apostrophe gets one
 // apostrophe in front, so that no spreadsheet runs a cell as a formula.
 QString protegerFormule(const QString& valeur);
+bool aProteger(QStringView valeur);
 // Takes off the one leading apostrophe: retirerProtection(protegerFormule(v))
 // is v for every value.
 QString retirerProtection(const QString& valeur);

@@ -1,5 +1,6 @@
 #include "EnteteCsv.h"
 #include <algorithm>
+#include <array>
 #include <utility>
 
 namespace EnteteCsv {
@@ -72,6 +73,15 @@ constexpr std::pair<const char16_t*, Champ> nomsConnus[] = {
 };
 
 } // namespace
+
+QString nom(Champ c)
+{
+    static const std::array<QString, NombreChamps> noms = {
+        QStringLiteral("Nom"),      QStringLiteral("Catégorie"), QStringLiteral("Sous-catégorie"),
+        QStringLiteral("Magazine"), QStringLiteral("N°"),        QStringLiteral("Pages"),
+        QStringLiteral("Notes"),    QStringLiteral("Testée")};
+    return noms[static_cast<std::size_t>(c)];
+}
 
 int Colonnes::reconnues() const
 {

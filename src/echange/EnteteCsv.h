@@ -27,6 +27,11 @@ struct Colonnes {
     int reconnues() const;
 };
 
+// The header the export writes for a field, which also names it in the
+// import's warnings: "Nom", "Catégorie", "Sous-catégorie", "Magazine", "N°",
+// "Pages", "Notes", "Testée".
+QString nom(Champ c);
+
 // The field a header names, by its usual names ("Recette", "N°", "Revue"...).
 std::optional<Champ> champ(QStringView entete);
 

@@ -1,6 +1,7 @@
 #pragma once
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -29,6 +30,10 @@ public:
     virtual ~Plateforme() = default;
 
     virtual Reponse message(const QString& titre, const QString& texte, Boutons boutons, Icone icone) = 0;
+    // A question answered by choosing one of the options, each a button, or
+    // "Annuler": the index of the option chosen, or nothing when the user
+    // cancels or closes the box.
+    virtual std::optional<int> choisir(const QString& titre, const QString& texte, const QStringList& options) = 0;
     // The chosen full path, or nothing when the user cancels.
     virtual std::optional<QString> dialogueOuvrir(const DialogueFichier& d) = 0;
     virtual std::optional<QString> dialogueEnregistrer(const DialogueFichier& d) = 0;

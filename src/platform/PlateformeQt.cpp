@@ -67,6 +67,23 @@ Plateforme::Reponse PlateformeQt::message(const QString& titre, const QString& t
     return boutons == Boutons::OK ? Reponse::OK : Reponse::Fermee;
 }
 
+std::optional<int> PlateformeQt::choisir(const QString& titre, const QString& texte, const QStringList& options)
+{
+    QMessageBox boite(QMessageBox::Question, titre, texte, QMessageBox::NoButton, m_parent);
+    QList<QAbstractButton*> boutons;
+    for (const QString& option : options)
+        boutons << boite.addButton(option, QMessageBox::AcceptRole);
+    // Escape and the close button cancel, as "Annuler" does.
+    boite.setEscapeButton(boite.addButton(QMessageBox::Cancel));
+    if (!boutons.isEmpty())
+        boite.setDefaultButton(qobject_cast<QPushButton*>(boutons.first()));
+    boite.exec();
+    const qsizetype choisi = boutons.indexOf(boite.clickedButton());
+    if (choisi < 0)
+        return std::nullopt;
+    return static_cast<int>(choisi);
+}
+
 std::optional<QString> PlateformeQt::dialogueOuvrir(const DialogueFichier& d)
 {
     const QString chemin = QFileDialog::getOpenFileName(m_parent, d.titre, d.dossierInitial, filtreQt(d.filtre));

@@ -12,6 +12,7 @@ public:
     void setParent(QWidget* parent) { m_parent = parent; }
 
     Reponse message(const QString& titre, const QString& texte, Boutons boutons, Icone icone) override;
+    std::optional<int> choisir(const QString& titre, const QString& texte, const QStringList& options) override;
     std::optional<QString> dialogueOuvrir(const DialogueFichier& d) override;
     std::optional<QString> dialogueEnregistrer(const DialogueFichier& d) override;
     std::unique_ptr<Impression> choisirImprimante(const QString& titre) override;

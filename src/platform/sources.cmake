@@ -3,6 +3,8 @@
 target_sources(zuta_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/ErreurExecution.h
   ${CMAKE_CURRENT_LIST_DIR}/Plateforme.h
+  ${CMAKE_CURRENT_LIST_DIR}/PlateformeConsole.h
+  ${CMAKE_CURRENT_LIST_DIR}/PlateformeConsole.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Impression.h
   ${CMAKE_CURRENT_LIST_DIR}/MiseEnPages.h
   ${CMAKE_CURRENT_LIST_DIR}/MiseEnPages.cpp

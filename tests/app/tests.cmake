@@ -14,3 +14,8 @@ foreach(ecran petit grand)
   set_tests_properties(tst_ecran_${ecran} PROPERTIES TIMEOUT 300 ENVIRONMENT
     "QT_QPA_PLATFORM=offscreen:configfile=${CMAKE_CURRENT_SOURCE_DIR}/data/ecran-${ecran}.json;${polices}LANG=C.UTF-8;ZUTA_DONNEES_TEST=${CMAKE_CURRENT_SOURCE_DIR}/data")
 endforeach()
+zuta_test(tst_echange GUI SOURCES app/tst_echange.cpp)
+# Runs the built program too, with no display.
+zuta_test(tst_lignedecommande SOURCES app/tst_lignedecommande.cpp)
+add_dependencies(tst_lignedecommande Zuta)
+set_property(TEST tst_lignedecommande APPEND PROPERTY ENVIRONMENT "ZUTA_PROGRAMME=$<TARGET_FILE:Zuta>")

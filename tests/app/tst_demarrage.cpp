@@ -30,6 +30,8 @@ private slots:
         const char* const attendus[][3] = {
             {"CommandNouvelle", "&Nouvelle", "Créer une nouvelle base de données"},
             {"CommandCharger", "&Charger", "Charger une autre base de données"},
+            {"CommandExporter", "E&xporter...", "Exporter les recettes vers un tableur"},
+            {"CommandImporter", "I&mporter...", "Importer les recettes d'un tableur ou d'une autre base"},
             {"CommandIndex", "Créer &Index", "Indexer la liste des recettes"},
             {"CommandImpr", "Im&primer", "Imprimer la liste des recettes"},
             {"CommandApercu", "&Aperçu", "Aperçu avant impression de la liste des recettes"},

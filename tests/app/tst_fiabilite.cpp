@@ -128,6 +128,7 @@ private slots:
         b.p().document().marquerModifiee();
         if (obstacle >= CopieImpossible)
             emit b.fen().fen->enregistrementDemande(); // Ctrl+S; Cancel in the "Erreur !" box
+        QVERIFY(!Banc::progressionOuverte());
         QCOMPARE(b.lire(u("Zuta.ini")), reglages);
         b.verifierUtilisable(obstacle >= CopieImpossible ? 1 : 0);
         b.fen().fen->close(); // No to the save question

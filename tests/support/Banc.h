@@ -176,6 +176,14 @@ public:
     }
     // The number of times the program ended.
     int fins = 0;
+    // The progress window is still on screen.
+    static bool progressionOuverte()
+    {
+        const QWidgetList fenetres = QApplication::topLevelWidgets();
+        return std::any_of(fenetres.begin(), fenetres.end(), [](const QWidget* w) {
+            return w->objectName() == QLatin1String("FrmSauvegarde") && w->isVisible();
+        });
+    }
     Fenetre& fen() { return *m_fenetre; }
 
     // Texts of the boxes shown so far, then forgets them.

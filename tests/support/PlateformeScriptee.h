@@ -35,8 +35,18 @@ public:
         Boutons boutons;
         Icone icone;
     };
+    struct Choix {
+        QString titre;
+        QString texte;
+        QStringList options;
+    };
 
     Reponse message(const QString& titre, const QString& texte, Boutons boutons, Icone icone) override;
+    std::optional<int> choisir(const QString& titre, const QString& texte, const QStringList& options) override
+    {
+        questionsChoix.append({titre, texte, options});
+        return choix.isEmpty() ? std::nullopt : choix.dequeue();
+    }
     std::optional<QString> dialogueOuvrir(const DialogueFichier& d) override;
     std::optional<QString> dialogueEnregistrer(const DialogueFichier& d) override;
     std::unique_ptr<Impression> choisirImprimante(const QString& titre) override;
@@ -52,9 +62,11 @@ public:
 
     QQueue<Reponse> reponses;
     QQueue<std::optional<QString>> fichiers;
-    QQueue<bool> imprimantes; // true: the dialog is confirmed
+    QQueue<bool> imprimantes;         // true: the dialog is confirmed
+    QQueue<std::optional<int>> choix; // the option chosen; none: cancelled
 
     QList<Boite> boites;
+    QList<Choix> questionsChoix;
     QList<DialogueFichier> dialogues;
     QStringList titresImpression;
     QStringList titresApercu;

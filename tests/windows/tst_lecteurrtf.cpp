@@ -39,7 +39,7 @@ private slots:
         const QString texte = LecteurRtf::lire(donneeTest(u("../../data/Zuta.rtf"))).texte();
         const QString mots = u("Recherche|Actualiser|Valider|Supprimer|Saisie en chaine|Créer Index|Index.txt|Imprimer|"
                                "Charger|Nouvelle|Conversion.txt|-OLD.don|Zuta.ini|.don|Info-bulles visibles|"
-                               "A propos de...|œ|€|é|è|à|ç");
+                               "A propos de...|Exporter...|Import.txt|--importer|œ|€|é|è|à|ç");
         for (const QString& mot : mots.split(QLatin1Char('|')))
             QVERIFY2(texte.contains(mot), qPrintable(mot));
         for (const char* fuite : {"fonttbl", "Times New Roman", "\\", "{", "}", "\uFFFD"})

@@ -1,0 +1,16 @@
+#include "PlateformeConsole.h"
+#include "Impression.h"
+#include <QTextStream>
+
+Plateforme::Reponse PlateformeConsole::message(const QString& titre, const QString& texte, Boutons boutons, Icone)
+{
+    m_erreurs << titre << " : " << texte << Qt::endl;
+    switch (boutons) {
+    case Boutons::OK: return Reponse::OK;
+    case Boutons::OuiNon: return Reponse::Non;
+    case Boutons::ReessayerAnnuler: break;
+    }
+    return Reponse::Annuler;
+}
+
+std::unique_ptr<Impression> PlateformeConsole::choisirImprimante(const QString&) { return nullptr; }
