@@ -42,6 +42,7 @@ const QString Validation = QStringLiteral("Validation d'une recette + actualis."
 const QString Suppression = QStringLiteral("Suppression fiche 1 + actualisation");
 const QString Index = QStringLiteral("Fichier index");
 const QString ImpressionPdf = QStringLiteral("Impression de la liste (PDF)");
+const QString Apercu = QStringLiteral("Aperçu de la liste (pages prêtes)");
 const QString ConversionTexte = QStringLiteral("Conversion base ancienne (texte)");
 const QString ConversionFichier = QStringLiteral("Conversion base ancienne (LireBase)");
 const QString Demarrer = QStringLiteral("Démarrage jusqu'à la fenêtre montrée");
@@ -134,7 +135,10 @@ void ajouterSorties(Registre& registre, BancProgramme& banc)
         Index, 60, [&banc] { banc.sorties().CreerIndex(criteresAffiches(banc)); }, apresActualisation);
     registre.ajouter(
         ImpressionPdf, 1300, [&banc] { banc.sorties().ImprimerListe(false, banc.fen().recherche().ordreAffiche()); },
-        apresActualisation, 3);
+        apresActualisation);
+    registre.ajouter(
+        Apercu, Registre::SansCible,
+        [&banc] { banc.sorties().ApercuListe(false, banc.fen().recherche().ordreAffiche()); }, apresActualisation);
 }
 
 void ajouterConversions(Registre& registre, BancProgramme& banc, Tables& convertie)
@@ -207,6 +211,8 @@ void verifier(BancProgramme& banc, const Tables& convertie)
         echec(QStringLiteral("la base convertie n'a pas toutes ses recettes"));
     if (QFileInfo(banc.plateforme.cheminPdf).size() < 100000)
         echec(QStringLiteral("le PDF de la liste est vide"));
+    if (banc.plateforme.pagesApercu < 1000)
+        echec(QStringLiteral("l'aperçu de la liste n'a pas toutes ses pages"));
     if (!QFileInfo::exists(banc.chemin(QStringLiteral("Index.txt"))))
         echec(QStringLiteral("l'index n'a pas été écrit"));
     // The base file in the current format again, as the bench found it.

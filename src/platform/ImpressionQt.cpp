@@ -31,7 +31,8 @@ ImpressionQt::~ImpressionQt()
         m_peintre.end();
 }
 
-ImpressionQt::Police::Police(const QFont& f, QPrinter& imprimante) : police(f), mesure(f, &imprimante)
+ImpressionQt::Police::Police(const QFont& f, QPrinter& imprimante, bool parGlyphes)
+    : police(f), mesure(f, &imprimante), glyphes(parGlyphes ? std::make_unique<GlyphesPolice>(f, &imprimante) : nullptr)
 {
     for (std::size_t c = 0; c < avancesLatin1.size(); ++c)
         avancesLatin1[c] = mesure.horizontalAdvance(QChar(static_cast<char16_t>(c)));
@@ -57,6 +58,9 @@ void ImpressionQt::preparer()
     // The preview paints its pages into pictures, which it shows.
     const QPaintEngine* moteur = m_imprimante.paintEngine();
     m_apercu = moteur && moteur->type() == QPaintEngine::Picture;
+    // A PDF engine (a PDF file, or a printer on a system that prints PDF)
+    // takes the glyphs of the words, shaped once for the whole printout.
+    m_parGlyphes = moteur && moteur->type() == QPaintEngine::Pdf;
     m_police.setPointSize(12);
     QFont pied;
     pied.setPointSize(8);
@@ -119,7 +123,7 @@ int ImpressionQt::indicePolice(const QFont& police)
     const auto i = m_indexPolices.constFind(cle);
     if (i != m_indexPolices.cend())
         return *i;
-    m_polices.push_back(std::make_unique<Police>(police, m_imprimante));
+    m_polices.push_back(std::make_unique<Police>(police, m_imprimante, m_parGlyphes));
     const int indice = static_cast<int>(m_polices.size()) - 1;
     m_indexPolices.insert(cle, indice);
     return indice;
@@ -325,6 +329,7 @@ void ImpressionQt::peindre()
 void ImpressionQt::peindrePage(int page)
 {
     int policePeinte = -1;
+    GlyphesPolice::Lot lot;
     const auto n = lignes();
     for (; m_lignesPeintes < n && m_places[m_lignesPeintes].page <= page; ++m_lignesPeintes) {
         const MiseEnPages::Ligne& place = m_places[m_lignesPeintes];
@@ -333,13 +338,19 @@ void ImpressionQt::peindrePage(int page)
             continue;
         for (qsizetype k = l.premier; k < l.premier + l.nombre; ++k) {
             const Morceau& m = m_morceaux[k];
+            const Police& p = *m_polices[m.police];
+            const QPointF origine(m.x, place.y + l.ascent);
+            if (p.glyphes && p.glyphes->ajouter(m.texte, origine, m_peintre, lot))
+                continue;
+            lot.peindre(m_peintre); // what comes before it, first
             if (m.police != policePeinte) {
-                m_peintre.setFont(m_polices[m.police]->police);
+                m_peintre.setFont(p.police);
                 policePeinte = m.police;
             }
-            m_peintre.drawText(QPointF(m.x, place.y + l.ascent), m.texte);
+            m_peintre.drawText(origine, m.texte);
         }
     }
+    lot.peindre(m_peintre);
     const Police& p = *m_polices[m_policePied];
     const QString texte = pied(page, m_pages);
     m_peintre.setFont(p.police);

@@ -1,5 +1,6 @@
 #pragma once
 #include "Impression.h"
+#include "ImpressionQtGlyphes.h"
 #include "MiseEnPages.h"
 #include <QFont>
 #include <QFontMetricsF>
@@ -55,12 +56,13 @@ public:
 private:
     // One state of the font, measured once.
     struct Police {
-        Police(const QFont& f, QPrinter& imprimante);
+        Police(const QFont& f, QPrinter& imprimante, bool parGlyphes);
         qreal avance(QChar c);
         QFont police;
         QFontMetricsF mesure;
         std::array<qreal, 256> avancesLatin1;
         QHash<char16_t, qreal> avances;
+        std::unique_ptr<GlyphesPolice> glyphes; // on a PDF engine only
     };
     // A text of one font on a line.
     struct Morceau {
@@ -95,6 +97,7 @@ private:
     std::unique_ptr<QPrinter> m_proprietaire;
     QPrinter& m_imprimante;
     bool m_apercu = false;
+    bool m_parGlyphes = false;
     QPainter m_peintre;
     QFont m_police;
     int m_policeCourante = -1; // -1: to look up after a change
