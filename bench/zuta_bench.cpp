@@ -43,6 +43,7 @@ const QString Suppression = QStringLiteral("Suppression fiche 1 + actualisation"
 const QString Index = QStringLiteral("Fichier index");
 const QString ImpressionPdf = QStringLiteral("Impression de la liste (PDF)");
 const QString Apercu = QStringLiteral("Aperçu de la liste (pages prêtes)");
+const QString RecetteNotes = QStringLiteral("Recette, notes de %1 caractères (PDF)");
 const QString ConversionTexte = QStringLiteral("Conversion base ancienne (texte)");
 const QString ConversionFichier = QStringLiteral("Conversion base ancienne (LireBase)");
 const QString Demarrer = QStringLiteral("Démarrage jusqu'à la fenêtre montrée");
@@ -136,6 +137,23 @@ void ajouterSorties(Registre& registre, BancProgramme& banc)
     registre.ajouter(
         ImpressionPdf, 1300, [&banc] { banc.sorties().ImprimerListe(false, banc.fen().recherche().ordreAffiche()); },
         apresActualisation);
+    // A recipe whose notes run over pages: twice the notes, twice the time.
+    for (const int longueur : {10000, 20000}) {
+        QString notes;
+        for (int k = 0; notes.size() < longueur; ++k)
+            notes += QStringLiteral("Mélanger %1 g de farine à la crème fraîche, ").arg(k);
+        notes.truncate(longueur);
+        const FicheImprimee fiche{QStringLiteral("Tarte"),
+                                  QStringLiteral("Desserts"),
+                                  QStringLiteral("Tartes"),
+                                  QStringLiteral("Elle"),
+                                  QStringLiteral("12"),
+                                  QStringLiteral("45"),
+                                  notes,
+                                  true};
+        registre.ajouter(RecetteNotes.arg(longueur), Registre::SansCible,
+                         [&banc, fiche] { banc.sorties().ImprimerRecette(fiche); });
+    }
     registre.ajouter(
         Apercu, Registre::SansCible,
         [&banc] { banc.sorties().ApercuListe(false, banc.fen().recherche().ordreAffiche()); }, apresActualisation);
