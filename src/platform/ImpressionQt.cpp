@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPaintEngine>
+#include <QPrintEngine>
 #include <QPrinter>
 #include <QTextLayout>
 #include <algorithm>
@@ -365,11 +366,20 @@ void ImpressionQt::peindrePage(int page)
 void ImpressionQt::abandonner()
 {
     m_termine = true;
-    if (!m_apercu)
-        m_imprimante.abort();
+    const bool fichier = !m_imprimante.outputFileName().isEmpty();
+    // Qt cannot take back the job of a printer of the print server (CUPS):
+    // it hands the job over when the painting ends, whatever was asked.
+    // Asked for no copy (through the engine's key for CUPS options, the same
+    // since Qt 4, and with no count of its own), the server refuses it.
+    constexpr auto OptionsCups = QPrintEngine::PrintEnginePropertyKey(0xfe00);
+    QPrintEngine* moteur = m_imprimante.printEngine();
+    if (!m_apercu && !m_imprimante.abort() && !fichier && moteur) {
+        moteur->setProperty(QPrintEngine::PPK_CopyCount, 1);
+        moteur->setProperty(OptionsCups, QStringList{QStringLiteral("copies"), QStringLiteral("0")});
+    }
     if (m_peintre.isActive())
         m_peintre.end();
-    if (!m_apercu && !m_imprimante.outputFileName().isEmpty())
+    if (!m_apercu && fichier)
         QFile::remove(m_imprimante.outputFileName());
 }
 
