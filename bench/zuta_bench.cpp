@@ -44,6 +44,8 @@ const QString Suppression = QStringLiteral("Suppression fiche 1 + actualisation"
 const QString Annulation = QStringLiteral("Annulation de la suppression (Ctrl+Z)");
 const QString Index = QStringLiteral("Fichier index");
 const QString ImpressionPdf = QStringLiteral("Impression de la liste (PDF)");
+const QString Apercu = QStringLiteral("Aperçu de la liste (pages prêtes)");
+const QString RecetteNotes = QStringLiteral("Recette, notes de %1 caractères (PDF)");
 const QString ConversionTexte = QStringLiteral("Conversion base ancienne (texte)");
 const QString ConversionFichier = QStringLiteral("Conversion base ancienne (LireBase)");
 const QString Demarrer = QStringLiteral("Démarrage jusqu'à la fenêtre montrée");
@@ -152,8 +154,28 @@ void ajouterSorties(Registre& registre, BancProgramme& banc, bool avecImpression
     if (!avecImpression)
         return;
     registre.ajouter(
-        ImpressionPdf, Registre::SansCible,
-        [&banc] { banc.sorties().ImprimerListe(false, banc.fen().recherche().ordreAffiche()); }, apresActualisation, 3);
+        ImpressionPdf, 1300, [&banc] { banc.sorties().ImprimerListe(false, banc.fen().recherche().ordreAffiche()); },
+        apresActualisation);
+    // A recipe whose notes run over pages: twice the notes, twice the time.
+    for (const int longueur : {10000, 20000}) {
+        QString notes;
+        for (int k = 0; notes.size() < longueur; ++k)
+            notes += QStringLiteral("Mélanger %1 g de farine à la crème fraîche, ").arg(k);
+        notes.truncate(longueur);
+        const FicheImprimee fiche{QStringLiteral("Tarte"),
+                                  QStringLiteral("Desserts"),
+                                  QStringLiteral("Tartes"),
+                                  QStringLiteral("Elle"),
+                                  QStringLiteral("12"),
+                                  QStringLiteral("45"),
+                                  notes,
+                                  true};
+        registre.ajouter(RecetteNotes.arg(longueur), Registre::SansCible,
+                         [&banc, fiche] { banc.sorties().ImprimerRecette(fiche); });
+    }
+    registre.ajouter(
+        Apercu, Registre::SansCible,
+        [&banc] { banc.sorties().ApercuListe(false, banc.fen().recherche().ordreAffiche()); }, apresActualisation);
 }
 
 void ajouterConversions(Registre& registre, BancProgramme& banc, Tables& convertie)
@@ -226,6 +248,8 @@ void verifier(BancProgramme& banc, const Tables& convertie)
         echec(QStringLiteral("la base convertie n'a pas toutes ses recettes"));
     if (QFileInfo(banc.plateforme.cheminPdf).size() < 100000)
         echec(QStringLiteral("le PDF de la liste est vide"));
+    if (banc.plateforme.pagesApercu < 1000)
+        echec(QStringLiteral("l'aperçu de la liste n'a pas toutes ses pages"));
     if (!QFileInfo::exists(banc.chemin(QStringLiteral("Index.txt"))))
         echec(QStringLiteral("l'index n'a pas été écrit"));
     // The base file in the current format again, as the bench found it.

@@ -41,8 +41,9 @@ void FrmPrincipal::creerCommandes()
     CommandImporter = nomme(new QPushButton(QStringLiteral("I&mporter...")), "CommandImporter");
     CommandIndex = nomme(new QPushButton(QStringLiteral("Créer &Index")), "CommandIndex");
     CommandImpr = nomme(new QPushButton(QStringLiteral("Im&primer")), "CommandImpr");
+    CommandApercu = nomme(new QPushButton(QStringLiteral("&Aperçu")), "CommandApercu");
     CheckNotes = nomme(new QCheckBox(QStringLiteral("avec N&otes")), "CheckNotes");
-    CommandAide = nomme(new QPushButton(QStringLiteral("&Aide")), "CommandAide");
+    CommandAide = nomme(new QPushButton(QStringLiteral("Ai&de")), "CommandAide");
     CommandQuitter = nomme(new QPushButton(QStringLiteral("&Quitter")), "CommandQuitter");
     // The status line: what just happened, read by screen readers as its
     // text changes (the label has no fixed name).
@@ -62,8 +63,8 @@ void FrmPrincipal::disposer()
     for (QWidget* w :
          {static_cast<QWidget*>(CommandNouvelle), static_cast<QWidget*>(CommandCharger),
           static_cast<QWidget*>(CommandExporter), static_cast<QWidget*>(CommandImporter),
-          static_cast<QWidget*>(CommandIndex), static_cast<QWidget*>(CommandImpr), static_cast<QWidget*>(CheckNotes),
-          static_cast<QWidget*>(CommandAide), static_cast<QWidget*>(CommandQuitter)})
+          static_cast<QWidget*>(CommandIndex), static_cast<QWidget*>(CommandImpr), static_cast<QWidget*>(CommandApercu),
+          static_cast<QWidget*>(CheckNotes), static_cast<QWidget*>(CommandAide), static_cast<QWidget*>(CommandQuitter)})
         commandes->addWidget(w);
     commandes->addStretch(1);
     commandes->addWidget(m_images);
@@ -88,6 +89,7 @@ void FrmPrincipal::decrire()
     Controles::decrire(CommandImporter, QStringLiteral("Importer les recettes d'un tableur ou d'une autre base"));
     Controles::decrire(CommandIndex, QStringLiteral("Indexer la liste des recettes"));
     Controles::decrire(CommandImpr, QStringLiteral("Imprimer la liste des recettes"));
+    Controles::decrire(CommandApercu, QStringLiteral("Aperçu avant impression de la liste des recettes"));
     Controles::decrire(CheckNotes, QStringLiteral("Inclure les notes pour l'impression"));
     Controles::decrire(CommandAide, QStringLiteral("Afficher l'aide"));
     Controles::decrire(CommandQuitter, QStringLiteral("A bientôt !"));
@@ -95,8 +97,8 @@ void FrmPrincipal::decrire()
          {static_cast<QAbstractButton*>(CommandNouvelle), static_cast<QAbstractButton*>(CommandCharger),
           static_cast<QAbstractButton*>(CommandExporter), static_cast<QAbstractButton*>(CommandImporter),
           static_cast<QAbstractButton*>(CommandIndex), static_cast<QAbstractButton*>(CommandImpr),
-          static_cast<QAbstractButton*>(CheckNotes), static_cast<QAbstractButton*>(CommandAide),
-          static_cast<QAbstractButton*>(CommandQuitter)})
+          static_cast<QAbstractButton*>(CommandApercu), static_cast<QAbstractButton*>(CheckNotes),
+          static_cast<QAbstractButton*>(CommandAide), static_cast<QAbstractButton*>(CommandQuitter)})
         b->setAccessibleName(sansMnemonique(b->text()));
     BarreEtat->setAccessibleName(QStringLiteral("Barre d'état"));
 }
@@ -109,6 +111,7 @@ void FrmPrincipal::brancher()
     connect(CommandImporter, &QPushButton::clicked, this, &FrmPrincipal::importationDemandee);
     connect(CommandIndex, &QPushButton::clicked, this, &FrmPrincipal::indexDemande);
     connect(CommandImpr, &QPushButton::clicked, this, &FrmPrincipal::impressionListeDemandee);
+    connect(CommandApercu, &QPushButton::clicked, this, &FrmPrincipal::apercuListeDemande);
     connect(CommandAide, &QPushButton::clicked, this, &FrmPrincipal::aideDemandee);
     // "Quitter" closes the window, which runs the closing sequence.
     connect(CommandQuitter, &QPushButton::clicked, this, &QWidget::close);
@@ -144,7 +147,7 @@ void FrmPrincipal::cocherNotes(bool avec) { CheckNotes->setChecked(avec); }
 QList<QWidget*> FrmPrincipal::controles() const
 {
     return QList<QWidget*>{CommandNouvelle, CommandCharger, CommandExporter, CommandImporter, CommandIndex,
-                           CommandImpr,     CheckNotes,     CommandAide,     CommandQuitter}
+                           CommandImpr,     CommandApercu,  CheckNotes,      CommandAide,     CommandQuitter}
     + m_images->controles() + m_recherche->controles() + m_fiche->controles();
 }
 

@@ -43,6 +43,7 @@ signals:
     void importationDemandee();
     void indexDemande();
     void impressionListeDemandee();
+    void apercuListeDemande();
     void notesBasculees();
     void aideDemandee();
     // Ctrl+S: the base saved now, the program staying open.
@@ -74,6 +75,7 @@ private:
     QPushButton* CommandImporter;
     QPushButton* CommandIndex;
     QPushButton* CommandImpr;
+    QPushButton* CommandApercu;
     QCheckBox* CheckNotes;
     QPushButton* CommandAide;
     QPushButton* CommandQuitter;

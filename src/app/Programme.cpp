@@ -77,6 +77,9 @@ void Programme::brancherSorties()
             [this] { m_sorties.ImprimerListe(m_fen->avecNotes(), m_fen->recherche().ordreAffiche()); });
     connect(&m_fen->fiche(), &PanneauFiche::impressionDemandee, this,
             [this] { m_sorties.ImprimerRecette(ficheAffichee()); });
+    connect(m_fen.get(), &FrmPrincipal::apercuListeDemande, this,
+            [this] { m_sorties.ApercuListe(m_fen->avecNotes(), m_fen->recherche().ordreAffiche()); });
+    connect(&m_fen->fiche(), &PanneauFiche::apercuDemande, this, [this] { m_sorties.ApercuRecette(ficheAffichee()); });
 }
 
 void Programme::brancherBases()

@@ -57,6 +57,7 @@ void PanneauFiche::creerControles()
     CommandRecettValider = nomme(new QPushButton(QStringLiteral("&Valider")), "CommandRecettValider");
     CommandRecettSuppr = nomme(new QPushButton(QStringLiteral("&Supprimer")), "CommandRecettSuppr");
     CommandRecettImpr = nomme(new QPushButton(QStringLiteral("Imp&rimer")), "CommandRecettImpr");
+    CommandRecettApercu = nomme(new QPushButton(QStringLiteral("Aper&çu")), "CommandRecettApercu");
     CheckSaisie = nomme(new QCheckBox(QStringLiteral("Saisie en c&haine")), "CheckSaisie");
 
     // A label names the field that follows it, for the keyboard and screen readers.
@@ -92,7 +93,8 @@ void PanneauFiche::disposer()
     fiche->setColumnStretch(3, 1);
     auto* boutons = new QHBoxLayout;
     for (QWidget* w : {static_cast<QWidget*>(CommandRecettNouvelle), static_cast<QWidget*>(CommandRecettValider),
-                       static_cast<QWidget*>(CommandRecettSuppr), static_cast<QWidget*>(CommandRecettImpr)})
+                       static_cast<QWidget*>(CommandRecettSuppr), static_cast<QWidget*>(CommandRecettImpr),
+                       static_cast<QWidget*>(CommandRecettApercu)})
         boutons->addWidget(w);
     boutons->addStretch(1);
     boutons->addWidget(CheckSaisie);
@@ -117,6 +119,7 @@ void PanneauFiche::decrire()
     Controles::decrire(CommandRecettValider, QStringLiteral("Enregistrer la recette"));
     Controles::decrire(CommandRecettSuppr, QStringLiteral("Effacer la recette"));
     Controles::decrire(CommandRecettImpr, QStringLiteral("Imprimer la recette"));
+    Controles::decrire(CommandRecettApercu, QStringLiteral("Aperçu avant impression de la recette"));
     Controles::decrire(CheckSaisie, QStringLiteral("Supprimer l'actualisation entre 2 saisies (gain de temps)"));
     nommerPourAccessibilite(this);
 }
@@ -142,6 +145,7 @@ void PanneauFiche::brancher()
     connect(CommandRecettValider, &QPushButton::clicked, this, &PanneauFiche::validationDemandee);
     connect(CommandRecettSuppr, &QPushButton::clicked, this, &PanneauFiche::suppressionDemandee);
     connect(CommandRecettImpr, &QPushButton::clicked, this, &PanneauFiche::impressionDemandee);
+    connect(CommandRecettApercu, &QPushButton::clicked, this, &PanneauFiche::apercuDemande);
     // "Saisie en chaine" follows its state, whoever changes it; "Testée"
     // follows the user only, the card sets it when it shows a recipe.
     connect(CheckSaisie, &QCheckBox::toggled, this, &PanneauFiche::saisieEnChaineBasculee);
@@ -239,6 +243,7 @@ void PanneauFiche::activerSuppressionEtImpression(bool actif)
 {
     CommandRecettSuppr->setEnabled(actif);
     CommandRecettImpr->setEnabled(actif);
+    CommandRecettApercu->setEnabled(actif);
 }
 
 bool PanneauFiche::saisieEnChaine() const { return CheckSaisie->isChecked(); }
@@ -255,7 +260,8 @@ void PanneauFiche::validerParDefaut() { m_parDefaut.definir(CommandRecettValider
 
 QList<QWidget*> PanneauFiche::controles() const
 {
-    return {TextRecettNom,      ComboRecettCat,    ComboRecettSousCat, ComboRecettMag,        TextRecettNumero,
-            TextRecettPage,     TextRecettComment, CheckRecettTeste,   CommandRecettNouvelle, CommandRecettValider,
-            CommandRecettSuppr, CommandRecettImpr, CheckSaisie};
+    return {TextRecettNom,         ComboRecettCat,       ComboRecettSousCat, ComboRecettMag,
+            TextRecettNumero,      TextRecettPage,       TextRecettComment,  CheckRecettTeste,
+            CommandRecettNouvelle, CommandRecettValider, CommandRecettSuppr, CommandRecettImpr,
+            CommandRecettApercu,   CheckSaisie};
 }

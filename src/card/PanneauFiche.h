@@ -56,6 +56,7 @@ signals:
     void validationDemandee();
     void suppressionDemandee();
     void impressionDemandee();
+    void apercuDemande();
     // Ctrl+Z: the last deletion undone.
     void annulationDemandee();
     void saisieEnChaineBasculee(bool enChaine);
@@ -93,5 +94,6 @@ private:
     QPushButton* CommandRecettValider;
     QPushButton* CommandRecettSuppr;
     QPushButton* CommandRecettImpr;
+    QPushButton* CommandRecettApercu;
     QCheckBox* CheckSaisie;
 };

@@ -40,6 +40,10 @@ public:
     {
         m_politique.etape([&] { m_impression.ligneVide(); });
     }
+    // Blocks change no printer state: nothing can fail there.
+    void debutBloc() { m_impression.debutBloc(); }
+    void finBloc() { m_impression.finBloc(); }
+    bool abandonne() const { return m_impression.abandonne(); }
     void finDocument()
     {
         m_politique.etape([&] { m_impression.finDocument(); });

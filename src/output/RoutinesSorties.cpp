@@ -11,6 +11,7 @@
 #include "platform/Plateforme.h"
 #include "platform/Progression.h"
 #include <QDir>
+#include <QScopedValueRollback>
 
 using Texte::sansBlancs;
 
@@ -80,14 +81,15 @@ std::unique_ptr<Impression> RoutinesSorties::ChoisirImprimante(const QString& ti
 }
 
 namespace {
-// The progress window of a printout, from the page given on, the main window
-// taking no input meanwhile; closed however the printout ends.
+// The progress window of a printout, from the page given on, with its
+// "Annuler", the main window taking no input meanwhile; closed however the
+// printout ends.
 class SuiviImpression {
 public:
     SuiviImpression(Progression& progression, Impression& imprimante, int premierePageMontree)
         : m_progression(progression), m_premiere(premierePageMontree)
     {
-        imprimante.suivrePages([this](int n) { page(n); });
+        imprimante.suivrePages([this](int n) { return page(n); });
     }
     ~SuiviImpression()
     {
@@ -99,21 +101,26 @@ public:
     SuiviImpression(const SuiviImpression&) = delete;
     SuiviImpression& operator=(const SuiviImpression&) = delete;
 
-    void page(int n)
+    // False once the user pressed "Annuler".
+    bool page(int n)
     {
-        if (n < m_premiere)
-            return;
+        if (n < m_premiere || n == m_page)
+            return !m_progression.annulee();
         if (!m_montree) {
             m_progression.occuperFenetre(true);
+            m_progression.proposerAnnulation();
             m_progression.montrer(QStringLiteral("Zuta! / Impression"), QStringLiteral("Impression en cours..."));
             m_montree = true;
         }
+        m_page = n;
         m_progression.avancer(QStringLiteral("page %1").arg(n));
+        return !m_progression.annulee();
     }
 
 private:
     Progression& m_progression;
     int m_premiere;
+    int m_page = 0; // the page shown
     bool m_montree = false;
 };
 
@@ -130,14 +137,49 @@ void imprimerEntete(ImpressionSousPolitique& imp)
 }
 } // namespace
 
+void RoutinesSorties::imprimer(Impression& imprimante, int premierePageMontree, const Contenu& contenu)
+{
+    if (m_enCours)
+        return;
+    const QScopedValueRollback enCours(m_enCours, true);
+    SuiviImpression suivi(m_progression, imprimante, premierePageMontree);
+    suivi.page(1);
+    ImpressionSousPolitique imp(imprimante, m_politique);
+    contenu(imp);
+    imp.finDocument();
+}
+
 void RoutinesSorties::ImprimerRecette(const FicheImprimee& f)
 {
     const std::unique_ptr<Impression> imprimante = ChoisirImprimante(QStringLiteral("Imprimer la recette"));
-    if (!imprimante)
-        return;
     // A recipe whose notes run beyond the first page shows how far it is.
-    const SuiviImpression suivi(m_progression, *imprimante, 2);
-    ImpressionSousPolitique imp(*imprimante, m_politique);
+    if (imprimante)
+        imprimer(*imprimante, 2, [&](ImpressionSousPolitique& imp) { imprimerRecette(imp, f); });
+}
+
+void RoutinesSorties::ApercuRecette(const FicheImprimee& f)
+{
+    m_plateforme.apercu(QStringLiteral("Zuta! / Aperçu de la recette"), [&](Impression& imprimante) {
+        imprimer(imprimante, 2, [&](ImpressionSousPolitique& imp) { imprimerRecette(imp, f); });
+    });
+}
+
+void RoutinesSorties::ImprimerListe(bool avecNotes, const QList<qsizetype>& ordre)
+{
+    const std::unique_ptr<Impression> imprimante = ChoisirImprimante(QStringLiteral("Imprimer la liste des recettes"));
+    if (imprimante)
+        imprimer(*imprimante, 1, [&](ImpressionSousPolitique& imp) { imprimerListe(imp, avecNotes, ordre); });
+}
+
+void RoutinesSorties::ApercuListe(bool avecNotes, const QList<qsizetype>& ordre)
+{
+    m_plateforme.apercu(QStringLiteral("Zuta! / Aperçu de la liste"), [&](Impression& imprimante) {
+        imprimer(imprimante, 1, [&](ImpressionSousPolitique& imp) { imprimerListe(imp, avecNotes, ordre); });
+    });
+}
+
+void RoutinesSorties::imprimerRecette(ImpressionSousPolitique& imp, const FicheImprimee& f)
+{
     imprimerEntete(imp);
     imp.gras(true);
     imp.taille(16);
@@ -161,20 +203,13 @@ void RoutinesSorties::ImprimerRecette(const FicheImprimee& f)
     imp.ligne({QStringLiteral("Notes :")});
     imp.souligne(false);
     imp.ligne({f.notes});
-    imp.finDocument();
 }
 
-void RoutinesSorties::ImprimerListe(bool avecNotes, const QList<qsizetype>& ordre)
+void RoutinesSorties::imprimerListe(ImpressionSousPolitique& imp, bool avecNotes, const QList<qsizetype>& ordre)
 {
     const Tables& b = m_base;
-    const std::unique_ptr<Impression> imprimante = ChoisirImprimante(QStringLiteral("Imprimer la liste des recettes"));
-    if (!imprimante)
-        return;
     // The found list as shown: no new search.
     const QStringList& noms = m_trouvees.noms;
-    SuiviImpression suivi(m_progression, *imprimante, 1);
-    suivi.page(1);
-    ImpressionSousPolitique imp(*imprimante, m_politique);
     imprimerEntete(imp);
     imp.gras(false);
     imp.taille(10);
@@ -188,12 +223,18 @@ void RoutinesSorties::ImprimerListe(bool avecNotes, const QList<qsizetype>& ordr
         return texte;
     };
     for (const qsizetype k : ordre) {
+        if (imp.abandonne())
+            return;
         int r = -1;
         if (!m_politique.etape([&] {
                 r = m_trouvees.numero(k);
                 (void)b.RecettVal(r, Recette::Categorie);
             }))
             continue;
+        // A recipe's block is kept on one page, or at least its name with
+        // its line when its notes are longer than a page.
+        imp.debutBloc();
+        imp.debutBloc();
         imp.gras(true);
         imp.ligne({QStringLiteral("- ") + sansBlancs(noms[k])});
         imp.gras(false);
@@ -209,6 +250,7 @@ void RoutinesSorties::ImprimerListe(bool avecNotes, const QList<qsizetype>& ordr
                        return b.SousCat(b.RecettVal(r, Recette::Categorie), b.RecettVal(r, Recette::SousCategorie));
                    })),
                    QStringLiteral(")")});
+        imp.finBloc();
         const QString notes = b.RecettTexte(r, Recette::Notes);
         if (avecNotes && !notes.isEmpty()) {
             imp.taille(8);
@@ -220,7 +262,7 @@ void RoutinesSorties::ImprimerListe(bool avecNotes, const QList<qsizetype>& ordr
             imp.italique(false);
             imp.taille(10);
         }
+        imp.finBloc();
         imp.ligneVide();
     }
-    imp.finDocument();
 }

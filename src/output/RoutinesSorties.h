@@ -1,6 +1,7 @@
 #pragma once
 #include "MiseEnPageIndex.h"
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 struct EtatProgramme;
@@ -8,6 +9,7 @@ struct ListeTrouvee;
 struct Tables;
 class Collation;
 class Impression;
+class ImpressionSousPolitique;
 class Plateforme;
 class PolitiqueErreurs;
 class Progression;
@@ -37,12 +39,22 @@ public:
     void ImprimerRecette(const FicheImprimee& fiche);
     // The found list in the order shown: its lines, as the table lists them.
     void ImprimerListe(bool avecNotes, const QList<qsizetype>& ordre);
+    // The same printouts in the print preview, from which the user may print.
+    void ApercuRecette(const FicheImprimee& fiche);
+    void ApercuListe(bool avecNotes, const QList<qsizetype>& ordre);
 
     // The index file's name in the program folder.
     static inline const QString NomIndex = QStringLiteral("Index.txt");
 
 private:
+    using Contenu = std::function<void(ImpressionSousPolitique&)>;
+
     void ecrireIndex(const QString& chemin, const QString& texte);
+    // The progress window from the page given on; a printout never starts
+    // while another one runs.
+    void imprimer(Impression& imprimante, int premierePageMontree, const Contenu& contenu);
+    void imprimerRecette(ImpressionSousPolitique& imp, const FicheImprimee& f);
+    void imprimerListe(ImpressionSousPolitique& imp, bool avecNotes, const QList<qsizetype>& ordre);
 
     const Tables& m_base;
     const EtatProgramme& m_etat;
@@ -51,4 +63,5 @@ private:
     Plateforme& m_plateforme;
     const Collation& m_collation;
     Progression& m_progression;
+    bool m_enCours = false;
 };

@@ -40,6 +40,10 @@ public:
     // The printer dialog with its title; nothing when it is cancelled or
     // cannot be shown. The printing layer writes to the chosen printer.
     virtual std::unique_ptr<Impression> choisirImprimante(const QString& titre) = 0;
+    // The print preview with its title, until the user closes it. `imprimer`
+    // prints the document on the layer given, each time the preview lays its
+    // pages out and when the user prints from it.
+    virtual void apercu(const QString& titre, const std::function<void(Impression&)>& imprimer) = 0;
     // Hands a file path or an address (mailto:, https:) to the desktop's
     // "open". When the desktop cannot open it (no opener, or the opener
     // fails), siEchec is called, possibly later from the event loop.

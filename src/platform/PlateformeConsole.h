@@ -5,7 +5,7 @@ class QTextStream;
 
 // The desktop of a run without window: each box is written on the error
 // stream and gets the answer that changes nothing (OK, No, Cancel); no file
-// dialog, no printer, nothing is opened.
+// dialog, no printer, no preview, nothing is opened.
 class PlateformeConsole : public Plateforme {
 public:
     explicit PlateformeConsole(QTextStream& erreurs) : m_erreurs(erreurs) {}
@@ -15,6 +15,7 @@ public:
     std::optional<QString> dialogueOuvrir(const DialogueFichier&) override { return std::nullopt; }
     std::optional<QString> dialogueEnregistrer(const DialogueFichier&) override { return std::nullopt; }
     std::unique_ptr<Impression> choisirImprimante(const QString&) override;
+    void apercu(const QString&, const std::function<void(Impression&)>&) override {}
     void ouvrir(const QString&, std::function<void()> siEchec) override { siEchec(); }
     QDateTime maintenant() override { return QDateTime::currentDateTime(); }
 

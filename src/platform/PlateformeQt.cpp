@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QUrl>
@@ -110,6 +111,20 @@ std::unique_ptr<Impression> PlateformeQt::choisirImprimante(const QString& titre
     if (dialogue.exec() != QDialog::Accepted)
         return nullptr;
     return std::make_unique<ImpressionQt>(std::move(imprimante));
+}
+
+void PlateformeQt::apercu(const QString& titre, const std::function<void(Impression&)>& imprimer)
+{
+    QPrinter imprimante(QPrinter::HighResolution);
+    QPrintPreviewDialog dialogue(&imprimante, m_parent);
+    dialogue.setWindowTitle(titre);
+    if (m_parent)
+        dialogue.resize(m_parent->size());
+    QObject::connect(&dialogue, &QPrintPreviewDialog::paintRequested, [&imprimer](QPrinter* cible) {
+        ImpressionQt impression(*cible);
+        imprimer(impression);
+    });
+    dialogue.exec();
 }
 
 void PlateformeQt::ouvrir(const QString& cible, std::function<void()> siEchec)

@@ -16,6 +16,7 @@ public:
     std::optional<QString> dialogueOuvrir(const DialogueFichier& d) override;
     std::optional<QString> dialogueEnregistrer(const DialogueFichier& d) override;
     std::unique_ptr<Impression> choisirImprimante(const QString& titre) override;
+    void apercu(const QString& titre, const std::function<void(Impression&)>& imprimer) override;
     void ouvrir(const QString& cible, std::function<void()> siEchec) override;
     QDateTime maintenant() override { return QDateTime::currentDateTime(); }
 

@@ -15,4 +15,8 @@ public:
     // The main window takes no input while `occupee`, for the operations
     // that do not disable it themselves.
     virtual void occuperFenetre(bool occupee) = 0;
+    // The window shown next offers "Annuler" (a printout): the operation
+    // asks annulee() as it goes on, and stops when it is true.
+    virtual void proposerAnnulation() = 0;
+    virtual bool annulee() const = 0;
 };

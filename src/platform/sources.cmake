@@ -6,6 +6,8 @@ target_sources(zuta_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/PlateformeConsole.h
   ${CMAKE_CURRENT_LIST_DIR}/PlateformeConsole.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Impression.h
+  ${CMAKE_CURRENT_LIST_DIR}/MiseEnPages.h
+  ${CMAKE_CURRENT_LIST_DIR}/MiseEnPages.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Progression.h
   ${CMAKE_CURRENT_LIST_DIR}/PolitiqueErreurs.h
   ${CMAKE_CURRENT_LIST_DIR}/PolitiqueErreurs.cpp
@@ -18,6 +20,8 @@ target_sources(zuta_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/PlateformeQt.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ImpressionQt.h
   ${CMAKE_CURRENT_LIST_DIR}/ImpressionQt.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ImpressionQtGlyphes.h
+  ${CMAKE_CURRENT_LIST_DIR}/ImpressionQtGlyphes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/OuvertureBureau.h
   ${CMAKE_CURRENT_LIST_DIR}/OuvertureBureau.cpp
   ${CMAKE_CURRENT_LIST_DIR}/BoutonParDefaut.h

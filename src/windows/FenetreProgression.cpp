@@ -12,6 +12,8 @@ void FenetreProgression::montrer(const QString& titre, const QString& texte)
     const bool nouvelle = !m_fenetre;
     if (nouvelle)
         m_fenetre = std::make_unique<FrmSauvegarde>();
+    if (nouvelle && m_annulable)
+        m_fenetre->proposerAnnulation();
     m_fenetre->preparer(titre, texte);
     if (nouvelle)
         m_fenetre->centrerSur(m_cadre());
@@ -24,10 +26,14 @@ void FenetreProgression::avancer(const QString& etape)
     if (!m_fenetre)
         return;
     m_fenetre->avancer(etape);
+    emit avancee(etape);
 }
+
+bool FenetreProgression::annulee() const { return m_fenetre && m_fenetre->annulee(); }
 
 void FenetreProgression::fermer()
 {
+    m_annulable = false;
     if (!m_fenetre)
         return;
     m_fenetre->hide();

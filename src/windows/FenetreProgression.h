@@ -21,13 +21,18 @@ public:
     void avancer(const QString& etape) override;
     void fermer() override;
     void occuperFenetre(bool occupee) override { m_occuper(occupee); }
+    void proposerAnnulation() override { m_annulable = true; }
+    bool annulee() const override;
 
 signals:
     // Each showing, with the window's place on the screen.
     void montree(const QString& titre, const QString& texte, const QRect& cadre);
+    // Each step told, the window shown.
+    void avancee(const QString& etape);
 
 private:
     std::function<QRect()> m_cadre;
     std::function<void(bool)> m_occuper;
     std::unique_ptr<FrmSauvegarde> m_fenetre;
+    bool m_annulable = false;
 };

@@ -1,9 +1,13 @@
 #include "FrmSauvegarde.h"
+#include "platform/Controles.h"
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -44,9 +48,15 @@ FrmSauvegarde::FrmSauvegarde(QWidget* parent)
     Label2 = new QLabel(this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->hide();
+    CommandAnnuler = Controles::nomme(new QPushButton(QStringLiteral("&Annuler")), "CommandAnnuler");
+    Controles::decrire(CommandAnnuler, QStringLiteral("Arrêter l'impression"));
+    CommandAnnuler->setAccessibleName(QStringLiteral("Annuler"));
+    CommandAnnuler->hide();
+    connect(CommandAnnuler, &QPushButton::clicked, this, [this] { m_annulee = true; });
     auto* textes = new QVBoxLayout;
     textes->addWidget(Label1);
     textes->addWidget(Label2);
+    textes->addWidget(CommandAnnuler, 0, Qt::AlignRight);
     auto* disposition = new QHBoxLayout(this);
     // The window is sized once per text; no size hints to pass on.
     disposition->setSizeConstraint(QLayout::SetNoConstraint);
@@ -77,7 +87,7 @@ void FrmSauvegarde::avancer(const QString& etape)
         return;
     m_dernierDessin.start();
     Label2->repaint();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    QCoreApplication::processEvents(m_annulable ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
 }
 
 void FrmSauvegarde::centrerSur(const QRect& cadre)
@@ -85,9 +95,38 @@ void FrmSauvegarde::centrerSur(const QRect& cadre)
     move(cadre.left() + (cadre.width() - width()) / 2, cadre.top() + (cadre.height() - height()) / 2);
 }
 
+void FrmSauvegarde::proposerAnnulation()
+{
+    m_annulable = true;
+    // Modal, the other windows take no click, key or close meanwhile.
+    setWindowModality(Qt::ApplicationModal);
+    CommandAnnuler->show();
+    resize(std::max(300, sizeHint().width()), sizeHint().height());
+}
+
+void FrmSauvegarde::keyPressEvent(QKeyEvent* event)
+{
+    if (m_annulable && event->key() == Qt::Key_Escape) {
+        CommandAnnuler->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+// Closing it (Alt+F4) stops the operation it offers to stop.
+void FrmSauvegarde::closeEvent(QCloseEvent* event)
+{
+    if (!m_annulable)
+        return QWidget::closeEvent(event);
+    event->ignore();
+    CommandAnnuler->click();
+}
+
 void FrmSauvegarde::montrer()
 {
     show();
+    if (m_annulable)
+        activateWindow(); // for Escape and Alt+A
     repaint();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }

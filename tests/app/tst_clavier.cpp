@@ -64,7 +64,7 @@ private slots:
             }
             QCOMPARE(lettres.size(), boutons.size());
         }
-        QCOMPARE(f->fen->findChildren<QAbstractButton*>(QRegularExpression(u(".+"))).size(), 16);
+        QCOMPARE(f->fen->findChildren<QAbstractButton*>(QRegularExpression(u(".+"))).size(), 18);
         QCOMPARE(QStringList({aide.rien->title(), aide.AideQuit->text()}), QStringList({u("&Fichier"), u("&Quitter")}));
         // Alt+V validates the card from any field (the button is pressed as a
         // click shown on screen, a moment later).

@@ -14,7 +14,7 @@ private slots:
         QTest::addColumn<QSize>("taille"); // as the view settings file remembers it; empty: none
         QTest::addColumn<bool>("agrandie");
         QTest::newRow("premier démarrage") << QPoint(-1, -1) << QSize() << false;
-        QTest::newRow("place qui tient") << QPoint(10, 20) << QSize(900, 520) << false;
+        QTest::newRow("place qui tient") << QPoint(10, 20) << QSize(1000, 520) << false;
         QTest::newRow("second écran disparu, grande taille") << QPoint(2500, 300) << QSize(1500, 1050) << false;
         QTest::newRow("agrandie") << QPoint(10, 20) << QSize(850, 500) << true;
     }

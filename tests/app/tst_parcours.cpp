@@ -58,13 +58,18 @@ private slots:
                  (QStringList{u("Zuta! v1.2b"), QString(), QString(), u("1 recette"), QString(), u("- Tarte fine"),
                               u("Elle à table n°81 page 14 (Desserts / Tartes)"), u("Notes:"), u("Pâte feuilletée"),
                               QString()}));
+        QTest::mouseClick(f->CommandApercu, Qt::LeftButton); // the same lines
+        banc->activer();
+        const auto& impressions = banc->plateforme.impressions;
+        QCOMPARE(banc->plateforme.titresApercu, QStringList{u("Zuta! / Aperçu de la liste")});
+        QVERIFY(impressions.size() == 2 && impressions[1]->lignes == impressions[0]->lignes);
 
         choisirAuClavier(f->ComboTeste, u("Non-testée"));
         f->CheckSaisie->setFocus();
         QTest::keyClick(f->CheckSaisie, Qt::Key_Space);
-        for (QWidget* w :
-             QList<QWidget*>{f->ListRecettes, f->ComboRechCat, f->ComboRechSousCat, f->ComboRechMag, f->ComboTeste,
-                             f->TextRech, f->CommandRechValider, f->CommandRecettSuppr, f->CommandRecettImpr})
+        for (QWidget* w : QList<QWidget*>{f->ListRecettes, f->ComboRechCat, f->ComboRechSousCat, f->ComboRechMag,
+                                          f->ComboTeste, f->TextRech, f->CommandRechValider, f->CommandRecettSuppr,
+                                          f->CommandRecettImpr, f->CommandRecettApercu})
             QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
         QCOMPARE(QApplication::focusWidget(), f->TextRecettNom);
         QVERIFY(!modifiee()); // the index, the printout and the switch change nothing

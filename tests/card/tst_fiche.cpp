@@ -23,7 +23,8 @@ private slots:
 
     void saisie_nouvelleRecette_normaliseeEtStockee()
     {
-        QVERIFY(!f->CommandRecettSuppr->isEnabled() && !f->CommandRecettImpr->isEnabled());
+        QVERIFY(!f->CommandRecettSuppr->isEnabled() && !f->CommandRecettImpr->isEnabled()
+                && !f->CommandRecettApercu->isEnabled());
         // "Nouvelle" asks about what was typed; "Non" empties it.
         saisirFiche(*f, {u("Tarte"), {}, {}, {}, {}, {}, u("à l'ancienne")});
         f->CheckRecettTeste->click();
@@ -133,7 +134,14 @@ private slots:
         montrer(1);
         QCOMPARE(f->FrameFiche->title(), u("Recette (existante)"));
         QVERIFY(f->CommandRecettSuppr->isEnabled() && f->CommandRecettImpr->isEnabled()
-                && f->CheckRecettTeste->isChecked());
+                && f->CommandRecettApercu->isEnabled() && f->CheckRecettTeste->isChecked());
+        // "Aperçu" shows the lines "Imprimer" prints.
+        banc->plateforme.imprimantes << true;
+        f->CommandRecettImpr->click();
+        f->CommandRecettApercu->click();
+        const auto& impressions = banc->plateforme.impressions;
+        QCOMPARE(banc->plateforme.titresApercu, QStringList{u("Zuta! / Aperçu de la recette")});
+        QVERIFY(impressions.size() == 2 && impressions[1]->lignes == impressions[0]->lignes);
         QCOMPARE(QStringList({f->TextRecettNom->text(), f->ComboRecettCat->currentText(),
                               f->ComboRecettSousCat->currentText(), f->ComboRecettMag->currentText(),
                               f->TextRecettNumero->text(), f->TextRecettPage->text()}),

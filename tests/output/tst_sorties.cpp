@@ -15,14 +15,22 @@ using namespace Qt::Literals::StringLiterals;
 using namespace MiseEnPageIndex;
 const QString Toutes = QStringLiteral(" --> TOUTES");
 
-// The printed lines, each as "text@size" then g (bold), i (italic), s (underlined).
+// The printed lines, each as "text@size" then g (bold), i (italic), s (underlined), with a "[" before the first
+// line of each block and a "]" after its last.
 QStringList imprime(const PlateformeScriptee& p)
 {
     QStringList l;
     for (const auto& imp : p.impressions) {
-        for (const LigneImprimee& i : imp->lignes)
-            l << i.texte + u("@%1").arg(i.taille) + (i.gras ? u("g") : u("")) + (i.italique ? u("i") : u(""))
-                    + (i.souligne ? u("s") : u(""));
+        for (int k = 0; k < imp->lignes.size(); ++k) {
+            const LigneImprimee& i = imp->lignes[k];
+            QString debuts, fins;
+            for (const auto& [premiere, fin] : imp->blocs) {
+                debuts += premiere == k ? u("[") : u("");
+                fins += fin == k + 1 ? u("]") : u("");
+            }
+            l << debuts + i.texte + u("@%1").arg(i.taille) + (i.gras ? u("g") : u("")) + (i.italique ? u("i") : u(""))
+                    + (i.souligne ? u("s") : u("")) + fins;
+        }
         if (!imp->termine)
             l << u("(not finished)");
     }
@@ -134,16 +142,17 @@ private slots:
         QTest::newRow("sans categorie: rien de la sous-categorie")
             << u("Soupe| |Potages|Maxi||||") << QList<int>() << false
             << u("Soupe@16g|@12|@12|@12|Maxi n° page @12|@12|Recette non-testée@12|@12|Notes :@12s|@12");
-        const QString gratin = u("- Gratin@10g|Marmiton n°HS 3 page 7-8 (Plats / )@10|");
-        const QString tarte = u("- Tarte aux pommes@10g|Elle n°12 page 45 (Desserts / Tartes)@10|@10");
+        // A recipe's block, and in it the block of its name and its line.
+        const QString gratin = u("[[- Gratin@10g|Marmiton n°HS 3 page 7-8 (Plats / )@10]");
+        const QString tarte = u("[[- Tarte aux pommes@10g|Elle n°12 page 45 (Desserts / Tartes)@10]]|@10");
         QTest::newRow("dialogue annule: rien d'imprime ni de dit") << QString() << QList<int>{1} << true << QString();
         QTest::newRow("liste vide") << QString() << QList<int>() << true << u("Aucune recette@10|@10");
         QTest::newRow("liste sans notes")
-            << QString() << QList<int>{2, 1} << false << u("2 recettes@10|@10|") + gratin + u("@10|") + tarte;
+            << QString() << QList<int>{2, 1} << false << u("2 recettes@10|@10|") + gratin + u("]|@10|") + tarte;
         QTest::newRow("liste avec notes: en petit italique, notes de blancs comprises")
             << QString() << QList<int>{3, 2, 1} << true
-            << u("3 recettes@10|@10|- Flan@10g|Marmiton (Desserts / Tartes)@10|Notes:@8is|   @8i|@10|") + gratin
-                + u("Notes:@8is|Four chaud@8i|Servir tiède@8i|@10|") + tarte;
+            << u("3 recettes@10|@10|[[- Flan@10g|Marmiton (Desserts / Tartes)@10]|Notes:@8is|   @8i]|@10|") + gratin
+                + u("|Notes:@8is|Four chaud@8i|Servir tiède@8i]|@10|") + tarte;
     }
 
     void impressions_lignesEtPolices()
@@ -176,9 +185,18 @@ private slots:
         for (int page = fiche.isEmpty() ? 1 : 2; page <= (imprime(s->plateforme).size() + 3) / 4; ++page)
             progression << u("  page %1").arg(page);
         if (!progression.isEmpty())
-            progression.prepend(u("Zuta! / Impression / Impression en cours... (fenêtre occupée)"));
+            progression.prepend(u("Zuta! / Impression / Impression en cours... (fenêtre occupée) [Annuler]"));
         QCOMPARE(s->progression.montrees, progression);
         QVERIFY(!s->progression.ouverte && !s->progression.fenetreOccupee);
+        // The preview prints the same lines in the same blocks.
+        if (fiche.isEmpty())
+            s->routines.ApercuListe(notes, ordre);
+        else
+            s->routines.ApercuRecette({c[0], c[1], c[2], c[3], c[4], c[5], c[6], c[7] == u("1")});
+        QCOMPARE(s->plateforme.titresApercu,
+                 QStringList(fiche.isEmpty() ? u("Zuta! / Aperçu de la liste") : u("Zuta! / Aperçu de la recette")));
+        const auto& i = s->plateforme.impressions;
+        QVERIFY(attendu.isEmpty() || (i[1]->lignes == i[0]->lignes && i[1]->blocs == i[0]->blocs && i[1]->termine));
     }
 
     void miseEnPageIndex_lignesExactes_data()

@@ -38,6 +38,7 @@ struct Fenetre {
     QPushButton* CommandCharger = controle<QPushButton>("CommandCharger");
     QPushButton* CommandIndex = controle<QPushButton>("CommandIndex");
     QPushButton* CommandImpr = controle<QPushButton>("CommandImpr");
+    QPushButton* CommandApercu = controle<QPushButton>("CommandApercu");
     QCheckBox* CheckNotes = controle<QCheckBox>("CheckNotes");
     QPushButton* CommandAide = controle<QPushButton>("CommandAide");
     QPushButton* CommandQuitter = controle<QPushButton>("CommandQuitter");
@@ -66,6 +67,7 @@ struct Fenetre {
     QPushButton* CommandRecettValider = controle<QPushButton>("CommandRecettValider");
     QPushButton* CommandRecettSuppr = controle<QPushButton>("CommandRecettSuppr");
     QPushButton* CommandRecettImpr = controle<QPushButton>("CommandRecettImpr");
+    QPushButton* CommandRecettApercu = controle<QPushButton>("CommandRecettApercu");
     QCheckBox* CheckSaisie = controle<QCheckBox>("CheckSaisie");
 
     // The names of the found list as shown, row by row, and the row chosen (-1: none).

@@ -13,6 +13,8 @@ public:
     void souligne(bool actif) override { m_etat.souligne = actif; }
     void imprimer(const QStringList& textes, bool finLigne) override
     {
+        if (abandonne())
+            return;
         // Line breaks inside a text start new lines.
         for (const QString& t : textes) {
             const QStringList morceaux = QString(t).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).split(u'\n');
@@ -28,21 +30,36 @@ public:
     }
     // Ends the open line; with none open, it is an empty line of its own.
     void ligneVide() override { terminerLigne(); }
+    void debutBloc() override
+    {
+        m_ouverts.append(m_e->blocs.size());
+        m_e->blocs.append({static_cast<int>(m_e->lignes.size()), -1});
+    }
+    void finBloc() override
+    {
+        if (!m_ouverts.isEmpty())
+            m_e->blocs[m_ouverts.takeLast()].second = static_cast<int>(m_e->lignes.size());
+    }
     void finDocument() override
     {
         if (m_ligneOuverte)
             terminerLigne();
-        m_e->termine = true;
+        m_e->termine = !abandonne();
     }
 
 private:
     void terminerLigne()
     {
+        if (abandonne())
+            return;
         LigneImprimee l = m_etat;
         l.texte = m_ouverte;
         const qsizetype n = m_e->lignes.size();
-        if (m_parPage > 0 && n > 0 && n % m_parPage == 0)
-            pageCommencee(static_cast<int>(n / m_parPage) + 1);
+        // A stopped printout records nothing from the page it stopped at.
+        if (m_parPage > 0 && n > 0 && n % m_parPage == 0 && !pageCommencee(static_cast<int>(n / m_parPage) + 1)) {
+            m_e->abandonnee = true;
+            return;
+        }
         m_e->lignes.append(l);
         m_ouverte.clear();
         m_ligneOuverte = false;
@@ -53,6 +70,7 @@ private:
     LigneImprimee m_etat;
     QString m_ouverte;
     bool m_ligneOuverte = false;
+    QList<qsizetype> m_ouverts; // the blocks not closed yet
 };
 } // namespace
 
@@ -88,6 +106,16 @@ std::unique_ptr<Impression> PlateformeScriptee::choisirImprimante(const QString&
     titresImpression.append(titre);
     if (imprimantes.isEmpty() || !imprimantes.dequeue())
         return nullptr;
+    if (imprimante)
+        return imprimante();
     impressions.append(std::make_shared<ImpressionEnregistree>());
     return std::make_unique<Enregistreuse>(impressions.last(), lignesParPage);
+}
+
+void PlateformeScriptee::apercu(const QString& titre, const std::function<void(Impression&)>& imprimer)
+{
+    titresApercu.append(titre);
+    impressions.append(std::make_shared<ImpressionEnregistree>());
+    Enregistreuse enregistreuse(impressions.last(), lignesParPage);
+    imprimer(enregistreuse);
 }

@@ -20,6 +20,8 @@ struct LigneImprimee {
 struct ImpressionEnregistree {
     QList<LigneImprimee> lignes;
     bool termine = false;
+    bool abandonnee = false;          // stopped by its page follow-up
+    QList<std::pair<int, int>> blocs; // the lines [first, end) of each block, as opened
 };
 
 // Answers boxes and dialogs from queues and records every box it was asked to
@@ -48,6 +50,8 @@ public:
     std::optional<QString> dialogueOuvrir(const DialogueFichier& d) override;
     std::optional<QString> dialogueEnregistrer(const DialogueFichier& d) override;
     std::unique_ptr<Impression> choisirImprimante(const QString& titre) override;
+    // Records its title and prints at once into a new recording layer.
+    void apercu(const QString& titre, const std::function<void(Impression&)>& imprimer) override;
     void ouvrir(const QString& cible, std::function<void()> siEchec) override
     {
         ouverts.append(cible);
@@ -65,12 +69,16 @@ public:
     QList<Choix> questionsChoix;
     QList<DialogueFichier> dialogues;
     QStringList titresImpression;
+    QStringList titresApercu;
     QStringList ouverts;
     int lignesParPage = 0;        // for each printout to come (0: one endless page)
     bool ouvertureEchoue = false; // true: the desktop finds no opener
     QDateTime horloge = QDateTime(QDate(2026, 12, 6), QTime(14, 5, 9));
-    // Each confirmed printer dialog records into a new layer kept here.
+    // Each confirmed printer dialog and each preview records into a new
+    // layer kept here...
     QList<std::shared_ptr<ImpressionEnregistree>> impressions;
+    // ...unless this gives the layer to print on (a real one, to a PDF).
+    std::function<std::unique_ptr<Impression>()> imprimante;
 
 private:
     std::optional<QString> prochainFichier(const DialogueFichier& d);
