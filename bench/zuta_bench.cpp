@@ -28,6 +28,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -170,8 +171,12 @@ void ajouterSorties(Registre& registre, BancProgramme& banc, bool avecImpression
                                   QStringLiteral("45"),
                                   notes,
                                   true};
-        registre.ajouter(RecetteNotes.arg(longueur), Registre::SansCible,
-                         [&banc, fiche] { banc.sorties().ImprimerRecette(fiche); });
+        // To a file of its own: the list's PDF is checked at the end.
+        registre.ajouter(RecetteNotes.arg(longueur), Registre::SansCible, [&banc, fiche] {
+            const QString liste = std::exchange(banc.plateforme.cheminPdf, banc.chemin(QStringLiteral("Recette.pdf")));
+            banc.sorties().ImprimerRecette(fiche);
+            banc.plateforme.cheminPdf = liste;
+        });
     }
     registre.ajouter(
         Apercu, Registre::SansCible,
