@@ -65,7 +65,7 @@ void OrdreRecettes::mettreAJour(const Tables& base, const Collation& collation)
         if (const std::optional<int> insere = releverInsertion(base, collation, nb)) {
             renumeroterInsertion(*insere);
             m_nb = nb;
-            rangerLignes();
+            rangerPositions();
             return;
         }
     }
@@ -79,13 +79,25 @@ void OrdreRecettes::mettreAJour(const Tables& base, const Collation& collation)
     else
         replacer(changees, nb);
     m_nb = nb;
-    rangerLignes();
+    rangerPositions();
+}
+
+// The position of each slot; the lists by position are made again only
+// when a search keeps everything and asks for them whole.
+void OrdreRecettes::rangerPositions()
+{
+    m_positions.assign(m_entrees.size(), 0);
+    for (std::size_t i = 0; i < m_ordre.size(); ++i)
+        m_positions[static_cast<std::size_t>(m_ordre[i])] = static_cast<int>(i);
+    m_listesAJour = false;
 }
 
 // The lines and names in the order's positions, shared with the slots'
 // texts: a search that keeps everything hands these lists over whole.
-void OrdreRecettes::rangerLignes()
+void OrdreRecettes::rangerLignes() const
 {
+    if (m_listesAJour)
+        return;
     // Filled in place: appending one by one costs more than the copies.
     QStringList lignes(static_cast<qsizetype>(m_ordre.size()));
     QStringList noms(lignes.size());
@@ -98,9 +110,7 @@ void OrdreRecettes::rangerLignes()
     }
     m_lignes = std::move(lignes);
     m_noms = std::move(noms);
-    m_positions.assign(m_entrees.size(), 0);
-    for (std::size_t i = 0; i < m_ordre.size(); ++i)
-        m_positions[static_cast<std::size_t>(m_ordre[i])] = static_cast<int>(i);
+    m_listesAJour = true;
 }
 
 // A deletion moves every later recipe down one slot: the name a slot now

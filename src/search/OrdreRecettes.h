@@ -22,8 +22,19 @@ public:
     // Slots 1..NbRecett in the found list's order, with, at the same
     // positions, their lines of the hidden found list and their names.
     const std::vector<int>& ordre() const { return m_ordre; }
-    const QStringList& lignes() const { return m_lignes; }
-    const QStringList& noms() const { return m_noms; }
+    const QStringList& lignes() const
+    {
+        rangerLignes();
+        return m_lignes;
+    }
+    const QStringList& noms() const
+    {
+        rangerLignes();
+        return m_noms;
+    }
+    // The line and the name of slot r (1..NbRecett).
+    const QString& ligneDe(int r) const { return m_entrees[static_cast<std::size_t>(r)].ligne; }
+    const QString& nomDe(int r) const { return m_entrees[static_cast<std::size_t>(r)].nom; }
     // The position of each slot 1..NbRecett in the order.
     const std::vector<int>& positions() const { return m_positions; }
 
@@ -48,13 +59,15 @@ private:
     void renumeroterInsertion(int insere);
     void retrierHomonymes();
     void replacer(const std::vector<int>& changees, int nb);
-    void rangerLignes();
+    void rangerPositions();
+    void rangerLignes() const;
 
     std::vector<Entree> m_entrees; // by slot; index 0 unused
     std::vector<int> m_ordre;
     std::vector<int> m_positions;
-    QStringList m_lignes;
-    QStringList m_noms;
+    mutable QStringList m_lignes;
+    mutable QStringList m_noms;
+    mutable bool m_listesAJour = false;
     int m_nb = 0;
     Tables::Etat m_vu;
 };

@@ -217,9 +217,8 @@ void RoutinesRecherche::afficherTrouvees(const FiltreRecherche::Resultat& result
         m_trouvees.ListTmp.reserve(m_trouvees.ListTmp.size() + static_cast<qsizetype>(gardees.size()));
         m_trouvees.noms.reserve(m_trouvees.noms.size() + static_cast<qsizetype>(gardees.size()));
         for (const int r : gardees) {
-            const qsizetype i = position[static_cast<std::size_t>(r)];
-            m_trouvees.ListTmp << m_ordre.lignes()[i];
-            m_trouvees.noms << m_ordre.noms()[i];
+            m_trouvees.ListTmp << m_ordre.ligneDe(r);
+            m_trouvees.noms << m_ordre.nomDe(r);
             m_trouvees.numeros.push_back(r);
         }
     } else {
@@ -228,8 +227,8 @@ void RoutinesRecherche::afficherTrouvees(const FiltreRecherche::Resultat& result
         const std::vector<int>& ordre = m_ordre.ordre();
         for (std::size_t i = 0; i < ordre.size(); ++i) {
             if (resultat.gardees[static_cast<std::size_t>(ordre[i])]) {
-                m_trouvees.ListTmp << m_ordre.lignes()[static_cast<qsizetype>(i)];
-                m_trouvees.noms << m_ordre.noms()[static_cast<qsizetype>(i)];
+                m_trouvees.ListTmp << m_ordre.ligneDe(ordre[i]);
+                m_trouvees.noms << m_ordre.nomDe(ordre[i]);
                 m_trouvees.numeros.push_back(ordre[i]);
             }
         }
