@@ -66,9 +66,17 @@ QString ModeleTrouvees::valeur(qsizetype ligne, int colonne) const
 {
     if (colonne == Nom)
         return sansBlancs(m_trouvees.noms.value(ligne));
+    try {
+        return valeurDeSlot(m_trouvees.numero(ligne), colonne);
+    } catch (const ErreurExecution&) {
+    }
+    return {};
+}
+
+QString ModeleTrouvees::valeurDeSlot(int r, int colonne) const
+{
     const Tables& b = m_base;
     try {
-        const int r = m_trouvees.numero(ligne);
         switch (colonne) {
         case Magazine: return sansBlancs(b.Mag(b.RecettVal(r, Recette::Magazine)));
         case Numero: return sansBlancs(b.RecettTexte(r, Recette::Numero).toUpper());
@@ -158,47 +166,80 @@ std::vector<int> ModeleTrouvees::rangs(int colonne) const
             rang[k] = k > 0 && m_trouvees.noms[k] == m_trouvees.noms[k - 1] ? rang[k - 1] : static_cast<int>(k);
         return rang;
     }
-    // Each line's value as stored, by an id; the line of its first use.
-    QHash<QString, int> idsTextes;
-    QHash<qint64, int> idsNombres;
-    std::vector<qsizetype> premiereLigne;
-    const auto id = [&](auto& ids, const auto& cle, qsizetype k) {
-        auto it = ids.constFind(cle);
-        if (it == ids.constEnd()) {
-            it = ids.insert(cle, static_cast<int>(premiereLigne.size()));
-            premiereLigne.push_back(k);
-        }
-        return *it;
-    };
-    const Tables& b = m_base;
-    const int nbRecett = std::clamp(b.NbRecett, 0, Tables::MaxRecett);
+    const int nbRecett = std::clamp(m_base.NbRecett, 0, Tables::MaxRecett);
+    std::vector<int> numeros(static_cast<std::size_t>(n));
     for (qsizetype k = 0; k < n; ++k) {
         int r = -1;
         try {
             r = m_trouvees.numero(k);
         } catch (const ErreurExecution&) {
         }
-        if (r < 1 || r > nbRecett) {
-            rang[k] = id(idsNombres, qint64(-1), k); // no recipe: shown empty
+        numeros[static_cast<std::size_t>(k)] = r < 1 || r > nbRecett ? 0 : r; // 0: no recipe, shown empty
+    }
+    // A long list takes the ranks of the whole base, kept while the tables
+    // do not change: a sort is then linear.
+    if (n < nbRecett / 4)
+        return rangsDe(numeros, colonne);
+    RangsDeLaBase& base = m_rangsDeLaBase[static_cast<std::size_t>(colonne)];
+    const Tables::Etat recettes = m_base.etatRecettes();
+    const Tables::EtatNoms noms = m_base.etatNoms();
+    if (!base.fait || !(base.recettes == recettes) || !(base.noms == noms)) {
+        std::vector<int> tous(static_cast<std::size_t>(nbRecett) + 1);
+        std::iota(tous.begin(), tous.end(), 0);
+        base.rangs = rangsDe(tous, colonne);
+        base.recettes = recettes;
+        base.noms = noms;
+        base.fait = true;
+    }
+    for (std::size_t k = 0; k < numeros.size(); ++k)
+        rang[k] = base.rangs[static_cast<std::size_t>(numeros[k])];
+    return rang;
+}
+
+// The rank of each slot given (0 for no recipe, shown empty) in a column:
+// equal texts share a rank. A slot is first known by what its recipe stores
+// (a magazine's number, a category's, the number's own text...), which costs
+// no new text; each distinct value is then shown and given a collation key
+// once, as a magazine or a number repeats over thousands of recipes.
+std::vector<int> ModeleTrouvees::rangsDe(const std::vector<int>& numeros, int colonne) const
+{
+    std::vector<int> rang(numeros.size());
+    // Each slot's value as stored, by an id; the slot of its first use.
+    QHash<QString, int> idsTextes;
+    QHash<qint64, int> idsNombres;
+    std::vector<int> premierSlot;
+    const auto id = [&](auto& ids, const auto& cle, int r) {
+        auto it = ids.constFind(cle);
+        if (it == ids.constEnd()) {
+            it = ids.insert(cle, static_cast<int>(premierSlot.size()));
+            premierSlot.push_back(r);
+        }
+        return *it;
+    };
+    const Tables& b = m_base;
+    for (std::size_t k = 0; k < numeros.size(); ++k) {
+        const int r = numeros[k];
+        if (r == 0) {
+            rang[k] = id(idsNombres, qint64(-1), 0);
         } else if (colonne == Numero || colonne == Pages) {
             const QString& t = b.RecettTexte(r, colonne == Numero ? Recette::Numero : Recette::Page);
             const std::optional<qint64> court = octetsPackes(t);
-            rang[k] = court ? id(idsNombres, *court, k) : id(idsTextes, t, k);
+            rang[k] = court ? id(idsNombres, *court, r) : id(idsTextes, t, r);
         } else {
             const qint64 c = b.RecettVal(r, Recette::Categorie);
             const qint64 cle = colonne == Magazine ? b.RecettVal(r, Recette::Magazine)
                 : colonne == Categorie             ? c
                 : colonne == SousCategorie         ? (c << 32) + b.RecettVal(r, Recette::SousCategorie)
                                                    : b.RecettVal(r, Recette::Testee) == 1;
-            rang[k] = id(idsNombres, cle, k);
+            rang[k] = id(idsNombres, cle, r);
         }
     }
     // The values as shown, equal texts one value, in the collation's order.
     QHash<QString, int> idsAffiches;
     QStringList affiches;
-    std::vector<int> affichee(premiereLigne.size());
-    for (std::size_t i = 0; i < premiereLigne.size(); ++i) {
-        const QString t = valeur(premiereLigne[i], colonne);
+    std::vector<int> affichee(premierSlot.size());
+    for (std::size_t i = 0; i < premierSlot.size(); ++i) {
+        const QString t = premierSlot[i] == 0 ? QString() : valeurDeSlot(premierSlot[i], colonne);
         auto it = idsAffiches.constFind(t);
         if (it == idsAffiches.constEnd()) {
             it = idsAffiches.insert(t, static_cast<int>(affiches.size()));
@@ -233,7 +274,8 @@ void ModeleTrouvees::trier()
     const qsizetype n = m_trouvees.ListTmp.size();
     m_ordre.resize(n);
     std::iota(m_ordre.begin(), m_ordre.end(), qsizetype(0));
-    if (m_colonne >= 0 && n > 1) {
+    // By name upwards is the found list's own order.
+    if (m_colonne >= 0 && n > 1 && !(m_colonne == Nom && m_sens == Qt::AscendingOrder)) {
         std::vector<int> rang = rangs(m_colonne);
         const int nbRangs = *std::max_element(rang.begin(), rang.end()) + 1;
         if (m_sens == Qt::DescendingOrder)

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <array>
 #include <vector>
 
 struct ListeTrouvee;
@@ -51,13 +52,24 @@ public:
 
 private:
     QString valeur(qsizetype ligne, int colonne) const;
+    QString valeurDeSlot(int r, int colonne) const;
     std::vector<int> rangs(int colonne) const;
+    std::vector<int> rangsDe(const std::vector<int>& recettes, int colonne) const;
     void trier();
 
     const Tables& m_base;
     // The collation key of every value a sort has met: numbers and pages
     // repeat from sort to sort, and their keys are most of a sort's cost.
     mutable QHash<QString, Collation::Cle> m_cles;
+    // The ranks of every slot of the base in each column, and the stamps of
+    // the tables they were taken from.
+    struct RangsDeLaBase {
+        std::vector<int> rangs;
+        Tables::Etat recettes;
+        Tables::EtatNoms noms;
+        bool fait = false;
+    };
+    mutable std::array<RangsDeLaBase, NbColonnes> m_rangsDeLaBase;
     // What the rows shown were taken from.
     std::vector<int> m_numerosCharges;
     Tables::Etat m_recettesChargees;
