@@ -32,6 +32,25 @@ int octetPour(char16_t c)
 
 namespace Codec {
 
+// Mends, in blocks of 64, the characters `aMender` picks out of a text
+// copied as it was: a block holding none is only read, in a loop without
+// branches that the compiler turns into vector code.
+template <class T, class Choix, class Mender>
+void reparerParBlocs(const T* entree, qsizetype n, Choix aMender, Mender mender)
+{
+    constexpr qsizetype Bloc = 64;
+    for (qsizetype bloc = 0; bloc < n; bloc += Bloc) {
+        const qsizetype fin = std::min(bloc + Bloc, n);
+        unsigned char trouve = 0; // not bool, which keeps the loop from vector code
+        for (qsizetype i = bloc; i < fin; ++i)
+            trouve |= aMender(entree[i]);
+        if (trouve)
+            for (qsizetype i = bloc; i < fin; ++i)
+                if (aMender(entree[i]))
+                    mender(i);
+    }
+}
+
 QString decoder(const QByteArray& octets)
 {
     QString texte(octets.size(), Qt::Uninitialized);
@@ -44,18 +63,8 @@ QString decoder(const QByteArray& octets)
     // the compiler turns into vector code.
     for (qsizetype i = 0; i < n; ++i)
         sortie[i] = entree[i];
-    constexpr qsizetype Bloc = 64;
     const auto haut = [](unsigned char o) { return (o & 0xE0) == 0x80; };
-    for (qsizetype bloc = 0; bloc < n; bloc += Bloc) {
-        const qsizetype fin = std::min(bloc + Bloc, n);
-        unsigned char aRemplacer = 0; // not bool, which keeps the loop from vector code
-        for (qsizetype i = bloc; i < fin; ++i)
-            aRemplacer |= haut(entree[i]);
-        if (aRemplacer)
-            for (qsizetype i = bloc; i < fin; ++i)
-                if (haut(entree[i]))
-                    sortie[i] = caracteres[entree[i]];
-    }
+    reparerParBlocs(entree, n, haut, [&](qsizetype i) { sortie[i] = caracteres[entree[i]]; });
     return texte;
 }
 
@@ -93,7 +102,6 @@ bool encoderDans(QStringView texte, char* sortie)
     };
     // A short value (most of a base's) is done character by character: the
     // vector loops below would cost more to start than they save.
-    constexpr qsizetype Bloc = 64;
     if (n < 16) {
         for (qsizetype i = 0; i < n; ++i) {
             if (autre(entree[i]))
@@ -107,16 +115,7 @@ bool encoderDans(QStringView texte, char* sortie)
     // character are mended, in loops the compiler turns into vector code.
     for (qsizetype i = 0; i < n; ++i)
         sortie[i] = static_cast<char>(entree[i]);
-    for (qsizetype bloc = 0; bloc < n; bloc += Bloc) {
-        const qsizetype fin = std::min(bloc + Bloc, n);
-        unsigned char aRemplacer = 0; // not bool, which keeps the loop from vector code
-        for (qsizetype i = bloc; i < fin; ++i)
-            aRemplacer |= autre(entree[i]);
-        if (aRemplacer)
-            for (qsizetype i = bloc; i < fin; ++i)
-                if (autre(entree[i]))
-                    encoderAutre(i);
-    }
+    reparerParBlocs(entree, n, autre, encoderAutre);
     return substitution;
 }
 
