@@ -2,6 +2,7 @@
 #include "MemeTexte.h"
 #include "base/ListeTrouvee.h"
 #include "base/Tables.h"
+#include <QHash>
 #include <algorithm>
 #include <charconv>
 #include <string_view>
@@ -139,6 +140,15 @@ std::vector<int> OrdreRecettes::relever(const Tables& base, const Collation& col
     std::vector<int> changees;
     if (decalage && releverDecalage(base, nb, changees))
         return changees;
+    // One recipe is often in many issues: a name read again shares the key
+    // computed for it, as collation keys are the dearest part of a new base.
+    QHash<QString, Collation::Cle> clesLues;
+    const auto cleDe = [&](const QString& nom) {
+        auto cle = clesLues.constFind(nom);
+        if (cle == clesLues.constEnd())
+            cle = clesLues.insert(nom, collation.cle(nom));
+        return *cle;
+    };
     for (int r = 1; r <= nb; ++r) {
         Entree& e = m_entrees[static_cast<std::size_t>(r)];
         // A slot placed at the last update and not written since is as it
@@ -155,7 +165,7 @@ std::vector<int> OrdreRecettes::relever(const Tables& base, const Collation& col
         std::optional<Collation::Cle> reprise = cleDuSuivant(r, nom);
         decalage = decalage && reprise.has_value();
         e.nom = nom;
-        e.cle = reprise ? std::move(reprise) : collation.cle(nom);
+        e.cle = reprise ? std::move(reprise) : cleDe(nom);
         e.ligne = ligneTrouvee(nom, r);
         changees.push_back(r);
     }
@@ -236,12 +246,31 @@ void OrdreRecettes::renumeroterInsertion(int insere)
     m_ordre.insert(place, insere);
 }
 
+// Names repeat: the slots are gathered by name, only the distinct names are
+// sorted by their keys, and each name's slots follow by the text of their
+// numbers.
 void OrdreRecettes::trierTout(int nb)
 {
-    m_ordre.resize(static_cast<std::size_t>(nb));
-    for (int r = 1; r <= nb; ++r)
-        m_ordre[static_cast<std::size_t>(r - 1)] = r;
-    std::sort(m_ordre.begin(), m_ordre.end(), [this](int a, int b) { return avant(a, b); });
+    QHash<QString, std::size_t> groupeDuNom;
+    groupeDuNom.reserve(nb);
+    std::vector<std::vector<int>> groupes;
+    for (int r = 1; r <= nb; ++r) {
+        const QString& nom = m_entrees[static_cast<std::size_t>(r)].nom;
+        auto groupe = groupeDuNom.constFind(nom);
+        if (groupe == groupeDuNom.constEnd()) {
+            groupe = groupeDuNom.insert(nom, groupes.size());
+            groupes.emplace_back();
+        }
+        groupes[*groupe].push_back(r);
+    }
+    std::sort(groupes.begin(), groupes.end(),
+              [this](const std::vector<int>& a, const std::vector<int>& b) { return avant(a.front(), b.front()); });
+    m_ordre.clear();
+    m_ordre.reserve(static_cast<std::size_t>(nb));
+    for (std::vector<int>& homonymes : groupes) {
+        std::sort(homonymes.begin(), homonymes.end(), [](int a, int b) { return comparerNumerosEnTexte(a, b) < 0; });
+        m_ordre.insert(m_ordre.end(), homonymes.begin(), homonymes.end());
+    }
 }
 
 // Takes out the changed slots and those beyond the count, then puts each
