@@ -109,15 +109,12 @@ void BancProgramme::montrerRecette(int slot)
 {
     sansCritere();
     actualiser();
-    const QStringList& lignes = p().listeTrouvee().ListTmp;
-    for (int k = 0; k < lignes.size(); ++k) {
-        if (numeroDeLigne(lignes[k]) == slot) {
-            // Choosing the line shows its recipe, as a click does.
-            fen().recherche().choisirLigne(k);
-            if (!p().etat().fiche.FicheExistante || p().etat().fiche.RecettCourante != slot)
-                echec(QStringLiteral("la fiche ne montre pas la recette %1").arg(slot));
-            return;
-        }
+    if (const std::optional<qsizetype> k = p().listeTrouvee().ligneDe(slot)) {
+        // Choosing the line shows its recipe, as a click does.
+        fen().recherche().choisirLigne(static_cast<int>(*k));
+        if (!p().etat().fiche.FicheExistante || p().etat().fiche.RecettCourante != slot)
+            echec(QStringLiteral("la fiche ne montre pas la recette %1").arg(slot));
+        return;
     }
     echec(QStringLiteral("la recette %1 n'est pas dans la liste").arg(slot));
 }

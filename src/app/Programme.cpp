@@ -259,10 +259,10 @@ void Programme::ListRecettes_Click(int k)
     // The card's own line: what was typed on it stays.
     if (m_fiche.ficheModifiee() && m_fiche.recetteAffichee() == numero)
         return;
-    const QString ligne = m_trouvees.ListTmp.value(k);
+    const QString ligne = m_trouvees.ListTmp(k);
     if (!ficheLiberee())
         return;
-    if (m_trouvees.ListTmp.value(k) == ligne)
+    if (m_trouvees.ListTmp(k) == ligne)
         return m_fiche.AfficherRecette(k);
     // The validation refreshed the found list: the recipe chosen is found
     // again by its slot.

@@ -26,23 +26,6 @@ QString ligneTrouvee(const QString& nom, int numero)
     return ligne;
 }
 
-void renumeroterLigne(QString& ligne, const QString& nom, int numero)
-{
-    // A deletion near the top of a full base renumbers 33,000 lines at once:
-    // a number of as many characters is written over the old one, in the
-    // line's own buffer when no one else holds it.
-    char chiffres[16];
-    const char* const fin = ecrireNumero(chiffres, numero);
-    const qsizetype longueur = fin - chiffres;
-    if (ligne.size() != nom.size() + 1 + longueur) {
-        ligne = ligneTrouvee(nom, numero);
-        return;
-    }
-    QChar* sortie = ligne.data() + nom.size() + 1;
-    for (const char* c = chiffres; c != fin; ++c)
-        *sortie++ = QLatin1Char(*c);
-}
-
 int numeroDeLigne(const QString& ligneTmp)
 {
     const qsizetype separateur = ligneTmp.lastIndexOf(SeparateurListeTrouvee);
@@ -67,19 +50,24 @@ QString nomDeLigne(const QString& ligneTmp)
     return separateur < 0 ? ligneTmp : ligneTmp.left(separateur);
 }
 
+QString ListeTrouvee::ListTmp(qsizetype k) const
+{
+    if (k < 0 || k >= taille())
+        return {};
+    return ligneTrouvee(noms[k], numeros[static_cast<std::size_t>(k)]);
+}
+
 int ListeTrouvee::numero(qsizetype k) const
 {
-    if (k < 0 || k >= ListTmp.size())
+    if (k < 0 || k >= taille())
         throw ErreurExecution(Erreurs::IndiceHorsSelection);
-    if (numeros.size() == static_cast<std::size_t>(ListTmp.size()))
-        return numeros[static_cast<std::size_t>(k)];
-    return numeroDeLigne(ListTmp[k]);
+    return numeros[static_cast<std::size_t>(k)];
 }
 
 std::optional<qsizetype> ListeTrouvee::ligneDe(int numero) const
 {
-    for (qsizetype k = 0; k < ListTmp.size(); ++k)
-        if (numeroDeLigne(ListTmp[k]) == numero)
-            return k;
-    return std::nullopt;
+    const auto k = std::find(numeros.begin(), numeros.end(), numero);
+    if (k == numeros.end())
+        return std::nullopt;
+    return static_cast<qsizetype>(k - numeros.begin());
 }

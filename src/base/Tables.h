@@ -108,7 +108,10 @@ public:
             return;
         const std::size_t source = verifier(de, 0), fin = verifier(de + n - 1, M - 1) + 1, cible = verifier(a, 0);
         verifier(a + n - 1, M - 1);
-        if (a < de)
+        const bool chevauchement = (a < de ? de - a : a - de) <= n;
+        if (QTypeInfo<T>::isRelocatable && !std::is_trivially_copyable_v<T> && chevauchement)
+            deplacerEnOctets(source, fin, cible);
+        else if (a < de)
             std::move(m_v.begin() + source, m_v.begin() + fin, m_v.begin() + cible);
         else
             std::move_backward(m_v.begin() + source, m_v.begin() + fin, m_v.begin() + (cible + fin - source));
@@ -125,6 +128,25 @@ public:
     }
 
 private:
+    // A deletion moves 132,000 texts down one row. Texts may move as bytes
+    // (Qt relocates them so). For two ranges that overlap, the overwritten
+    // values are set aside, the
+    // block goes in one memmove, and the values set aside fill the rows left
+    // behind before being emptied, as a moved-from text is.
+    void deplacerEnOctets(std::size_t source, std::size_t fin, std::size_t cible)
+    {
+        const bool versLeBas = cible < source;
+        const std::size_t ecrasees = versLeBas ? source - cible : cible - source;
+        const std::size_t debutEcrasees = versLeBas ? cible : fin;
+        const std::size_t laissees = versLeBas ? fin - ecrasees : source;
+        auto* const octets = reinterpret_cast<unsigned char*>(m_v.data());
+        std::vector<unsigned char> aCote(ecrasees * sizeof(T));
+        std::memcpy(aCote.data(), octets + debutEcrasees * sizeof(T), aCote.size());
+        std::memmove(octets + cible * sizeof(T), octets + source * sizeof(T), (fin - source) * sizeof(T));
+        std::memcpy(octets + laissees * sizeof(T), aCote.data(), aCote.size());
+        std::fill(m_v.begin() + static_cast<std::ptrdiff_t>(laissees),
+                  m_v.begin() + static_cast<std::ptrdiff_t>(laissees + ecrasees), T{});
+    }
     static std::size_t verifier(long long i, long long j)
     {
         if (i < 0 || i >= N || j < 0 || j >= M)

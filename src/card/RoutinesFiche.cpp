@@ -93,9 +93,9 @@ void RoutinesFiche::AfficherRecette(int k)
     f.FicheExistante = true;
     QString ligne;
     m_politique.etape([&] {
-        if (k < 0 || k >= m_trouvees.ListTmp.size())
+        if (k < 0 || k >= m_trouvees.taille())
             throw ErreurExecution(Erreurs::IndiceHorsSelection);
-        ligne = m_trouvees.ListTmp.at(k);
+        ligne = m_trouvees.ListTmp(k);
         f.RecettNom = nomDeLigne(ligne);
     });
     m_politique.etape([&] { f.RecettCourante = numeroDeLigne(ligne); });

@@ -96,7 +96,7 @@ QStringList ligne(const Tables& t, int r)
 QList<int> recettesTrouvees(const ListeTrouvee& trouvees, const QList<qsizetype>& ordre)
 {
     QList<int> recettes;
-    const qsizetype n = ordre.isEmpty() ? trouvees.ListTmp.size() : ordre.size();
+    const qsizetype n = ordre.isEmpty() ? trouvees.taille() : ordre.size();
     recettes.reserve(n);
     for (qsizetype k = 0; k < n; ++k)
         recettes.append(trouvees.numero(ordre.isEmpty() ? k : ordre[k]));

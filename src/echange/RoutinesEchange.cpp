@@ -63,7 +63,7 @@ std::optional<QList<int>> RoutinesEchange::recettesAExporter(const ListeTrouvee&
         dire(QStringLiteral("La base ne contient aucune recette : il n'y a rien à exporter."), false);
         return std::nullopt;
     }
-    const qsizetype trouveesN = ordre.isEmpty() ? trouvees.ListTmp.size() : ordre.size();
+    const qsizetype trouveesN = ordre.isEmpty() ? trouvees.taille() : ordre.size();
     const std::optional<int> choix =
         m_plateforme.choisir(QStringLiteral("Exporter"), QStringLiteral("Quelles recettes exporter ?"),
                              {QStringLiteral("Les recettes trouvées (%1)").arg(trouveesN),

@@ -18,7 +18,7 @@ ModeleTrouvees::ModeleTrouvees(const Tables& base, const ListeTrouvee& trouvees,
 
 int ModeleTrouvees::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(m_ordre.size());
+    return parent.isValid() ? 0 : static_cast<int>(m_nbRangees);
 }
 
 int ModeleTrouvees::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : NbColonnes; }
@@ -39,14 +39,14 @@ QVariant ModeleTrouvees::headerData(int section, Qt::Orientation orientation, in
 
 QVariant ModeleTrouvees::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.row() >= m_ordre.size() || role != Qt::DisplayRole)
+    if (!index.isValid() || index.row() >= m_nbRangees || role != Qt::DisplayRole)
         return {};
     return texte(index.row(), index.column());
 }
 
 QString ModeleTrouvees::texte(int rangee, int colonne) const
 {
-    return rangee >= 0 && rangee < m_ordre.size() ? valeur(m_ordre[rangee], colonne) : QString();
+    return rangee >= 0 && rangee < m_nbRangees ? valeur(ligne(rangee), colonne) : QString();
 }
 
 QString ModeleTrouvees::rangeeEntiere(int rangee) const
@@ -94,8 +94,9 @@ QString ModeleTrouvees::valeurDeSlot(int r, int colonne) const
 
 int ModeleTrouvees::rangee(qsizetype ligne) const
 {
-    return ligne >= 0 && ligne < static_cast<qsizetype>(m_rangees.size()) ? m_rangees[static_cast<std::size_t>(ligne)]
-                                                                          : -1;
+    if (ligne < 0 || ligne >= m_nbRangees)
+        return -1;
+    return m_rangees.empty() ? static_cast<int>(ligne) : m_rangees[static_cast<std::size_t>(ligne)];
 }
 
 // ---------------------------------------------------------------- sorting
@@ -120,7 +121,7 @@ void ModeleTrouvees::sort(int colonne, Qt::SortOrder sens)
     const QModelIndexList avant = persistentIndexList();
     QList<qsizetype> lignes;
     for (const QModelIndex& i : avant)
-        lignes << (i.isValid() && i.row() < m_ordre.size() ? m_ordre[i.row()] : -1);
+        lignes << (i.isValid() && i.row() < m_nbRangees ? ligne(i.row()) : -1);
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     m_colonne = colonne >= 0 && colonne < NbColonnes ? colonne : -1;
     m_sens = sens;
@@ -158,7 +159,7 @@ std::optional<qint64> octetsPackes(const QString& texte)
 // or a number repeats over thousands of recipes.
 std::vector<int> ModeleTrouvees::rangs(int colonne) const
 {
-    const qsizetype n = m_trouvees.ListTmp.size();
+    const qsizetype n = m_trouvees.taille();
     std::vector<int> rang(static_cast<std::size_t>(n));
     if (colonne == Nom) {
         // The found list is in the order of its names already.
@@ -271,11 +272,13 @@ std::vector<int> ModeleTrouvees::rangsDe(const std::vector<int>& numeros, int co
 // value keep the found list's own order (by name), in both directions.
 void ModeleTrouvees::trier()
 {
-    const qsizetype n = m_trouvees.ListTmp.size();
-    m_ordre.resize(n);
-    std::iota(m_ordre.begin(), m_ordre.end(), qsizetype(0));
+    const qsizetype n = m_trouvees.taille();
+    m_nbRangees = n;
+    m_ordre.clear();
+    m_rangees.clear();
     // By name upwards is the found list's own order.
     if (m_colonne >= 0 && n > 1 && !(m_colonne == Nom && m_sens == Qt::AscendingOrder)) {
+        m_ordre.resize(n);
         std::vector<int> rang = rangs(m_colonne);
         const int nbRangs = *std::max_element(rang.begin(), rang.end()) + 1;
         if (m_sens == Qt::DescendingOrder)
@@ -287,8 +290,17 @@ void ModeleTrouvees::trier()
         std::partial_sum(debut.begin(), debut.end(), debut.begin());
         for (qsizetype k = 0; k < n; ++k)
             m_ordre[debut[static_cast<std::size_t>(rang[k])]++] = k;
+        m_rangees.assign(static_cast<std::size_t>(n), 0);
+        for (qsizetype i = 0; i < n; ++i)
+            m_rangees[static_cast<std::size_t>(m_ordre[i])] = static_cast<int>(i);
     }
-    m_rangees.assign(static_cast<std::size_t>(n), 0);
-    for (qsizetype i = 0; i < n; ++i)
-        m_rangees[static_cast<std::size_t>(m_ordre[i])] = static_cast<int>(i);
+}
+
+QList<qsizetype> ModeleTrouvees::ordre() const
+{
+    if (!m_ordre.isEmpty() || m_nbRangees == 0)
+        return m_ordre;
+    QList<qsizetype> lignes(m_nbRangees);
+    std::iota(lignes.begin(), lignes.end(), qsizetype(0));
+    return lignes;
 }

@@ -37,10 +37,10 @@ public:
     bool recharger();
 
     // The line of the found list a row shows, and the row of a line.
-    qsizetype ligne(int rangee) const { return m_ordre[rangee]; }
+    qsizetype ligne(int rangee) const { return m_ordre.isEmpty() ? rangee : m_ordre[rangee]; }
     int rangee(qsizetype ligne) const;
     // The found list's lines in the order shown.
-    const QList<qsizetype>& ordre() const { return m_ordre; }
+    QList<qsizetype> ordre() const;
     int colonneTri() const { return m_colonne; }
     Qt::SortOrder sensTri() const { return m_sens; }
 
@@ -76,8 +76,11 @@ private:
     Tables::EtatNoms m_nomsCharges;
     const ListeTrouvee& m_trouvees;
     const Collation& m_collation;
+    // Both empty while the rows are in the found list's own order, as after
+    // each search: a deletion then costs no renumbering of 33,000 rows.
     QList<qsizetype> m_ordre;
     std::vector<int> m_rangees; // by line: its row
+    qsizetype m_nbRangees = 0;
     int m_colonne = -1;
     Qt::SortOrder m_sens = Qt::AscendingOrder;
 };

@@ -1,6 +1,5 @@
 #include "OrdreRecettes.h"
 #include "MemeTexte.h"
-#include "base/ListeTrouvee.h"
 #include "base/Tables.h"
 #include <QHash>
 #include <algorithm>
@@ -21,12 +20,31 @@ int nombreDeChiffres(int n)
     return chiffres;
 }
 
-// The slot numbers compared as the texts written in the found list.
-int comparerNumerosEnTexte(int a, int b)
+// A slot number's text as one integer: its digits aligned to the left on
+// five places, then its length, as a text that is the start of a longer one
+// comes first (" 5", " 50", " 6"). For 0..99999.
+inline int cleEnTexte(int n)
 {
-    // Numbers of as many digits compare as their texts do.
-    if (a >= 0 && b >= 0 && nombreDeChiffres(a) == nombreDeChiffres(b))
-        return (a > b) - (a < b);
+    if (n < 10)
+        return n * 80000 + 1;
+    if (n < 100)
+        return n * 8000 + 2;
+    if (n < 1000)
+        return n * 800 + 3;
+    if (n < 10000)
+        return n * 80 + 4;
+    return n * 8 + 5;
+}
+
+// The slot numbers compared as the texts written in the found list. A
+// deletion compares every recipe with its namesakes again.
+inline int comparerNumerosEnTexte(int a, int b)
+{
+    if (a >= 0 && b >= 0 && a <= 99999 && b <= 99999) {
+        const int ta = cleEnTexte(a);
+        const int tb = cleEnTexte(b);
+        return (ta > tb) - (ta < tb);
+    }
     char ta[12];
     char tb[12];
     const auto fa = std::to_chars(ta, ta + sizeof ta, a).ptr;
@@ -53,13 +71,6 @@ void OrdreRecettes::mettreAJour(const Tables& base, const Collation& collation)
         return;
     const Tables::Etat vu = std::exchange(m_vu, etat);
     const int nb = std::clamp(base.NbRecett, 0, Tables::MaxRecett);
-    // A new count always rebuilds the lists: letting go of them first leaves
-    // the lines to this order alone, so that a deletion renumbers them in
-    // place rather than copying each.
-    if (nb != m_nb) {
-        m_lignes.clear();
-        m_noms.clear();
-    }
     bool decalage = false;
     // A deletion taken back: one slot more, every later recipe one slot up.
     if (nb == m_nb + 1 && !m_ordre.empty()) {
@@ -90,28 +101,22 @@ void OrdreRecettes::rangerPositions()
     m_positions.assign(m_entrees.size(), 0);
     for (std::size_t i = 0; i < m_ordre.size(); ++i)
         m_positions[static_cast<std::size_t>(m_ordre[i])] = static_cast<int>(i);
-    m_listesAJour = false;
+    m_nomsAJour = false;
 }
 
-// The lines and names in the order's positions, shared with the slots'
-// texts: a search that keeps everything hands these lists over whole.
-void OrdreRecettes::rangerLignes() const
+// The names in the order's positions, shared with the slots' names: a
+// search that keeps everything hands this list over whole.
+void OrdreRecettes::rangerNoms() const
 {
-    if (m_listesAJour)
+    if (m_nomsAJour)
         return;
     // Filled in place: appending one by one costs more than the copies.
-    QStringList lignes(static_cast<qsizetype>(m_ordre.size()));
-    QStringList noms(lignes.size());
-    QString* ligne = lignes.data();
+    QStringList noms(static_cast<qsizetype>(m_ordre.size()));
     QString* nom = noms.data();
-    for (const int r : m_ordre) {
-        const Entree& e = m_entrees[static_cast<std::size_t>(r)];
-        *ligne++ = e.ligne;
-        *nom++ = e.nom;
-    }
-    m_lignes = std::move(lignes);
+    for (const int r : m_ordre)
+        *nom++ = m_entrees[static_cast<std::size_t>(r)].nom;
     m_noms = std::move(noms);
-    m_listesAJour = true;
+    m_nomsAJour = true;
 }
 
 // A deletion moves every later recipe down one slot: the name a slot now
@@ -166,7 +171,6 @@ std::vector<int> OrdreRecettes::relever(const Tables& base, const Collation& col
         decalage = decalage && reprise.has_value();
         e.nom = nom;
         e.cle = reprise ? std::move(reprise) : cleDe(nom);
-        e.ligne = ligneTrouvee(nom, r);
         changees.push_back(r);
     }
     return changees;
@@ -192,11 +196,8 @@ bool OrdreRecettes::releverDecalage(const Tables& base, int nb, std::vector<int>
     }
     m_entrees.erase(m_entrees.begin() + premier);
     changees.reserve(static_cast<std::size_t>(nb - premier + 1));
-    for (int r = premier; r <= nb; ++r) {
-        Entree& e = m_entrees[static_cast<std::size_t>(r)];
-        renumeroterLigne(e.ligne, e.nom, r);
+    for (int r = premier; r <= nb; ++r)
         changees.push_back(r);
-    }
     return true;
 }
 
@@ -223,11 +224,6 @@ std::optional<int> OrdreRecettes::releverInsertion(const Tables& base, const Col
     Entree& e = m_entrees[static_cast<std::size_t>(insere)];
     e.nom = base.RecettTexte(insere, Recette::Nom);
     e.cle = collation.cle(e.nom);
-    e.ligne = ligneTrouvee(e.nom, insere);
-    for (int r = insere + 1; r <= nb; ++r) {
-        Entree& suivante = m_entrees[static_cast<std::size_t>(r)];
-        renumeroterLigne(suivante.ligne, suivante.nom, r);
-    }
     return insere;
 }
 
@@ -241,9 +237,42 @@ void OrdreRecettes::renumeroterInsertion(int insere)
         if (r >= insere)
             ++r;
     retrierHomonymes();
+    insererALaPlace(insere);
+}
+
+// Puts slot r at its place in the order, the start of its name or not.
+void OrdreRecettes::insererALaPlace(int r)
+{
     const auto place =
-        std::lower_bound(m_ordre.begin(), m_ordre.end(), insere, [this](int a, int b) { return avant(a, b); });
-    m_ordre.insert(place, insere);
+        std::lower_bound(m_ordre.begin(), m_ordre.end(), r, [this](int a, int b) { return avant(a, b); });
+    const auto p = place - m_ordre.begin();
+    const QString& nom = m_entrees[static_cast<std::size_t>(r)].nom;
+    if (place != m_ordre.end())
+        m_nouveauNom[static_cast<std::size_t>(p)] = m_entrees[static_cast<std::size_t>(*place)].nom != nom;
+    m_ordre.insert(place, r);
+    m_nouveauNom.insert(
+        m_nouveauNom.begin() + p,
+        p == 0 || m_entrees[static_cast<std::size_t>(m_ordre[static_cast<std::size_t>(p) - 1])].nom != nom);
+}
+
+// Takes the slots 'aRetirer' chooses out of the order. A name whose first
+// slot goes starts at its next slot kept.
+template <class Choix>
+void OrdreRecettes::retirer(Choix aRetirer)
+{
+    std::size_t gardes = 0;
+    bool debutRetire = false;
+    for (std::size_t i = 0; i < m_ordre.size(); ++i) {
+        if (aRetirer(m_ordre[i])) {
+            debutRetire = debutRetire || m_nouveauNom[i];
+            continue;
+        }
+        m_nouveauNom[gardes] = m_nouveauNom[i] || debutRetire;
+        m_ordre[gardes++] = m_ordre[i];
+        debutRetire = false;
+    }
+    m_ordre.resize(gardes);
+    m_nouveauNom.resize(gardes);
 }
 
 // Names repeat: the slots are gathered by name, only the distinct names are
@@ -267,8 +296,10 @@ void OrdreRecettes::trierTout(int nb)
               [this](const std::vector<int>& a, const std::vector<int>& b) { return avant(a.front(), b.front()); });
     m_ordre.clear();
     m_ordre.reserve(static_cast<std::size_t>(nb));
+    m_nouveauNom.assign(static_cast<std::size_t>(nb), false);
     for (std::vector<int>& homonymes : groupes) {
         std::sort(homonymes.begin(), homonymes.end(), [](int a, int b) { return comparerNumerosEnTexte(a, b) < 0; });
+        m_nouveauNom[m_ordre.size()] = true;
         m_ordre.insert(m_ordre.end(), homonymes.begin(), homonymes.end());
     }
 }
@@ -280,12 +311,9 @@ void OrdreRecettes::replacer(const std::vector<int>& changees, int nb)
     std::vector<bool> aReplacer(m_entrees.size(), false);
     for (const int r : changees)
         aReplacer[static_cast<std::size_t>(r)] = true;
-    std::erase_if(m_ordre, [&](int r) { return r > nb || aReplacer[static_cast<std::size_t>(r)]; });
-    for (const int r : changees) {
-        const auto place =
-            std::lower_bound(m_ordre.begin(), m_ordre.end(), r, [this](int a, int b) { return avant(a, b); });
-        m_ordre.insert(place, r);
-    }
+    retirer([&](int r) { return r > nb || aReplacer[static_cast<std::size_t>(r)]; });
+    for (const int r : changees)
+        insererALaPlace(r);
 }
 
 // Slot 'supprime' was deleted and every later recipe moved down one slot
@@ -294,7 +322,7 @@ void OrdreRecettes::replacer(const std::vector<int>& changees, int nb)
 // of their slot numbers (" 10" before " 9"), may have to change places.
 void OrdreRecettes::renumeroter(int supprime)
 {
-    std::erase(m_ordre, supprime);
+    retirer([supprime](int r) { return r == supprime; });
     for (int& r : m_ordre)
         if (r > supprime)
             --r;
@@ -305,15 +333,14 @@ void OrdreRecettes::renumeroter(int supprime)
 // numbers (" 10" before " 9"), after their numbers changed.
 void OrdreRecettes::retrierHomonymes()
 {
-    const auto nom = [this](int r) -> const QString& { return m_entrees[static_cast<std::size_t>(r)].nom; };
-    for (auto debut = m_ordre.begin(); debut != m_ordre.end();) {
-        auto fin = debut + 1;
-        while (fin != m_ordre.end() && nom(*fin) == nom(*debut))
+    for (std::size_t debut = 0; debut < m_ordre.size();) {
+        std::size_t fin = debut + 1;
+        while (fin < m_ordre.size() && !m_nouveauNom[fin])
             ++fin;
         // Nearly in order already: an insertion sort only moves the few.
-        for (auto i = debut + 1; i < fin; ++i)
-            for (auto j = i; j != debut && comparerNumerosEnTexte(*j, *(j - 1)) < 0; --j)
-                std::iter_swap(j, j - 1);
+        for (std::size_t i = debut + 1; i < fin; ++i)
+            for (std::size_t j = i; j != debut && comparerNumerosEnTexte(m_ordre[j], m_ordre[j - 1]) < 0; --j)
+                std::swap(m_ordre[j], m_ordre[j - 1]);
         debut = fin;
     }
 }

@@ -20,20 +20,14 @@ public:
     void mettreAJour(const Tables& base, const Collation& collation);
 
     // Slots 1..NbRecett in the found list's order, with, at the same
-    // positions, their lines of the hidden found list and their names.
+    // positions, their names.
     const std::vector<int>& ordre() const { return m_ordre; }
-    const QStringList& lignes() const
-    {
-        rangerLignes();
-        return m_lignes;
-    }
     const QStringList& noms() const
     {
-        rangerLignes();
+        rangerNoms();
         return m_noms;
     }
-    // The line and the name of slot r (1..NbRecett).
-    const QString& ligneDe(int r) const { return m_entrees[static_cast<std::size_t>(r)].ligne; }
+    // The name of slot r (1..NbRecett).
     const QString& nomDe(int r) const { return m_entrees[static_cast<std::size_t>(r)].nom; }
     // The position of each slot 1..NbRecett in the order.
     const std::vector<int>& positions() const { return m_positions; }
@@ -44,7 +38,6 @@ public:
 private:
     struct Entree {
         QString nom;
-        QString ligne;
         std::optional<Collation::Cle> cle; // none until the slot is first seen
     };
     // 'decalage' tells whether the change was the deletion of one slot, every
@@ -58,16 +51,21 @@ private:
     std::optional<int> releverInsertion(const Tables& base, const Collation& collation, int nb);
     void renumeroterInsertion(int insere);
     void retrierHomonymes();
+    void insererALaPlace(int r);
+    template <class Choix>
+    void retirer(Choix aRetirer);
     void replacer(const std::vector<int>& changees, int nb);
     void rangerPositions();
-    void rangerLignes() const;
+    void rangerNoms() const;
 
     std::vector<Entree> m_entrees; // by slot; index 0 unused
     std::vector<int> m_ordre;
+    // At the same positions: whether the name differs from the one before,
+    // so that recipes of one name are found without comparing names.
+    std::vector<char> m_nouveauNom;
     std::vector<int> m_positions;
-    mutable QStringList m_lignes;
     mutable QStringList m_noms;
-    mutable bool m_listesAJour = false;
+    mutable bool m_nomsAJour = false;
     int m_nb = 0;
     Tables::Etat m_vu;
 };

@@ -202,9 +202,8 @@ void RoutinesRecherche::Rechercher()
 // base.
 void RoutinesRecherche::afficherTrouvees(const FiltreRecherche::Resultat& resultat, bool tout)
 {
-    if (tout && m_trouvees.ListTmp.isEmpty() && m_trouvees.noms.isEmpty()) {
+    if (tout && m_trouvees.taille() == 0) {
         // Every recipe: the kept lists are handed over whole.
-        m_trouvees.ListTmp = m_ordre.lignes();
         m_trouvees.noms = m_ordre.noms();
         m_trouvees.numeros = m_ordre.ordre();
     } else if (resultat.recettes) {
@@ -214,24 +213,14 @@ void RoutinesRecherche::afficherTrouvees(const FiltreRecherche::Resultat& result
         std::sort(gardees.begin(), gardees.end(), [&](int a, int b) {
             return position[static_cast<std::size_t>(a)] < position[static_cast<std::size_t>(b)];
         });
-        m_trouvees.ListTmp.reserve(m_trouvees.ListTmp.size() + static_cast<qsizetype>(gardees.size()));
-        m_trouvees.noms.reserve(m_trouvees.noms.size() + static_cast<qsizetype>(gardees.size()));
-        for (const int r : gardees) {
-            m_trouvees.ListTmp << m_ordre.ligneDe(r);
-            m_trouvees.noms << m_ordre.nomDe(r);
-            m_trouvees.numeros.push_back(r);
-        }
+        m_trouvees.noms.reserve(m_trouvees.taille() + static_cast<qsizetype>(gardees.size()));
+        for (const int r : gardees)
+            m_trouvees.ajouter(m_ordre.nomDe(r), r);
     } else {
-        m_trouvees.ListTmp.reserve(m_trouvees.ListTmp.size() + resultat.nbTrouvees);
-        m_trouvees.noms.reserve(m_trouvees.noms.size() + resultat.nbTrouvees);
-        const std::vector<int>& ordre = m_ordre.ordre();
-        for (std::size_t i = 0; i < ordre.size(); ++i) {
-            if (resultat.gardees[static_cast<std::size_t>(ordre[i])]) {
-                m_trouvees.ListTmp << m_ordre.ligneDe(ordre[i]);
-                m_trouvees.noms << m_ordre.nomDe(ordre[i]);
-                m_trouvees.numeros.push_back(ordre[i]);
-            }
-        }
+        m_trouvees.noms.reserve(m_trouvees.taille() + resultat.nbTrouvees);
+        for (const int r : m_ordre.ordre())
+            if (resultat.gardees[static_cast<std::size_t>(r)])
+                m_trouvees.ajouter(m_ordre.nomDe(r), r);
     }
     m_panneau.afficherTrouvees();
 }

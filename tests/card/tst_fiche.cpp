@@ -273,7 +273,7 @@ private:
     void montrer(int r)
     {
         f->CommandRechValider->click();
-        cliquerLigne(*f, int(banc->p().listeTrouvee().ListTmp.indexOf(QRegularExpression(u(".*\u00FF %1").arg(r)))));
+        cliquerLigne(*f, int(banc->p().listeTrouvee().ligneDe(r).value_or(-1)));
     }
     void valider() { QTest::mouseClick(f->CommandRecettValider, Qt::LeftButton); }
     std::optional<Banc> banc;

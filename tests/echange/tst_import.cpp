@@ -99,7 +99,9 @@ private slots:
                  "\"tarte\";\"Desserts\";\"Tartes\";\"Elle\";\"'=1\";\"'-3\";\"Beurre \"\"doux\"\"\nsucre\";\"non\"\r\n"
                  "\"tarte\";\"Desserts\";\"Tartes\";\"R\xC3\xA9gal\";\"''7\";\"\";\"\";\"non\"\r\n");
         ListeTrouvee trouvees;
-        trouvees.ListTmp = QStringList{u("aÿ 3"), u("bÿ 1"), u("cÿ 4")};
+        trouvees.ajouter(u("a"), 3);
+        trouvees.ajouter(u("b"), 1);
+        trouvees.ajouter(u("c"), 4);
         QCOMPARE(ExportCsv::recettesTrouvees(trouvees), QList<int>({3, 1, 4}));
         QCOMPARE(ExportCsv::recettesTrouvees(trouvees, QList<qsizetype>{2, 0}), QList<int>({4, 3}));
     }

@@ -61,10 +61,8 @@ struct Sorties {
     }
     void trouver(const QList<int>& numeros) // the found list holds these slots, in this order
     {
-        for (int r : numeros) {
-            trouvees.noms << (r <= 3 ? base.RecettTexte(r, Recette::Nom) : u("Perdue"));
-            trouvees.ListTmp << ligneTrouvee(trouvees.noms.last(), r);
-        }
+        for (int r : numeros)
+            trouvees.ajouter(r <= 3 ? base.RecettTexte(r, Recette::Nom) : u("Perdue"), r);
     }
     QString chemin() const { return etat.CheminAppli + RoutinesSorties::NomIndex; }
     QByteArray index() const { return Fichiers::lire(chemin(), Fichiers::TailleMaxPetitFichier); }

@@ -36,10 +36,8 @@ struct Liste {
             return u(" %1").arg(a.second) < u(" %1").arg(b.second);
         });
         trouvees.vider();
-        for (const auto& [nom, r] : lignes) {
-            trouvees.noms << nom;
-            trouvees.ListTmp << ligneTrouvee(nom, r);
-        }
+        for (const auto& [nom, r] : lignes)
+            trouvees.ajouter(nom, r);
         modele.recharger();
     }
     // Column c of every row, in the order shown.

@@ -81,7 +81,11 @@ private slots:
         actualiser();
         for (int i = 0; i < 3; ++i)
             QCOMPARE(listes[i]->currentText(), c[i] == u("*") ? tous[i] : c[i]);
-        QCOMPARE(QStringList(m_banc->p().listeTrouvee().ListTmp).replaceInStrings(u("ÿ"), QString()), lignes);
+        const ListeTrouvee& trouvees = m_banc->p().listeTrouvee();
+        QStringList lignesTrouvees;
+        for (qsizetype k = 0; k < trouvees.taille(); ++k)
+            lignesTrouvees << trouvees.ListTmp(k).remove(u("ÿ"));
+        QCOMPARE(lignesTrouvees, lignes);
         QCOMPARE(compteurs(fen()), u("Recettes totales : 13 / Recettes trouvées : %1").arg(lignes.size()));
     }
 
