@@ -56,7 +56,7 @@ std::size_t ligne(int valeur, int max)
 // names; then the tested state.
 bool FiltreRecherche::garde(const Tables& base, const IndexTexte& index, const Lignes& l, int r) const
 {
-    if (m_texteActif && !m_mots.trouvesDans(index.champs(r)))
+    if (m_texteActif && !m_mots.trouvesDans(index, r))
         return false;
     if (m_criteres.magazine && !l.magazines[ligne(base.RecettVal(r, Recette::Magazine), Tables::MaxMag)])
         return false;

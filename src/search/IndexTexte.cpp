@@ -43,12 +43,17 @@ void IndexTexte::mettreAJour(const Tables& base)
         return;
     const Tables::Etat vu = std::exchange(m_vu, etat);
     const int nb = std::clamp(base.NbRecett, 0, Tables::MaxRecett);
-    if (m_entrees.size() < static_cast<std::size_t>(nb) + 1)
+    if (m_entrees.size() < static_cast<std::size_t>(nb) + 1) {
         m_entrees.resize(static_cast<std::size_t>(nb) + 1);
+        m_empreintes.resize(m_entrees.size());
+    }
     for (int r = 1; r <= nb; ++r) {
         Entree& e = m_entrees[static_cast<std::size_t>(r)];
-        // A slot read at the last search and not written since is as it was.
-        if (e.connue && r <= vu.nbRecett && !base.RecettTexte.ligneEcrite(r, vu.textes))
+        // A slot read at the last search and not written since is as it was:
+        // the last search folded every slot up to its count. Only the rows'
+        // stamps are read, which lie close together; the entries would bring
+        // 33,000 lines into the cache.
+        if (r <= vu.nbRecett && !base.RecettTexte.ligneEcrite(r, vu.textes))
             continue;
         bool change = !e.connue;
         for (int champ = 0; champ < 4 && !change; ++champ)
@@ -64,8 +69,9 @@ void IndexTexte::mettreAJour(const Tables& base)
             e.plies.fins[static_cast<std::size_t>(champ)] = e.plies.texte.size();
             e.plies.texte += Separateur;
         }
-        e.plies.empreinte = {};
-        e.plies.empreinte.ajouter(e.plies.texte);
+        Empreinte& empreinte = m_empreintes[static_cast<std::size_t>(r)];
+        empreinte = {};
+        empreinte.ajouter(e.plies.texte);
         e.connue = true;
     }
 }
@@ -83,5 +89,6 @@ bool IndexTexte::reprendreDuSuivant(const Tables& base, int r)
         if (s.champs[champ] != base.RecettTexte(r, champ))
             return false;
     m_entrees[static_cast<std::size_t>(r)] = s;
+    m_empreintes[static_cast<std::size_t>(r)] = m_empreintes[suivant];
     return true;
 }

@@ -28,11 +28,11 @@ public:
     struct Champs {
         QString texte;
         std::array<qsizetype, 4> fins{};
-        Empreinte empreinte;
     };
 
     void mettreAJour(const Tables& base);
     const Champs& champs(int r) const { return m_entrees[static_cast<std::size_t>(r)].plies; }
+    const Empreinte& empreinte(int r) const { return m_empreintes[static_cast<std::size_t>(r)]; }
 
 private:
     bool reprendreDuSuivant(const Tables& base, int r);
@@ -42,5 +42,8 @@ private:
         bool connue = false;
     };
     std::vector<Entree> m_entrees;
+    // Apart from the entries: a search reads every print, one after the
+    // other, and the fields of the few recipes whose print may hold the words.
+    std::vector<Empreinte> m_empreintes;
     Tables::Etat m_vu;
 };

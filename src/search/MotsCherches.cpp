@@ -51,12 +51,13 @@ MotsCherches::MotsCherches(const QString& texte)
 // Most recipes lack a pair or a triple of characters of the words, which
 // their prints tell at once. Otherwise the first word is looked for through
 // the joined fields, and the other words only in the field where it was found.
-bool MotsCherches::trouvesDans(const IndexTexte::Champs& champs) const
+bool MotsCherches::trouvesDans(const IndexTexte& index, int r) const
 {
     if (m_mots.empty())
         return true;
-    if (!champs.empreinte.contient(m_empreinte))
+    if (!index.empreinte(r).contient(m_empreinte))
         return false;
+    const IndexTexte::Champs& champs = index.champs(r);
     const QStringView texte = champs.texte;
     const qsizetype longueur = m_mots.front().texte.size();
     for (qsizetype p = chercher(texte, m_mots.front(), 0); p >= 0;) {

@@ -14,7 +14,7 @@ public:
 
     // No word: a text of blanks only.
     bool aucun() const { return m_mots.empty(); }
-    bool trouvesDans(const IndexTexte::Champs& champs) const;
+    bool trouvesDans(const IndexTexte& index, int r) const;
 
 private:
     struct Mot {

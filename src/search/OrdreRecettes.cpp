@@ -156,9 +156,11 @@ std::vector<int> OrdreRecettes::relever(const Tables& base, const Collation& col
     };
     for (int r = 1; r <= nb; ++r) {
         Entree& e = m_entrees[static_cast<std::size_t>(r)];
-        // A slot placed at the last update and not written since is as it
-        // was, unless a deletion is being followed along the slots.
-        if (e.cle && r <= m_nb && r <= vu.nbRecett && !(decalage && !changees.empty())
+        // A slot placed at the last update (which placed every slot up to its
+        // count) and not written since is as it was, unless a deletion is
+        // being followed along the slots. Only the rows' stamps are read,
+        // which lie close together.
+        if (r <= m_nb && r <= vu.nbRecett && !(decalage && !changees.empty())
             && !base.RecettTexte.ligneEcrite(r, vu.textes))
             continue;
         const QString& nom = base.RecettTexte(r, Recette::Nom);
