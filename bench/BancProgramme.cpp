@@ -36,7 +36,7 @@ BancProgramme::BancProgramme(const Generateur::Parametres& parametres) : m_gener
     m_programme->demarrer();
     QDir::setCurrent(ancien);
     m_sorties = std::make_unique<RoutinesSorties>(tables(), p().etat(), p().listeTrouvee(), m_politique, plateforme,
-                                                  m_collation, m_progression);
+                                                  p().collation(), m_progression);
     m_bases = std::make_unique<RoutinesBases>(document(), p().etat(), plateforme, m_progression, fen());
 
     if (tables().NbRecett != parametres.recettes || trouvees() != parametres.recettes || !plateforme.boites.isEmpty())

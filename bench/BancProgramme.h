@@ -73,7 +73,6 @@ private:
     QString m_cheminBase;
     std::unique_ptr<Programme> m_programme;
     PolitiqueErreurs m_politique{plateforme};
-    Collation m_collation;
     ProgressionEnregistree m_progression;
     std::unique_ptr<RoutinesSorties> m_sorties;
     std::unique_ptr<RoutinesBases> m_bases;

@@ -211,8 +211,9 @@ void ajouterConversions(Registre& registre, BancProgramme& banc, Tables& convert
 void ajouterEchanges(Registre& registre, BancProgramme& banc, Tables& vide, PolitiqueErreurs& politique)
 {
     const QString csv = banc.chemin(QStringLiteral("Recettes.csv"));
+    // With the program's collation, as the window's export.
     const auto exporter = [&banc, csv] {
-        ExportCsv::ecrire(csv, banc.tables(), ExportCsv::toutesLesRecettes(banc.tables(), Collation()));
+        ExportCsv::ecrire(csv, banc.tables(), ExportCsv::toutesLesRecettes(banc.tables(), banc.p().collation()));
     };
     exporter(); // the file the import reads, whichever operations run
     registre.ajouter(Exportation, 60, exporter);

@@ -46,6 +46,7 @@ public:
     // per inch (twips in the settings file, pixels on screen).
     DocumentBase& document() { return m_document; }
     const ListeTrouvee& listeTrouvee() const { return m_trouvees; }
+    const Collation& collation() const { return m_collation; }
     const EtatProgramme& etat() const { return m_etat; }
     FenetreProgression& fenetreProgression() { return m_progression; }
     double dpiEcran() const;

@@ -12,7 +12,14 @@ Collation::Collation() : m_collator(QLocale(QLocale::French, QLocale::France))
 
 Collation::Cle Collation::cle(const QString& texte) const
 {
-    return {m_collator.sortKey(texte), texte.startsWith(QLatin1Char(' '))};
+    if (const auto gardee = m_cles.constFind(texte); gardee != m_cles.constEnd())
+        return *gardee;
+    // Names edited for years would pile up: past a few full bases' worth,
+    // the keys are computed afresh.
+    constexpr qsizetype MaxCles = 100000;
+    if (m_cles.size() >= MaxCles)
+        m_cles.clear();
+    return *m_cles.insert(texte, {m_collator.sortKey(texte), texte.startsWith(QLatin1Char(' '))});
 }
 
 int Collation::comparerCles(const Cle& a, const QString& texteA, const Cle& b, const QString& texteB)

@@ -1,5 +1,6 @@
 #pragma once
 #include <QCollator>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -15,6 +16,8 @@ public:
         QCollatorSortKey cle;
         bool blanc = false;
     };
+    // Kept once computed: the same names come back for the found list, the
+    // export and the index, and a key costs thousands of instructions.
     Cle cle(const QString& texte) const;
     static int comparerCles(const Cle& a, const QString& texteA, const Cle& b, const QString& texteB);
 
@@ -24,4 +27,5 @@ public:
 
 private:
     QCollator m_collator;
+    mutable QHash<QString, Cle> m_cles;
 };

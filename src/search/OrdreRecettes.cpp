@@ -145,15 +145,6 @@ std::vector<int> OrdreRecettes::relever(const Tables& base, const Collation& col
     std::vector<int> changees;
     if (decalage && releverDecalage(base, nb, changees))
         return changees;
-    // One recipe is often in many issues: a name read again shares the key
-    // computed for it, as collation keys are the dearest part of a new base.
-    QHash<QString, Collation::Cle> clesLues;
-    const auto cleDe = [&](const QString& nom) {
-        auto cle = clesLues.constFind(nom);
-        if (cle == clesLues.constEnd())
-            cle = clesLues.insert(nom, collation.cle(nom));
-        return *cle;
-    };
     for (int r = 1; r <= nb; ++r) {
         Entree& e = m_entrees[static_cast<std::size_t>(r)];
         // A slot placed at the last update (which placed every slot up to its
@@ -172,7 +163,7 @@ std::vector<int> OrdreRecettes::relever(const Tables& base, const Collation& col
         std::optional<Collation::Cle> reprise = cleDuSuivant(r, nom);
         decalage = decalage && reprise.has_value();
         e.nom = nom;
-        e.cle = reprise ? std::move(reprise) : cleDe(nom);
+        e.cle = reprise ? std::move(reprise) : collation.cle(nom);
         changees.push_back(r);
     }
     return changees;
