@@ -6,10 +6,9 @@
 #include "base/Texte.h"
 #include <QHash>
 #include <algorithm>
-#include <cstdint>
 #include <numeric>
 #include <optional>
-#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace MiseEnPageIndex {
@@ -27,6 +26,55 @@ namespace {
 
 QString blancs(qsizetype n) { return QString(n, QLatin1Char(' ')); }
 
+// Ids of packed texts, in one table probed in line: a full base looks up
+// 66,000 issue numbers and pages, where QHash's generic buckets cost several
+// times as much.
+class IdsPackes {
+public:
+    // The id given to the key, or -1.
+    int id(quint64 cle) const
+    {
+        for (std::size_t i = premiereCase(cle);; i = (i + 1) & (m_cases.size() - 1)) {
+            const Case& c = m_cases[i];
+            if (c.id < 0 || c.cle == cle)
+                return c.id;
+        }
+    }
+    void ajouter(quint64 cle, int id)
+    {
+        // At most half full, so that a look-up ends after a few cases.
+        if (2 * (m_nombre + 1) > m_cases.size()) {
+            const std::vector<Case> anciennes = std::exchange(m_cases, std::vector<Case>(2 * m_cases.size()));
+            for (const Case& c : anciennes)
+                if (c.id >= 0)
+                    placer(c);
+        }
+        placer({cle, id});
+        ++m_nombre;
+    }
+
+private:
+    struct Case {
+        quint64 cle = 0;
+        int id = -1; // -1: an empty case
+    };
+    std::size_t premiereCase(quint64 cle) const
+    {
+        // Fibonacci hashing: the top bits of the product mix every character.
+        return static_cast<std::size_t>((cle * 0x9E3779B97F4A7C15ull) >> 32) & (m_cases.size() - 1);
+    }
+    void placer(const Case& nouvelle)
+    {
+        std::size_t i = premiereCase(nouvelle.cle);
+        while (m_cases[i].id >= 0)
+            i = (i + 1) & (m_cases.size() - 1);
+        m_cases[i] = nouvelle;
+    }
+
+    std::vector<Case> m_cases = std::vector<Case>(256); // a power of two
+    std::size_t m_nombre = 0;
+};
+
 // The distinct texts of one column of the index, each with its rank in the
 // collation's order. Magazines, issue numbers and pages repeat a lot: each
 // distinct text is normalised and given a collation key only once.
@@ -41,9 +89,8 @@ public:
         // number are hashed far faster than the text.
         const std::optional<quint64> court = caracteresPackes(brut);
         if (court) {
-            auto it = m_courts.constFind(*court);
-            if (it != m_courts.constEnd())
-                return *it;
+            if (const int id = m_courts.id(*court); id >= 0)
+                return id;
         } else {
             auto it = m_bruts.constFind(brut);
             if (it != m_bruts.constEnd())
@@ -51,7 +98,7 @@ public:
         }
         const int id = idDuTexte(forme(brut));
         if (court)
-            m_courts.insert(*court, id);
+            m_courts.ajouter(*court, id);
         else
             m_bruts.insert(brut, id);
         return id;
@@ -110,6 +157,7 @@ public:
         return remplace;
     }
 
+    qsizetype nombre() const { return m_textes.size(); }
     QByteArrayView octets(int rang) const { return m_octets[rang]; }
     bool queDesBlancs(int rang) const { return m_queDesBlancs[static_cast<std::size_t>(rang)]; }
 
@@ -139,7 +187,7 @@ private:
         return *id;
     }
 
-    QHash<quint64, int> m_courts;
+    IdsPackes m_courts;
     QHash<QString, int> m_bruts;
     QHash<QString, int> m_ids;
     QStringList m_textes;
@@ -166,8 +214,8 @@ bool memePlace(const Ligne& a, const Ligne& b)
 
 // Recipes of one magazine, issue and page are few: their names are compared
 // only there, so that a full base does not pay for 33,000 name keys.
-void trierNomsDUnePlace(QList<Ligne>::iterator debut, QList<Ligne>::iterator fin, const QList<Entree>& entrees,
-                        const Collation& collation)
+void trierNomsDUnePlace(std::vector<Ligne>::iterator debut, std::vector<Ligne>::iterator fin,
+                        const QList<Entree>& entrees, const Collation& collation)
 {
     struct AvecCle {
         Ligne ligne;
@@ -187,27 +235,19 @@ void trierNomsDUnePlace(QList<Ligne>::iterator debut, QList<Ligne>::iterator fin
         *debut++ = a.ligne;
 }
 
-// By magazine, issue, page, then entry. Below 65,536 entries (a base holds
-// at most 33,000 recipes) the four ranks fit one 64-bit number, which sorts
-// several times faster than comparing them one after the other.
-void trierParPlace(QList<Ligne>& lignes)
+// Lines by the rank of one column, lines of equal rank in the order they
+// came. Ranks are few (tens of magazines, hundreds of issues and pages):
+// counting them is several times faster than comparing lines.
+void trierParRang(std::vector<Ligne>& lignes, int Ligne::*colonne, qsizetype nombreDeRangs)
 {
-    if (lignes.size() > 0xFFFF) {
-        std::sort(lignes.begin(), lignes.end(), [](const Ligne& a, const Ligne& b) {
-            return std::tie(a.magazine, a.numero, a.page, a.entree) < std::tie(b.magazine, b.numero, b.page, b.entree);
-        });
-        return;
-    }
-    std::vector<std::uint64_t> cles;
-    cles.reserve(static_cast<std::size_t>(lignes.size()));
+    std::vector<std::size_t> place(static_cast<std::size_t>(nombreDeRangs) + 1, 0);
     for (const Ligne& l : lignes)
-        cles.push_back(std::uint64_t(l.magazine) << 48 | std::uint64_t(l.numero) << 32 | std::uint64_t(l.page) << 16
-                       | std::uint64_t(l.entree));
-    std::sort(cles.begin(), cles.end());
-    for (qsizetype i = 0; i < lignes.size(); ++i) {
-        const std::uint64_t k = cles[static_cast<std::size_t>(i)];
-        lignes[i] = {int(k >> 48), int(k >> 32 & 0xFFFF), int(k >> 16 & 0xFFFF), int(k & 0xFFFF)};
-    }
+        ++place[static_cast<std::size_t>(l.*colonne) + 1];
+    std::partial_sum(place.begin(), place.end(), place.begin());
+    std::vector<Ligne> triees(lignes.size());
+    for (const Ligne& l : lignes)
+        triees[place[static_cast<std::size_t>(l.*colonne)]++] = l;
+    lignes.swap(triees);
 }
 
 struct Colonnes {
@@ -220,21 +260,21 @@ struct Colonnes {
     }
 };
 
-QList<Ligne> lignesTriees(const QStringList& magazines, const QList<Entree>& entrees, Colonnes& c,
-                          const Collation& collation)
+std::vector<Ligne> lignesTriees(const QStringList& magazines, const QList<Entree>& entrees, Colonnes& c,
+                                const Collation& collation)
 {
     // A magazine comes by its place in the list: each place is looked up in
     // its column once, rather than each recipe's magazine name hashed.
     std::vector<int> idMagazine(static_cast<std::size_t>(magazines.size()), -1);
-    QList<Ligne> lignes;
-    lignes.reserve(entrees.size());
+    std::vector<Ligne> lignes;
+    lignes.reserve(static_cast<std::size_t>(entrees.size()));
     for (qsizetype i = 0; i < entrees.size(); ++i) {
         const Entree& e = entrees[i];
         int& magazine = idMagazine[static_cast<std::size_t>(e.magazine)];
         if (magazine < 0)
             magazine = c.magazines.ajouter(magazines[e.magazine], telQuel);
-        lignes.append({magazine, c.numeros.ajouter(*e.numero, majusculesSansBlancs),
-                       c.pages.ajouter(*e.page, majusculesSansBlancs), int(i)});
+        lignes.push_back({magazine, c.numeros.ajouter(*e.numero, majusculesSansBlancs),
+                          c.pages.ajouter(*e.page, majusculesSansBlancs), int(i)});
     }
     c.numeros.aligner(c.numeros.largeurMax());
     c.pages.aligner(c.pages.largeurMax());
@@ -243,7 +283,11 @@ QList<Ligne> lignesTriees(const QStringList& magazines, const QList<Entree>& ent
     const QList<int> rP = c.pages.classer(collation);
     for (Ligne& l : lignes)
         l = {rM[l.magazine], rN[l.numero], rP[l.page], l.entree};
-    trierParPlace(lignes);
+    // By magazine, issue, page, then entry: the lines come in entry order,
+    // and each pass keeps the order of the one before for equal ranks.
+    trierParRang(lignes, &Ligne::page, c.pages.nombre());
+    trierParRang(lignes, &Ligne::numero, c.numeros.nombre());
+    trierParRang(lignes, &Ligne::magazine, c.magazines.nombre());
     for (auto debut = lignes.begin(); debut != lignes.end();) {
         auto fin = debut + 1;
         while (fin != lignes.end() && memePlace(*fin, *debut))
@@ -327,7 +371,7 @@ bool commeAuDessus(const Colonne& colonne, int rang, int rangAuDessus)
 // Magazine, issue and page are written once per run: a column equal to the
 // line above (magazine first) is left blank. Equal ranks are equal texts.
 // True when some character of a name became "?".
-bool ecrireRecettes(QByteArray& t, const QList<Ligne>& lignes, const Colonnes& c, const QList<Entree>& entrees)
+bool ecrireRecettes(QByteArray& t, const std::vector<Ligne>& lignes, const Colonnes& c, const QList<Entree>& entrees)
 {
     // Windows-1252 captions: "°" is the byte 0xB0.
     const QByteArrayView legendeNumero(" n\xB0"), legendePage("  page "), tiret("  -"), finDeLigne("\r\n");
@@ -387,7 +431,7 @@ Octets composer(const Criteres& criteres, const QDateTime& quand, const QStringL
                 const QList<Entree>& entrees, const Collation& collation)
 {
     Colonnes colonnes;
-    const QList<Ligne> lignes = lignesTriees(magazines, entrees, colonnes, collation);
+    const std::vector<Ligne> lignes = lignesTriees(magazines, entrees, colonnes, collation);
     Redaction r(1000);
     ecrireEnTete(r, criteres, quand, entrees.size());
     Octets index;
