@@ -217,6 +217,15 @@ bool memePlace(const Ligne& a, const Ligne& b)
 void trierNomsDUnePlace(std::vector<Ligne>::iterator debut, std::vector<Ligne>::iterator fin,
                         const QList<Entree>& entrees, const Collation& collation)
 {
+    // The found list is in name order, so the names of a place usually come
+    // in order too: checking that costs one comparison per name, far less
+    // than their keys.
+    if (std::is_sorted(debut, fin, [&](const Ligne& a, const Ligne& b) {
+            if (const int c = collation.comparer(*entrees[a.entree].nom, *entrees[b.entree].nom))
+                return c < 0;
+            return a.entree < b.entree;
+        }))
+        return;
     struct AvecCle {
         Ligne ligne;
         Collation::Cle cle;
