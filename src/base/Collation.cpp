@@ -10,6 +10,22 @@ Collation::Collation() : m_collator(QLocale(QLocale::French, QLocale::France))
     m_collator.setIgnorePunctuation(false);
 }
 
+namespace {
+bool commenceParBlanc(const QString& texte) { return texte.startsWith(QLatin1Char(' ')); }
+
+// Every comparison of the order: a leading blank first, then the collator's
+// verdict, ties broken by the exact text.
+template <class Verdict>
+int selonLOrdre(bool blancA, bool blancB, Verdict verdict, const QString& texteA, const QString& texteB)
+{
+    if (blancA != blancB)
+        return blancA ? -1 : 1;
+    if (const int c = verdict())
+        return c;
+    return QString::compare(texteA, texteB, Qt::CaseSensitive);
+}
+} // namespace
+
 Collation::Cle Collation::cle(const QString& texte) const
 {
     if (const auto gardee = m_cles.constFind(texte); gardee != m_cles.constEnd())
@@ -19,16 +35,19 @@ Collation::Cle Collation::cle(const QString& texte) const
     constexpr qsizetype MaxCles = 100000;
     if (m_cles.size() >= MaxCles)
         m_cles.clear();
-    return *m_cles.insert(texte, {m_collator.sortKey(texte), texte.startsWith(QLatin1Char(' '))});
+    return *m_cles.insert(texte, {m_collator.sortKey(texte), commenceParBlanc(texte)});
 }
 
 int Collation::comparerCles(const Cle& a, const QString& texteA, const Cle& b, const QString& texteB)
 {
-    if (a.blanc != b.blanc)
-        return a.blanc ? -1 : 1;
-    if (const int c = a.cle.compare(b.cle))
-        return c;
-    return QString::compare(texteA, texteB, Qt::CaseSensitive);
+    return selonLOrdre(
+        a.blanc, b.blanc, [&] { return a.cle.compare(b.cle); }, texteA, texteB);
+}
+
+int Collation::comparer(const QString& a, const QString& b) const
+{
+    return selonLOrdre(
+        commenceParBlanc(a), commenceParBlanc(b), [&] { return m_collator.compare(a, b); }, a, b);
 }
 
 QStringList Collation::trier(const QStringList& noms) const

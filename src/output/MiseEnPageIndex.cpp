@@ -1,14 +1,14 @@
 #include "MiseEnPageIndex.h"
+#include "base/Codec.h"
 #include "base/Collation.h"
 #include "base/EntreesTout.h"
 #include "base/Produit.h"
 #include "base/Texte.h"
 #include <QHash>
 #include <algorithm>
-#include <cstdint>
 #include <numeric>
 #include <optional>
-#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace MiseEnPageIndex {
@@ -26,6 +26,55 @@ namespace {
 
 QString blancs(qsizetype n) { return QString(n, QLatin1Char(' ')); }
 
+// Ids of packed texts, in one table probed in line: a full base looks up
+// 66,000 issue numbers and pages, where QHash's generic buckets cost several
+// times as much.
+class IdsPackes {
+public:
+    // The id given to the key, or -1.
+    int id(quint64 cle) const
+    {
+        for (std::size_t i = premiereCase(cle);; i = (i + 1) & (m_cases.size() - 1)) {
+            const Case& c = m_cases[i];
+            if (c.id < 0 || c.cle == cle)
+                return c.id;
+        }
+    }
+    void ajouter(quint64 cle, int id)
+    {
+        // At most half full, so that a look-up ends after a few cases.
+        if (2 * (m_nombre + 1) > m_cases.size()) {
+            const std::vector<Case> anciennes = std::exchange(m_cases, std::vector<Case>(2 * m_cases.size()));
+            for (const Case& c : anciennes)
+                if (c.id >= 0)
+                    placer(c);
+        }
+        placer({cle, id});
+        ++m_nombre;
+    }
+
+private:
+    struct Case {
+        quint64 cle = 0;
+        int id = -1; // -1: an empty case
+    };
+    std::size_t premiereCase(quint64 cle) const
+    {
+        // Fibonacci hashing: the top bits of the product mix every character.
+        return static_cast<std::size_t>((cle * 0x9E3779B97F4A7C15ull) >> 32) & (m_cases.size() - 1);
+    }
+    void placer(const Case& nouvelle)
+    {
+        std::size_t i = premiereCase(nouvelle.cle);
+        while (m_cases[i].id >= 0)
+            i = (i + 1) & (m_cases.size() - 1);
+        m_cases[i] = nouvelle;
+    }
+
+    std::vector<Case> m_cases = std::vector<Case>(256); // a power of two
+    std::size_t m_nombre = 0;
+};
+
 // The distinct texts of one column of the index, each with its rank in the
 // collation's order. Magazines, issue numbers and pages repeat a lot: each
 // distinct text is normalised and given a collation key only once.
@@ -40,9 +89,8 @@ public:
         // number are hashed far faster than the text.
         const std::optional<quint64> court = caracteresPackes(brut);
         if (court) {
-            auto it = m_courts.constFind(*court);
-            if (it != m_courts.constEnd())
-                return *it;
+            if (const int id = m_courts.id(*court); id >= 0)
+                return id;
         } else {
             auto it = m_bruts.constFind(brut);
             if (it != m_bruts.constEnd())
@@ -50,7 +98,7 @@ public:
         }
         const int id = idDuTexte(forme(brut));
         if (court)
-            m_courts.insert(*court, id);
+            m_courts.ajouter(*court, id);
         else
             m_bruts.insert(brut, id);
         return id;
@@ -94,20 +142,37 @@ public:
         return rangDe;
     }
 
-    const QString& texte(int rang) const { return m_textes[rang]; }
+    // Once ranked, each text in Windows-1252, as the index writes it; true
+    // when some character became "?".
+    bool encoder()
+    {
+        bool remplace = false;
+        m_octets.reserve(m_textes.size());
+        for (const QString& t : m_textes) {
+            QByteArray o(t.size(), Qt::Uninitialized);
+            remplace |= Codec::encoderDans(t, o.data());
+            m_octets.append(o);
+            m_queDesBlancs.push_back(Texte::queDesBlancs(t));
+        }
+        return remplace;
+    }
+
+    qsizetype nombre() const { return m_textes.size(); }
+    QByteArrayView octets(int rang) const { return m_octets[rang]; }
+    bool queDesBlancs(int rang) const { return m_queDesBlancs[static_cast<std::size_t>(rang)]; }
 
 private:
-    // Up to four characters, none of them null, as one number: distinct
-    // texts give distinct numbers.
+    // Up to eight characters of one byte, none of them null, as one number:
+    // distinct texts give distinct numbers. "hs 12" and "179-181" fit.
     static std::optional<quint64> caracteresPackes(const QString& texte)
     {
-        if (texte.size() > 4)
+        if (texte.size() > 8)
             return std::nullopt;
         quint64 n = 0;
         for (const QChar c : texte) {
-            if (c.isNull())
+            if (c.isNull() || c.unicode() > 0xFF)
                 return std::nullopt;
-            n = n << 16 | c.unicode();
+            n = n << 8 | c.unicode();
         }
         return n;
     }
@@ -122,10 +187,12 @@ private:
         return *id;
     }
 
-    QHash<quint64, int> m_courts;
+    IdsPackes m_courts;
     QHash<QString, int> m_bruts;
     QHash<QString, int> m_ids;
     QStringList m_textes;
+    QList<QByteArray> m_octets;
+    std::vector<bool> m_queDesBlancs;
 };
 
 QString telQuel(const QString& t) { return t; }
@@ -147,19 +214,28 @@ bool memePlace(const Ligne& a, const Ligne& b)
 
 // Recipes of one magazine, issue and page are few: their names are compared
 // only there, so that a full base does not pay for 33,000 name keys.
-void trierNomsDUnePlace(QList<Ligne>::iterator debut, QList<Ligne>::iterator fin, const QList<Entree>& entrees,
-                        const Collation& collation)
+void trierNomsDUnePlace(std::vector<Ligne>::iterator debut, std::vector<Ligne>::iterator fin,
+                        const QList<Entree>& entrees, const Collation& collation)
 {
+    // The found list is in name order, so the names of a place usually come
+    // in order too: checking that costs one comparison per name, far less
+    // than their keys.
+    if (std::is_sorted(debut, fin, [&](const Ligne& a, const Ligne& b) {
+            if (const int c = collation.comparer(*entrees[a.entree].nom, *entrees[b.entree].nom))
+                return c < 0;
+            return a.entree < b.entree;
+        }))
+        return;
     struct AvecCle {
         Ligne ligne;
         Collation::Cle cle;
     };
     std::vector<AvecCle> groupe;
     for (auto it = debut; it != fin; ++it)
-        groupe.push_back({*it, collation.cle(entrees[it->entree].nom)});
+        groupe.push_back({*it, collation.cle(*entrees[it->entree].nom)});
     std::sort(groupe.begin(), groupe.end(), [&](const AvecCle& a, const AvecCle& b) {
-        const QString& nomA = entrees[a.ligne.entree].nom;
-        const QString& nomB = entrees[b.ligne.entree].nom;
+        const QString& nomA = *entrees[a.ligne.entree].nom;
+        const QString& nomB = *entrees[b.ligne.entree].nom;
         if (const int c = Collation::comparerCles(a.cle, nomA, b.cle, nomB))
             return c < 0;
         return a.ligne.entree < b.ligne.entree;
@@ -168,41 +244,46 @@ void trierNomsDUnePlace(QList<Ligne>::iterator debut, QList<Ligne>::iterator fin
         *debut++ = a.ligne;
 }
 
-// By magazine, issue, page, then entry. Below 65,536 entries (a base holds
-// at most 33,000 recipes) the four ranks fit one 64-bit number, which sorts
-// several times faster than comparing them one after the other.
-void trierParPlace(QList<Ligne>& lignes)
+// Lines by the rank of one column, lines of equal rank in the order they
+// came. Ranks are few (tens of magazines, hundreds of issues and pages):
+// counting them is several times faster than comparing lines.
+void trierParRang(std::vector<Ligne>& lignes, int Ligne::*colonne, qsizetype nombreDeRangs)
 {
-    if (lignes.size() > 0xFFFF) {
-        std::sort(lignes.begin(), lignes.end(), [](const Ligne& a, const Ligne& b) {
-            return std::tie(a.magazine, a.numero, a.page, a.entree) < std::tie(b.magazine, b.numero, b.page, b.entree);
-        });
-        return;
-    }
-    std::vector<std::uint64_t> cles;
-    cles.reserve(static_cast<std::size_t>(lignes.size()));
+    std::vector<std::size_t> place(static_cast<std::size_t>(nombreDeRangs) + 1, 0);
     for (const Ligne& l : lignes)
-        cles.push_back(std::uint64_t(l.magazine) << 48 | std::uint64_t(l.numero) << 32 | std::uint64_t(l.page) << 16
-                       | std::uint64_t(l.entree));
-    std::sort(cles.begin(), cles.end());
-    for (qsizetype i = 0; i < lignes.size(); ++i) {
-        const std::uint64_t k = cles[static_cast<std::size_t>(i)];
-        lignes[i] = {int(k >> 48), int(k >> 32 & 0xFFFF), int(k >> 16 & 0xFFFF), int(k & 0xFFFF)};
-    }
+        ++place[static_cast<std::size_t>(l.*colonne) + 1];
+    std::partial_sum(place.begin(), place.end(), place.begin());
+    std::vector<Ligne> triees(lignes.size());
+    for (const Ligne& l : lignes)
+        triees[place[static_cast<std::size_t>(l.*colonne)]++] = l;
+    lignes.swap(triees);
 }
 
 struct Colonnes {
     Colonne magazines, numeros, pages;
+
+    bool encoder()
+    {
+        const bool m = magazines.encoder(), n = numeros.encoder(), p = pages.encoder();
+        return m || n || p;
+    }
 };
 
-QList<Ligne> lignesTriees(const QList<Entree>& entrees, Colonnes& c, const Collation& collation)
+std::vector<Ligne> lignesTriees(const QStringList& magazines, const QList<Entree>& entrees, Colonnes& c,
+                                const Collation& collation)
 {
-    QList<Ligne> lignes;
-    lignes.reserve(entrees.size());
+    // A magazine comes by its place in the list: each place is looked up in
+    // its column once, rather than each recipe's magazine name hashed.
+    std::vector<int> idMagazine(static_cast<std::size_t>(magazines.size()), -1);
+    std::vector<Ligne> lignes;
+    lignes.reserve(static_cast<std::size_t>(entrees.size()));
     for (qsizetype i = 0; i < entrees.size(); ++i) {
         const Entree& e = entrees[i];
-        lignes.append({c.magazines.ajouter(e.magazine, telQuel), c.numeros.ajouter(e.numero, majusculesSansBlancs),
-                       c.pages.ajouter(e.page, majusculesSansBlancs), int(i)});
+        int& magazine = idMagazine[static_cast<std::size_t>(e.magazine)];
+        if (magazine < 0)
+            magazine = c.magazines.ajouter(magazines[e.magazine], telQuel);
+        lignes.push_back({magazine, c.numeros.ajouter(*e.numero, majusculesSansBlancs),
+                          c.pages.ajouter(*e.page, majusculesSansBlancs), int(i)});
     }
     c.numeros.aligner(c.numeros.largeurMax());
     c.pages.aligner(c.pages.largeurMax());
@@ -211,7 +292,11 @@ QList<Ligne> lignesTriees(const QList<Entree>& entrees, Colonnes& c, const Colla
     const QList<int> rP = c.pages.classer(collation);
     for (Ligne& l : lignes)
         l = {rM[l.magazine], rN[l.numero], rP[l.page], l.entree};
-    trierParPlace(lignes);
+    // By magazine, issue, page, then entry: the lines come in entry order,
+    // and each pass keeps the order of the one before for equal ranks.
+    trierParRang(lignes, &Ligne::page, c.pages.nombre());
+    trierParRang(lignes, &Ligne::numero, c.numeros.nombre());
+    trierParRang(lignes, &Ligne::magazine, c.magazines.nombre());
     for (auto debut = lignes.begin(); debut != lignes.end();) {
         auto fin = debut + 1;
         while (fin != lignes.end() && memePlace(*fin, *debut))
@@ -263,88 +348,106 @@ void ecrireEnTete(Redaction& r, const Criteres& c, const QDateTime& quand, qsize
     r.ligne({});
 }
 
-// Writes texts one after the other into a buffer sized beforehand: the
-// index of a full base is 33,000 lines, and appending each piece to a
-// QString costs more than the copying itself.
+// Writes bytes one after the other into a buffer sized beforehand: the
+// index of a full base is 33,000 lines, and appending each piece costs more
+// than the copying itself. The column texts come already encoded; only the
+// names are encoded here, straight into the buffer.
 class Plume {
 public:
-    explicit Plume(QChar* debut) : m_p(debut) {}
-    void operator<<(QStringView texte) { m_p = std::copy(texte.begin(), texte.end(), m_p); }
-    void operator<<(QChar c) { *m_p++ = c; }
-    void blancs(qsizetype n) { m_p = std::fill_n(m_p, n, QLatin1Char(' ')); }
-    QChar* position() const { return m_p; }
+    explicit Plume(char* debut) : m_p(debut) {}
+    void operator<<(QByteArrayView octets) { m_p = std::copy(octets.begin(), octets.end(), m_p); }
+    void blancs(qsizetype n) { m_p = std::fill_n(m_p, n, ' '); }
+    // True when some character of the name became "?".
+    bool nom(const QString& nom)
+    {
+        const bool remplace = Codec::encoderDans(nom, m_p);
+        m_p += nom.size();
+        return remplace;
+    }
+    char* position() const { return m_p; }
 
 private:
-    QChar* m_p;
+    char* m_p;
 };
 
-// Magazine, issue and page are written once per run: a column equal to the
-// line above (magazine first) is left blank.
-void ecrireRecettes(Redaction& r, const QList<Ligne>& lignes, const Colonnes& c, const QList<Entree>& entrees)
+// Whether a column of this line repeats the line above. Before the first
+// line, the texts above count as empty.
+bool commeAuDessus(const Colonne& colonne, int rang, int rangAuDessus)
 {
+    return rangAuDessus < 0 ? colonne.octets(rang).isEmpty() : rang == rangAuDessus;
+}
+
+// Magazine, issue and page are written once per run: a column equal to the
+// line above (magazine first) is left blank. Equal ranks are equal texts.
+// True when some character of a name became "?".
+bool ecrireRecettes(QByteArray& t, const std::vector<Ligne>& lignes, const Colonnes& c, const QList<Entree>& entrees)
+{
+    // Windows-1252 captions: "°" is the byte 0xB0.
+    const QByteArrayView legendeNumero(" n\xB0"), legendePage("  page "), tiret("  -"), finDeLigne("\r\n");
     // At most: a blank line before a new magazine, the three columns, their
-    // captions (" n°", "  page "), "  -", the name and the line end.
+    // captions, "  -", the name and the line end.
     constexpr qsizetype Legendes = 2 + 3 + 7 + 3 + 2;
     qsizetype borne = 0;
     for (const Ligne& l : lignes)
-        borne += c.magazines.texte(l.magazine).size() + c.numeros.texte(l.numero).size() + c.pages.texte(l.page).size()
-            + entrees[l.entree].nom.size() + Legendes;
-    QString& t = r.texte();
+        borne += c.magazines.octets(l.magazine).size() + c.numeros.octets(l.numero).size()
+            + c.pages.octets(l.page).size() + entrees[l.entree].nom->size() + Legendes;
     const qsizetype debut = t.size();
     t.resize(debut + borne);
     Plume plume(t.data() + debut);
-    // Before the first line, the texts above are empty.
-    const QString rien;
-    const QString* magazineAvant = &rien;
-    const QString* numeroAvant = &rien;
-    const QString* pageAvant = &rien;
+    bool remplace = false;
+    Ligne auDessus{-1, -1, -1, -1};
     for (const Ligne& l : lignes) {
-        const QString& magazine = c.magazines.texte(l.magazine);
-        const QString& numero = c.numeros.texte(l.numero);
-        const QString& page = c.pages.texte(l.page);
-        const bool memeMagazine = magazine == *magazineAvant;
-        const bool memeNumero = memeMagazine && numero == *numeroAvant;
-        const bool memePage = memeNumero && page == *pageAvant;
+        const QByteArrayView magazine = c.magazines.octets(l.magazine);
+        const QByteArrayView numero = c.numeros.octets(l.numero);
+        const QByteArrayView page = c.pages.octets(l.page);
+        const bool memeMagazine = commeAuDessus(c.magazines, l.magazine, auDessus.magazine);
+        const bool memeNumero = memeMagazine && commeAuDessus(c.numeros, l.numero, auDessus.numero);
+        const bool memePage = memeNumero && commeAuDessus(c.pages, l.page, auDessus.page);
         if (!memeMagazine)
-            plume << u"\r\n";
+            plume << finDeLigne;
         if (memeMagazine)
             plume.blancs(magazine.size());
         else
             plume << magazine;
-        plume << (memeNumero || Texte::queDesBlancs(numero) ? QStringView(u"   ") : QStringView(u" n°"));
+        if (memeNumero || c.numeros.queDesBlancs(l.numero))
+            plume.blancs(legendeNumero.size());
+        else
+            plume << legendeNumero;
         if (memeNumero)
             plume.blancs(numero.size());
         else
             plume << numero;
-        plume << (memePage || Texte::queDesBlancs(page) ? QStringView(u"       ") : QStringView(u"  page "));
+        if (memePage || c.pages.queDesBlancs(l.page))
+            plume.blancs(legendePage.size());
+        else
+            plume << legendePage;
         if (memePage)
             plume.blancs(page.size());
         else
             plume << page;
-        plume << u"  -";
-        plume << entrees[l.entree].nom;
-        plume << u"\r\n";
-        if (!memeMagazine)
-            magazineAvant = &magazine;
-        if (!memeNumero)
-            numeroAvant = &numero;
-        if (!memePage)
-            pageAvant = &page;
+        plume << tiret;
+        remplace |= plume.nom(*entrees[l.entree].nom);
+        plume << finDeLigne;
+        auDessus = l;
     }
     t.truncate(plume.position() - t.constData());
+    return remplace;
 }
 
 } // namespace
 
-QString composer(const Criteres& criteres, const QDateTime& quand, const QList<Entree>& entrees,
-                 const Collation& collation)
+Octets composer(const Criteres& criteres, const QDateTime& quand, const QStringList& magazines,
+                const QList<Entree>& entrees, const Collation& collation)
 {
     Colonnes colonnes;
-    const QList<Ligne> lignes = lignesTriees(entrees, colonnes, collation);
+    const std::vector<Ligne> lignes = lignesTriees(magazines, entrees, colonnes, collation);
     Redaction r(1000);
     ecrireEnTete(r, criteres, quand, entrees.size());
-    ecrireRecettes(r, lignes, colonnes, entrees);
-    return std::move(r.texte());
+    Octets index;
+    index.texte = Codec::encoder(r.texte(), &index.remplace);
+    index.remplace |= colonnes.encoder();
+    index.remplace |= ecrireRecettes(index.texte, lignes, colonnes, entrees);
+    return index;
 }
 
 } // namespace MiseEnPageIndex

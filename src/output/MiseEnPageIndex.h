@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArray>
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -19,12 +20,20 @@ struct Criteres {
     QString texte;         // the free text, as typed
 };
 
-// One found recipe, its texts as stored.
+// One found recipe: its magazine by its place in the list of magazines, its
+// other texts where they are stored (the index only reads them, and a full
+// base would otherwise copy 33,000 of each).
 struct Entree {
-    QString magazine;
-    QString numero;
-    QString page;
-    QString nom;
+    int magazine;
+    const QString* numero;
+    const QString* page;
+    const QString* nom;
+};
+
+// The file's bytes, in Windows-1252.
+struct Octets {
+    QByteArray texte;
+    bool remplace = false; // some character had no byte and became "?"
 };
 
 // "Aucune recette", "1 recette", "12 recettes": the count of the index and
@@ -33,7 +42,7 @@ QString texteNombre(qsizetype n);
 
 // Orders the entries by magazine, then padded issue number, then padded
 // page, then name, each with the collation, and lays the file out.
-QString composer(const Criteres& criteres, const QDateTime& quand, const QList<Entree>& entrees,
-                 const Collation& collation);
+Octets composer(const Criteres& criteres, const QDateTime& quand, const QStringList& magazines,
+                const QList<Entree>& entrees, const Collation& collation);
 
 } // namespace MiseEnPageIndex

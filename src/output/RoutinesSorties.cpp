@@ -35,11 +35,17 @@ bool RoutinesSorties::CreerIndex(const MiseEnPageIndex::Criteres& criteres)
     for (int k = 0; k < noms.size(); ++k)
         m_politique.etape([&] {
             const int r = m_trouvees.numero(k);
-            entrees.append({b.Mag(b.RecettVal(r, Recette::Magazine)), b.RecettTexte(r, Recette::Numero),
-                            b.RecettTexte(r, Recette::Page), noms[k]});
+            const int magazine = b.RecettVal(r, Recette::Magazine);
+            (void)b.Mag(magazine); // a magazine outside its table fails here, for this recipe only
+            entrees.append({magazine, &b.RecettTexte(r, Recette::Numero), &b.RecettTexte(r, Recette::Page), &noms[k]});
         });
+    QStringList magazines;
+    magazines.reserve(Tables::MaxMag + 1);
+    for (int m = 0; m <= Tables::MaxMag; ++m)
+        magazines.append(b.Mag(m));
 
-    const QString index = MiseEnPageIndex::composer(criteres, m_plateforme.maintenant(), entrees, m_collation);
+    const MiseEnPageIndex::Octets index =
+        MiseEnPageIndex::composer(criteres, m_plateforme.maintenant(), magazines, entrees, m_collation);
 
     const QString chemin = m_etat.CheminAppli + NomIndex;
     try {
@@ -62,12 +68,10 @@ bool RoutinesSorties::CreerIndex(const MiseEnPageIndex::Criteres& criteres)
     return true;
 }
 
-void RoutinesSorties::ecrireIndex(const QString& chemin, const QString& texte)
+void RoutinesSorties::ecrireIndex(const QString& chemin, const MiseEnPageIndex::Octets& index)
 {
-    bool remplace = false;
-    const QByteArray octets = Codec::encoder(texte, &remplace);
-    Fichiers::ecrireSur(chemin, octets);
-    if (remplace)
+    Fichiers::ecrireSur(chemin, index.texte);
+    if (index.remplace)
         m_plateforme.message(QStringLiteral("Zuta!"), Codec::avisRemplacement(chemin), Plateforme::Boutons::OK,
                              Plateforme::Icone::Information);
 }

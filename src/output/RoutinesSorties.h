@@ -49,7 +49,7 @@ public:
 private:
     using Contenu = std::function<void(ImpressionSousPolitique&)>;
 
-    void ecrireIndex(const QString& chemin, const QString& texte);
+    void ecrireIndex(const QString& chemin, const MiseEnPageIndex::Octets& index);
     // The progress window from the page given on; a printout never starts
     // while another one runs.
     void imprimer(Impression& imprimante, int premierePageMontree, const Contenu& contenu);

@@ -2,6 +2,7 @@
 #include "Outils.h"
 #include "PlateformeScriptee.h"
 #include "ProgressionEnregistree.h"
+#include "base/Codec.h"
 #include "base/Collation.h"
 #include "base/EtatProgramme.h"
 #include "base/Fichiers.h"
@@ -220,6 +221,10 @@ private slots:
         QTest::newRow("separateur des lignes de travail dans les textes")
             << u("Cuisine~Vins|1~2|3|Poulet ~ riz").replace(u'~', QChar(0xD0))
             << u("1 recette||||Cuisine~Vins n°1~2  page 3  -Poulet ~ riz").replace(u'~', QChar(0xD0));
+        // A "?" below is a character without a Windows-1252 byte.
+        QTest::newRow("nom hors Windows-1252")
+            << u("M|1|2|Thé → menthe") << u("1 recette||||M n°1  page 2  -Thé ? menthe");
+        QTest::newRow("numero hors Windows-1252") << u("M|1→|2|A") << u("1 recette||||M n°1?  page 2  -A");
     }
 
     void miseEnPageIndex_lignesExactes()
@@ -227,11 +232,12 @@ private slots:
         QFETCH(QString, entrees);
         QFETCH(QString, attendu);
         const QStringList c = entrees.split(u'|');
-        QList<Entree> e;
+        QList<Entree> e; // each magazine by its place in c: equal names at two places are one magazine
         for (qsizetype i = 0; i + 3 < c.size(); i += 4)
-            e.append({c[i], c[i + 1], c[i + 2], c[i + 3]});
-        QCOMPARE(composer(s->criteres, s->plateforme.horloge, e, s->collation),
-                 lignes((EnteteIndex + u("||") + attendu).split(u'|')));
+            e.append({int(i), &c[i + 1], &c[i + 2], &c[i + 3]});
+        const Octets index = composer(s->criteres, s->plateforme.horloge, c, e, s->collation);
+        QCOMPARE(Codec::decoder(index.texte), lignes((EnteteIndex + u("||") + attendu).split(u'|')));
+        QCOMPARE(index.remplace, attendu.contains(u'?'));
     }
 };
 
