@@ -1,16 +1,20 @@
 #include "Collation.h"
 #include <QLocale>
+#include <QSet>
 #include <algorithm>
+#include <thread>
 #include <vector>
 
-Collation::Collation() : m_collator(QLocale(QLocale::French, QLocale::France))
+namespace {
+QCollator collateurFrancais()
 {
-    m_collator.setCaseSensitivity(Qt::CaseInsensitive);
-    m_collator.setNumericMode(false);
-    m_collator.setIgnorePunctuation(false);
+    QCollator collateur(QLocale(QLocale::French, QLocale::France));
+    collateur.setCaseSensitivity(Qt::CaseInsensitive);
+    collateur.setNumericMode(false);
+    collateur.setIgnorePunctuation(false);
+    return collateur;
 }
 
-namespace {
 bool commenceParBlanc(const QString& texte) { return texte.startsWith(QLatin1Char(' ')); }
 
 // Every comparison of the order: a leading blank first, then the collator's
@@ -26,6 +30,8 @@ int selonLOrdre(bool blancA, bool blancB, Verdict verdict, const QString& texteA
 }
 } // namespace
 
+Collation::Collation() : m_collator(collateurFrancais()) {}
+
 Collation::Cle Collation::cle(const QString& texte) const
 {
     if (const auto gardee = m_cles.constFind(texte); gardee != m_cles.constEnd())
@@ -36,6 +42,40 @@ Collation::Cle Collation::cle(const QString& texte) const
     if (m_cles.size() >= MaxCles)
         m_cles.clear();
     return *m_cles.insert(texte, {m_collator.sortKey(texte), commenceParBlanc(texte)});
+}
+
+void Collation::preparerCles(const QStringList& textes) const
+{
+    QStringList lesNouveaux;
+    QSet<QString> vus;
+    for (const QString& texte : textes)
+        if (!m_cles.contains(texte) && !vus.contains(texte)) {
+            vus.insert(texte);
+            lesNouveaux << texte;
+        }
+    const QStringList& nouveaux = lesNouveaux; // only read, by both threads
+    if (std::thread::hardware_concurrency() < 2 || nouveaux.size() < 1000) {
+        for (const QString& texte : nouveaux)
+            cle(texte);
+        return;
+    }
+    // A collator is not shared between threads: the second half gets its own.
+    const qsizetype moitie = nouveaux.size() / 2;
+    std::vector<QCollatorSortKey> secondes;
+    secondes.reserve(static_cast<std::size_t>(nouveaux.size() - moitie));
+    {
+        const std::jthread second([&] {
+            const QCollator collateur = collateurFrancais();
+            for (qsizetype i = moitie; i < nouveaux.size(); ++i)
+                secondes.push_back(collateur.sortKey(nouveaux[i]));
+        });
+        for (qsizetype i = 0; i < moitie; ++i)
+            cle(nouveaux[i]);
+    }
+    for (std::size_t i = 0; i < secondes.size(); ++i) {
+        const QString& texte = nouveaux[moitie + static_cast<qsizetype>(i)];
+        m_cles.insert(texte, {secondes[i], commenceParBlanc(texte)});
+    }
 }
 
 int Collation::comparerCles(const Cle& a, const QString& texteA, const Cle& b, const QString& texteB)

@@ -12,14 +12,6 @@ namespace {
 // placing each one.
 constexpr std::size_t MaxReplacees = 512;
 
-int nombreDeChiffres(int n)
-{
-    int chiffres = 1;
-    for (; n >= 10; n /= 10)
-        ++chiffres;
-    return chiffres;
-}
-
 // A slot number's text as one integer: its digits aligned to the left on
 // five places, then its length, as a text that is the start of a longer one
 // comes first (" 5", " 50", " 6"). For 0..99999.
@@ -80,6 +72,14 @@ void OrdreRecettes::mettreAJour(const Tables& base, const Collation& collation)
             rangerPositions();
             return;
         }
+    }
+    // A base just read: its names' keys are computed together, on two cores.
+    if (m_ordre.empty() && nb > 1000) {
+        QStringList noms;
+        noms.reserve(nb);
+        for (int r = 1; r <= nb; ++r)
+            noms << base.RecettTexte(r, Recette::Nom);
+        collation.preparerCles(noms);
     }
     const std::vector<int> changees = relever(base, collation, nb, vu, decalage);
     if (changees.empty() && nb == m_nb)
