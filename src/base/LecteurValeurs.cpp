@@ -3,74 +3,89 @@
 #include <algorithm>
 
 namespace {
-bool blanc(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
-bool finDeLigne(QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\n'); }
-} // namespace
+bool blanc(char16_t c) { return c == u' ' || c == u'\t'; }
+bool finDeLigne(char16_t c) { return c == u'\r' || c == u'\n'; }
+// A comma or a line end, in one test rather than three: all three are below 64.
+constexpr quint64 Fins = (1ULL << ',') | (1ULL << '\r') | (1ULL << '\n');
+bool finDeValeur(char16_t c) { return c < 64 && ((Fins >> c) & 1) != 0; }
 
-qsizetype LecteurValeurs::apresFinDeLigne(qsizetype i) const
+// The scans below read the text with the null that follows it, which is no
+// blank, no digit and no line end: only those that pass over other
+// characters check the size.
+qsizetype apresBlancs(const char16_t* t, qsizetype i)
 {
-    if (i < m_texte.size() && m_texte[i] == QLatin1Char('\r'))
-        ++i;
-    if (i < m_texte.size() && m_texte[i] == QLatin1Char('\n'))
+    while (blanc(t[i]))
         ++i;
     return i;
 }
 
+// Where the bare value from i ends: a comma, a line end or the end of the text.
+qsizetype finDuBrut(const char16_t* t, qsizetype n, qsizetype i)
+{
+    while (i < n && !finDeValeur(t[i]))
+        ++i;
+    return i;
+}
+
+// Where the next value begins once this one ends at i: after its comma or
+// its line end.
+qsizetype apresFinDeValeur(const char16_t* t, qsizetype i)
+{
+    if (t[i] == u',')
+        return i + 1;
+    if (t[i] == u'\r')
+        ++i;
+    if (t[i] == u'\n')
+        ++i;
+    return i;
+}
+} // namespace
+
 LecteurValeurs::Brut LecteurValeurs::brut() const
 {
+    const char16_t* const t = m_caracteres;
     const qsizetype n = m_texte.size();
-    const QChar* const t = m_texte.constData();
-    qsizetype i = m_pos;
-    if (i >= n)
+    if (m_pos >= n)
         throw ErreurExecution(Erreurs::FinDeFichier);
-    while (i < n && blanc(t[i]))
-        ++i;
+    qsizetype i = apresBlancs(t, m_pos);
     Brut b;
-    if (i < n && t[i] == QLatin1Char('"')) {
-        // A plain loop: the texts of a base are short, a call to a vectorised
-        // search costs more than it saves.
-        qsizetype fermante = i + 1;
-        while (fermante < n && t[fermante] != QLatin1Char('"'))
-            ++fermante;
+    if (t[i] == u'"') {
+        // std::find is unrolled: the texts of a base are short, a call to a
+        // vectorised search would cost more than it saves.
+        const qsizetype fermante = std::find(t + i + 1, t + n, u'"') - t;
         b.texte = QStringView(t + i + 1, fermante - i - 1);
         b.cite = true;
-        i = fermante < n ? fermante + 1 : n;
         // Whatever stands between the closing quote and the end of the value
         // is passed over.
-        while (i < n && t[i] != QLatin1Char(',') && !finDeLigne(t[i]))
-            ++i;
+        i = finDuBrut(t, n, fermante < n ? fermante + 1 : n);
     } else {
         const qsizetype debut = i;
-        while (i < n && t[i] != QLatin1Char(',') && !finDeLigne(t[i]))
-            ++i;
+        i = finDuBrut(t, n, i);
         b.texte = QStringView(t + debut, i - debut);
     }
-    b.suivant = (i < n && t[i] == QLatin1Char(',')) ? i + 1 : apresFinDeLigne(i);
+    b.suivant = apresFinDeValeur(t, i);
     return b;
 }
 
 bool LecteurValeurs::nombreSimple(long long& valeur)
 {
-    const qsizetype n = m_texte.size();
-    const QChar* const t = m_texte.constData();
-    qsizetype i = m_pos;
-    while (i < n && blanc(t[i]))
-        ++i;
-    const bool negatif = i < n && t[i] == QLatin1Char('-');
+    const char16_t* const t = m_caracteres;
+    qsizetype i = apresBlancs(t, m_pos);
+    const bool negatif = t[i] == u'-';
     if (negatif)
         ++i;
     const qsizetype debutChiffres = i;
     long long v = 0;
-    while (i < n && t[i] >= QLatin1Char('0') && t[i] <= QLatin1Char('9') && i - debutChiffres < 18)
-        v = v * 10 + (t[i++].unicode() - u'0');
+    // t[i] - '0' as unsigned is above 9 for any character but a digit.
+    for (unsigned chiffre; (chiffre = t[i] - u'0') <= 9 && i - debutChiffres < 18; ++i)
+        v = v * 10 + chiffre;
     if (i == debutChiffres)
         return false;
-    while (i < n && blanc(t[i]))
-        ++i;
-    if (i < n && t[i] != QLatin1Char(',') && !finDeLigne(t[i]))
+    i = apresBlancs(t, i);
+    if (!finDeValeur(t[i]) && i < m_texte.size())
         return false; // anything else (more digits, letters) takes the general way
     valeur = negatif ? -v : v;
-    m_pos = (i < n && t[i] == QLatin1Char(',')) ? i + 1 : apresFinDeLigne(i);
+    m_pos = apresFinDeValeur(t, i);
     return true;
 }
 
@@ -122,16 +137,15 @@ void LecteurValeurs::passer()
 
 QString LecteurValeurs::lireLigne()
 {
+    const char16_t* const t = m_caracteres;
     const qsizetype n = m_texte.size();
     if (m_pos >= n)
         throw ErreurExecution(Erreurs::FinDeFichier);
-    qsizetype i = m_pos;
-    while (i < n && blanc(m_texte[i]))
-        ++i;
+    qsizetype i = apresBlancs(t, m_pos);
     const qsizetype debut = i;
-    while (i < n && !finDeLigne(m_texte[i]))
+    while (i < n && !finDeLigne(t[i]))
         ++i;
     QString ligne = m_texte.mid(debut, i - debut);
-    m_pos = apresFinDeLigne(i);
+    m_pos = apresFinDeValeur(t, i);
     return ligne;
 }

@@ -10,7 +10,9 @@
 // where it was, so that a retried step reads the same value again.
 class LecteurValeurs {
 public:
-    explicit LecteurValeurs(QString texte) : m_texte(std::move(texte)) {}
+    explicit LecteurValeurs(QString texte)
+        : m_texte(std::move(texte)), m_caracteres(reinterpret_cast<const char16_t*>(m_texte.utf16()))
+    {}
 
     // A whole number, blanks around it ignored.
     long long lireNombre();
@@ -44,8 +46,10 @@ private:
     // an optional minus sign, at most 18 digits, blanks, then the end of the value.
     // False (position unchanged) for anything else, left to the general way.
     bool nombreSimple(long long& valeur);
-    qsizetype apresFinDeLigne(qsizetype i) const;
 
     QString m_texte;
+    // The text followed by a null, which utf16() ensures even for a text
+    // that only borrows its characters.
+    const char16_t* m_caracteres;
     qsizetype m_pos = 0;
 };
