@@ -51,12 +51,25 @@ void reparerParBlocs(const T* entree, qsizetype n, Choix aMender, Mender mender)
     }
 }
 
-QString decoder(const QByteArray& octets)
+QString decoder(QByteArrayView octets)
 {
     QString texte(octets.size(), Qt::Uninitialized);
-    char16_t* sortie = reinterpret_cast<char16_t*>(texte.data());
-    const auto* entree = reinterpret_cast<const unsigned char*>(octets.constData());
+    if (!octets.isEmpty()) // data() would give an empty text a buffer of its own
+        decoderDans(octets, reinterpret_cast<char16_t*>(texte.data()));
+    return texte;
+}
+
+void decoderDans(QByteArrayView octets, char16_t* sortie)
+{
+    const auto* entree = reinterpret_cast<const unsigned char*>(octets.data());
     const qsizetype n = octets.size();
+    // A short value (most of a base's) is one look-up per byte: the vector
+    // loops below would cost more to start than they save.
+    if (n < 64) {
+        for (qsizetype i = 0; i < n; ++i)
+            sortie[i] = caracteres[entree[i]];
+        return;
+    }
     // Every byte but 0x80..0x9F is the character of the same code, accented
     // letters included: all are widened as they are, then the few blocks
     // holding one of these bytes are mended. Loops without branches, which
@@ -65,7 +78,6 @@ QString decoder(const QByteArray& octets)
         sortie[i] = entree[i];
     const auto haut = [](unsigned char o) { return (o & 0xE0) == 0x80; };
     reparerParBlocs(entree, n, haut, [&](qsizetype i) { sortie[i] = caracteres[entree[i]]; });
-    return texte;
 }
 
 bool representable(const QString& texte) { return premierNonRepresentable(texte).isNull(); }

@@ -1,18 +1,20 @@
 #include "LecteurValeurs.h"
+#include "Codec.h"
 #include "platform/ErreurExecution.h"
 #include <algorithm>
 
 namespace {
-bool blanc(char16_t c) { return c == u' ' || c == u'\t'; }
-bool finDeLigne(char16_t c) { return c == u'\r' || c == u'\n'; }
+bool blanc(unsigned c) { return c == ' ' || c == '\t'; }
+bool finDeLigne(unsigned c) { return c == '\r' || c == '\n'; }
 // A comma or a line end, in one test rather than three: all three are below 64.
 constexpr quint64 Fins = (1ULL << ',') | (1ULL << '\r') | (1ULL << '\n');
-bool finDeValeur(char16_t c) { return c < 64 && ((Fins >> c) & 1) != 0; }
+bool finDeValeur(unsigned c) { return c < 64 && ((Fins >> c) & 1) != 0; }
 
-// The scans below read the text with the null that follows it, which is no
-// blank, no digit and no line end: only those that pass over other
+// The scans below read the source with the null that follows it, which is
+// no blank, no digit and no line end: only those that pass over other
 // characters check the size.
-qsizetype apresBlancs(const char16_t* t, qsizetype i)
+template <class Unite>
+qsizetype apresBlancs(const Unite* t, qsizetype i)
 {
     while (blanc(t[i]))
         ++i;
@@ -20,7 +22,8 @@ qsizetype apresBlancs(const char16_t* t, qsizetype i)
 }
 
 // Where the bare value from i ends: a comma, a line end or the end of the text.
-qsizetype finDuBrut(const char16_t* t, qsizetype n, qsizetype i)
+template <class Unite>
+qsizetype finDuBrut(const Unite* t, qsizetype n, qsizetype i)
 {
     while (i < n && !finDeValeur(t[i]))
         ++i;
@@ -29,31 +32,59 @@ qsizetype finDuBrut(const char16_t* t, qsizetype n, qsizetype i)
 
 // Where the next value begins once this one ends at i: after its comma or
 // its line end.
-qsizetype apresFinDeValeur(const char16_t* t, qsizetype i)
+template <class Unite>
+qsizetype apresFinDeValeur(const Unite* t, qsizetype i)
 {
-    if (t[i] == u',')
+    if (t[i] == ',')
         return i + 1;
-    if (t[i] == u'\r')
+    if (t[i] == '\r')
         ++i;
-    if (t[i] == u'\n')
+    if (t[i] == '\n')
         ++i;
     return i;
 }
+
+// The text, followed by a null: utf16() ensures it even for a text that
+// only borrows its characters.
+const char16_t* avecNul(QString& texte) { return reinterpret_cast<const char16_t*>(texte.utf16()); }
+// The bytes, followed by a null: only bytes borrowed from elsewhere
+// (QByteArray::fromRawData) may lack it, and are copied.
+const unsigned char* avecNul(QByteArray& octets)
+{
+    if (!octets.data_ptr().isMutable())
+        octets = QByteArray(octets.constData(), octets.size());
+    return reinterpret_cast<const unsigned char*>(octets.constData());
+}
+
+// A value as text: the characters copied, or the bytes decoded.
+void copierDans(const char16_t* source, qsizetype n, char16_t* sortie) { std::copy(source, source + n, sortie); }
+void copierDans(const unsigned char* source, qsizetype n, char16_t* sortie)
+{
+    Codec::decoderDans(QByteArrayView(source, n), sortie);
+}
+QString versTexte(const char16_t* source, qsizetype n) { return QString(reinterpret_cast<const QChar*>(source), n); }
+QString versTexte(const unsigned char* source, qsizetype n) { return Codec::decoder(QByteArrayView(source, n)); }
 } // namespace
 
-LecteurValeurs::Brut LecteurValeurs::brut() const
+template <class Unite>
+LecteurDe<Unite>::LecteurDe(Source source) : m_source(std::move(source)), m_unites(avecNul(m_source))
+{}
+
+template <class Unite>
+typename LecteurDe<Unite>::Brut LecteurDe<Unite>::brut() const
 {
-    const char16_t* const t = m_caracteres;
-    const qsizetype n = m_texte.size();
+    const Unite* const t = m_unites;
+    const qsizetype n = m_source.size();
     if (m_pos >= n)
         throw ErreurExecution(Erreurs::FinDeFichier);
     qsizetype i = apresBlancs(t, m_pos);
     Brut b;
-    if (t[i] == u'"') {
+    if (t[i] == '"') {
         // std::find is unrolled: the texts of a base are short, a call to a
         // vectorised search would cost more than it saves.
-        const qsizetype fermante = std::find(t + i + 1, t + n, u'"') - t;
-        b.texte = QStringView(t + i + 1, fermante - i - 1);
+        const qsizetype fermante = std::find(t + i + 1, t + n, Unite('"')) - t;
+        b.texte = t + i + 1;
+        b.taille = fermante - i - 1;
         b.cite = true;
         // Whatever stands between the closing quote and the end of the value
         // is passed over.
@@ -61,41 +92,45 @@ LecteurValeurs::Brut LecteurValeurs::brut() const
     } else {
         const qsizetype debut = i;
         i = finDuBrut(t, n, i);
-        b.texte = QStringView(t + debut, i - debut);
+        b.texte = t + debut;
+        b.taille = i - debut;
     }
     b.suivant = apresFinDeValeur(t, i);
     return b;
 }
 
-bool LecteurValeurs::nombreSimple(long long& valeur)
+template <class Unite>
+bool LecteurDe<Unite>::nombreSimple(long long& valeur)
 {
-    const char16_t* const t = m_caracteres;
+    const Unite* const t = m_unites;
     qsizetype i = apresBlancs(t, m_pos);
-    const bool negatif = t[i] == u'-';
+    const bool negatif = t[i] == '-';
     if (negatif)
         ++i;
     const qsizetype debutChiffres = i;
     long long v = 0;
     // t[i] - '0' as unsigned is above 9 for any character but a digit.
-    for (unsigned chiffre; (chiffre = t[i] - u'0') <= 9 && i - debutChiffres < 18; ++i)
+    for (unsigned chiffre; (chiffre = t[i] - '0') <= 9 && i - debutChiffres < 18; ++i)
         v = v * 10 + chiffre;
     if (i == debutChiffres)
         return false;
     i = apresBlancs(t, i);
-    if (!finDeValeur(t[i]) && i < m_texte.size())
+    if (!finDeValeur(t[i]) && i < m_source.size())
         return false; // anything else (more digits, letters) takes the general way
     valeur = negatif ? -v : v;
     m_pos = apresFinDeValeur(t, i);
     return true;
 }
 
-long long LecteurValeurs::lireNombre()
+template <class Unite>
+long long LecteurDe<Unite>::lireNombre()
 {
     long long simple = 0;
     if (nombreSimple(simple))
         return simple;
     const Brut b = brut();
-    const QStringView chiffres = b.texte.trimmed();
+    const QString texte = versTexte(b.texte, b.taille);
+    const QStringView chiffres = QStringView(texte).trimmed();
     bool ok = false;
     const long long n = chiffres.toLongLong(&ok);
     if (!ok || b.cite) {
@@ -110,42 +145,49 @@ long long LecteurValeurs::lireNombre()
     return n;
 }
 
-QString LecteurValeurs::lireTexte()
+template <class Unite>
+QString LecteurDe<Unite>::lireTexte()
 {
     const Brut b = brut();
     m_pos = b.suivant;
-    return b.texte.toString();
+    return versTexte(b.texte, b.taille);
 }
 
-void LecteurValeurs::lireTexte(QString& cible)
+template <class Unite>
+void LecteurDe<Unite>::lireTexte(QString& cible)
 {
     const Brut b = brut();
     m_pos = b.suivant;
-    if (cible.isDetached() && cible.capacity() >= b.texte.size()) {
-        cible.resize(b.texte.size());
-        std::copy(b.texte.begin(), b.texte.end(), cible.data());
+    if (cible.isDetached() && cible.capacity() >= b.taille) {
+        cible.resize(b.taille);
+        copierDans(b.texte, b.taille, reinterpret_cast<char16_t*>(cible.data()));
     } else {
-        cible = b.texte.toString();
+        cible = versTexte(b.texte, b.taille);
     }
 }
 
-void LecteurValeurs::passer()
+template <class Unite>
+void LecteurDe<Unite>::passer()
 {
     if (!fin())
         m_pos = brut().suivant;
 }
 
-QString LecteurValeurs::lireLigne()
+template <class Unite>
+QString LecteurDe<Unite>::lireLigne()
 {
-    const char16_t* const t = m_caracteres;
-    const qsizetype n = m_texte.size();
+    const Unite* const t = m_unites;
+    const qsizetype n = m_source.size();
     if (m_pos >= n)
         throw ErreurExecution(Erreurs::FinDeFichier);
     qsizetype i = apresBlancs(t, m_pos);
     const qsizetype debut = i;
     while (i < n && !finDeLigne(t[i]))
         ++i;
-    QString ligne = m_texte.mid(debut, i - debut);
+    QString ligne = versTexte(t + debut, i - debut);
     m_pos = apresFinDeValeur(t, i);
     return ligne;
 }
+
+template class LecteurDe<char16_t>;
+template class LecteurDe<unsigned char>;

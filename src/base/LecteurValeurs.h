@@ -1,5 +1,7 @@
 #pragma once
+#include <QByteArray>
 #include <QString>
+#include <type_traits>
 
 // The reading rules of the program's text files: values are taken one after
 // the other; a value ends at a comma or at the end of its line, and the line
@@ -8,11 +10,16 @@
 //
 // A value that cannot be read throws ErreurExecution and leaves the position
 // where it was, so that a retried step reads the same value again.
-class LecteurValeurs {
+//
+// LecteurValeurs reads a text; LecteurOctets reads the Windows-1252 bytes of a
+// file as they are, decoding only the values it gives, so that a base is read
+// without a decoded copy of the whole file.
+template <class Unite>
+class LecteurDe {
 public:
-    explicit LecteurValeurs(QString texte)
-        : m_texte(std::move(texte)), m_caracteres(reinterpret_cast<const char16_t*>(m_texte.utf16()))
-    {}
+    using Source = std::conditional_t<std::is_same_v<Unite, char16_t>, QString, QByteArray>;
+
+    explicit LecteurDe(Source source);
 
     // A whole number, blanks around it ignored.
     long long lireNombre();
@@ -31,13 +38,16 @@ public:
     // value the user chose to skip).
     void passer();
 
-    bool fin() const { return m_pos >= m_texte.size(); }
+    bool fin() const { return m_pos >= m_source.size(); }
     qsizetype position() const { return m_pos; }
+    // The source as it is read, followed by a null.
+    const Unite* unites() const { return m_unites; }
 
 private:
     // The raw value at the position and where the next value begins.
     struct Brut {
-        QStringView texte; // within m_texte
+        const Unite* texte = nullptr; // within the source
+        qsizetype taille = 0;
         bool cite = false;
         qsizetype suivant = 0;
     };
@@ -47,9 +57,13 @@ private:
     // False (position unchanged) for anything else, left to the general way.
     bool nombreSimple(long long& valeur);
 
-    QString m_texte;
-    // The text followed by a null, which utf16() ensures even for a text
-    // that only borrows its characters.
-    const char16_t* m_caracteres;
+    Source m_source;
+    const Unite* m_unites;
     qsizetype m_pos = 0;
 };
+
+using LecteurValeurs = LecteurDe<char16_t>;
+using LecteurOctets = LecteurDe<unsigned char>;
+
+extern template class LecteurDe<char16_t>;
+extern template class LecteurDe<unsigned char>;
