@@ -101,9 +101,12 @@ private:
         return n;
     }
 
-    // A bare number of a recipe: "3".
+    // A bare number of a recipe: "3". In its plain form it stands as the
+    // writer puts it, and is taken in one step.
     int entier()
     {
+        if (long long simple = 0; m_lecteur.lireNombreSeul(simple, INT_MIN, INT_MAX))
+            return static_cast<int>(simple);
         int n = 0;
         valeur([&] {
             const qsizetype debut = m_lecteur.position();
@@ -131,9 +134,12 @@ private:
         });
     }
 
-    // A recipe's text, always quoted.
+    // A recipe's text, always quoted. In its plain form it stands as the
+    // writer puts it, and is taken in one step.
     void cite(QString& t)
     {
+        if (m_lecteur.lireTexteSeul(t))
+            return;
         valeur([&] {
             const qsizetype debut = m_lecteur.position();
             m_lecteur.lireTexte(t);

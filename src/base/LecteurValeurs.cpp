@@ -64,6 +64,7 @@ void copierDans(const unsigned char* source, qsizetype n, char16_t* sortie)
 }
 QString versTexte(const char16_t* source, qsizetype n) { return QString(reinterpret_cast<const QChar*>(source), n); }
 QString versTexte(const unsigned char* source, qsizetype n) { return Codec::decoder(QByteArrayView(source, n)); }
+
 } // namespace
 
 template <class Unite>
@@ -80,9 +81,7 @@ typename LecteurDe<Unite>::Brut LecteurDe<Unite>::brut() const
     qsizetype i = apresBlancs(t, m_pos);
     Brut b;
     if (t[i] == '"') {
-        // std::find is unrolled: the texts of a base are short, a call to a
-        // vectorised search would cost more than it saves.
-        const qsizetype fermante = std::find(t + i + 1, t + n, Unite('"')) - t;
+        const qsizetype fermante = guillemetSuivant(i + 1);
         b.texte = t + i + 1;
         b.taille = fermante - i - 1;
         b.cite = true;
@@ -158,11 +157,19 @@ void LecteurDe<Unite>::lireTexte(QString& cible)
 {
     const Brut b = brut();
     m_pos = b.suivant;
-    if (cible.isDetached() && cible.capacity() >= b.taille) {
-        cible.resize(b.taille);
-        copierDans(b.texte, b.taille, reinterpret_cast<char16_t*>(cible.data()));
+    remplir(cible, b.texte, b.taille);
+}
+
+template <class Unite>
+void LecteurDe<Unite>::remplir(QString& cible, const Unite* source, qsizetype n)
+{
+    if (n == 0 && cible.isEmpty())
+        return; // an empty value (two notes in three) into an empty string
+    if (cible.isDetached() && cible.capacity() >= n) {
+        cible.resize(n);
+        copierDans(source, n, reinterpret_cast<char16_t*>(cible.data()));
     } else {
-        cible = versTexte(b.texte, b.taille);
+        cible = versTexte(source, n);
     }
 }
 

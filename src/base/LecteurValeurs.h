@@ -1,6 +1,8 @@
 #pragma once
 #include <QByteArray>
 #include <QString>
+#include <algorithm>
+#include <cstring>
 #include <type_traits>
 
 // The reading rules of the program's text files: values are taken one after
@@ -34,6 +36,47 @@ public:
     // included (a path in the settings file).
     QString lireLigne();
 
+    // A value in its plain form, alone on its line ended by CR LF, taken in
+    // one step: a quoted text holding no quote (into `cible` as lireTexte), or
+    // a whole number within [min, max] with no blank, no plus sign and no
+    // leading zero. False, the position unchanged, for any other value, left
+    // to the general way above.
+    // Inline: they read nearly every value of a base.
+    bool lireTexteSeul(QString& cible)
+    {
+        const Unite* const t = m_unites;
+        if (t[m_pos] != '"')
+            return false;
+        const qsizetype fermante = guillemetSuivant(m_pos + 1);
+        // The null after the source stops the tests at its end.
+        if (fermante == m_source.size() || t[fermante + 1] != '\r' || t[fermante + 2] != '\n')
+            return false;
+        remplir(cible, t + m_pos + 1, fermante - m_pos - 1);
+        m_pos = fermante + 3;
+        return true;
+    }
+    bool lireNombreSeul(long long& valeur, long long min, long long max)
+    {
+        const Unite* const t = m_unites;
+        const bool negatif = t[m_pos] == '-';
+        const qsizetype debut = m_pos + (negatif ? 1 : 0);
+        qsizetype i = debut;
+        long long v = 0;
+        // t[i] - '0' as unsigned is above 9 for any character but a digit.
+        for (unsigned chiffre; (chiffre = t[i] - '0') <= 9 && i - debut < 18; ++i)
+            v = v * 10 + chiffre;
+        const qsizetype chiffres = i - debut;
+        const bool zeroEnTete = t[debut] == '0' && (chiffres > 1 || negatif); // "-0" included
+        if (chiffres == 0 || zeroEnTete || t[i] != '\r' || t[i + 1] != '\n')
+            return false;
+        v = negatif ? -v : v;
+        if (v < min || v > max)
+            return false;
+        valeur = v;
+        m_pos = i + 2;
+        return true;
+    }
+
     // Passes over the value at the position, whatever it holds (after a
     // value the user chose to skip).
     void passer();
@@ -56,6 +99,21 @@ private:
     // an optional minus sign, at most 18 digits, blanks, then the end of the value.
     // False (position unchanged) for anything else, left to the general way.
     bool nombreSimple(long long& valeur);
+    // The first double quote from i, or the size of the source. Bytes are
+    // searched by memchr, many at a time; characters by std::find, unrolled.
+    qsizetype guillemetSuivant(qsizetype i) const
+    {
+        const qsizetype n = m_source.size();
+        if constexpr (std::is_same_v<Unite, char16_t>) {
+            return std::find(m_unites + i, m_unites + n, u'"') - m_unites;
+        } else {
+            const void* trouve = std::memchr(m_unites + i, '"', static_cast<std::size_t>(n - i));
+            return trouve ? static_cast<const Unite*>(trouve) - m_unites : n;
+        }
+    }
+    // Puts a value into `cible`, in its own buffer when it is not shared and
+    // large enough.
+    static void remplir(QString& cible, const Unite* source, qsizetype n);
 
     Source m_source;
     const Unite* m_unites;
