@@ -112,22 +112,16 @@ bool encoderDans(QStringView texte, char* sortie)
         substitution |= o < 0;
         sortie[i] = static_cast<char>(o < 0 ? '?' : o);
     };
-    // A short value (most of a base's) is done character by character: the
-    // vector loops below would cost more to start than they save.
-    if (n < 16) {
-        for (qsizetype i = 0; i < n; ++i) {
-            if (autre(entree[i]))
-                encoderAutre(i);
-            else
-                sortie[i] = static_cast<char>(entree[i]);
-        }
-        return substitution;
-    }
-    // A long one is narrowed as it is, then the few blocks holding another
-    // character are mended, in loops the compiler turns into vector code.
-    for (qsizetype i = 0; i < n; ++i)
+    // Narrowed as it is, noting in the same loop without branches (vector
+    // code for a long text) whether any character is another: only a text
+    // holding one is looked at again, in blocks.
+    unsigned char autres = 0; // not bool, which keeps the loop from vector code
+    for (qsizetype i = 0; i < n; ++i) {
         sortie[i] = static_cast<char>(entree[i]);
-    reparerParBlocs(entree, n, autre, encoderAutre);
+        autres |= autre(entree[i]);
+    }
+    if (autres)
+        reparerParBlocs(entree, n, autre, encoderAutre);
     return substitution;
 }
 
