@@ -51,6 +51,21 @@ void reparerParBlocs(const T* entree, qsizetype n, Choix aMender, Mender mender)
     }
 }
 
+namespace {
+// Every byte but 0x80..0x9F is the character of the same code, accented
+// letters included: all are widened as they are, then the few blocks holding
+// one of these bytes are mended. Loops without branches, which the compiler
+// turns into vector code; apart, so that a short value does not pay for
+// their registers.
+Q_NEVER_INLINE void elargirParBlocs(const unsigned char* entree, qsizetype n, char16_t* sortie)
+{
+    for (qsizetype i = 0; i < n; ++i)
+        sortie[i] = entree[i];
+    const auto haut = [](unsigned char o) { return (o & 0xE0) == 0x80; };
+    reparerParBlocs(entree, n, haut, [&](qsizetype i) { sortie[i] = caracteres[entree[i]]; });
+}
+} // namespace
+
 QString decoder(QByteArrayView octets)
 {
     QString texte(octets.size(), Qt::Uninitialized);
@@ -64,20 +79,13 @@ void decoderDans(QByteArrayView octets, char16_t* sortie)
     const auto* entree = reinterpret_cast<const unsigned char*>(octets.data());
     const qsizetype n = octets.size();
     // A short value (most of a base's) is one look-up per byte: the vector
-    // loops below would cost more to start than they save.
+    // loops would cost more to start than they save.
     if (n < 64) {
         for (qsizetype i = 0; i < n; ++i)
             sortie[i] = caracteres[entree[i]];
-        return;
+    } else {
+        elargirParBlocs(entree, n, sortie);
     }
-    // Every byte but 0x80..0x9F is the character of the same code, accented
-    // letters included: all are widened as they are, then the few blocks
-    // holding one of these bytes are mended. Loops without branches, which
-    // the compiler turns into vector code.
-    for (qsizetype i = 0; i < n; ++i)
-        sortie[i] = entree[i];
-    const auto haut = [](unsigned char o) { return (o & 0xE0) == 0x80; };
-    reparerParBlocs(entree, n, haut, [&](qsizetype i) { sortie[i] = caracteres[entree[i]]; });
 }
 
 bool representable(const QString& texte) { return premierNonRepresentable(texte).isNull(); }
