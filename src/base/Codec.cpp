@@ -51,21 +51,41 @@ void reparerParBlocs(const T* entree, qsizetype n, Choix aMender, Mender mender)
     }
 }
 
-QString decoder(const QByteArray& octets)
+namespace {
+// Every byte but 0x80..0x9F is the character of the same code, accented
+// letters included: all are widened as they are, then the few blocks holding
+// one of these bytes are mended. Loops without branches, which the compiler
+// turns into vector code; apart, so that a short value does not pay for
+// their registers.
+Q_NEVER_INLINE void elargirParBlocs(const unsigned char* entree, qsizetype n, char16_t* sortie)
 {
-    QString texte(octets.size(), Qt::Uninitialized);
-    char16_t* sortie = reinterpret_cast<char16_t*>(texte.data());
-    const auto* entree = reinterpret_cast<const unsigned char*>(octets.constData());
-    const qsizetype n = octets.size();
-    // Every byte but 0x80..0x9F is the character of the same code, accented
-    // letters included: all are widened as they are, then the few blocks
-    // holding one of these bytes are mended. Loops without branches, which
-    // the compiler turns into vector code.
     for (qsizetype i = 0; i < n; ++i)
         sortie[i] = entree[i];
     const auto haut = [](unsigned char o) { return (o & 0xE0) == 0x80; };
     reparerParBlocs(entree, n, haut, [&](qsizetype i) { sortie[i] = caracteres[entree[i]]; });
+}
+} // namespace
+
+QString decoder(QByteArrayView octets)
+{
+    QString texte(octets.size(), Qt::Uninitialized);
+    if (!octets.isEmpty()) // data() would give an empty text a buffer of its own
+        decoderDans(octets, reinterpret_cast<char16_t*>(texte.data()));
     return texte;
+}
+
+void decoderDans(QByteArrayView octets, char16_t* sortie)
+{
+    const auto* entree = reinterpret_cast<const unsigned char*>(octets.data());
+    const qsizetype n = octets.size();
+    // A short value (most of a base's) is one look-up per byte: the vector
+    // loops would cost more to start than they save.
+    if (n < 64) {
+        for (qsizetype i = 0; i < n; ++i)
+            sortie[i] = caracteres[entree[i]];
+    } else {
+        elargirParBlocs(entree, n, sortie);
+    }
 }
 
 bool representable(const QString& texte) { return premierNonRepresentable(texte).isNull(); }
@@ -100,22 +120,16 @@ bool encoderDans(QStringView texte, char* sortie)
         substitution |= o < 0;
         sortie[i] = static_cast<char>(o < 0 ? '?' : o);
     };
-    // A short value (most of a base's) is done character by character: the
-    // vector loops below would cost more to start than they save.
-    if (n < 16) {
-        for (qsizetype i = 0; i < n; ++i) {
-            if (autre(entree[i]))
-                encoderAutre(i);
-            else
-                sortie[i] = static_cast<char>(entree[i]);
-        }
-        return substitution;
-    }
-    // A long one is narrowed as it is, then the few blocks holding another
-    // character are mended, in loops the compiler turns into vector code.
-    for (qsizetype i = 0; i < n; ++i)
+    // Narrowed as it is, noting in the same loop without branches (vector
+    // code for a long text) whether any character is another: only a text
+    // holding one is looked at again, in blocks.
+    unsigned char autres = 0; // not bool, which keeps the loop from vector code
+    for (qsizetype i = 0; i < n; ++i) {
         sortie[i] = static_cast<char>(entree[i]);
-    reparerParBlocs(entree, n, autre, encoderAutre);
+        autres |= autre(entree[i]);
+    }
+    if (autres)
+        reparerParBlocs(entree, n, autre, encoderAutre);
     return substitution;
 }
 

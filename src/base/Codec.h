@@ -1,12 +1,15 @@
 #pragma once
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 // Every file the program reads or writes is Windows-1252 with CR LF line ends.
 // These helpers are the only place where bytes become text and back.
 namespace Codec {
 
-QString decoder(const QByteArray& octets);
+QString decoder(QByteArrayView octets);
+// The same into `sortie`, which has room for one character per byte.
+void decoderDans(QByteArrayView octets, char16_t* sortie);
 
 // True when every character of the text has a Windows-1252 byte.
 bool representable(const QString& texte);

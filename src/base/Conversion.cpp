@@ -189,9 +189,9 @@ int verifier(Rapport& r, const QString& nom, int& compteur, int compte)
 
 } // namespace
 
-Genre examinerEntete(const QString& texte)
+Genre examinerEntete(const QByteArray& octets)
 {
-    LecteurValeurs lecteur(texte);
+    LecteurOctets lecteur(octets);
     long long premier = 0;
     try {
         premier = lecteur.lireNombre();

@@ -18,8 +18,8 @@ enum class Genre {
     PasUneBase  // the first value is not a number (or -1 stands alone)
 };
 
-// Looks at the first two values of a base file's text.
-Genre examinerEntete(const QString& texte);
+// Looks at the first two values of a base file's bytes.
+Genre examinerEntete(const QByteArray& octets);
 
 // The name under which an older base is kept: its last four characters (the
 // extension ".don") replaced by "-OLD.don".

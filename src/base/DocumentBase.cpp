@@ -61,17 +61,19 @@ DocumentBase::Lecture DocumentBase::lire()
         return refuser(lecture);
     }
     memoriserEmpreinte(lecture.octets);
-    lecture.texte = Codec::decoder(lecture.octets);
-    lecture.genre = Conversion::examinerEntete(lecture.texte);
+    lecture.genre = Conversion::examinerEntete(lecture.octets);
     if (lecture.genre == Conversion::Genre::PasUneBase) {
         lecture.issue = Issue::PasUneBase;
         return refuser(lecture);
     }
     if (lecture.genre != Conversion::Genre::Courante) {
+        // Only an older layout is decoded whole; the current one is read
+        // from its bytes.
+        lecture.texte = Codec::decoder(lecture.octets);
         lecture.issue = Issue::Ancienne;
         return lecture;
     }
-    const FichierBase::ResultatLecture r = FichierBase::lire(lecture.texte, *m_tables, m_politique);
+    const FichierBase::ResultatLecture r = FichierBase::lire(lecture.octets, *m_tables, m_politique);
     m_lueAvecErreurs = r.erreurs;
     lecture.issue = m_lueAvecErreurs ? Issue::LueAvecErreurs : Issue::Lue;
     // A file the reading rules had to repair is offered for saving.

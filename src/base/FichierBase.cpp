@@ -37,9 +37,7 @@ struct LectureInterrompue {};
 
 class Lecture {
 public:
-    Lecture(const QString& texte, Tables& t, PolitiqueErreurs& p)
-        : m_texte(texte), m_lecteur(texte), m_t(t), m_politique(p)
-    {}
+    Lecture(const QByteArray& octets, Tables& t, PolitiqueErreurs& p) : m_lecteur(octets), m_t(t), m_politique(p) {}
 
     ResultatLecture executer(bool sauterEntete)
     {
@@ -96,22 +94,25 @@ private:
         valeur([&] {
             const qsizetype debut = m_lecteur.position();
             n = static_cast<int>(lireNombreDansLes(min, max));
-            const QStringView b = brut(debut);
+            const QByteArrayView b = brut(debut);
             const qsizetype taille = (n < 0 ? 0 : 1) + longueurEntier(n) + 1 + 2;
-            forme(b, b.size() == taille && b[0] == QLatin1Char(n < 0 ? '-' : ' ') && b[taille - 3] == u' ');
+            forme(b, b.size() == taille && b[0] == (n < 0 ? '-' : ' ') && b[taille - 3] == ' ');
         });
         return n;
     }
 
-    // A bare number of a recipe: "3".
+    // A bare number of a recipe: "3". In its plain form it stands as the
+    // writer puts it, and is taken in one step.
     int entier()
     {
+        if (long long simple = 0; m_lecteur.lireNombreSeul(simple, INT_MIN, INT_MAX))
+            return static_cast<int>(simple);
         int n = 0;
         valeur([&] {
             const qsizetype debut = m_lecteur.position();
             n = static_cast<int>(lireNombreDansLes(INT_MIN, INT_MAX));
-            const QStringView b = brut(debut);
-            forme(b, b.size() == longueurEntier(n) + 2 && (b[0] == u'-' || (b[0] >= u'0' && b[0] <= u'9')));
+            const QByteArrayView b = brut(debut);
+            forme(b, b.size() == longueurEntier(n) + 2 && (b[0] == '-' || (b[0] >= '0' && b[0] <= '9')));
         });
         return n;
     }
@@ -123,38 +124,42 @@ private:
         valeur([&] {
             const qsizetype debut = m_lecteur.position();
             m_lecteur.lireTexte(t);
-            const QStringView b = brut(debut);
+            const QByteArrayView b = brut(debut);
             const bool cite = aCiter(t);
             const qsizetype taille = t.size() + (cite ? 2 : 0) + 2;
+            // A bare name begins the value: no blank before it.
             forme(b,
                   b.size() == taille && !t.contains(u'"')
-                      && (cite ? b[0] == u'"' && b[taille - 3] == u'"' : t.isEmpty() || b[0] == t[0]));
+                      && (cite ? b[0] == '"' && b[taille - 3] == '"' : t.isEmpty() || (b[0] != ' ' && b[0] != '\t')));
         });
     }
 
-    // A recipe's text, always quoted.
+    // A recipe's text, always quoted. In its plain form it stands as the
+    // writer puts it, and is taken in one step.
     void cite(QString& t)
     {
+        if (m_lecteur.lireTexteSeul(t))
+            return;
         valeur([&] {
             const qsizetype debut = m_lecteur.position();
             m_lecteur.lireTexte(t);
-            const QStringView b = brut(debut);
-            forme(b, b.size() == t.size() + 4 && b[0] == u'"' && b[b.size() - 3] == u'"');
+            const QByteArrayView b = brut(debut);
+            forme(b, b.size() == t.size() + 4 && b[0] == '"' && b[b.size() - 3] == '"');
         });
     }
 
     // What the value just read took in the file.
-    QStringView brut(qsizetype debut) const
+    QByteArrayView brut(qsizetype debut) const
     {
-        return QStringView(m_texte.data() + debut, m_lecteur.position() - debut);
+        return QByteArrayView(m_lecteur.unites() + debut, m_lecteur.position() - debut);
     }
 
     // Each value must stand exactly as the writer puts it, its line ended by
     // CR LF: otherwise saving the base would change the file.
-    void forme(QStringView b, bool exacte)
+    void forme(QByteArrayView b, bool exacte)
     {
         const qsizetype n = b.size();
-        m_resultat.retouchee |= !(exacte && n >= 2 && b[n - 2] == u'\r' && b[n - 1] == u'\n');
+        m_resultat.retouchee |= !(exacte && n >= 2 && b[n - 2] == '\r' && b[n - 1] == '\n');
     }
 
     void lireCategories()
@@ -196,8 +201,7 @@ private:
         }
     }
 
-    QStringView m_texte;
-    LecteurValeurs m_lecteur;
+    LecteurOctets m_lecteur;
     Tables& m_t;
     PolitiqueErreurs& m_politique;
     ResultatLecture m_resultat;
@@ -351,12 +355,12 @@ private:
 
 } // namespace
 
-ResultatLecture lire(const QString& texte, Tables& tables, PolitiqueErreurs& politique, bool sauterEntete)
+ResultatLecture lire(const QByteArray& octets, Tables& tables, PolitiqueErreurs& politique, bool sauterEntete)
 {
     // The counts grow as names are read, so a reading cut short leaves only
     // what was really read.
     tables.NbCat = tables.NbMag = tables.NbRecett = 0;
-    return Lecture(texte, tables, politique).executer(sauterEntete);
+    return Lecture(octets, tables, politique).executer(sauterEntete);
 }
 
 QString ecrire(const Tables& t)

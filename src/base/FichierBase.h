@@ -19,13 +19,14 @@ struct ResultatLecture {
     bool retouchee = false;
 };
 
-// Reads the text of a base file (current layout) into the tables, which the
-// caller has emptied. Each value is a step of the error policy; when a value
-// cannot be read, one "Erreur !" box asks: Retry reads it again, Cancel ends
-// the reading, and the tables are then brought in line with what was read so
-// that counts and counters agree.
+// Reads the Windows-1252 bytes of a base file (current layout) into the
+// tables, which the caller has emptied, each value decoded as it is read.
+// Each value is a step of the error policy; when a value cannot be read, one
+// "Erreur !" box asks: Retry reads it again, Cancel ends the reading, and the
+// tables are then brought in line with what was read so that counts and
+// counters agree.
 // sauterEntete: false for the oldest layout, which has no header lines.
-ResultatLecture lire(const QString& texte, Tables& tables, PolitiqueErreurs& politique, bool sauterEntete = true);
+ResultatLecture lire(const QByteArray& octets, Tables& tables, PolitiqueErreurs& politique, bool sauterEntete = true);
 
 // The whole file in the current layout. A name holding a comma or a line
 // break is written quoted, which the reading rules read back whole; a double

@@ -1,86 +1,135 @@
 #include "LecteurValeurs.h"
+#include "Codec.h"
 #include "platform/ErreurExecution.h"
 #include <algorithm>
 
 namespace {
-bool blanc(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
-bool finDeLigne(QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\n'); }
-} // namespace
+bool blanc(unsigned c) { return c == ' ' || c == '\t'; }
+bool finDeLigne(unsigned c) { return c == '\r' || c == '\n'; }
+// A comma or a line end, in one test rather than three: all three are below 64.
+constexpr quint64 Fins = (1ULL << ',') | (1ULL << '\r') | (1ULL << '\n');
+bool finDeValeur(unsigned c) { return c < 64 && ((Fins >> c) & 1) != 0; }
 
-qsizetype LecteurValeurs::apresFinDeLigne(qsizetype i) const
+// The scans below read the source with the null that follows it, which is
+// no blank, no digit and no line end: only those that pass over other
+// characters check the size.
+template <class Unite>
+qsizetype apresBlancs(const Unite* t, qsizetype i)
 {
-    if (i < m_texte.size() && m_texte[i] == QLatin1Char('\r'))
-        ++i;
-    if (i < m_texte.size() && m_texte[i] == QLatin1Char('\n'))
+    while (blanc(t[i]))
         ++i;
     return i;
 }
 
-LecteurValeurs::Brut LecteurValeurs::brut() const
+// Where the bare value from i ends: a comma, a line end or the end of the text.
+template <class Unite>
+qsizetype finDuBrut(const Unite* t, qsizetype n, qsizetype i)
 {
-    const qsizetype n = m_texte.size();
-    const QChar* const t = m_texte.constData();
-    qsizetype i = m_pos;
-    if (i >= n)
-        throw ErreurExecution(Erreurs::FinDeFichier);
-    while (i < n && blanc(t[i]))
+    while (i < n && !finDeValeur(t[i]))
         ++i;
+    return i;
+}
+
+// Where the next value begins once this one ends at i: after its comma or
+// its line end.
+template <class Unite>
+qsizetype apresFinDeValeur(const Unite* t, qsizetype i)
+{
+    if (t[i] == ',')
+        return i + 1;
+    if (t[i] == '\r')
+        ++i;
+    if (t[i] == '\n')
+        ++i;
+    return i;
+}
+
+// The text, followed by a null: utf16() ensures it even for a text that
+// only borrows its characters.
+const char16_t* avecNul(QString& texte) { return reinterpret_cast<const char16_t*>(texte.utf16()); }
+// The bytes, followed by a null: only bytes borrowed from elsewhere
+// (QByteArray::fromRawData) may lack it, and are copied.
+const unsigned char* avecNul(QByteArray& octets)
+{
+    if (!octets.data_ptr().isMutable())
+        octets = QByteArray(octets.constData(), octets.size());
+    return reinterpret_cast<const unsigned char*>(octets.constData());
+}
+
+// A value as text: the characters copied, or the bytes decoded.
+void copierDans(const char16_t* source, qsizetype n, char16_t* sortie) { std::copy(source, source + n, sortie); }
+void copierDans(const unsigned char* source, qsizetype n, char16_t* sortie)
+{
+    Codec::decoderDans(QByteArrayView(source, n), sortie);
+}
+QString versTexte(const char16_t* source, qsizetype n) { return QString(reinterpret_cast<const QChar*>(source), n); }
+QString versTexte(const unsigned char* source, qsizetype n) { return Codec::decoder(QByteArrayView(source, n)); }
+
+} // namespace
+
+template <class Unite>
+LecteurDe<Unite>::LecteurDe(Source source) : m_source(std::move(source)), m_unites(avecNul(m_source))
+{}
+
+template <class Unite>
+typename LecteurDe<Unite>::Brut LecteurDe<Unite>::brut() const
+{
+    const Unite* const t = m_unites;
+    const qsizetype n = m_source.size();
+    if (m_pos >= n)
+        throw ErreurExecution(Erreurs::FinDeFichier);
+    qsizetype i = apresBlancs(t, m_pos);
     Brut b;
-    if (i < n && t[i] == QLatin1Char('"')) {
-        // A plain loop: the texts of a base are short, a call to a vectorised
-        // search costs more than it saves.
-        qsizetype fermante = i + 1;
-        while (fermante < n && t[fermante] != QLatin1Char('"'))
-            ++fermante;
-        b.texte = QStringView(t + i + 1, fermante - i - 1);
+    if (t[i] == '"') {
+        const qsizetype fermante = guillemetSuivant(i + 1);
+        b.texte = t + i + 1;
+        b.taille = fermante - i - 1;
         b.cite = true;
-        i = fermante < n ? fermante + 1 : n;
         // Whatever stands between the closing quote and the end of the value
         // is passed over.
-        while (i < n && t[i] != QLatin1Char(',') && !finDeLigne(t[i]))
-            ++i;
+        i = finDuBrut(t, n, fermante < n ? fermante + 1 : n);
     } else {
         const qsizetype debut = i;
-        while (i < n && t[i] != QLatin1Char(',') && !finDeLigne(t[i]))
-            ++i;
-        b.texte = QStringView(t + debut, i - debut);
+        i = finDuBrut(t, n, i);
+        b.texte = t + debut;
+        b.taille = i - debut;
     }
-    b.suivant = (i < n && t[i] == QLatin1Char(',')) ? i + 1 : apresFinDeLigne(i);
+    b.suivant = apresFinDeValeur(t, i);
     return b;
 }
 
-bool LecteurValeurs::nombreSimple(long long& valeur)
+template <class Unite>
+bool LecteurDe<Unite>::nombreSimple(long long& valeur)
 {
-    const qsizetype n = m_texte.size();
-    const QChar* const t = m_texte.constData();
-    qsizetype i = m_pos;
-    while (i < n && blanc(t[i]))
-        ++i;
-    const bool negatif = i < n && t[i] == QLatin1Char('-');
+    const Unite* const t = m_unites;
+    qsizetype i = apresBlancs(t, m_pos);
+    const bool negatif = t[i] == '-';
     if (negatif)
         ++i;
     const qsizetype debutChiffres = i;
     long long v = 0;
-    while (i < n && t[i] >= QLatin1Char('0') && t[i] <= QLatin1Char('9') && i - debutChiffres < 18)
-        v = v * 10 + (t[i++].unicode() - u'0');
+    // t[i] - '0' as unsigned is above 9 for any character but a digit.
+    for (unsigned chiffre; (chiffre = t[i] - '0') <= 9 && i - debutChiffres < 18; ++i)
+        v = v * 10 + chiffre;
     if (i == debutChiffres)
         return false;
-    while (i < n && blanc(t[i]))
-        ++i;
-    if (i < n && t[i] != QLatin1Char(',') && !finDeLigne(t[i]))
+    i = apresBlancs(t, i);
+    if (!finDeValeur(t[i]) && i < m_source.size())
         return false; // anything else (more digits, letters) takes the general way
     valeur = negatif ? -v : v;
-    m_pos = (i < n && t[i] == QLatin1Char(',')) ? i + 1 : apresFinDeLigne(i);
+    m_pos = apresFinDeValeur(t, i);
     return true;
 }
 
-long long LecteurValeurs::lireNombre()
+template <class Unite>
+long long LecteurDe<Unite>::lireNombre()
 {
     long long simple = 0;
     if (nombreSimple(simple))
         return simple;
     const Brut b = brut();
-    const QStringView chiffres = b.texte.trimmed();
+    const QString texte = versTexte(b.texte, b.taille);
+    const QStringView chiffres = QStringView(texte).trimmed();
     bool ok = false;
     const long long n = chiffres.toLongLong(&ok);
     if (!ok || b.cite) {
@@ -95,43 +144,57 @@ long long LecteurValeurs::lireNombre()
     return n;
 }
 
-QString LecteurValeurs::lireTexte()
+template <class Unite>
+QString LecteurDe<Unite>::lireTexte()
 {
     const Brut b = brut();
     m_pos = b.suivant;
-    return b.texte.toString();
+    return versTexte(b.texte, b.taille);
 }
 
-void LecteurValeurs::lireTexte(QString& cible)
+template <class Unite>
+void LecteurDe<Unite>::lireTexte(QString& cible)
 {
     const Brut b = brut();
     m_pos = b.suivant;
-    if (cible.isDetached() && cible.capacity() >= b.texte.size()) {
-        cible.resize(b.texte.size());
-        std::copy(b.texte.begin(), b.texte.end(), cible.data());
+    remplir(cible, b.texte, b.taille);
+}
+
+template <class Unite>
+void LecteurDe<Unite>::remplir(QString& cible, const Unite* source, qsizetype n)
+{
+    if (n == 0 && cible.isEmpty())
+        return; // an empty value (two notes in three) into an empty string
+    if (cible.isDetached() && cible.capacity() >= n) {
+        cible.resize(n);
+        copierDans(source, n, reinterpret_cast<char16_t*>(cible.data()));
     } else {
-        cible = b.texte.toString();
+        cible = versTexte(source, n);
     }
 }
 
-void LecteurValeurs::passer()
+template <class Unite>
+void LecteurDe<Unite>::passer()
 {
     if (!fin())
         m_pos = brut().suivant;
 }
 
-QString LecteurValeurs::lireLigne()
+template <class Unite>
+QString LecteurDe<Unite>::lireLigne()
 {
-    const qsizetype n = m_texte.size();
+    const Unite* const t = m_unites;
+    const qsizetype n = m_source.size();
     if (m_pos >= n)
         throw ErreurExecution(Erreurs::FinDeFichier);
-    qsizetype i = m_pos;
-    while (i < n && blanc(m_texte[i]))
-        ++i;
+    qsizetype i = apresBlancs(t, m_pos);
     const qsizetype debut = i;
-    while (i < n && !finDeLigne(m_texte[i]))
+    while (i < n && !finDeLigne(t[i]))
         ++i;
-    QString ligne = m_texte.mid(debut, i - debut);
-    m_pos = apresFinDeLigne(i);
+    QString ligne = versTexte(t + debut, i - debut);
+    m_pos = apresFinDeValeur(t, i);
     return ligne;
 }
+
+template class LecteurDe<char16_t>;
+template class LecteurDe<unsigned char>;

@@ -1,5 +1,9 @@
 #pragma once
+#include <QByteArray>
 #include <QString>
+#include <algorithm>
+#include <cstring>
+#include <type_traits>
 
 // The reading rules of the program's text files: values are taken one after
 // the other; a value ends at a comma or at the end of its line, and the line
@@ -8,9 +12,16 @@
 //
 // A value that cannot be read throws ErreurExecution and leaves the position
 // where it was, so that a retried step reads the same value again.
-class LecteurValeurs {
+//
+// LecteurValeurs reads a text; LecteurOctets reads the Windows-1252 bytes of a
+// file as they are, decoding only the values it gives, so that a base is read
+// without a decoded copy of the whole file.
+template <class Unite>
+class LecteurDe {
 public:
-    explicit LecteurValeurs(QString texte) : m_texte(std::move(texte)) {}
+    using Source = std::conditional_t<std::is_same_v<Unite, char16_t>, QString, QByteArray>;
+
+    explicit LecteurDe(Source source);
 
     // A whole number, blanks around it ignored.
     long long lireNombre();
@@ -25,17 +36,61 @@ public:
     // included (a path in the settings file).
     QString lireLigne();
 
+    // A value in its plain form, alone on its line ended by CR LF, taken in
+    // one step: a quoted text holding no quote (into `cible` as lireTexte), or
+    // a whole number within [min, max] with no blank, no plus sign and no
+    // leading zero. False, the position unchanged, for any other value, left
+    // to the general way above.
+    // Inline: they read nearly every value of a base.
+    bool lireTexteSeul(QString& cible)
+    {
+        const Unite* const t = m_unites;
+        if (t[m_pos] != '"')
+            return false;
+        const qsizetype fermante = guillemetSuivant(m_pos + 1);
+        // The null after the source stops the tests at its end.
+        if (fermante == m_source.size() || t[fermante + 1] != '\r' || t[fermante + 2] != '\n')
+            return false;
+        remplir(cible, t + m_pos + 1, fermante - m_pos - 1);
+        m_pos = fermante + 3;
+        return true;
+    }
+    bool lireNombreSeul(long long& valeur, long long min, long long max)
+    {
+        const Unite* const t = m_unites;
+        const bool negatif = t[m_pos] == '-';
+        const qsizetype debut = m_pos + (negatif ? 1 : 0);
+        qsizetype i = debut;
+        long long v = 0;
+        // t[i] - '0' as unsigned is above 9 for any character but a digit.
+        for (unsigned chiffre; (chiffre = t[i] - '0') <= 9 && i - debut < 18; ++i)
+            v = v * 10 + chiffre;
+        const qsizetype chiffres = i - debut;
+        const bool zeroEnTete = t[debut] == '0' && (chiffres > 1 || negatif); // "-0" included
+        if (chiffres == 0 || zeroEnTete || t[i] != '\r' || t[i + 1] != '\n')
+            return false;
+        v = negatif ? -v : v;
+        if (v < min || v > max)
+            return false;
+        valeur = v;
+        m_pos = i + 2;
+        return true;
+    }
+
     // Passes over the value at the position, whatever it holds (after a
     // value the user chose to skip).
     void passer();
 
-    bool fin() const { return m_pos >= m_texte.size(); }
+    bool fin() const { return m_pos >= m_source.size(); }
     qsizetype position() const { return m_pos; }
+    // The source as it is read, followed by a null.
+    const Unite* unites() const { return m_unites; }
 
 private:
     // The raw value at the position and where the next value begins.
     struct Brut {
-        QStringView texte; // within m_texte
+        const Unite* texte = nullptr; // within the source
+        qsizetype taille = 0;
         bool cite = false;
         qsizetype suivant = 0;
     };
@@ -44,8 +99,29 @@ private:
     // an optional minus sign, at most 18 digits, blanks, then the end of the value.
     // False (position unchanged) for anything else, left to the general way.
     bool nombreSimple(long long& valeur);
-    qsizetype apresFinDeLigne(qsizetype i) const;
+    // The first double quote from i, or the size of the source. Bytes are
+    // searched by memchr, many at a time; characters by std::find, unrolled.
+    qsizetype guillemetSuivant(qsizetype i) const
+    {
+        const qsizetype n = m_source.size();
+        if constexpr (std::is_same_v<Unite, char16_t>) {
+            return std::find(m_unites + i, m_unites + n, u'"') - m_unites;
+        } else {
+            const void* trouve = std::memchr(m_unites + i, '"', static_cast<std::size_t>(n - i));
+            return trouve ? static_cast<const Unite*>(trouve) - m_unites : n;
+        }
+    }
+    // Puts a value into `cible`, in its own buffer when it is not shared and
+    // large enough.
+    static void remplir(QString& cible, const Unite* source, qsizetype n);
 
-    QString m_texte;
+    Source m_source;
+    const Unite* m_unites;
     qsizetype m_pos = 0;
 };
+
+using LecteurValeurs = LecteurDe<char16_t>;
+using LecteurOctets = LecteurDe<unsigned char>;
+
+extern template class LecteurDe<char16_t>;
+extern template class LecteurDe<unsigned char>;

@@ -18,9 +18,9 @@ Resultat refuser(const QString& raison)
     return r;
 }
 
-Resultat lireTexte(const QString& chemin, const QString& texte, Tables& t, PolitiqueErreurs& politique)
+Resultat lireOctets(const QString& chemin, const QByteArray& octets, Tables& t, PolitiqueErreurs& politique)
 {
-    const Conversion::Genre genre = Conversion::examinerEntete(texte);
+    const Conversion::Genre genre = Conversion::examinerEntete(octets);
     if (genre == Conversion::Genre::PasUneBase)
         return refuser(QStringLiteral("Le fichier ") + nomAffiche(chemin)
                        + QStringLiteral(" n'est pas une base Zuta! : sa première valeur n'est pas un nombre."));
@@ -28,12 +28,13 @@ Resultat lireTexte(const QString& chemin, const QString& texte, Tables& t, Polit
     if (genre != Conversion::Genre::Courante) {
         // The conversion's report and its kept copy are the conversion's
         // business when the base is opened: here the text alone is read.
-        const Conversion::Resultat c = Conversion::convertir(texte, genre, t, chemin, Conversion::cheminGarde(chemin));
+        const Conversion::Resultat c =
+            Conversion::convertir(Codec::decoder(octets), genre, t, chemin, Conversion::cheminGarde(chemin));
         if (!c.lue)
             return refuser(QStringLiteral("Le fichier ") + nomAffiche(chemin)
                            + QStringLiteral(" n'est pas une base Zuta! lisible : ") + c.raison + QLatin1Char('.'));
         r.ancienne = true;
-    } else if (FichierBase::lire(texte, t, politique).erreurs) {
+    } else if (FichierBase::lire(octets, t, politique).erreurs) {
         t.ViderCompteurs();
         return refuser(QStringLiteral("La base ") + nomAffiche(chemin)
                        + QStringLiteral(" n'a pas pu être lue en entier (fichier incomplet ou abîmé)."));
@@ -73,7 +74,7 @@ Resultat lire(const QString& chemin, Tables& t, PolitiqueErreurs& politique)
     const Fichier fichier = lireFichier(chemin, Fichiers::TailleMaxBase);
     if (!fichier.refus.isEmpty())
         return refuser(fichier.refus);
-    return lireTexte(chemin, Codec::decoder(fichier.octets), t, politique);
+    return lireOctets(chemin, fichier.octets, t, politique);
 }
 
 } // namespace LectureBase

@@ -71,12 +71,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille)
     static auto tables = std::make_unique<Tables>();
     const QByteArray octets(reinterpret_cast<const char*>(donnees), static_cast<qsizetype>(taille));
     verifierLecteurDeFichier(octets);
-    const QString texte = Codec::decoder(octets);
-    Conversion::examinerEntete(texte);
+    Conversion::examinerEntete(octets);
     PlateformeScriptee plateforme;
     PolitiqueErreurs politique(plateforme);
     tables->ViderCompteurs();
-    const auto r = FichierBase::lire(texte, *tables, politique);
+    const auto r = FichierBase::lire(octets, *tables, politique);
     if (plateforme.boites.size() > 1)
         std::abort(); // one box at most: the first failure ends the reading
     if (r.interrompue) {
@@ -86,9 +85,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille)
                 std::abort();
     }
     // What was read writes out and reads back the same.
-    const QString ecrit = FichierBase::ecrire(*tables);
+    const QByteArray ecrit = FichierBase::octets(*tables);
     // A reading without errors is marked as repaired exactly when saving would change the file.
-    if (!r.erreurs && r.retouchee != (ecrit != texte))
+    if (!r.erreurs && r.retouchee != (ecrit != octets))
         std::abort();
     static auto relu = std::make_unique<Tables>();
     relu->ViderCompteurs();

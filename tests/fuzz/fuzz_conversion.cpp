@@ -10,11 +10,11 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille)
 {
     static auto tables = std::make_unique<Tables>();
-    const QString texte =
-        Codec::decoder(QByteArray(reinterpret_cast<const char*>(donnees), static_cast<qsizetype>(taille)));
-    const Conversion::Genre genre = Conversion::examinerEntete(texte);
+    const QByteArray octets(reinterpret_cast<const char*>(donnees), static_cast<qsizetype>(taille));
+    const Conversion::Genre genre = Conversion::examinerEntete(octets);
     if (genre != Conversion::Genre::V12 && genre != Conversion::Genre::SansEntete)
         return 0;
+    const QString texte = Codec::decoder(octets);
     const auto r =
         Conversion::convertir(texte, genre, *tables, QStringLiteral("/b/Zuta.don"), QStringLiteral("/b/Zuta-OLD.don"));
     if (!r.lue) {
