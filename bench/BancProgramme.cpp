@@ -107,6 +107,9 @@ void BancProgramme::magazine(int position)
 
 void BancProgramme::montrerRecette(int slot)
 {
+    // The card's operations are timed on the list in its own order, whatever
+    // column the sorts before them left it sorted by.
+    trier(-1);
     sansCritere();
     actualiser();
     if (const std::optional<qsizetype> k = p().listeTrouvee().ligneDe(slot)) {

@@ -285,12 +285,26 @@ void OrdreRecettes::trierTout(int nb)
         }
         groupes[*groupe].push_back(r);
     }
-    std::sort(groupes.begin(), groupes.end(),
-              [this](const std::vector<int>& a, const std::vector<int>& b) { return avant(a.front(), b.front()); });
+    // Each name by its key, so that comparing two goes straight to the keys.
+    struct Nom {
+        const Collation::Cle* cle;
+        const QString* texte;
+        std::size_t groupe;
+    };
+    std::vector<Nom> noms;
+    noms.reserve(groupes.size());
+    for (std::size_t g = 0; g < groupes.size(); ++g) {
+        const Entree& e = m_entrees[static_cast<std::size_t>(groupes[g].front())];
+        noms.push_back({&*e.cle, &e.nom, g});
+    }
+    std::sort(noms.begin(), noms.end(), [](const Nom& a, const Nom& b) {
+        return Collation::comparerCles(*a.cle, *a.texte, *b.cle, *b.texte) < 0;
+    });
     m_ordre.clear();
     m_ordre.reserve(static_cast<std::size_t>(nb));
     m_nouveauNom.assign(static_cast<std::size_t>(nb), false);
-    for (std::vector<int>& homonymes : groupes) {
+    for (const Nom& nom : noms) {
+        std::vector<int>& homonymes = groupes[nom.groupe];
         std::sort(homonymes.begin(), homonymes.end(), [](int a, int b) { return comparerNumerosEnTexte(a, b) < 0; });
         m_nouveauNom[m_ordre.size()] = true;
         m_ordre.insert(m_ordre.end(), homonymes.begin(), homonymes.end());
