@@ -1,7 +1,7 @@
 #include "Collation.h"
 #include <QLocale>
-#include <QSet>
 #include <algorithm>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -16,6 +16,10 @@ QCollator collateurFrancais()
 }
 
 bool commenceParBlanc(const QString& texte) { return texte.startsWith(QLatin1Char(' ')); }
+
+// Names edited for years would pile up: past a few full bases' worth, the
+// keys are computed afresh.
+constexpr qsizetype MaxCles = 100000;
 
 // Every comparison of the order: a leading blank first, then the collator's
 // verdict, ties broken by the exact text.
@@ -36,46 +40,37 @@ Collation::Cle Collation::cle(const QString& texte) const
 {
     if (const auto gardee = m_cles.constFind(texte); gardee != m_cles.constEnd())
         return *gardee;
-    // Names edited for years would pile up: past a few full bases' worth,
-    // the keys are computed afresh.
-    constexpr qsizetype MaxCles = 100000;
     if (m_cles.size() >= MaxCles)
         m_cles.clear();
     return *m_cles.insert(texte, {m_collator.sortKey(texte), commenceParBlanc(texte)});
 }
 
-void Collation::preparerCles(const QStringList& textes) const
+std::vector<Collation::Cle> Collation::cles(const QStringList& textes) const
 {
-    QStringList lesNouveaux;
-    QSet<QString> vus;
-    for (const QString& texte : textes)
-        if (!m_cles.contains(texte) && !vus.contains(texte)) {
-            vus.insert(texte);
-            lesNouveaux << texte;
-        }
-    const QStringList& nouveaux = lesNouveaux; // only read, by both threads
-    if (std::thread::hardware_concurrency() < 2 || nouveaux.size() < 1000) {
-        for (const QString& texte : nouveaux)
-            cle(texte);
-        return;
-    }
-    // A collator is not shared between threads: the second half gets its own.
-    const qsizetype moitie = nouveaux.size() / 2;
-    std::vector<QCollatorSortKey> secondes;
-    secondes.reserve(static_cast<std::size_t>(nouveaux.size() - moitie));
+    const auto calculer = [&textes](const QCollator& collateur, qsizetype debut, qsizetype fin) {
+        std::vector<Cle> cles;
+        cles.reserve(static_cast<std::size_t>(fin - debut));
+        for (qsizetype i = debut; i < fin; ++i)
+            cles.push_back({collateur.sortKey(textes[i]), commenceParBlanc(textes[i])});
+        return cles;
+    };
+    const qsizetype moitie =
+        std::thread::hardware_concurrency() > 1 && textes.size() >= 1000 ? textes.size() / 2 : textes.size();
+    std::vector<Cle> resultat;
+    std::vector<Cle> seconde;
     {
-        const std::jthread second([&] {
-            const QCollator collateur = collateurFrancais();
-            for (qsizetype i = moitie; i < nouveaux.size(); ++i)
-                secondes.push_back(collateur.sortKey(nouveaux[i]));
-        });
-        for (qsizetype i = 0; i < moitie; ++i)
-            cle(nouveaux[i]);
+        // A collator is not shared between threads: the second half gets its own.
+        std::optional<std::jthread> second;
+        if (moitie < textes.size())
+            second.emplace([&] { seconde = calculer(collateurFrancais(), moitie, textes.size()); });
+        resultat = calculer(m_collator, 0, moitie);
     }
-    for (std::size_t i = 0; i < secondes.size(); ++i) {
-        const QString& texte = nouveaux[moitie + static_cast<qsizetype>(i)];
-        m_cles.insert(texte, {secondes[i], commenceParBlanc(texte)});
-    }
+    resultat.insert(resultat.end(), std::make_move_iterator(seconde.begin()), std::make_move_iterator(seconde.end()));
+    if (m_cles.size() + textes.size() > MaxCles)
+        m_cles.clear();
+    for (qsizetype i = 0; i < textes.size(); ++i)
+        m_cles.insert(textes[i], resultat[static_cast<std::size_t>(i)]);
+    return resultat;
 }
 
 int Collation::comparerCles(const Cle& a, const QString& texteA, const Cle& b, const QString& texteB)

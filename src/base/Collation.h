@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 // The one order of every sorted list: French, case-insensitive, a leading
 // blank first, ties broken by the exact text so that the order never depends
@@ -19,9 +20,9 @@ public:
     // Kept once computed: the same names come back for the found list, the
     // export and the index, and a key costs thousands of instructions.
     Cle cle(const QString& texte) const;
-    // The keys of many texts computed ahead, on two cores where there are:
-    // a base just read asks for thousands of names at once.
-    void preparerCles(const QStringList& textes) const;
+    // The keys of many different texts, in their order, computed on two
+    // cores where there are: a base just read asks for thousands of names.
+    std::vector<Cle> cles(const QStringList& textes) const;
     static int comparerCles(const Cle& a, const QString& texteA, const Cle& b, const QString& texteB);
     // The same order without keys: cheaper for texts compared once or twice.
     int comparer(const QString& a, const QString& b) const;

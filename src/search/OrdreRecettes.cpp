@@ -73,13 +73,11 @@ void OrdreRecettes::mettreAJour(const Tables& base, const Collation& collation)
             return;
         }
     }
-    // A base just read: its names' keys are computed together, on two cores.
-    if (m_ordre.empty() && nb > 1000) {
-        QStringList noms;
-        noms.reserve(nb);
-        for (int r = 1; r <= nb; ++r)
-            noms << base.RecettTexte(r, Recette::Nom);
-        collation.preparerCles(noms);
+    if (m_ordre.empty()) {
+        construire(base, collation, nb);
+        m_nb = nb;
+        rangerPositions();
+        return;
     }
     const std::vector<int> changees = relever(base, collation, nb, vu, decalage);
     if (changees.empty() && nb == m_nb)
@@ -268,23 +266,60 @@ void OrdreRecettes::retirer(Choix aRetirer)
     m_nouveauNom.resize(gardes);
 }
 
-// Names repeat: the slots are gathered by name, only the distinct names are
-// sorted by their keys, and each name's slots follow by the text of their
-// numbers.
-void OrdreRecettes::trierTout(int nb)
+namespace {
+// The slots 1..nb gathered by name, in the order each name first comes;
+// 'nouveau' is told each name the first time.
+template <class Nom, class Nouveau>
+std::vector<std::vector<int>> grouperParNom(int nb, Nom nom, Nouveau nouveau)
 {
     QHash<QString, std::size_t> groupeDuNom;
     groupeDuNom.reserve(nb);
     std::vector<std::vector<int>> groupes;
     for (int r = 1; r <= nb; ++r) {
-        const QString& nom = m_entrees[static_cast<std::size_t>(r)].nom;
-        auto groupe = groupeDuNom.constFind(nom);
+        const QString& texte = nom(r);
+        auto groupe = groupeDuNom.constFind(texte);
         if (groupe == groupeDuNom.constEnd()) {
-            groupe = groupeDuNom.insert(nom, groupes.size());
+            groupe = groupeDuNom.insert(texte, groupes.size());
             groupes.emplace_back();
+            nouveau(texte);
         }
         groupes[*groupe].push_back(r);
     }
+    return groupes;
+}
+} // namespace
+
+// The first base: one recipe is often in many issues, so each distinct name
+// is keyed once, all of them together on two cores.
+void OrdreRecettes::construire(const Tables& base, const Collation& collation, int nb)
+{
+    m_entrees.assign(static_cast<std::size_t>(nb) + 1, {});
+    QStringList distincts;
+    std::vector<std::vector<int>> groupes = grouperParNom(
+        nb, [&base](int r) -> const QString& { return base.RecettTexte(r, Recette::Nom); },
+        [&distincts](const QString& nom) { distincts << nom; });
+    const std::vector<Collation::Cle> cles = collation.cles(distincts);
+    for (std::size_t g = 0; g < groupes.size(); ++g)
+        for (const int r : groupes[g]) {
+            Entree& e = m_entrees[static_cast<std::size_t>(r)];
+            e.nom = base.RecettTexte(r, Recette::Nom); // the base's own, compared at once later
+            e.cle = cles[g];
+        }
+    ordonnerGroupes(groupes);
+}
+
+void OrdreRecettes::trierTout(int nb)
+{
+    std::vector<std::vector<int>> groupes = grouperParNom(
+        nb, [this](int r) -> const QString& { return m_entrees[static_cast<std::size_t>(r)].nom; },
+        [](const QString&) {});
+    ordonnerGroupes(groupes);
+}
+
+// Names repeat: only the distinct names are sorted by their keys, and each
+// name's slots follow by the text of their numbers.
+void OrdreRecettes::ordonnerGroupes(std::vector<std::vector<int>>& groupes)
+{
     // Each name by its key, so that comparing two goes straight to the keys.
     struct Nom {
         const Collation::Cle* cle;
@@ -300,9 +335,12 @@ void OrdreRecettes::trierTout(int nb)
     std::sort(noms.begin(), noms.end(), [](const Nom& a, const Nom& b) {
         return Collation::comparerCles(*a.cle, *a.texte, *b.cle, *b.texte) < 0;
     });
+    std::size_t nb = 0;
+    for (const std::vector<int>& groupe : groupes)
+        nb += groupe.size();
     m_ordre.clear();
-    m_ordre.reserve(static_cast<std::size_t>(nb));
-    m_nouveauNom.assign(static_cast<std::size_t>(nb), false);
+    m_ordre.reserve(nb);
+    m_nouveauNom.assign(nb, false);
     for (const Nom& nom : noms) {
         std::vector<int>& homonymes = groupes[nom.groupe];
         std::sort(homonymes.begin(), homonymes.end(), [](int a, int b) { return comparerNumerosEnTexte(a, b) < 0; });

@@ -46,7 +46,9 @@ private:
                              bool& decalage);
     bool releverDecalage(const Tables& base, int nb, std::vector<int>& changees);
     std::optional<Collation::Cle> cleDuSuivant(int r, const QString& nom) const;
+    void construire(const Tables& base, const Collation& collation, int nb);
     void trierTout(int nb);
+    void ordonnerGroupes(std::vector<std::vector<int>>& groupes);
     void renumeroter(int supprime);
     std::optional<int> releverInsertion(const Tables& base, const Collation& collation, int nb);
     void renumeroterInsertion(int insere);
