@@ -8,7 +8,9 @@ Plateforme::Reponse PlateformeConsole::message(const QString& titre, const QStri
     switch (boutons) {
     case Boutons::OK: return Reponse::OK;
     case Boutons::OuiNon: return Reponse::Non;
-    case Boutons::ReessayerAnnuler: break;
+    // Without anyone to answer, a question that can be cancelled is.
+    case Boutons::ReessayerAnnuler:
+    case Boutons::OuiNonAnnuler: break;
     }
     return Reponse::Annuler;
 }
