@@ -250,12 +250,9 @@ std::vector<int> ModeleTrouvees::rangsDe(const std::vector<int>& numeros, int co
     }
     std::vector<Collation::Cle> cles;
     cles.reserve(static_cast<std::size_t>(affiches.size()));
-    for (const QString& t : affiches) {
-        auto cle = m_cles.constFind(t);
-        if (cle == m_cles.cend())
-            cle = m_cles.insert(t, m_collation.cle(t));
-        cles.push_back(*cle);
-    }
+    // The collation keeps the keys: numbers and pages repeat from sort to sort.
+    for (const QString& t : affiches)
+        cles.push_back(m_collation.cle(t));
     std::vector<int> parRang(static_cast<std::size_t>(affiches.size()));
     std::iota(parRang.begin(), parRang.end(), 0);
     std::sort(parRang.begin(), parRang.end(),

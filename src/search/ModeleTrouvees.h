@@ -2,7 +2,6 @@
 #include "base/Collation.h"
 #include "base/Tables.h"
 #include <QAbstractTableModel>
-#include <QHash>
 #include <QList>
 #include <QString>
 #include <array>
@@ -58,9 +57,6 @@ private:
     void trier();
 
     const Tables& m_base;
-    // The collation key of every value a sort has met: numbers and pages
-    // repeat from sort to sort, and their keys are most of a sort's cost.
-    mutable QHash<QString, Collation::Cle> m_cles;
     // The ranks of every slot of the base in each column, and the stamps of
     // the tables they were taken from.
     struct RangsDeLaBase {
