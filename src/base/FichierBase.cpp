@@ -138,7 +138,7 @@ private:
     // writer puts it, and is taken in one step.
     void cite(QString& t)
     {
-        if (m_lecteur.lireTexteSeul(t))
+        if (m_lecteur.lireTexteSeul(t, m_recueil))
             return;
         valeur([&] {
             const qsizetype debut = m_lecteur.position();
@@ -202,6 +202,7 @@ private:
     }
 
     LecteurOctets m_lecteur;
+    RecueilTextes m_recueil; // its keys are m_lecteur's bytes
     Tables& m_t;
     PolitiqueErreurs& m_politique;
     ResultatLecture m_resultat;

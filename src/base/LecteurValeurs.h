@@ -1,4 +1,5 @@
 #pragma once
+#include "RecueilTextes.h"
 #include <QByteArray>
 #include <QString>
 #include <algorithm>
@@ -44,14 +45,29 @@ public:
     // Inline: they read nearly every value of a base.
     bool lireTexteSeul(QString& cible)
     {
-        const Unite* const t = m_unites;
-        if (t[m_pos] != '"')
+        const qsizetype fermante = fermanteSeule();
+        if (fermante < 0)
             return false;
-        const qsizetype fermante = guillemetSuivant(m_pos + 1);
-        // The null after the source stops the tests at its end.
-        if (fermante == m_source.size() || t[fermante + 1] != '\r' || t[fermante + 2] != '\n')
+        remplir(cible, m_unites + m_pos + 1, fermante - m_pos - 1);
+        m_pos = fermante + 3;
+        return true;
+    }
+    // The same from a file's bytes, a repeated text sharing the string of
+    // its first occurrence (see RecueilTextes).
+    bool lireTexteSeul(QString& cible, RecueilTextes& recueil) requires std::is_same_v<Unite, unsigned char>
+    {
+        const qsizetype fermante = fermanteSeule();
+        if (fermante < 0)
             return false;
-        remplir(cible, t + m_pos + 1, fermante - m_pos - 1);
+        const Unite* const texte = m_unites + m_pos + 1;
+        const qsizetype n = fermante - m_pos - 1;
+        // Into an empty slot (a base read at start-up, or longer than the
+        // previous one) the text is shared; over a previous base's string,
+        // its buffer is reused: either way, no allocation for most values.
+        if (n == 0 || !cible.isNull())
+            remplir(cible, texte, n);
+        else
+            recueil.partager(cible, texte, n, [&] { remplir(cible, texte, n); });
         m_pos = fermante + 3;
         return true;
     }
@@ -95,6 +111,19 @@ private:
         qsizetype suivant = 0;
     };
     Brut brut() const;
+    // The closing quote of a plain quoted text at the position, alone on its
+    // line ended by CR LF, or -1.
+    qsizetype fermanteSeule() const
+    {
+        const Unite* const t = m_unites;
+        if (t[m_pos] != '"')
+            return -1;
+        const qsizetype fermante = guillemetSuivant(m_pos + 1);
+        // The null after the source stops the tests at its end.
+        if (fermante == m_source.size() || t[fermante + 1] != '\r' || t[fermante + 2] != '\n')
+            return -1;
+        return fermante;
+    }
     // The common case of a number read without building any text: blanks,
     // an optional minus sign, at most 18 digits, blanks, then the end of the value.
     // False (position unchanged) for anything else, left to the general way.

@@ -17,6 +17,8 @@ target_sources(zuta_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/FormatNombres.cpp
   ${CMAKE_CURRENT_LIST_DIR}/LecteurValeurs.h
   ${CMAKE_CURRENT_LIST_DIR}/LecteurValeurs.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RecueilTextes.h
+  ${CMAKE_CURRENT_LIST_DIR}/RecueilTextes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FichierBase.h
   ${CMAKE_CURRENT_LIST_DIR}/FichierBase.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Fichiers.h

@@ -127,6 +127,29 @@ private slots:
         allerRetour(*t);
     }
 
+    // Repeated texts read into empty tables share one string, which a change
+    // to one of them copies first; texts of the same length that are equal
+    // in their first, middle and last eight bytes stay apart; a base read
+    // again over itself reads the same.
+    void lecture_textesRepetesPartagesEtDistincts()
+    {
+        const char* a = "AAAAAAAAbbbbbbbbCCCCCCCCddddddddEEEEEEEE";
+        const char* b = "AAAAAAAAbbbbbbbbCCCCCCCCdddddddeEEEEEEEE";
+        Tables t;
+        remplirTables(t, {u("Desserts")}, {u("Cuisine")},
+                      {{a, 1, 0, 1, 0, "81", "12"}, {b, 1, 0, 1, 0, "81", "12"}, {a, 1, 0, 1, 1, "81", "13"}});
+        const QByteArray octets = FichierBase::octets(t);
+        Lecture l(octets);
+        Tables& lues = *l.t;
+        QCOMPARE(lues.RecettTexte(2, Recette::Nom), QString::fromLatin1(b));
+        QCOMPARE(lues.RecettTexte(3, Recette::Nom).constData(), lues.RecettTexte(1, Recette::Nom).constData());
+        QCOMPARE(lues.RecettTexte(2, Recette::Numero).constData(), lues.RecettTexte(1, Recette::Numero).constData());
+        lues.RecettTexte(1, Recette::Nom) += u("!");
+        QCOMPARE(lues.RecettTexte(3, Recette::Nom), QString::fromLatin1(a));
+        QVERIFY(!FichierBase::lire(octets, lues, l.politique).erreurs);
+        QCOMPARE(FichierBase::octets(lues), octets);
+    }
+
     // A file cut short or holding a bad value: one box, the reading ends
     // there, and what came before is kept with counters that agree.
     void entreeInvalide_uneBoiteEtCeQuiPrecede_data()
