@@ -130,7 +130,9 @@ private:
         qint64 modifiee = 0; // milliseconds since the epoch
         quint64 hachage = 0;
     };
-    void memoriserEmpreinte(const QByteArray& octets);
+    // Path, size and time of the file as it is now; its hash is set apart.
+    void memoriserEmpreinte(qint64 taille);
+    void interpreter(Lecture& lecture);
     Lecture refuser(Lecture lecture);
     bool copierSous(const QString& base, const QString& copie);
     void fixerModifiee(bool modifiee);

@@ -193,9 +193,11 @@ private:
     {
         const int nbRecett = nombre(0, Tables::MaxRecett);
         for (int r = 1; r <= nbRecett; ++r) {
+            QString* const textes = m_t.RecettTexte.ligne(r);
+            int* const valeurs = m_t.RecettVal.ligne(r);
             for (int f = 0; f < 4; ++f) {
-                cite(m_t.RecettTexte(r, f));
-                m_t.RecettVal(r, f) = entier();
+                cite(textes[f]);
+                valeurs[f] = entier();
             }
             m_t.NbRecett = r;
         }

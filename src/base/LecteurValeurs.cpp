@@ -166,7 +166,8 @@ void LecteurDe<Unite>::remplir(QString& cible, const Unite* source, qsizetype n)
     if (n == 0 && cible.isEmpty())
         return; // an empty value (two notes in three) into an empty string
     if (cible.isDetached() && cible.capacity() >= n) {
-        cible.resize(n);
+        if (cible.size() != n) // a call into Qt, spared for a text of the same length
+            cible.resize(n);
         copierDans(source, n, reinterpret_cast<char16_t*>(cible.data()));
     } else {
         cible = versTexte(source, n);

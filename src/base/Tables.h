@@ -92,6 +92,14 @@ public:
         return m_v[k];
     }
     const T& operator()(long long i, long long j) const { return m_v[verifier(i, j)]; }
+    // Row i's M values, written one after the other (reading a base): one
+    // check and one stamp for the row rather than one for each value.
+    T* ligne(long long i)
+    {
+        const std::size_t k = verifier(i, 0);
+        m_tamponsLignes[static_cast<std::size_t>(i)] = m_tampon.bouger();
+        return m_v.data() + k;
+    }
     void remplir(const T& valeur)
     {
         m_tampon.bouger();

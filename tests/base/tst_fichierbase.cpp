@@ -65,6 +65,16 @@ private slots:
         for (int o = 0; o < 256; ++o)
             tous.append(static_cast<char>(o));
         QCOMPARE(Codec::encoder(Codec::decoder(tous)), tous);
+        // Every byte at every place of values of every length that is
+        // decoded by blocks, as it is alone.
+        for (int n = 1; n < 70; n += 3)
+            for (int o = 0; o < 256; ++o) {
+                QByteArray valeur = QByteArray("Bavarois aux fraises, coulis de ").repeated(3).left(n);
+                valeur[o % n] = static_cast<char>(o);
+                QString attendu = QString::fromLatin1(valeur);
+                attendu[o % n] = Codec::decoder(QByteArray(1, static_cast<char>(o)))[0];
+                QCOMPARE(Codec::decoder(valeur), attendu);
+            }
     }
 
     void nombres_blancALaPlaceDuSigne()

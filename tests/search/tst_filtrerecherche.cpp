@@ -2,9 +2,12 @@
 // found list and the text index kept from search to search, and the lines of
 // the hidden found list.
 #include "Outils.h"
+#include "PlateformeScriptee.h"
 #include "base/Collation.h"
+#include "base/FichierBase.h"
 #include "base/ListeTrouvee.h"
 #include "base/PliageFrancais.h"
+#include "platform/PolitiqueErreurs.h"
 #include "search/FiltreRecherche.h"
 #include "search/IndexTexte.h"
 #include "search/IndexValeurs.h"
@@ -207,7 +210,7 @@ private slots:
     }
 
     // The search keeps what it built while the tables' stamps stay: any write to the tables, a whole base assigned
-    // with the same count, a name of a criterion written in place, is seen by the next search.
+    // with the same count, a name of a criterion written in place, a base read over them, is seen by the next search.
     void ecrituresDirectes_vuesParLaRechercheSuivante()
     {
         auto base = std::make_unique<Tables>();
@@ -239,6 +242,12 @@ private slots:
         QCOMPARE(trouvees(elle), 3);
         base->Mag(1) = u("Marie Claire");
         QCOMPARE(trouvees(elle), 0);
+        // A base read over the tables, as loading one does, row by row.
+        autre->RecettTexte(2, Recette::Notes) = u("Pommes");
+        PlateformeScriptee plateforme;
+        PolitiqueErreurs politique(plateforme);
+        QVERIFY(!FichierBase::lire(FichierBase::octets(*autre), *base, politique).erreurs);
+        QCOMPARE(trouvees(pommes), 1);
     }
 
     // By magazine or category, the recipes of the names chosen alone give what a pass over the whole base gives,
