@@ -8,6 +8,7 @@
 #include <charconv>
 #include <climits>
 #include <cstring>
+#include <thread>
 #include <type_traits>
 
 namespace FichierBase {
@@ -34,6 +35,110 @@ qsizetype longueurEntier(long long n)
 
 // Thrown when the user cancels a failing value: the reading ends there.
 struct LectureInterrompue {};
+
+// The second half of a large base's recipes, read on another core while the
+// first is read as usual. A recipe in the form the writer gives it holds four
+// quoted texts (eight quotes, as no text holds one) and four numbers, each
+// alone on its line: counting quotes finds where the half should begin. The
+// other core takes only values in that form, the only ones that need neither
+// a box nor a repair, into its own strings; it stops before the first recipe
+// holding another. The first half must end exactly where the second began,
+// which proves the guess; otherwise its work is dropped and the reading goes
+// on value by value, as if it had been alone.
+class SecondeMoitie {
+public:
+    struct Debut {
+        int recette = 0; // 0: the base is read by one core
+        qsizetype position = 0;
+    };
+    struct Fin {
+        int derniere = 0; // the last recipe read whole
+        qsizetype position = 0;
+    };
+
+    // Where the second half of `nbRecett` recipes begins, the reader standing
+    // at the first.
+    static Debut trouver(const LecteurOctets& lecteur, int nbRecett)
+    {
+        constexpr int MinRecettes = 4000; // below, the other core costs more than it saves
+        if (nbRecett < MinRecettes || std::thread::hardware_concurrency() < 2)
+            return {};
+        const int recette = nbRecett / 2 + 1;
+        const qsizetype guillemet =
+            rangDuGuillemet(lecteur.unites(), lecteur.position(), lecteur.source().size(), 8LL * (recette - 1));
+        return guillemet < 0 ? Debut{} : Debut{recette, guillemet};
+    }
+
+    SecondeMoitie(const QByteArray& octets, Tables& t, Debut debut, int nbRecett)
+        : m_textes(t.RecettTexte.ecritureEnBloc()), m_valeurs(t.RecettVal.ecritureEnBloc()),
+          m_fil([this, octets, debut, nbRecett] { lire(octets, debut, nbRecett); })
+    {}
+
+    Fin attendre()
+    {
+        m_fil.join();
+        return m_fin;
+    }
+
+private:
+    static constexpr int Champs = 4;
+
+    void lire(const QByteArray& octets, Debut debut, int nbRecett)
+    {
+        LecteurOctets lecteur(octets);
+        lecteur.aller(debut.position);
+        RecueilTextes recueil;
+        int r = debut.recette;
+        for (; r <= nbRecett; ++r) {
+            const qsizetype depart = lecteur.position();
+            if (!lireRecette(lecteur, recueil, r)) {
+                lecteur.aller(depart);
+                break;
+            }
+        }
+        m_fin = {r - 1, lecteur.position()};
+    }
+
+    bool lireRecette(LecteurOctets& lecteur, RecueilTextes& recueil, int r)
+    {
+        QString* const textes = m_textes + static_cast<std::ptrdiff_t>(r) * Champs;
+        int* const valeurs = m_valeurs + static_cast<std::ptrdiff_t>(r) * Champs;
+        for (int f = 0; f < Champs; ++f) {
+            long long valeur = 0;
+            if (!lecteur.lireTexteSeul(textes[f], recueil) || !lecteur.lireNombreSeul(valeur, INT_MIN, INT_MAX))
+                return false;
+            valeurs[f] = static_cast<int>(valeur);
+        }
+        return true;
+    }
+
+    // The position of the quote of that rank (from 0) from `debut`, or -1.
+    // Bytes are counted by blocks, in a loop the compiler turns into vector
+    // code, then the block that holds it byte by byte.
+    static qsizetype rangDuGuillemet(const unsigned char* t, qsizetype debut, qsizetype fin, long long rang)
+    {
+        constexpr qsizetype Bloc = 4096;
+        qsizetype i = debut;
+        long long vus = 0;
+        for (; i + Bloc <= fin; i += Bloc) {
+            int dansLeBloc = 0;
+            for (qsizetype k = i; k < i + Bloc; ++k)
+                dansLeBloc += t[k] == '"';
+            if (vus + dansLeBloc > rang)
+                break;
+            vus += dansLeBloc;
+        }
+        for (; i < fin; ++i)
+            if (t[i] == '"' && vus++ == rang)
+                return i;
+        return -1;
+    }
+
+    QString* const m_textes;
+    int* const m_valeurs;
+    Fin m_fin;
+    std::jthread m_fil; // last: it starts once the rest is ready; a reading cut short waits for it
+};
 
 class Lecture {
 public:
@@ -189,10 +294,29 @@ private:
         }
     }
 
+    // A large base's second half is read on another core (see
+    // SecondeMoitie); this one reads the first, then what the other left.
     void lireRecettes()
     {
         const int nbRecett = nombre(0, Tables::MaxRecett);
-        for (int r = 1; r <= nbRecett; ++r) {
+        const SecondeMoitie::Debut debut = SecondeMoitie::trouver(m_lecteur, nbRecett);
+        if (debut.recette == 0) {
+            lireRecettesDe(1, nbRecett);
+            return;
+        }
+        SecondeMoitie seconde(m_lecteur.source(), m_t, debut, nbRecett);
+        lireRecettesDe(1, debut.recette - 1);
+        const SecondeMoitie::Fin fin = seconde.attendre();
+        if (m_lecteur.position() != debut.position) // the half did not begin there after all
+            return lireRecettesDe(debut.recette, nbRecett);
+        m_t.NbRecett = fin.derniere;
+        m_lecteur.aller(fin.position);
+        lireRecettesDe(fin.derniere + 1, nbRecett);
+    }
+
+    void lireRecettesDe(int de, int a)
+    {
+        for (int r = de; r <= a; ++r) {
             QString* const textes = m_t.RecettTexte.ligne(r);
             int* const valeurs = m_t.RecettVal.ligne(r);
             for (int f = 0; f < 4; ++f) {

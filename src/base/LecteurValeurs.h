@@ -99,6 +99,9 @@ public:
 
     bool fin() const { return m_pos >= m_source.size(); }
     qsizetype position() const { return m_pos; }
+    // Goes to a position where a value begins (the second half of a base).
+    void aller(qsizetype position) { m_pos = position; }
+    const Source& source() const { return m_source; }
     // The source as it is read, followed by a null.
     const Unite* unites() const { return m_unites; }
 

@@ -100,6 +100,15 @@ public:
         m_tamponsLignes[static_cast<std::size_t>(i)] = m_tampon.bouger();
         return m_v.data() + k;
     }
+    // Every value, for a writer that fills many rows from another thread
+    // (the second half of a base read on another core), which may not move
+    // stamps: the whole table counts as written now.
+    T* ecritureEnBloc()
+    {
+        m_tampon.bouger();
+        m_entiere.bouger();
+        return m_v.data();
+    }
     void remplir(const T& valeur)
     {
         m_tampon.bouger();

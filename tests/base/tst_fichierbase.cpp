@@ -160,6 +160,58 @@ private slots:
         QCOMPARE(FichierBase::octets(lues), octets);
     }
 
+    // A large base is read in two halves: as one reading would, whether the
+    // halves hold the writer's form only, a value of another form in either
+    // half (which moves the quotes the half is found by), or a bad value in
+    // either half (one box, the reading ends there).
+    void lectureEnDeuxMoities_commeEnUne_data()
+    {
+        QTest::addColumn<QByteArray>("retouche"); // in place of the marked name
+        QTest::addColumn<int>("marquee");
+        QTest::addColumn<int>("recettesLues"); // 0: all, the bytes read back exactly
+        QTest::newRow("forme du programme") << QByteArray("\"Tarte\"\r\n") << 5000 << 0;
+        QTest::newRow("nom nu, seconde moitie") << QByteArray("Tarte\r\n") << 5000 << 0;
+        QTest::newRow("nom nu, premiere moitie") << QByteArray("Tarte\r\n") << 100 << 0;
+        QTest::newRow("nom nu, dernier") << QByteArray("Tarte\r\n") << 6000 << 0;
+        QTest::newRow("illisible, seconde moitie") << QByteArray("\"Tarte\"\r\nx\r\n") << 5000 << 4999;
+        QTest::newRow("illisible, premiere moitie") << QByteArray("\"Tarte\"\r\nx\r\n") << 100 << 99;
+    }
+
+    void lectureEnDeuxMoities_commeEnUne()
+    {
+        QFETCH(QByteArray, retouche);
+        QFETCH(int, marquee);
+        QFETCH(int, recettesLues);
+        Tables t;
+        t.NbCat = t.NbMag = 1;
+        t.Cat(1) = u("Desserts");
+        t.Mag(1) = u("Cuisine, et vins");
+        t.NbRecett = 6000;
+        for (int r = 1; r <= t.NbRecett; ++r) {
+            t.RecettTexte(r, Recette::Numero) = u("n°%1").arg(r % 40);
+            t.RecettTexte(r, Recette::Page) = QString::number(r % 300);
+            t.RecettTexte(r, Recette::Notes) = r % 7 ? QString() : u("beurre, sucre\r\nœufs %1").arg(r);
+            t.RecettTexte(r, Recette::Nom) = r == marquee ? u("Tarte") : u("Crème brûlée %1").arg(r % 900);
+            t.RecettVal(r, Recette::Categorie) = t.RecettVal(r, Recette::Magazine) = 1;
+            t.RecettVal(r, Recette::Testee) = r % 2;
+        }
+        t.remettreEnCoherence();
+        const QByteArray octets = FichierBase::octets(t);
+        QByteArray lu = octets;
+        lu.replace("\"Tarte\"\r\n", retouche);
+        Lecture l(lu);
+        if (recettesLues == 0) {
+            QVERIFY(!l.r.erreurs && l.r.retouchee == (lu != octets) && l.plateforme.boites.isEmpty());
+            QCOMPARE(FichierBase::octets(*l.t), octets);
+        } else {
+            QVERIFY(l.r.erreurs && l.r.interrompue);
+            QCOMPARE(l.plateforme.boites.size(), 1);
+            QCOMPARE(l.t->NbRecett, recettesLues);
+            QCOMPARE(l.t->RecettTexte(recettesLues, Recette::Nom), t.RecettTexte(recettesLues, Recette::Nom));
+            QCOMPARE(incoherence(*l.t), QString());
+        }
+    }
+
     // A file cut short or holding a bad value: one box, the reading ends
     // there, and what came before is kept with counters that agree.
     void entreeInvalide_uneBoiteEtCeQuiPrecede_data()
