@@ -8,6 +8,7 @@
 #include <charconv>
 #include <climits>
 #include <cstring>
+#include <future>
 #include <thread>
 #include <type_traits>
 
@@ -338,7 +339,7 @@ private:
 // measures the text, the second writes it into a string of exactly that size,
 // so that a full base costs one allocation.
 template <class Sortie>
-void disposer(const Tables& t, Sortie& s)
+void disposerEntete(const Tables& t, Sortie& s)
 {
     s.nombre(-1);
     s.ligne(Etiquette);
@@ -358,12 +359,24 @@ void disposer(const Tables& t, Sortie& s)
         s.nombre(t.MagNbRecett(m));
     }
     s.nombre(t.NbRecett);
-    for (int r = 1; r <= t.NbRecett; ++r) {
+}
+
+template <class Sortie>
+void disposerRecettes(const Tables& t, Sortie& s, int de, int a)
+{
+    for (int r = de; r <= a; ++r) {
         for (int f = 0; f < 4; ++f) {
             s.cite(t.RecettTexte(r, f));
             s.entier(t.RecettVal(r, f));
         }
     }
+}
+
+template <class Sortie>
+void disposer(const Tables& t, Sortie& s)
+{
+    disposerEntete(t, s);
+    disposerRecettes(t, s, 1, t.NbRecett);
 }
 
 // Counts the characters the layout writes.
@@ -401,6 +414,9 @@ class Redaction {
 
 public:
     explicit Redaction(qsizetype taille) : m_texte(taille, Qt::Uninitialized), m_p(m_texte.data()) {}
+    // Into a buffer measured and owned elsewhere (the part another core writes).
+    explicit Redaction(Unite* debut) : m_p(debut) {}
+    Unite* fin() const { return m_p; }
 
     void nombre(long long n) { ligne(FormatNombres::ligne(n)); }
     void ligne(const QString& texte)
@@ -502,13 +518,37 @@ QString ecrire(const Tables& t)
 QByteArray octets(const Tables& t, bool* remplace)
 {
     // One byte per character: the measure of the text is that of the bytes.
+    // A large base's second half of recipes is measured and written on the
+    // other core, straight into the buffer once both halves are measured.
+    const int premieres = t.NbRecett >= 4000 && std::thread::hardware_concurrency() > 1 ? t.NbRecett / 2 : t.NbRecett;
+    std::promise<qsizetype> tailleSeconde;
+    std::promise<char*> debutSeconde;
+    std::future<bool> seconde;
+    if (premieres < t.NbRecett)
+        seconde = std::async(std::launch::async,
+                             [&t, premieres, &tailleSeconde, debut = debutSeconde.get_future()]() mutable {
+                                 Mesure mesure;
+                                 disposerRecettes(t, mesure, premieres + 1, t.NbRecett);
+                                 tailleSeconde.set_value(mesure.taille());
+                                 Redaction<QByteArray> redaction(debut.get());
+                                 disposerRecettes(t, redaction, premieres + 1, t.NbRecett);
+                                 return redaction.remplace();
+                             });
     Mesure mesure;
-    disposer(t, mesure);
-    Redaction<QByteArray> redaction(mesure.taille());
-    disposer(t, redaction);
+    disposerEntete(t, mesure);
+    disposerRecettes(t, mesure, 1, premieres);
+    const qsizetype taillePremiere = mesure.taille();
+    QByteArray octets(taillePremiere + (seconde.valid() ? tailleSeconde.get_future().get() : 0), Qt::Uninitialized);
+    if (seconde.valid())
+        debutSeconde.set_value(octets.data() + taillePremiere);
+    Redaction<QByteArray> redaction(octets.data());
+    disposerEntete(t, redaction);
+    disposerRecettes(t, redaction, 1, premieres);
+    Q_ASSERT(redaction.fin() == octets.data() + taillePremiere);
+    const bool remplaceSeconde = seconde.valid() && seconde.get();
     if (remplace)
-        *remplace = redaction.remplace();
-    return redaction.resultat();
+        *remplace = redaction.remplace() || remplaceSeconde;
+    return octets;
 }
 
 } // namespace FichierBase

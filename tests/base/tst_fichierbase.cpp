@@ -212,6 +212,23 @@ private slots:
         }
     }
 
+    // A large base's second half is written on another core: the same bytes
+    // as the text, and a character without a byte is told from either half.
+    void ecritureEnDeuxMoities_commeLeTexte()
+    {
+        for (const int avecCaractere : {10, 4000}) {
+            Tables t;
+            t.NbCat = t.NbMag = 1;
+            t.NbRecett = 5000;
+            for (int r = 1; r <= t.NbRecett; ++r)
+                t.RecettTexte(r, Recette::Nom) = r == avecCaractere ? u("Wok \u4e2d") : u("Gratin %1").arg(r);
+            bool remplace = false;
+            const QByteArray octets = FichierBase::octets(t, &remplace);
+            QVERIFY(remplace && octets.contains("\"Wok ?\"\r\n"));
+            QCOMPARE(octets, Codec::encoder(FichierBase::ecrire(t)));
+        }
+    }
+
     // A file cut short or holding a bad value: one box, the reading ends
     // there, and what came before is kept with counters that agree.
     void entreeInvalide_uneBoiteEtCeQuiPrecede_data()
