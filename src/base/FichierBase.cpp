@@ -8,6 +8,7 @@
 #include <charconv>
 #include <climits>
 #include <cstring>
+#include <functional>
 #include <future>
 #include <thread>
 #include <type_traits>
@@ -37,6 +38,14 @@ qsizetype longueurEntier(long long n)
 // Thrown when the user cancels a failing value: the reading ends there.
 struct LectureInterrompue {};
 
+// A base of that many recipes is read and written in two halves, one on each
+// core, where there are two; below, the other core costs more than it saves.
+bool enDeuxMoities(int nbRecett)
+{
+    constexpr int MinRecettes = 4000;
+    return nbRecett >= MinRecettes && std::thread::hardware_concurrency() > 1;
+}
+
 // The second half of a large base's recipes, read on another core while the
 // first is read as usual. A recipe in the form the writer gives it holds four
 // quoted texts (eight quotes, as no text holds one) and four numbers, each
@@ -61,8 +70,7 @@ public:
     // at the first.
     static Debut trouver(const LecteurOctets& lecteur, int nbRecett)
     {
-        constexpr int MinRecettes = 4000; // below, the other core costs more than it saves
-        if (nbRecett < MinRecettes || std::thread::hardware_concurrency() < 2)
+        if (!enDeuxMoities(nbRecett))
             return {};
         const int recette = nbRecett / 2 + 1;
         const qsizetype guillemet =
@@ -496,6 +504,19 @@ private:
     bool m_remplace = false;
 };
 
+// The second half of a large base's recipes, written on another core: it
+// tells its size, then writes its bytes where it is told. True when some
+// character became "?".
+bool ecrireSecondeMoitie(const Tables& t, int de, std::promise<qsizetype> taille, std::future<char*> debut)
+{
+    Mesure mesure;
+    disposerRecettes(t, mesure, de, t.NbRecett);
+    taille.set_value(mesure.taille());
+    Redaction<QByteArray> redaction(debut.get());
+    disposerRecettes(t, redaction, de, t.NbRecett);
+    return redaction.remplace();
+}
+
 } // namespace
 
 ResultatLecture lire(const QByteArray& octets, Tables& tables, PolitiqueErreurs& politique, bool sauterEntete)
@@ -520,25 +541,23 @@ QByteArray octets(const Tables& t, bool* remplace)
     // One byte per character: the measure of the text is that of the bytes.
     // A large base's second half of recipes is measured and written on the
     // other core, straight into the buffer once both halves are measured.
-    const int premieres = t.NbRecett >= 4000 && std::thread::hardware_concurrency() > 1 ? t.NbRecett / 2 : t.NbRecett;
-    std::promise<qsizetype> tailleSeconde;
-    std::promise<char*> debutSeconde;
+    const int premieres = enDeuxMoities(t.NbRecett) ? t.NbRecett / 2 : t.NbRecett;
+    // Declared first, so destroyed last: should this core fail before it
+    // gives the place, the promise broken first ends the other's wait.
     std::future<bool> seconde;
-    if (premieres < t.NbRecett)
-        seconde = std::async(std::launch::async,
-                             [&t, premieres, &tailleSeconde, debut = debutSeconde.get_future()]() mutable {
-                                 Mesure mesure;
-                                 disposerRecettes(t, mesure, premieres + 1, t.NbRecett);
-                                 tailleSeconde.set_value(mesure.taille());
-                                 Redaction<QByteArray> redaction(debut.get());
-                                 disposerRecettes(t, redaction, premieres + 1, t.NbRecett);
-                                 return redaction.remplace();
-                             });
+    std::promise<char*> debutSeconde;
+    std::future<qsizetype> tailleSeconde;
+    if (premieres < t.NbRecett) {
+        std::promise<qsizetype> taille;
+        tailleSeconde = taille.get_future();
+        seconde = std::async(std::launch::async, ecrireSecondeMoitie, std::cref(t), premieres + 1, std::move(taille),
+                             debutSeconde.get_future());
+    }
     Mesure mesure;
     disposerEntete(t, mesure);
     disposerRecettes(t, mesure, 1, premieres);
     const qsizetype taillePremiere = mesure.taille();
-    QByteArray octets(taillePremiere + (seconde.valid() ? tailleSeconde.get_future().get() : 0), Qt::Uninitialized);
+    QByteArray octets(taillePremiere + (seconde.valid() ? tailleSeconde.get() : 0), Qt::Uninitialized);
     if (seconde.valid())
         debutSeconde.set_value(octets.data() + taillePremiere);
     Redaction<QByteArray> redaction(octets.data());

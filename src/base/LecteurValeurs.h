@@ -53,8 +53,11 @@ public:
         return true;
     }
     // The same from a file's bytes, a repeated text sharing the string of
-    // its first occurrence (see RecueilTextes).
-    bool lireTexteSeul(QString& cible, RecueilTextes& recueil) requires std::is_same_v<Unite, unsigned char>
+    // its first occurrence (see RecueilTextes). A template of its own, so
+    // that the reader of characters leaves it out.
+    template <class U = Unite>
+    requires std::is_same_v<U, unsigned char>
+    bool lireTexteSeul(QString& cible, RecueilTextes& recueil)
     {
         const qsizetype fermante = fermanteSeule();
         if (fermante < 0)
