@@ -56,6 +56,8 @@ bool enDeuxMoities(int nbRecett)
 // which proves the guess; otherwise its work is dropped and the reading goes
 // on value by value, as if it had been alone.
 class SecondeMoitie {
+    static constexpr int Champs = 4; // texts, and numbers, of a recipe
+
 public:
     struct Debut {
         int recette = 0; // 0: the base is read by one core
@@ -73,8 +75,8 @@ public:
         if (!enDeuxMoities(nbRecett))
             return {};
         const int recette = nbRecett / 2 + 1;
-        const qsizetype guillemet =
-            rangDuGuillemet(lecteur.unites(), lecteur.position(), lecteur.source().size(), 8LL * (recette - 1));
+        const qsizetype guillemet = rangDuGuillemet(lecteur.unites(), lecteur.position(), lecteur.source().size(),
+                                                    2LL * Champs * (recette - 1));
         return guillemet < 0 ? Debut{} : Debut{recette, guillemet};
     }
 
@@ -90,8 +92,6 @@ public:
     }
 
 private:
-    static constexpr int Champs = 4;
-
     void lire(const QByteArray& octets, Debut debut, int nbRecett)
     {
         LecteurOctets lecteur(octets);
