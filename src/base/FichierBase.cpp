@@ -38,6 +38,16 @@ qsizetype longueurEntier(long long n)
 // Thrown when the user cancels a failing value: the reading ends there.
 struct LectureInterrompue {};
 
+// A recipe's number in the form the writer gives it, taken in one step.
+bool entierSimple(LecteurOctets& lecteur, int& valeur)
+{
+    long long simple = 0;
+    if (!lecteur.lireNombreSeul(simple, INT_MIN, INT_MAX))
+        return false;
+    valeur = static_cast<int>(simple);
+    return true;
+}
+
 // A base of that many recipes is read and written in two halves, one on each
 // core, where there are two; below, the other core costs more than it saves.
 bool enDeuxMoities(int nbRecett)
@@ -112,12 +122,9 @@ private:
     {
         QString* const textes = m_textes + static_cast<std::ptrdiff_t>(r) * Champs;
         int* const valeurs = m_valeurs + static_cast<std::ptrdiff_t>(r) * Champs;
-        for (int f = 0; f < Champs; ++f) {
-            long long valeur = 0;
-            if (!lecteur.lireTexteSeul(textes[f], recueil) || !lecteur.lireNombreSeul(valeur, INT_MIN, INT_MAX))
+        for (int f = 0; f < Champs; ++f)
+            if (!lecteur.lireTexteSeul(textes[f], recueil) || !entierSimple(lecteur, valeurs[f]))
                 return false;
-            valeurs[f] = static_cast<int>(valeur);
-        }
         return true;
     }
 
@@ -219,9 +226,9 @@ private:
     // writer puts it, and is taken in one step.
     int entier()
     {
-        if (long long simple = 0; m_lecteur.lireNombreSeul(simple, INT_MIN, INT_MAX))
-            return static_cast<int>(simple);
         int n = 0;
+        if (entierSimple(m_lecteur, n))
+            return n;
         valeur([&] {
             const qsizetype debut = m_lecteur.position();
             n = static_cast<int>(lireNombreDansLes(INT_MIN, INT_MAX));

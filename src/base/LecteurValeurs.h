@@ -43,17 +43,8 @@ public:
     // leading zero. False, the position unchanged, for any other value, left
     // to the general way above.
     // Inline: they read nearly every value of a base.
-    bool lireTexteSeul(QString& cible)
-    {
-        const qsizetype fermante = fermanteSeule();
-        if (fermante < 0)
-            return false;
-        remplir(cible, m_unites + m_pos + 1, fermante - m_pos - 1);
-        m_pos = fermante + 3;
-        return true;
-    }
-    // The same from a file's bytes, a repeated text sharing the string of
-    // its first occurrence (see RecueilTextes). A template of its own, so
+    // The text comes from a file's bytes, a repeated one sharing the string
+    // of its first occurrence (see RecueilTextes): a template of its own, so
     // that the reader of characters leaves it out.
     template <class U = Unite>
     requires std::is_same_v<U, unsigned char>
