@@ -17,8 +17,7 @@ QCollator collateurFrancais()
 
 bool commenceParBlanc(const QString& texte) { return texte.startsWith(QLatin1Char(' ')); }
 
-// Names edited for years would pile up: past a few full bases' worth, the
-// keys are computed afresh.
+// The keys kept at most (see faireDeLaPlace).
 constexpr qsizetype MaxCles = 100000;
 
 // Every comparison of the order: a leading blank first, then the collator's
@@ -40,8 +39,7 @@ Collation::Cle Collation::cle(const QString& texte) const
 {
     if (const auto gardee = m_cles.constFind(texte); gardee != m_cles.constEnd())
         return *gardee;
-    if (m_cles.size() >= MaxCles)
-        m_cles.clear();
+    faireDeLaPlace(1);
     return *m_cles.insert(texte, {m_collator.sortKey(texte), commenceParBlanc(texte)});
 }
 
@@ -66,11 +64,16 @@ std::vector<Collation::Cle> Collation::cles(const QStringList& textes) const
         resultat = calculer(m_collator, 0, moitie);
     }
     resultat.insert(resultat.end(), std::make_move_iterator(seconde.begin()), std::make_move_iterator(seconde.end()));
-    if (m_cles.size() + textes.size() > MaxCles)
-        m_cles.clear();
+    faireDeLaPlace(textes.size());
     for (qsizetype i = 0; i < textes.size(); ++i)
         m_cles.insert(textes[i], resultat[static_cast<std::size_t>(i)]);
     return resultat;
+}
+
+void Collation::faireDeLaPlace(qsizetype nouvelles) const
+{
+    if (m_cles.size() + nouvelles > MaxCles)
+        m_cles.clear();
 }
 
 int Collation::comparerCles(const Cle& a, const QString& texteA, const Cle& b, const QString& texteB)

@@ -32,6 +32,10 @@ public:
     QStringList trier(const QStringList& noms) const;
 
 private:
+    // Names edited for years would pile up: past a few full bases' worth of
+    // keys, those kept are let go before `nouvelles` more come.
+    void faireDeLaPlace(qsizetype nouvelles) const;
+
     QCollator m_collator;
     mutable QHash<QString, Cle> m_cles;
 };
