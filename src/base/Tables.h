@@ -147,9 +147,9 @@ public:
 private:
     // A deletion moves 132,000 texts down one row. Texts may move as bytes
     // (Qt relocates them so). For two ranges that overlap, the overwritten
-    // values are set aside, the
-    // block goes in one memmove, and the values set aside fill the rows left
-    // behind before being emptied, as a moved-from text is.
+    // values are set aside, the block goes in one memmove, and the values set
+    // aside fill the rows left behind before being emptied, as a moved-from
+    // text is.
     void deplacerEnOctets(std::size_t source, std::size_t fin, std::size_t cible)
     {
         const bool versLeBas = cible < source;

@@ -82,9 +82,9 @@ void OrdreRecettes::mettreAJour(const Tables& base, const Collation& collation)
     const std::vector<int> changees = relever(base, collation, nb, vu, decalage);
     if (changees.empty() && nb == m_nb)
         return;
-    if (changees.size() > MaxReplacees && decalage && !m_ordre.empty())
+    if (changees.size() > MaxReplacees && decalage)
         renumeroter(changees.front());
-    else if (changees.size() > MaxReplacees || m_ordre.empty())
+    else if (changees.size() > MaxReplacees)
         trierTout(nb);
     else
         replacer(changees, nb);
