@@ -35,7 +35,7 @@ namespace {
 const QString TexteCherche = QStringLiteral("pommes");
 
 const QString Lecture = QStringLiteral("Lecture de la base (en-tête vérifié)");
-const QString Ecriture = QStringLiteral("Écriture de la base (écriture sûre)");
+const QString Ecriture = QStringLiteral("Écriture de la base après une fiche (écriture sûre)");
 const QString SansCritere = QStringLiteral("Actualisation sans critère");
 const QString Texte = QStringLiteral("Recherche texte");
 const QString Categorie = QStringLiteral("Catégorie + sous-catégorie");
@@ -80,11 +80,17 @@ void ajouterFichiers(Registre& registre, BancProgramme& banc)
                 echec(QStringLiteral("la base ne se relit pas"));
             banc.tables().ViderCompteurs();
         });
+    // The save that follows a validated card: its row is written again, with
+    // the same values so that the file still is the generated base, and its
+    // bytes are encoded again. A row far from the last one each time.
     registre.ajouter(
         Ecriture, 5, [&banc] { banc.document().enregistrer(); },
-        [&] {
+        [&banc, fiche = 0]() mutable {
             if (Fichiers::lire(banc.cheminBase(), Fichiers::TailleMaxBase) != banc.octets())
                 echec(QStringLiteral("la base écrite diffère de la base générée"));
+            fiche = (fiche + 7919) % banc.tables().NbRecett;
+            QString& notes = banc.tables().RecettTexte(fiche + 1, Recette::Notes);
+            notes = QString(notes);
         });
 }
 

@@ -76,6 +76,7 @@ void DocumentBase::nouvelle()
     m_illisible = false;
     m_lueAvecErreurs = false;
     m_tables->ViderCompteurs();
+    m_dejaEcrit = FichierBase::DejaEcrit();
     fixerModifiee(false);
 }
 
@@ -86,6 +87,7 @@ DocumentBase::Lecture DocumentBase::lire()
     const QString chemin = m_chemin;
     m_lueAvecErreurs = false;
     m_illisible = false;
+    m_dejaEcrit = FichierBase::DejaEcrit(); // another file's bytes
     fixerModifiee(false);
     Lecture lecture;
     lecture.examen = examiner(chemin);
@@ -123,7 +125,8 @@ void DocumentBase::interpreter(Lecture& lecture)
         lecture.issue = Issue::Ancienne;
         return;
     }
-    const FichierBase::ResultatLecture r = FichierBase::lire(lecture.octets, *m_tables, m_politique);
+    FichierBase::ResultatLecture r = FichierBase::lire(lecture.octets, *m_tables, m_politique);
+    FichierBase::retenirLecture(*m_tables, lecture.octets, r, m_dejaEcrit);
     m_lueAvecErreurs = r.erreurs;
     lecture.issue = m_lueAvecErreurs ? Issue::LueAvecErreurs : Issue::Lue;
     // A file the reading rules had to repair is offered for saving.
@@ -239,7 +242,9 @@ bool DocumentBase::changeeDepuis() const
 DocumentBase::Enregistrement DocumentBase::enregistrer()
 {
     const QString chemin = m_chemin;
-    const QByteArray octets = FichierBase::octets(*m_tables);
+    // The recipes not written since the last save or reading are copied
+    // from its bytes.
+    const QByteArray octets = FichierBase::octets(*m_tables, nullptr, &m_dejaEcrit);
     // A base that cannot be replaced keeps its previous copy as it was.
     if (!m_politique.etape([&] { Fichiers::verifierRemplacable(chemin); }))
         return {};

@@ -1,5 +1,6 @@
 #pragma once
 #include "Conversion.h"
+#include "FichierBase.h"
 #include "Fichiers.h"
 #include <QByteArray>
 #include <QObject>
@@ -138,6 +139,7 @@ private:
     void fixerModifiee(bool modifiee);
 
     std::unique_ptr<Tables> m_tables;
+    FichierBase::DejaEcrit m_dejaEcrit; // what the last save or reading held, for the next save
     PolitiqueErreurs& m_politique;
     QString m_chemin;
     Empreinte m_empreinte;

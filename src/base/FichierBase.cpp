@@ -90,8 +90,8 @@ public:
         return guillemet < 0 ? Debut{} : Debut{recette, guillemet};
     }
 
-    SecondeMoitie(const QByteArray& octets, Tables& t, Debut debut, int nbRecett)
-        : m_textes(t.RecettTexte.ecritureEnBloc()), m_valeurs(t.RecettVal.ecritureEnBloc()),
+    SecondeMoitie(const QByteArray& octets, Tables& t, Debut debut, int nbRecett, qsizetype* debuts)
+        : m_textes(t.RecettTexte.ecritureEnBloc()), m_valeurs(t.RecettVal.ecritureEnBloc()), m_debuts(debuts),
           m_fil([this, octets, debut, nbRecett] { lire(octets, debut, nbRecett); })
     {}
 
@@ -110,6 +110,7 @@ private:
         int r = debut.recette;
         for (; r <= nbRecett; ++r) {
             const qsizetype depart = lecteur.position();
+            m_debuts[r] = depart;
             if (!lireRecette(lecteur, recueil, r)) {
                 lecteur.aller(depart);
                 break;
@@ -152,6 +153,7 @@ private:
 
     QString* const m_textes;
     int* const m_valeurs;
+    qsizetype* const m_debuts;
     Fin m_fin;
     std::jthread m_fil; // last: it starts once the rest is ready; a reading cut short waits for it
 };
@@ -315,12 +317,13 @@ private:
     void lireRecettes()
     {
         const int nbRecett = nombre(0, Tables::MaxRecett);
+        m_resultat.debuts.assign(static_cast<std::size_t>(nbRecett) + 2, 0);
         const SecondeMoitie::Debut debut = SecondeMoitie::trouver(m_lecteur, nbRecett);
         if (debut.recette == 0) {
             lireRecettesDe(1, nbRecett);
             return;
         }
-        SecondeMoitie seconde(m_lecteur.source(), m_t, debut, nbRecett);
+        SecondeMoitie seconde(m_lecteur.source(), m_t, debut, nbRecett, m_resultat.debuts.data());
         lireRecettesDe(1, debut.recette - 1);
         const SecondeMoitie::Fin fin = seconde.attendre();
         if (m_lecteur.position() != debut.position) // the half did not begin there after all
@@ -333,6 +336,7 @@ private:
     void lireRecettesDe(int de, int a)
     {
         for (int r = de; r <= a; ++r) {
+            m_resultat.debuts[static_cast<std::size_t>(r)] = m_lecteur.position();
             QString* const textes = m_t.RecettTexte.ligne(r);
             int* const valeurs = m_t.RecettVal.ligne(r);
             for (int f = 0; f < 4; ++f) {
@@ -380,6 +384,7 @@ template <class Sortie>
 void disposerRecettes(const Tables& t, Sortie& s, int de, int a)
 {
     for (int r = de; r <= a; ++r) {
+        s.recette(r);
         for (int f = 0; f < 4; ++f) {
             s.cite(t.RecettTexte(r, f));
             s.entier(t.RecettVal(r, f));
@@ -406,6 +411,7 @@ public:
     void cite(const QString& texte) { m_taille += texte.size() + 2 + 2; }
     // A bare number: "3".
     void entier(long long n) { m_taille += longueurEntier(n) + 2; }
+    void recette(int) {}
     qsizetype taille() const { return m_taille; }
 
 private:
@@ -428,9 +434,10 @@ class Redaction {
     }
 
 public:
-    explicit Redaction(qsizetype taille) : m_texte(taille, Qt::Uninitialized), m_p(m_texte.data()) {}
-    // Into a buffer measured and owned elsewhere (the part another core writes).
-    explicit Redaction(Unite* debut) : m_p(debut) {}
+    explicit Redaction(qsizetype taille) : m_texte(taille, Qt::Uninitialized), m_p(m_texte.data()), m_origine(m_p) {}
+    // Into a buffer measured and owned elsewhere (the part another core
+    // writes); with `debuts`, where each recipe begins from `debut` on.
+    explicit Redaction(Unite* debut, qsizetype* debuts = nullptr) : m_p(debut), m_origine(debut), m_debuts(debuts) {}
     Unite* fin() const { return m_p; }
 
     void nombre(long long n) { ligne(FormatNombres::ligne(n)); }
@@ -471,6 +478,18 @@ public:
         m_p = debut + longueur;
         finDeLigne();
     }
+    void recette(int r)
+    {
+        if (m_debuts)
+            m_debuts[r] = m_p - m_origine;
+    }
+    // Bytes written by an earlier save, as they were.
+    void recopier(const char* octets, qsizetype n)
+    {
+        static_assert(EnOctets);
+        std::memcpy(m_p, octets, static_cast<std::size_t>(n));
+        m_p += n;
+    }
     // The bytes only: some character had no Windows-1252 byte and became "?".
     bool remplace() const { return m_remplace; }
     Chaine resultat()
@@ -508,20 +527,116 @@ private:
 
     Chaine m_texte;
     Unite* m_p;
+    const Unite* m_origine;
+    qsizetype* m_debuts = nullptr;
     bool m_remplace = false;
 };
 
 // The second half of a large base's recipes, written on another core: it
-// tells its size, then writes its bytes where it is told. True when some
+// tells its size, then writes its bytes where it is told, and where each
+// recipe begins from there on into `debuts` when given. True when some
 // character became "?".
-bool ecrireSecondeMoitie(const Tables& t, int de, std::promise<qsizetype> taille, std::future<char*> debut)
+bool ecrireSecondeMoitie(const Tables& t, int de, std::promise<qsizetype> taille, std::future<char*> debut,
+                         qsizetype* debuts)
 {
     Mesure mesure;
     disposerRecettes(t, mesure, de, t.NbRecett);
     taille.set_value(mesure.taille());
-    Redaction<QByteArray> redaction(debut.get());
+    Redaction<QByteArray> redaction(debut.get(), debuts);
     disposerRecettes(t, redaction, de, t.NbRecett);
     return redaction.remplace();
+}
+
+// Every value encoded, a large base's second half of recipes on the other
+// core, straight into the buffer once both halves are measured.
+QByteArray encoderTout(const Tables& t, qsizetype* debuts, bool& remplace)
+{
+    const int premieres = enDeuxMoities(t.NbRecett) ? t.NbRecett / 2 : t.NbRecett;
+    // Declared first, so destroyed last: should this core fail before it
+    // gives the place, the promise broken first ends the other's wait.
+    std::future<bool> seconde;
+    std::promise<char*> debutSeconde;
+    std::future<qsizetype> tailleSeconde;
+    if (premieres < t.NbRecett) {
+        std::promise<qsizetype> taille;
+        tailleSeconde = taille.get_future();
+        seconde = std::async(std::launch::async, ecrireSecondeMoitie, std::cref(t), premieres + 1, std::move(taille),
+                             debutSeconde.get_future(), debuts);
+    }
+    Mesure mesure;
+    disposerEntete(t, mesure);
+    disposerRecettes(t, mesure, 1, premieres);
+    const qsizetype taillePremiere = mesure.taille();
+    QByteArray octets(taillePremiere + (seconde.valid() ? tailleSeconde.get() : 0), Qt::Uninitialized);
+    if (seconde.valid())
+        debutSeconde.set_value(octets.data() + taillePremiere);
+    Redaction<QByteArray> redaction(octets.data(), debuts);
+    disposerEntete(t, redaction);
+    disposerRecettes(t, redaction, 1, premieres);
+    Q_ASSERT(redaction.fin() == octets.data() + taillePremiere);
+    remplace = seconde.valid() && seconde.get();
+    remplace |= redaction.remplace();
+    // The other core counted its recipes' places from its own first byte.
+    if (debuts && premieres < t.NbRecett)
+        std::for_each(debuts + premieres + 1, debuts + t.NbRecett + 1, [&](qsizetype& d) { d += taillePremiere; });
+    return octets;
+}
+
+// Recipe r's bytes in `deja` are still its bytes: the same tables, a row
+// that the last save wrote and that nobody wrote since.
+bool inchangee(const Tables& t, const DejaEcrit& deja, int r)
+{
+    return r + 1 < static_cast<int>(deja.debuts.size()) && !t.RecettTexte.ligneEcrite(r, deja.tampon)
+        && !t.RecettVal.ligneEcrite(r, deja.tampon);
+}
+
+// Copying pays while few recipes were written since the last save; after a
+// deletion near the top, which moves every row below it, encoding them all
+// on two cores is faster.
+bool aRecopier(const Tables& t, const DejaEcrit& deja)
+{
+    if (deja.tables != &t || deja.debuts.empty())
+        return false;
+    int ecrites = 0;
+    for (int r = 1; r <= t.NbRecett; ++r)
+        ecrites += inchangee(t, deja, r) ? 0 : 1;
+    return ecrites <= t.NbRecett / 4;
+}
+
+// The header and the recipes written since the last save are encoded; the
+// others are copied from its bytes, by runs of unchanged rows.
+QByteArray recopierInchangees(const Tables& t, const DejaEcrit& deja, qsizetype* debuts, bool& remplace)
+{
+    Mesure mesure;
+    disposerEntete(t, mesure);
+    qsizetype recopies = 0;
+    for (int r = 1; r <= t.NbRecett; ++r) {
+        if (inchangee(t, deja, r))
+            recopies += deja.debuts[r + 1] - deja.debuts[r];
+        else
+            disposerRecettes(t, mesure, r, r);
+    }
+    QByteArray octets(mesure.taille() + recopies, Qt::Uninitialized);
+    Redaction<QByteArray> redaction(octets.data(), debuts);
+    disposerEntete(t, redaction);
+    for (int r = 1; r <= t.NbRecett;) {
+        if (!inchangee(t, deja, r)) {
+            disposerRecettes(t, redaction, r, r);
+            ++r;
+            continue;
+        }
+        int fin = r + 1;
+        while (fin <= t.NbRecett && inchangee(t, deja, fin))
+            ++fin;
+        const qsizetype decalage = (redaction.fin() - octets.data()) - deja.debuts[r];
+        for (int k = r; k < fin; ++k)
+            debuts[k] = deja.debuts[k] + decalage;
+        redaction.recopier(deja.octets.constData() + deja.debuts[r], deja.debuts[fin] - deja.debuts[r]);
+        r = fin;
+    }
+    Q_ASSERT(redaction.fin() == octets.data() + octets.size());
+    remplace = redaction.remplace();
+    return octets;
 }
 
 } // namespace
@@ -534,6 +649,16 @@ ResultatLecture lire(const QByteArray& octets, Tables& tables, PolitiqueErreurs&
     return Lecture(octets, tables, politique).executer(sauterEntete);
 }
 
+void retenirLecture(const Tables& t, const QByteArray& octets, ResultatLecture& r, DejaEcrit& deja)
+{
+    if (r.erreurs || r.retouchee || r.interrompue || r.debuts.size() != static_cast<std::size_t>(t.NbRecett) + 2) {
+        deja = DejaEcrit();
+        return;
+    }
+    r.debuts.back() = octets.size();
+    deja = {&t, octets, std::move(r.debuts), Tampon::dernier()};
+}
+
 QString ecrire(const Tables& t)
 {
     Mesure mesure;
@@ -543,37 +668,25 @@ QString ecrire(const Tables& t)
     return redaction.resultat();
 }
 
-QByteArray octets(const Tables& t, bool* remplace)
+QByteArray octets(const Tables& t, bool* remplace, DejaEcrit* deja)
 {
     // One byte per character: the measure of the text is that of the bytes.
-    // A large base's second half of recipes is measured and written on the
-    // other core, straight into the buffer once both halves are measured.
-    const int premieres = enDeuxMoities(t.NbRecett) ? t.NbRecett / 2 : t.NbRecett;
-    // Declared first, so destroyed last: should this core fail before it
-    // gives the place, the promise broken first ends the other's wait.
-    std::future<bool> seconde;
-    std::promise<char*> debutSeconde;
-    std::future<qsizetype> tailleSeconde;
-    if (premieres < t.NbRecett) {
-        std::promise<qsizetype> taille;
-        tailleSeconde = taille.get_future();
-        seconde = std::async(std::launch::async, ecrireSecondeMoitie, std::cref(t), premieres + 1, std::move(taille),
-                             debutSeconde.get_future());
-    }
-    Mesure mesure;
-    disposerEntete(t, mesure);
-    disposerRecettes(t, mesure, 1, premieres);
-    const qsizetype taillePremiere = mesure.taille();
-    QByteArray octets(taillePremiere + (seconde.valid() ? tailleSeconde.get() : 0), Qt::Uninitialized);
-    if (seconde.valid())
-        debutSeconde.set_value(octets.data() + taillePremiere);
-    Redaction<QByteArray> redaction(octets.data());
-    disposerEntete(t, redaction);
-    disposerRecettes(t, redaction, 1, premieres);
-    Q_ASSERT(redaction.fin() == octets.data() + taillePremiere);
-    const bool remplaceSeconde = seconde.valid() && seconde.get();
+    std::vector<qsizetype> debuts(deja ? static_cast<std::size_t>(t.NbRecett) + 2 : 0);
+    bool remplaceIci = false;
+    QByteArray octets = deja && aRecopier(t, *deja) ? recopierInchangees(t, *deja, debuts.data(), remplaceIci)
+                                                    : encoderTout(t, deja ? debuts.data() : nullptr, remplaceIci);
     if (remplace)
-        *remplace = redaction.remplace() || remplaceSeconde;
+        *remplace = remplaceIci;
+    if (deja) {
+        // A "?" stands for a character that the tables still hold: those
+        // bytes are not the recipes' own, and are not copied again.
+        if (remplaceIci) {
+            *deja = DejaEcrit();
+        } else {
+            debuts.back() = octets.size();
+            *deja = {&t, octets, std::move(debuts), Tampon::dernier()};
+        }
+    }
     return octets;
 }
 

@@ -39,13 +39,17 @@ public:
     }
     quint64 bouger() { return m_valeur = suivant(); }
     quint64 valeur() const { return m_valeur; }
+    // The last stamp given to any table: whatever is written later has a
+    // greater one.
+    static quint64 dernier() { return compteur(); }
 
 private:
-    static quint64 suivant()
+    static quint64& compteur()
     {
-        static quint64 dernier = 0;
-        return ++dernier;
+        static quint64 valeur = 0;
+        return valeur;
     }
+    static quint64 suivant() { return ++compteur(); }
     quint64 m_valeur;
 };
 

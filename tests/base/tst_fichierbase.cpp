@@ -6,6 +6,7 @@
 #include "base/FichierBase.h"
 #include "base/FormatNombres.h"
 #include "platform/PolitiqueErreurs.h"
+#include <QRandomGenerator>
 #include <climits>
 
 using Conversion::Genre;
@@ -202,7 +203,17 @@ private slots:
         Lecture l(lu);
         if (recettesLues == 0) {
             QVERIFY(!l.r.erreurs && l.r.retouchee == (lu != octets) && l.plateforme.boites.isEmpty());
-            QCOMPARE(FichierBase::octets(*l.t), octets);
+            // Bytes read exactly as written are kept with their recipes'
+            // places, both halves', for the next save.
+            FichierBase::DejaEcrit lus, ecrits;
+            FichierBase::retenirLecture(*l.t, lu, l.r, lus);
+            QCOMPARE(FichierBase::octets(*l.t, nullptr, &ecrits), octets);
+            if (l.r.retouchee) {
+                QVERIFY(lus.octets.isNull() && lus.debuts.empty());
+            } else {
+                QCOMPARE(lus.octets, octets);
+                QCOMPARE(lus.debuts, ecrits.debuts);
+            }
         } else {
             QVERIFY(l.r.erreurs && l.r.interrompue);
             QCOMPARE(l.plateforme.boites.size(), 1);
@@ -226,6 +237,110 @@ private slots:
             const QByteArray octets = FichierBase::octets(t, &remplace);
             QVERIFY(remplace && octets.contains("\"Wok ?\"\r\n"));
             QCOMPARE(octets, Codec::encoder(FichierBase::ecrire(t)));
+        }
+    }
+
+    // A save copies the bytes of the recipes the last save wrote and nobody
+    // wrote since: its bytes, altered here, show which were copied. A row
+    // written, even with the same value, is encoded again; so is every row
+    // when more than a quarter were written.
+    void enregistrementsSuccessifs_inchangeesRecopiees()
+    {
+        Tables t;
+        t.NbCat = t.NbMag = 1;
+        t.NbRecett = 100;
+        for (int r = 1; r <= t.NbRecett; ++r)
+            t.RecettTexte(r, Recette::Nom) = u("Gratin %1").arg(r, 3, 10, QLatin1Char('0'));
+        FichierBase::DejaEcrit deja;
+        const QByteArray octets = FichierBase::octets(t, nullptr, &deja);
+        QCOMPARE(deja.debuts.size(), std::size_t{102});
+        QCOMPARE(octets.mid(deja.debuts[7], deja.debuts[8] - deja.debuts[7]),
+                 QByteArray("\"\"\r\n0\r\n").repeated(3) + "\"Gratin 007\"\r\n0\r\n");
+        deja.octets.replace("Gratin 007", "Gratin xxx").replace("Gratin 008", "Gratin yyy");
+        t.RecettTexte(8, Recette::Nom) = t.RecettTexte(8, Recette::Nom);
+        QByteArray copie = FichierBase::octets(t, nullptr, &deja);
+        QVERIFY(copie.contains("Gratin xxx") && copie.contains("Gratin 008") && !copie.contains("Gratin yyy"));
+        QCOMPARE(copie.size(), octets.size());
+        deja.octets.replace("Gratin xxx", "Gratin zzz");
+        for (int r = 50; r <= 75; ++r)
+            t.RecettVal(r, Recette::Testee) = 0;
+        QCOMPARE(FichierBase::octets(t, nullptr, &deja), octets);
+    }
+
+    // Saves in turn, with every kind of change between them, write what a
+    // first save would, and report a "?" as it would; the recipes' places
+    // kept are those a first save finds.
+    void enregistrementsSuccessifs_commeUnPremier()
+    {
+        for (const int nbRecett : {300, 5000}) {
+            QRandomGenerator hasard(20261207 + nbRecett);
+            Tables t;
+            t.NbCat = t.NbMag = 2;
+            t.Cat(1) = u("Desserts");
+            t.Cat(2) = u("Plats");
+            t.Mag(1) = u("Elle");
+            t.Mag(2) = u("Cuisine, et vins");
+            const auto texte = [&] {
+                static const QStringList morceaux{u("Crème"),  u("Œufs"), u("\"brûlée\""), u("µ"),   u("Ÿ"),
+                                                  u("\u0081"), u("a, b"), u("\r\n"),       QString()};
+                QString s;
+                for (int k = hasard.bounded(4); k > 0; --k)
+                    s += morceaux[hasard.bounded(morceaux.size())];
+                return s;
+            };
+            const auto ecrireLigne = [&](int r) {
+                for (int f = 0; f < 4; ++f) {
+                    t.RecettTexte(r, f) = texte();
+                    t.RecettVal(r, f) = hasard.bounded(3) - 1;
+                }
+            };
+            t.NbRecett = nbRecett;
+            for (int r = 1; r <= t.NbRecett; ++r)
+                ecrireLigne(r);
+            FichierBase::DejaEcrit deja;
+            for (int pas = 0; pas < 60; ++pas) {
+                const int r = 1 + hasard.bounded(t.NbRecett);
+                switch (pas % 8) {
+                case 0: // the same value written again
+                    t.RecettTexte(r, Recette::Notes) = QString(t.RecettTexte(r, Recette::Notes));
+                    break;
+                case 1: // a number only, or the whole row
+                    if (hasard.bounded(2))
+                        ecrireLigne(r);
+                    t.RecettVal(r, Recette::Magazine) = hasard.bounded(2) ? INT_MIN : 123456789;
+                    break;
+                case 2: // a deletion moves the rows below
+                    t.RecettTexte.deplacerLignes(r + 1, r, t.NbRecett - r);
+                    t.RecettVal.deplacerLignes(r + 1, r, t.NbRecett - r);
+                    --t.NbRecett;
+                    break;
+                case 3: ecrireLigne(++t.NbRecett); break;
+                case 4: t.Cat(2) = texte(); break;
+                case 5: // a character with no byte, written away at the next turn
+                    if (pas / 8 % 2 == 0)
+                        t.RecettTexte(r, Recette::Nom) = u("Wok \u4e2d");
+                    for (int k = 1; k <= t.NbRecett && pas / 8 % 2; ++k)
+                        if (std::as_const(t).RecettTexte(k, Recette::Nom).startsWith(u("Wok")))
+                            t.RecettTexte(k, Recette::Nom) = u("Wok");
+                    break;
+                case 6: // fewer recipes, then more again at the next turn, no row written
+                    t.NbRecett += pas / 8 % 2 ? 3 : -3;
+                    break;
+                default: // many rows, or the whole table
+                    if (pas == 31)
+                        t.RecettVal.remplir(1);
+                    for (int k = hasard.bounded(t.NbRecett / 2); k > 0; --k)
+                        ecrireLigne(1 + hasard.bounded(t.NbRecett));
+                }
+                bool remplace = false, remplaceSeul = false;
+                const QByteArray octets = FichierBase::octets(t, &remplace, &deja);
+                QCOMPARE(octets, FichierBase::octets(t, &remplaceSeul));
+                QCOMPARE(remplace, remplaceSeul);
+                FichierBase::DejaEcrit premier;
+                FichierBase::octets(t, nullptr, &premier);
+                QCOMPARE(deja.debuts, premier.debuts);
+                QCOMPARE(deja.octets.isNull(), remplace);
+            }
         }
     }
 

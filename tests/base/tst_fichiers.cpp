@@ -202,6 +202,41 @@ private slots:
         }
     }
 
+    // A save after a reading or a save copies the recipes nobody wrote since:
+    // the file is still what the tables write, card after card, and after
+    // another base was read over them.
+    void enregistrer_apresLectureOuEnregistrement_ceQueLesTablesEcrivent()
+    {
+        Tables source;
+        remplirTables(source, {u("Desserts/Tartes")}, {u("Elle")},
+                      {{"Tarte 1", 1, 1, 1},
+                       {"Tarte 2"},
+                       {"Tarte 3"},
+                       {"Tarte 4"},
+                       {"Tarte 5", 1, 1, 1, 1},
+                       {"Tarte 6"},
+                       {"Tarte 7"},
+                       {"Tarte 8"},
+                       {"Tarte 9"},
+                       {"Tarte 10"},
+                       {"Tarte 11"},
+                       {"Tarte 12"}});
+        Dossier d;
+        d.doc.definirChemin(d.base);
+        for (const int fiche : {5, 12, 1}) {
+            if (fiche == 5)
+                Fichiers::ecrireSur(d.base, FichierBase::octets(source));
+            if (fiche == 1) // another base's bytes are not this one's
+                Fichiers::ecrireSur(d.base, FichierBase::octets(source).replace("Tarte 3", "Flan 3"));
+            if (fiche != 12)
+                QCOMPARE((d.t->ViderCompteurs(), d.doc.lire().issue), Issue::Lue);
+            d.t->RecettTexte(fiche, Recette::Notes) = u("Crème, œufs");
+            QVERIFY(d.doc.enregistrer().ecrite);
+            QCOMPARE(lire(d.base), FichierBase::octets(*d.t));
+            QVERIFY(lire(d.base).contains(fiche == 1 ? "Flan 3" : "Tarte 3"));
+        }
+    }
+
     // The open base is modified exactly when saving it would change its file: a reading that gives the file back
     // leaves it clean, one the reading rules had to repair (a value that cannot be read, blanks, another tag, other
     // line ends, trailing bytes) leaves it modified; a conversion sets it, a save and a new base clear it. The path

@@ -75,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille)
     PlateformeScriptee plateforme;
     PolitiqueErreurs politique(plateforme);
     tables->ViderCompteurs();
-    const auto r = FichierBase::lire(octets, *tables, politique);
+    auto r = FichierBase::lire(octets, *tables, politique);
     if (plateforme.boites.size() > 1)
         std::abort(); // one box at most: the first failure ends the reading
     if (r.interrompue) {
@@ -88,6 +88,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille)
     const QByteArray ecrit = FichierBase::octets(*tables);
     // A reading without errors is marked as repaired exactly when saving would change the file.
     if (!r.erreurs && r.retouchee != (ecrit != octets))
+        std::abort();
+    // The bytes kept from the reading, when kept, are those the next save copies.
+    FichierBase::DejaEcrit deja;
+    FichierBase::retenirLecture(*tables, octets, r, deja);
+    if (FichierBase::octets(*tables, nullptr, &deja) != ecrit)
         std::abort();
     static auto relu = std::make_unique<Tables>();
     relu->ViderCompteurs();
