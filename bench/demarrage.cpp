@@ -8,6 +8,7 @@
 #include "app/Programme.h"
 #include "base/Tables.h"
 #include "platform/PlateformeQt.h"
+#include "platform/PolicesEnAvance.h"
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -35,10 +36,13 @@ int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    PolicesEnAvance polices;
     QApplication app(argc, argv);
-    const Lancement lancement;
+    Lancement lancement;
+    polices.attendre();
     PlateformeQt plateforme;
     Programme programme(plateforme);
+    lancement.poserIcone();
     plateforme.setParent(&programme.fenetre());
     programme.demarrer();
 

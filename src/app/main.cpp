@@ -2,6 +2,7 @@
 #include "Lancement.h"
 #include "Programme.h"
 #include "platform/PlateformeQt.h"
+#include "platform/PolicesEnAvance.h"
 #include <QApplication>
 
 int main(int argc, char* argv[])
@@ -9,10 +10,13 @@ int main(int argc, char* argv[])
     // Exporting and importing from the command line need no display.
     if (LigneDeCommande::sansFenetre(QStringList(argv + 1, argv + argc)))
         return ExecutionSansFenetre::principal(argc, argv);
+    PolicesEnAvance polices;
     QApplication application(argc, argv);
-    const Lancement lancement;
+    Lancement lancement;
+    polices.attendre();
     PlateformeQt plateforme;
     Programme programme(plateforme);
+    lancement.poserIcone();
     plateforme.setParent(&programme.fenetre());
     QObject::connect(&programme, &Programme::termine, &application, &QCoreApplication::quit);
     // "Zuta CHEMIN.don": that base instead of the one the settings name.

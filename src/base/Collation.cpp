@@ -65,6 +65,7 @@ std::vector<Collation::Cle> Collation::cles(const QStringList& textes) const
     }
     resultat.insert(resultat.end(), std::make_move_iterator(seconde.begin()), std::make_move_iterator(seconde.end()));
     faireDeLaPlace(textes.size());
+    m_cles.reserve(m_cles.size() + textes.size()); // grown once, not rehashed as it fills
     for (qsizetype i = 0; i < textes.size(); ++i)
         m_cles.insert(textes[i], resultat[static_cast<std::size_t>(i)]);
     return resultat;

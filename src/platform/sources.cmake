@@ -16,6 +16,8 @@ target_sources(zuta_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/VerrouFichier.h
   ${CMAKE_CURRENT_LIST_DIR}/VerrouFichier.cpp)
 target_sources(zuta_gui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/PolicesEnAvance.h
+  ${CMAKE_CURRENT_LIST_DIR}/PolicesEnAvance.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PlateformeQt.h
   ${CMAKE_CURRENT_LIST_DIR}/PlateformeQt.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ImpressionQt.h

@@ -1,6 +1,7 @@
 // Start and end of the program: the controls' names, captions and tooltips, the sorted lists; the settings file
 // read at start and written at the end, "Quitter" and the close box, the save question, the normal window's place.
 #include "Banc.h"
+#include "app/Lancement.h"
 #include "app/Reglages.h"
 #include "base/FichierBase.h"
 
@@ -166,6 +167,20 @@ private slots:
                     "remplacés par « ? ».\nLa base ne sera pas rouverte automatiquement au prochain démarrage.");
         QCOMPARE(b.boites().mid(0, attendues.size()), attendues);
         QCOMPARE(b.lire(u("Zuta.ini")).right(20), QByteArray("Recettes ?mega.don\r\n"));
+    }
+
+    // The icon decoded on another core is every window's, in its four sizes,
+    // once set; the application speaks French.
+    void lancement_iconeEnQuatreTaillesEtFrancais()
+    {
+        Lancement lancement;
+        QVERIFY(QApplication::windowIcon().isNull());
+        lancement.poserIcone();
+        QCOMPARE(QApplication::windowIcon().availableSizes(),
+                 (QList<QSize>{QSize(48, 48), QSize(64, 64), QSize(128, 128), QSize(256, 256)}));
+        QCOMPARE(QApplication::applicationName(), u("Zuta"));
+        QCOMPARE(QLocale().language(), QLocale::French);
+        QVERIFY(!QApplication::quitOnLastWindowClosed());
     }
 };
 
