@@ -38,11 +38,10 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     PolicesEnAvance polices;
     QApplication app(argc, argv);
-    Lancement lancement;
+    const Lancement lancement;
     polices.attendre();
     PlateformeQt plateforme;
     Programme programme(plateforme);
-    lancement.poserIcone();
     plateforme.setParent(&programme.fenetre());
     programme.demarrer();
 

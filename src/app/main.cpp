@@ -12,11 +12,10 @@ int main(int argc, char* argv[])
         return ExecutionSansFenetre::principal(argc, argv);
     PolicesEnAvance polices;
     QApplication application(argc, argv);
-    Lancement lancement;
+    const Lancement lancement;
     polices.attendre();
     PlateformeQt plateforme;
     Programme programme(plateforme);
-    lancement.poserIcone();
     plateforme.setParent(&programme.fenetre());
     QObject::connect(&programme, &Programme::termine, &application, &QCoreApplication::quit);
     // "Zuta CHEMIN.don": that base instead of the one the settings name.

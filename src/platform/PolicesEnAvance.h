@@ -4,8 +4,8 @@
 // The system's font configuration is read by the font database the first
 // time a text is laid out, as the main window is built: some 8 ms of parsing
 // on this kind of machine. Started on another core from the very first line,
-// it runs while the application and its translations are set up, and is
-// ready when the window needs it. Where fontconfig is not the font system
+// it runs while the application, its translations and its icon are set up,
+// and is ready when the window needs it. Where fontconfig is not the font system
 // (Windows), or not loaded, nothing is done.
 class PolicesEnAvance {
 public:

@@ -169,13 +169,11 @@ private slots:
         QCOMPARE(b.lire(u("Zuta.ini")).right(20), QByteArray("Recettes ?mega.don\r\n"));
     }
 
-    // The icon decoded on another core is every window's, in its four sizes,
-    // once set; the application speaks French.
+    // The icon is every window's, in its four sizes; the application speaks
+    // French and ends through its own closing sequence.
     void lancement_iconeEnQuatreTaillesEtFrancais()
     {
-        Lancement lancement;
-        QVERIFY(QApplication::windowIcon().isNull());
-        lancement.poserIcone();
+        const Lancement lancement;
         QCOMPARE(QApplication::windowIcon().availableSizes(),
                  (QList<QSize>{QSize(48, 48), QSize(64, 64), QSize(128, 128), QSize(256, 256)}));
         QCOMPARE(QApplication::applicationName(), u("Zuta"));
