@@ -36,6 +36,7 @@ const QString TexteCherche = QStringLiteral("pommes");
 
 const QString Lecture = QStringLiteral("Lecture de la base (en-tête vérifié)");
 const QString Ecriture = QStringLiteral("Écriture de la base après une fiche (écriture sûre)");
+const QString EcritureToutes = QStringLiteral("Écriture de la base, toutes les fiches encodées");
 const QString SansCritere = QStringLiteral("Actualisation sans critère");
 const QString Texte = QStringLiteral("Recherche texte");
 const QString Categorie = QStringLiteral("Catégorie + sous-catégorie");
@@ -91,6 +92,16 @@ void ajouterFichiers(Registre& registre, BancProgramme& banc)
             fiche = (fiche + 7919) % banc.tables().NbRecett;
             QString& notes = banc.tables().RecettTexte(fiche + 1, Recette::Notes);
             notes = QString(notes);
+        });
+    // The save after a change of every row (a deletion near the top moves
+    // them all): every recipe encoded again, on two cores.
+    registre.ajouter(
+        EcritureToutes, Registre::SansCible, [&banc] { banc.document().enregistrer(); },
+        [&banc] {
+            if (Fichiers::lire(banc.cheminBase(), Fichiers::TailleMaxBase) != banc.octets())
+                echec(QStringLiteral("la base écrite diffère de la base générée"));
+            const auto valeurs = banc.tables().RecettVal;
+            banc.tables().RecettVal = valeurs;
         });
 }
 
