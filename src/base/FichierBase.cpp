@@ -548,7 +548,8 @@ bool ecrireSecondeMoitie(const Tables& t, int de, std::promise<qsizetype> taille
 }
 
 // Every value encoded, a large base's second half of recipes on the other
-// core, straight into the buffer once both halves are measured.
+// core, straight into the buffer once both halves are measured. One byte per
+// character: the measure of the text is that of the bytes.
 QByteArray encoderTout(const Tables& t, qsizetype* debuts, bool& remplace)
 {
     const int premieres = enDeuxMoities(t.NbRecett) ? t.NbRecett / 2 : t.NbRecett;
@@ -670,7 +671,6 @@ QString ecrire(const Tables& t)
 
 QByteArray octets(const Tables& t, bool* remplace, DejaEcrit* deja)
 {
-    // One byte per character: the measure of the text is that of the bytes.
     std::vector<qsizetype> debuts(deja ? static_cast<std::size_t>(t.NbRecett) + 2 : 0);
     bool remplaceIci = false;
     QByteArray octets = deja && aRecopier(t, *deja) ? recopierInchangees(t, *deja, debuts.data(), remplaceIci)
