@@ -12,6 +12,7 @@
 #include <future>
 #include <thread>
 #include <type_traits>
+#include <vector>
 
 namespace FichierBase {
 
@@ -583,36 +584,41 @@ QByteArray encoderTout(const Tables& t, qsizetype* debuts, bool& remplace)
     return octets;
 }
 
-// Recipe r's bytes in `deja` are still its bytes: the same tables, a row
-// that the last save wrote and that nobody wrote since.
-bool inchangee(const Tables& t, const DejaEcrit& deja, int r)
-{
-    return r + 1 < static_cast<int>(deja.debuts.size()) && !t.RecettTexte.ligneEcrite(r, deja.tampon)
-        && !t.RecettVal.ligneEcrite(r, deja.tampon);
-}
-
-// Copying pays while few recipes were written since the last save; after a
-// deletion near the top, which moves every row below it, encoding them all
-// on two cores is faster.
-bool aRecopier(const Tables& t, const DejaEcrit& deja)
+// The rows whose bytes in `deja` are still theirs (the same tables, a row
+// that the last save wrote and that nobody wrote since), by row from 1; none
+// when copying does not pay. It pays while few recipes were written since the
+// last save; after a deletion near the top, which moves every row below it,
+// encoding them all on two cores is faster. Measuring and writing both follow
+// this one decision.
+std::vector<bool> lignesInchangees(const Tables& t, const DejaEcrit& deja)
 {
     if (deja.tables != &t || deja.debuts.empty())
-        return false;
+        return {};
+    const int gardees = static_cast<int>(deja.debuts.size()) - 2;
+    std::vector<bool> inchangees(static_cast<std::size_t>(t.NbRecett) + 1, false);
     int ecrites = 0;
-    for (int r = 1; r <= t.NbRecett; ++r)
-        ecrites += inchangee(t, deja, r) ? 0 : 1;
-    return ecrites <= t.NbRecett / 4;
+    for (int r = 1; r <= t.NbRecett; ++r) {
+        const bool inchangee =
+            r <= gardees && !t.RecettTexte.ligneEcrite(r, deja.tampon) && !t.RecettVal.ligneEcrite(r, deja.tampon);
+        inchangees[static_cast<std::size_t>(r)] = inchangee;
+        ecrites += inchangee ? 0 : 1;
+    }
+    if (ecrites > t.NbRecett / 4)
+        return {};
+    return inchangees;
 }
 
 // The header and the recipes written since the last save are encoded; the
 // others are copied from its bytes, by runs of unchanged rows.
-QByteArray recopierInchangees(const Tables& t, const DejaEcrit& deja, qsizetype* debuts, bool& remplace)
+QByteArray recopierInchangees(const Tables& t, const DejaEcrit& deja, const std::vector<bool>& inchangees,
+                              qsizetype* debuts, bool& remplace)
 {
+    const auto inchangee = [&](int r) { return inchangees[static_cast<std::size_t>(r)]; };
     Mesure mesure;
     disposerEntete(t, mesure);
     qsizetype recopies = 0;
     for (int r = 1; r <= t.NbRecett; ++r) {
-        if (inchangee(t, deja, r))
+        if (inchangee(r))
             recopies += deja.debuts[r + 1] - deja.debuts[r];
         else
             disposerRecettes(t, mesure, r, r);
@@ -621,13 +627,13 @@ QByteArray recopierInchangees(const Tables& t, const DejaEcrit& deja, qsizetype*
     Redaction<QByteArray> redaction(octets.data(), debuts);
     disposerEntete(t, redaction);
     for (int r = 1; r <= t.NbRecett;) {
-        if (!inchangee(t, deja, r)) {
+        if (!inchangee(r)) {
             disposerRecettes(t, redaction, r, r);
             ++r;
             continue;
         }
         int fin = r + 1;
-        while (fin <= t.NbRecett && inchangee(t, deja, fin))
+        while (fin <= t.NbRecett && inchangee(fin))
             ++fin;
         const qsizetype decalage = (redaction.fin() - octets.data()) - deja.debuts[r];
         for (int k = r; k < fin; ++k)
@@ -673,8 +679,9 @@ QByteArray octets(const Tables& t, bool* remplace, DejaEcrit* deja)
 {
     std::vector<qsizetype> debuts(deja ? static_cast<std::size_t>(t.NbRecett) + 2 : 0);
     bool remplaceIci = false;
-    QByteArray octets = deja && aRecopier(t, *deja) ? recopierInchangees(t, *deja, debuts.data(), remplaceIci)
-                                                    : encoderTout(t, deja ? debuts.data() : nullptr, remplaceIci);
+    const std::vector<bool> inchangees = deja ? lignesInchangees(t, *deja) : std::vector<bool>();
+    QByteArray octets = !inchangees.empty() ? recopierInchangees(t, *deja, inchangees, debuts.data(), remplaceIci)
+                                            : encoderTout(t, deja ? debuts.data() : nullptr, remplaceIci);
     if (remplace)
         *remplace = remplaceIci;
     if (deja) {
