@@ -267,85 +267,157 @@ void OrdreRecettes::retirer(Choix aRetirer)
 }
 
 namespace {
-// The slots 1..nb gathered by name, in the order each name first comes;
-// 'nouveau' is told each name the first time.
-template <class Nom, class Nouveau>
-std::vector<std::vector<int>> grouperParNom(int nb, Nom nom, Nouveau nouveau)
+// The strings already seen, by their characters' address and length: two
+// strings sharing both hold the same text. A base just read gives every
+// repeat of a text the same string, so most names are found here without
+// reading their characters. Open addressing, at most half full.
+class AdressesVues {
+public:
+    // The group noted for this string, -1 until it is set through the
+    // reference.
+    int& groupe(const QString& texte)
+    {
+        if (2 * (m_nombre + 1) > m_cases.size())
+            agrandir();
+        const Case cherchee{texte.constData(), texte.size(), -1};
+        std::size_t i = premiereCase(cherchee);
+        for (; m_cases[i].adresse; i = (i + 1) & (m_cases.size() - 1))
+            if (m_cases[i].adresse == cherchee.adresse && m_cases[i].taille == cherchee.taille)
+                return m_cases[i].groupe;
+        m_cases[i] = cherchee;
+        ++m_nombre;
+        return m_cases[i].groupe;
+    }
+
+private:
+    struct Case {
+        const QChar* adresse = nullptr; // none: an empty case
+        qsizetype taille = 0;
+        int groupe = -1;
+    };
+    std::size_t premiereCase(const Case& c) const
+    {
+        const auto mot = reinterpret_cast<quintptr>(c.adresse) ^ static_cast<quintptr>(c.taille);
+        // Fibonacci hashing: the top bits of the product mix every bit.
+        return static_cast<std::size_t>((mot * 0x9E3779B97F4A7C15ull) >> 32) & (m_cases.size() - 1);
+    }
+    void agrandir()
+    {
+        const std::vector<Case> anciennes = std::exchange(m_cases, std::vector<Case>(2 * m_cases.size()));
+        for (const Case& c : anciennes) {
+            if (!c.adresse)
+                continue;
+            std::size_t i = premiereCase(c);
+            while (m_cases[i].adresse)
+                i = (i + 1) & (m_cases.size() - 1);
+            m_cases[i] = c;
+        }
+    }
+
+    std::vector<Case> m_cases = std::vector<Case>(1024); // a power of two
+    std::size_t m_nombre = 0;
+};
+} // namespace
+
+// The slots 1..nb gathered by name, the groups numbered in the order each
+// name first comes. A string not seen yet is looked up by its text, so that
+// two copies of one name still make one group.
+template <class Nom>
+OrdreRecettes::Groupes OrdreRecettes::grouperParNom(int nb, Nom nom)
 {
-    QHash<QString, std::size_t> groupeDuNom;
-    groupeDuNom.reserve(nb);
-    std::vector<std::vector<int>> groupes;
+    Groupes g;
+    g.deSlot.assign(static_cast<std::size_t>(nb) + 1, -1);
+    AdressesVues vues;
+    // Each text's group plus one, 0 for a text not met yet: found or added
+    // with one hashing. A name is often in a few issues: half the slots is
+    // room enough not to grow.
+    QHash<QString, int> parTexte;
+    parTexte.reserve(nb / 2);
     for (int r = 1; r <= nb; ++r) {
         const QString& texte = nom(r);
-        auto groupe = groupeDuNom.constFind(texte);
-        if (groupe == groupeDuNom.constEnd()) {
-            groupe = groupeDuNom.insert(texte, groupes.size());
-            groupes.emplace_back();
-            nouveau(texte);
+        int& groupe = vues.groupe(texte);
+        if (groupe < 0) {
+            int& plusUn = parTexte[texte];
+            if (plusUn == 0) {
+                g.premier.push_back(r);
+                plusUn = static_cast<int>(g.premier.size());
+            }
+            groupe = plusUn - 1;
         }
-        groupes[*groupe].push_back(r);
+        g.deSlot[static_cast<std::size_t>(r)] = groupe;
     }
-    return groupes;
+    return g;
 }
-} // namespace
 
 // The first base: one recipe is often in many issues, so each distinct name
 // is keyed once, all of them together on two cores.
 void OrdreRecettes::construire(const Tables& base, const Collation& collation, int nb)
 {
-    m_entrees.assign(static_cast<std::size_t>(nb) + 1, {});
+    const auto nom = [&base](int r) -> const QString& { return base.RecettTexte(r, Recette::Nom); };
+    const Groupes groupes = grouperParNom(nb, nom);
     QStringList distincts;
-    std::vector<std::vector<int>> groupes = grouperParNom(
-        nb, [&base](int r) -> const QString& { return base.RecettTexte(r, Recette::Nom); },
-        [&distincts](const QString& nom) { distincts << nom; });
+    distincts.reserve(static_cast<qsizetype>(groupes.premier.size()));
+    for (const int r : groupes.premier)
+        distincts << nom(r);
     const std::vector<Collation::Cle> cles = collation.cles(distincts);
-    for (std::size_t g = 0; g < groupes.size(); ++g)
-        for (const int r : groupes[g]) {
-            Entree& e = m_entrees[static_cast<std::size_t>(r)];
-            e.nom = base.RecettTexte(r, Recette::Nom); // the base's own, compared at once later
-            e.cle = cles[g];
-        }
-    ordonnerGroupes(groupes);
+    // Filled slot after slot: each entry is written once, where it lies.
+    m_entrees.clear();
+    m_entrees.reserve(static_cast<std::size_t>(nb) + 1);
+    m_entrees.emplace_back();
+    for (int r = 1; r <= nb; ++r)
+        m_entrees.push_back({nom(r), cles[static_cast<std::size_t>(groupes.deSlot[static_cast<std::size_t>(r)])]});
+    ordonnerGroupes(groupes, nb);
 }
 
 void OrdreRecettes::trierTout(int nb)
 {
-    std::vector<std::vector<int>> groupes = grouperParNom(
-        nb, [this](int r) -> const QString& { return m_entrees[static_cast<std::size_t>(r)].nom; },
-        [](const QString&) {});
-    ordonnerGroupes(groupes);
+    ordonnerGroupes(
+        grouperParNom(nb, [this](int r) -> const QString& { return m_entrees[static_cast<std::size_t>(r)].nom; }), nb);
 }
 
 // Names repeat: only the distinct names are sorted by their keys, and each
 // name's slots follow by the text of their numbers.
-void OrdreRecettes::ordonnerGroupes(std::vector<std::vector<int>>& groupes)
+void OrdreRecettes::ordonnerGroupes(const Groupes& groupes, int nb)
 {
     // Each name by its key, so that comparing two goes straight to the keys.
     struct Nom {
         const Collation::Cle* cle;
         const QString* texte;
-        std::size_t groupe;
+        int groupe;
     };
     std::vector<Nom> noms;
-    noms.reserve(groupes.size());
-    for (std::size_t g = 0; g < groupes.size(); ++g) {
-        const Entree& e = m_entrees[static_cast<std::size_t>(groupes[g].front())];
-        noms.push_back({&*e.cle, &e.nom, g});
+    noms.reserve(groupes.premier.size());
+    for (std::size_t g = 0; g < groupes.premier.size(); ++g) {
+        const Entree& e = m_entrees[static_cast<std::size_t>(groupes.premier[g])];
+        noms.push_back({&*e.cle, &e.nom, static_cast<int>(g)});
     }
     std::sort(noms.begin(), noms.end(), [](const Nom& a, const Nom& b) {
         return Collation::comparerCles(*a.cle, *a.texte, *b.cle, *b.texte) < 0;
     });
-    std::size_t nb = 0;
-    for (const std::vector<int>& groupe : groupes)
-        nb += groupe.size();
-    m_ordre.clear();
-    m_ordre.reserve(nb);
-    m_nouveauNom.assign(nb, false);
-    for (const Nom& nom : noms) {
-        std::vector<int>& homonymes = groupes[nom.groupe];
-        std::sort(homonymes.begin(), homonymes.end(), [](int a, int b) { return comparerNumerosEnTexte(a, b) < 0; });
-        m_nouveauNom[m_ordre.size()] = true;
-        m_ordre.insert(m_ordre.end(), homonymes.begin(), homonymes.end());
+    // Where each name's slots begin in the order, by counting them: the
+    // slots then fall into place in one pass, by increasing number.
+    std::vector<std::size_t> place(groupes.premier.size() + 1, 0);
+    for (int r = 1; r <= nb; ++r)
+        ++place[static_cast<std::size_t>(groupes.deSlot[static_cast<std::size_t>(r)])];
+    std::size_t cumul = 0;
+    for (const Nom& n : noms)
+        cumul += std::exchange(place[static_cast<std::size_t>(n.groupe)], cumul);
+    m_ordre.assign(static_cast<std::size_t>(nb), 0);
+    m_nouveauNom.assign(static_cast<std::size_t>(nb), false);
+    for (const Nom& n : noms)
+        m_nouveauNom[place[static_cast<std::size_t>(n.groupe)]] = true; // every name has a slot
+    for (int r = 1; r <= nb; ++r)
+        m_ordre[place[static_cast<std::size_t>(groupes.deSlot[static_cast<std::size_t>(r)])]++] = r;
+    // Namesakes by the text of their numbers (" 10" before " 9").
+    for (std::size_t debut = 0; debut < m_ordre.size();) {
+        std::size_t fin = debut + 1;
+        while (fin < m_ordre.size() && !m_nouveauNom[fin])
+            ++fin;
+        if (fin - debut > 1)
+            std::sort(m_ordre.begin() + static_cast<std::ptrdiff_t>(debut),
+                      m_ordre.begin() + static_cast<std::ptrdiff_t>(fin),
+                      [](int a, int b) { return comparerNumerosEnTexte(a, b) < 0; });
+        debut = fin;
     }
 }
 

@@ -48,7 +48,15 @@ private:
     std::optional<Collation::Cle> cleDuSuivant(int r, const QString& nom) const;
     void construire(const Tables& base, const Collation& collation, int nb);
     void trierTout(int nb);
-    void ordonnerGroupes(std::vector<std::vector<int>>& groupes);
+    // The slots gathered by name: each slot's group, and each group's first
+    // slot, the groups in the order their names first come.
+    struct Groupes {
+        std::vector<int> deSlot; // by slot; index 0 unused
+        std::vector<int> premier;
+    };
+    template <class Nom>
+    static Groupes grouperParNom(int nb, Nom nom);
+    void ordonnerGroupes(const Groupes& groupes, int nb);
     void renumeroter(int supprime);
     std::optional<int> releverInsertion(const Tables& base, const Collation& collation, int nb);
     void renumeroterInsertion(int insere);

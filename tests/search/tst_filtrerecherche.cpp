@@ -158,11 +158,16 @@ private slots:
 
     // Kept from search to search, the order and text index match fresh ones whatever changed: fields, recipes added,
     // a deletion (later recipes one slot down), a partial shift that looks like one, a deletion taken back. Names
-    // repeat: " 10", " 9" swap.
+    // repeat, some as strings of their own: " 10", " 9" swap.
     void ordreEtIndexTexte_apresChangementsEtSuppressions_commeNeufs()
     {
-        const QStringList noms = u("Tarte|tarte|Crème|Éclair| Flan|Zèbre|Tarte fine").split(u'|');
+        const QStringList partages = u("Tarte|tarte|Crème|Éclair| Flan|Zèbre|Tarte fine").split(u'|');
         QRandomGenerator hasard(20261206);
+        // One string shared by its repeats, as a reading gives them, or a copy of its own one time in three.
+        const auto noms = [&](int k) {
+            const QString& nom = partages[k];
+            return hasard.bounded(3) ? nom : QString(nom.constData(), nom.size());
+        };
         auto base = std::make_unique<Tables>();
         const Collation collation;
         const CriteresRecherche nombre{u("12"), {}, {}, {}, 0}, mots{u("fine TARTE"), {}, {}, {}, 0};
@@ -173,16 +178,16 @@ private slots:
                 for (int n = tour ? tour % 3 : 3000; n > 0; --n) {
                     const int r = ++base->NbRecett;
                     for (int c = 0; c < 4; ++c)
-                        base->RecettTexte(r, c) = c < 3 ? QString::number(hasard.bounded(40)) : noms[hasard.bounded(7)];
+                        base->RecettTexte(r, c) = c < 3 ? QString::number(hasard.bounded(40)) : noms(hasard.bounded(7));
                 }
                 for (int i = tour % 4 == 0 ? 3 : 900; i > 0; --i)
-                    base->RecettTexte(hasard.bounded(1, base->NbRecett + 1), hasard.bounded(4)) = noms[tour % 7];
+                    base->RecettTexte(hasard.bounded(1, base->NbRecett + 1), hasard.bounded(4)) = noms(tour % 7);
             } else if (tour % 8 == 7) { // a deletion taken back: later recipes one slot up, one put in between
                 const int a = hasard.bounded(1, base->NbRecett + 1);
                 for (int r = ++base->NbRecett; r > a; --r)
                     for (int c = 0; c < 4; ++c)
                         base->RecettTexte(r, c) = base->RecettTexte(r - 1, c);
-                base->RecettTexte(a, Recette::Nom) = noms[tour % 7];
+                base->RecettTexte(a, Recette::Nom) = noms(tour % 7);
             } else { // a deletion, or a shift of part of the base with the last recipe gone
                 const int depuis = hasard.bounded(1, base->NbRecett);
                 for (int r = depuis; r < (tour % 4 == 2 ? base->NbRecett : (depuis + base->NbRecett) / 2); ++r)
