@@ -1,6 +1,7 @@
 #include "Collation.h"
 #include <QLocale>
 #include <algorithm>
+#include <atomic>
 #include <optional>
 #include <thread>
 #include <vector>
@@ -45,25 +46,27 @@ Collation::Cle Collation::cle(const QString& texte) const
 
 std::vector<Collation::Cle> Collation::cles(const QStringList& textes) const
 {
-    const auto calculer = [&textes](const QCollator& collateur, qsizetype debut, qsizetype fin) {
-        std::vector<Cle> cles;
-        cles.reserve(static_cast<std::size_t>(fin - debut));
-        for (qsizetype i = debut; i < fin; ++i)
-            cles.push_back({collateur.sortKey(textes[i]), commenceParBlanc(textes[i])});
-        return cles;
+    std::vector<std::optional<Cle>> calculees(static_cast<std::size_t>(textes.size()));
+    // Both cores take blocks of texts in turn until none is left: when the
+    // other core is busier or slower, this one simply takes more blocks.
+    constexpr qsizetype Bloc = 256;
+    std::atomic<qsizetype> suivant{0};
+    const auto calculer = [&](const QCollator& collateur) {
+        for (qsizetype debut; (debut = suivant.fetch_add(Bloc)) < textes.size();)
+            for (qsizetype i = debut; i < std::min(debut + Bloc, textes.size()); ++i)
+                calculees[static_cast<std::size_t>(i)] = {collateur.sortKey(textes[i]), commenceParBlanc(textes[i])};
     };
-    const qsizetype moitie =
-        std::thread::hardware_concurrency() > 1 && textes.size() >= 1000 ? textes.size() / 2 : textes.size();
-    std::vector<Cle> resultat;
-    std::vector<Cle> seconde;
     {
-        // A collator is not shared between threads: the second half gets its own.
+        // A collator is not shared between threads: the other core gets its own.
         std::optional<std::jthread> second;
-        if (moitie < textes.size())
-            second.emplace([&] { seconde = calculer(collateurFrancais(), moitie, textes.size()); });
-        resultat = calculer(m_collator, 0, moitie);
+        if (std::thread::hardware_concurrency() > 1 && textes.size() >= 1000)
+            second.emplace([&] { calculer(collateurFrancais()); });
+        calculer(m_collator);
     }
-    resultat.insert(resultat.end(), std::make_move_iterator(seconde.begin()), std::make_move_iterator(seconde.end()));
+    std::vector<Cle> resultat;
+    resultat.reserve(calculees.size());
+    for (std::optional<Cle>& cle : calculees)
+        resultat.push_back(std::move(*cle));
     faireDeLaPlace(textes.size());
     m_cles.reserve(m_cles.size() + textes.size()); // grown once, not rehashed as it fills
     for (qsizetype i = 0; i < textes.size(); ++i)

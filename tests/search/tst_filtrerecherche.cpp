@@ -13,6 +13,7 @@
 #include "search/IndexValeurs.h"
 #include "search/OrdreRecettes.h"
 #include <QRandomGenerator>
+#include <algorithm>
 #include <memory>
 
 class TestFiltreRecherche : public QObject {
@@ -293,6 +294,34 @@ private slots:
                 QVERIFY(std::is_sorted(indexe.recettes->begin(), indexe.recettes->end()));
             }
         }
+    }
+
+    // The keys of thousands of names, computed by blocks on both cores, are each name's own: each equals the key
+    // of that name alone, and sorting by them gives the order of comparing the names themselves.
+    void clesDeMilliersDeNoms_cellesDeChaqueNom()
+    {
+        QRandomGenerator hasard(20261207);
+        const QString lettres = u("aAeéÉèbcçCoœŒ -'0");
+        QStringList noms;
+        while (noms.size() < 3000) {
+            QString nom;
+            for (int n = hasard.bounded(1, 12); n > 0; --n)
+                nom += lettres[hasard.bounded(static_cast<int>(lettres.size()))];
+            noms << nom;
+            noms.removeDuplicates();
+        }
+        const Collation collation, temoin;
+        const std::vector<Collation::Cle> cles = collation.cles(noms);
+        QCOMPARE(static_cast<qsizetype>(cles.size()), noms.size());
+        std::vector<int> parCles(cles.size()), parNoms(cles.size());
+        for (int i = 0; i < noms.size(); ++i) {
+            QCOMPARE(Collation::comparerCles(cles[i], noms[i], temoin.cle(noms[i]), noms[i]), 0);
+            parCles[i] = parNoms[i] = i;
+        }
+        std::sort(parCles.begin(), parCles.end(),
+                  [&](int a, int b) { return Collation::comparerCles(cles[a], noms[a], cles[b], noms[b]) < 0; });
+        std::sort(parNoms.begin(), parNoms.end(), [&](int a, int b) { return temoin.comparer(noms[a], noms[b]) < 0; });
+        QVERIFY(parCles == parNoms);
     }
 
     void ligneTrouvee_nomSeparateurBlancNumero_relueApresLeDernierSeparateur()
