@@ -277,6 +277,10 @@ public:
     // reference.
     int& groupe(const QString& texte)
     {
+        // Characters at no address (a null string, where Qt gives none) are
+        // never noted: such a name is looked up by its text each time.
+        if (!texte.constData())
+            return m_sansAdresse = -1;
         if (2 * (m_nombre + 1) > m_cases.size())
             agrandir();
         const Case cherchee{texte.constData(), texte.size(), -1};
@@ -316,6 +320,7 @@ private:
 
     std::vector<Case> m_cases = std::vector<Case>(1024); // a power of two
     std::size_t m_nombre = 0;
+    int m_sansAdresse = -1;
 };
 } // namespace
 
@@ -396,7 +401,7 @@ void OrdreRecettes::ordonnerGroupes(const Groupes& groupes, int nb)
     });
     // Where each name's slots begin in the order, by counting them: the
     // slots then fall into place in one pass, by increasing number.
-    std::vector<std::size_t> place(groupes.premier.size() + 1, 0);
+    std::vector<std::size_t> place(groupes.premier.size(), 0);
     for (int r = 1; r <= nb; ++r)
         ++place[static_cast<std::size_t>(groupes.deSlot[static_cast<std::size_t>(r)])];
     std::size_t cumul = 0;
