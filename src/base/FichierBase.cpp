@@ -646,6 +646,14 @@ QByteArray recopierInchangees(const Tables& t, const DejaEcrit& deja, const std:
     return octets;
 }
 
+// Bytes the tables would write, with where each recipe begins in them, kept
+// for the next save as of the last stamp given.
+DejaEcrit garder(const Tables& t, const QByteArray& octets, std::vector<qsizetype> debuts)
+{
+    debuts.back() = octets.size();
+    return {&t, octets, std::move(debuts), Tampon::dernier()};
+}
+
 } // namespace
 
 ResultatLecture lire(const QByteArray& octets, Tables& tables, PolitiqueErreurs& politique, bool sauterEntete)
@@ -662,8 +670,7 @@ void retenirLecture(const Tables& t, const QByteArray& octets, ResultatLecture& 
         deja = DejaEcrit();
         return;
     }
-    r.debuts.back() = octets.size();
-    deja = {&t, octets, std::move(r.debuts), Tampon::dernier()};
+    deja = garder(t, octets, std::move(r.debuts));
 }
 
 QString ecrire(const Tables& t)
@@ -687,12 +694,7 @@ QByteArray octets(const Tables& t, bool* remplace, DejaEcrit* deja)
     if (deja) {
         // A "?" stands for a character that the tables still hold: those
         // bytes are not the recipes' own, and are not copied again.
-        if (remplaceIci) {
-            *deja = DejaEcrit();
-        } else {
-            debuts.back() = octets.size();
-            *deja = {&t, octets, std::move(debuts), Tampon::dernier()};
-        }
+        *deja = remplaceIci ? DejaEcrit() : garder(t, octets, std::move(debuts));
     }
     return octets;
 }
